@@ -1,0 +1,6 @@
+<?php
+function salutation($nom)
+{
+	return "<p>Bonjour " . htmlspecialchars($nom) . ".</p>";
+}
+?>

@@ -1,0 +1,355 @@
+#include "Parametres.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+
+#include "plateforme.h"
+
+namespace {
+
+// Mots fixes du programme, conserves brouilles et rendus lisibles par DeCrypt
+// avec la cle de l'objet.
+const char* const BrouilleEnteteBanniere = "PKKTD]WYGMBVSOQ]LLr9";
+const char* const BrouilleFinBanniere =
+    "m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3";
+const char* const BrouilleRacine = "P:q~D.zfG:k[S#";
+const char* const BrouilleRepertoireSources = "P;qjD@zoG/k[S#";
+const char* const BrouilleRepertoireCible = "P+qdD-ziG1kS";
+const char* const BrouilleServeur = "P0qjD>zqG)";
+const char* const BrouilleUtilisateur = "P=qnD0zoG)";
+const char* const BrouilleMotDePasse = "P5q_D;zZ";
+const char* const BrouilleDatabase = "P,q~wiz^G.kWS9t~L$";
+const char* const BrouilleFichierLog = "P.qdD.zeG5k[S8tvL3rhZ2yY";
+const char* const BrouilleReferenceGlobal = "P:q`D1z|G3kbS5tYL(reZ0yY";
+const char* const BrouilleFichierACopier = "P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)";
+const char* const BrouilleRepertoireInclude = "P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#";
+const char* const BrouilleSeparateur = "P;q`D;zoG1kfS#";
+const char* const BrouillePrefixeTables = "P8qmD0zcG5knS+tvL;rZZ-yhP-qX";
+const char* const BrouilleFichierInclude = "P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS";
+const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
+const char* const BrouillePrefixeFichierClasse = "P+qqD.WOGMB]SYtv";
+
+bool Contient(const std::string& texte, const std::string& motif) {
+    return texte.find(motif) != std::string::npos;
+}
+
+}  // namespace
+
+Parametrage::Parametrage()
+    : NbErreurs(0), NbErreursDepuisInit(0), NbAnomalies(0), NbAnomaliesDepuisInit(0), Bavard(0) {
+    FinDeLigne = "\n";
+    Tabulation = "\t";
+    Separateur = "\\";
+    Cle = "471902635518";
+    Version = "V 1.6.3";
+    DateBuild = "150418";
+    Banniere = DeCrypt(BrouilleEnteteBanniere, Cle) + Version + " Build (" + DateBuild + ") -" +
+               DeCrypt(BrouilleFinBanniere, Cle);
+    MotCleRacine = DeCrypt(BrouilleRacine, Cle);
+    MotCleRepertoireSources = DeCrypt(BrouilleRepertoireSources, Cle);
+    MotCleRepertoireCible = DeCrypt(BrouilleRepertoireCible, Cle);
+    MotCleServeur = DeCrypt(BrouilleServeur, Cle);
+    MotCleUtilisateur = DeCrypt(BrouilleUtilisateur, Cle);
+    MotCleMotDePasse = DeCrypt(BrouilleMotDePasse, Cle);
+    MotCleDatabase = DeCrypt(BrouilleDatabase, Cle);
+    MotCleFichierLog = DeCrypt(BrouilleFichierLog, Cle);
+    MotCleReferenceGlobal = DeCrypt(BrouilleReferenceGlobal, Cle);
+    MotCleFichierACopier = DeCrypt(BrouilleFichierACopier, Cle);
+    MotCleRepertoireInclude = DeCrypt(BrouilleRepertoireInclude, Cle);
+    MotCleSeparateur = DeCrypt(BrouilleSeparateur, Cle);
+    MotClePrefixeTables = DeCrypt(BrouillePrefixeTables, Cle);
+    MotCleFichierInclude = DeCrypt(BrouilleFichierInclude, Cle);
+    NomFichierConnexion = DeCrypt(BrouilleFichierConnexion, Cle);
+    PrefixeFichierClasse = DeCrypt(BrouillePrefixeFichierClasse, Cle);
+    PrefixeErreur = "ERREUR:";
+    Guillemet = "\"";
+    Apostrophe = "'";
+    EnteteAnomalies = "Des anomalies sont detectees" + FinDeLigne;
+    EnteteErreurs = "Des erreurs sont detectees" + FinDeLigne;
+}
+
+Parametrage::~Parametrage() {}
+
+// ---------------------------------------------------------------- journal
+
+void Parametrage::Log(std::string texte, MonEnumerationLog niveau) {
+    switch (niveau) {
+        case LogEcran:
+            std::cerr << texte << std::endl;
+            break;
+        case LogFichier:
+            if (!FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
+            break;
+        case LogEcranEtFichier:
+            std::cerr << texte << std::endl;
+            if (!FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
+            break;
+        case LogVideFichier:
+            FichierTrace.VideFichier(FichierLog);
+            break;
+        default:
+            std::cerr << "Pb de sortie log!!!";
+            break;
+    }
+}
+
+void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) {
+    switch (niveau) {
+        case LogEcran:
+            std::cerr << texte;
+            break;
+        case LogFichier:
+            if (!FichierLog.empty()) FichierTrace.EcrisFichierSansCR(FichierLog, texte);
+            break;
+        case LogEcranEtFichier:
+            std::cerr << texte;
+            if (!FichierLog.empty()) FichierTrace.EcrisFichierSansCR(FichierLog, texte);
+            break;
+        case LogVideFichier:
+            FichierTrace.VideFichier(FichierLog);
+            break;
+        default:
+            std::cerr << "Pb de sortie log!!!";
+            break;
+    }
+}
+
+void Parametrage::AddErreur(std::string message) {
+    if (NbErreursDepuisInit == 0) ListeErreurs += EnteteErreurs;
+    ListeErreurs += message + FinDeLigne;
+    ++NbErreursDepuisInit;
+    ++NbErreurs;
+}
+
+void Parametrage::AddWarning(std::string message) {
+    if (NbAnomaliesDepuisInit == 0) ListeAnomalies += EnteteAnomalies;
+    ListeAnomalies += message + FinDeLigne;
+    ++NbAnomaliesDepuisInit;
+    ++NbAnomalies;
+}
+
+void Parametrage::initErreur() {
+    ListeErreurs.clear();
+    ListeAnomalies.clear();
+    NbErreurs = 0;
+    NbErreursDepuisInit = 0;
+    NbAnomalies = 0;
+    NbAnomaliesDepuisInit = 0;
+}
+
+int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niveau) {
+    if (NbErreurs > 0) {
+        Log(ListeAnomalies, niveau);
+        Log(ListeErreurs, niveau);
+        std::exit(code);
+    }
+    if (NbAnomalies > 0 && mode == "F") {
+        Log(ListeAnomalies, niveau);
+        initErreur();
+        return 1;
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------- texte
+
+std::string Parametrage::Tab() { return Tabulation; }
+
+std::string Parametrage::Tab(int n) {
+    std::string resultat;
+    for (int i = 0; i < n; ++i) resultat += Tabulation;
+    return resultat;
+}
+
+std::string Parametrage::Pluriel(int n) { return n > 1 ? "s" : ""; }
+
+void Parametrage::SetFichierLog(std::string nom) { FichierLog = nom; }
+
+std::string Parametrage::ConvertIntToString(int n) {
+    std::ostringstream flux;
+    flux << n;
+    return flux.str();
+}
+
+std::string Parametrage::TrimSlash(std::string texte) {
+    if (texte.size() < 2) return texte;
+    if (texte.front() == '\\') texte.erase(0, 1);
+    if (!texte.empty() && texte.back() == '\\') texte.pop_back();
+    return texte;
+}
+
+std::string Parametrage::ChangeExtention(std::string nom, std::string extension) {
+    // Seul un point du dernier element du chemin, et pas en tete de cet
+    // element, annonce une extension : "conf.d/site" n'en a pas.
+    std::string::size_type separateur = nom.find_last_of("\\/");
+    std::string::size_type debutNom = separateur == std::string::npos ? 0 : separateur + 1;
+    std::string::size_type point = nom.find_last_of('.');
+    if (point == std::string::npos || point <= debutNom) return nom + extension;
+    return nom.substr(0, point) + extension;
+}
+
+std::string Parametrage::DeCrypt(std::string texte, std::string cle) {
+    std::string resultat;
+    if (cle.empty()) return resultat;
+    std::string::size_type k = 0;
+    for (std::string::size_type p = 0; p < texte.size(); p += 2) {
+        signed char selecteur = static_cast<signed char>(texte[p]);
+        int x = p + 1 < texte.size() ? static_cast<unsigned char>(texte[p + 1]) : 0;
+        if (x == '~') x = '\\';
+        int d = cle[k] - '0';
+        int sortie = selecteur <= 0x60 ? x + d + 20 : x - d - 20;
+        resultat += static_cast<char>(((sortie % 256) + 256) % 256);
+        if (++k == cle.size()) k = 0;
+    }
+    return resultat;
+}
+
+std::string Parametrage::GenereListeInclude() {
+    std::string resultat;
+    for (const std::string& include : ListeFichiersInclude) {
+        resultat += Tab() + "Require_once(" + Guillemet + include + Guillemet + ");" + FinDeLigne;
+    }
+    return resultat;
+}
+
+// ---------------------------------------------------------------- configuration
+
+std::string Parametrage::ChargeConfiguration(std::string nomFichier) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
+    Fichier fichier;
+    std::vector<std::string> lignes;
+    std::string echec = fichier.LisFichier(nomFichier, lignes);
+    if (!echec.empty()) {
+        AddErreur(echec);
+        return "";
+    }
+    struct Reglage {
+        const std::string& motCle;
+        std::string* valeur;
+        std::vector<std::string>* liste;
+    };
+    const Reglage reglages[] = {
+        {MotCleRacine, &Racine, nullptr},
+        {MotCleRepertoireSources, &RepertoireSources, nullptr},
+        {MotCleRepertoireCible, &RepertoireCible, nullptr},
+        {MotCleServeur, &ServeurMysql, nullptr},
+        {MotCleUtilisateur, &UtilisateurMysql, nullptr},
+        {MotCleMotDePasse, &MotDePasseMysql, nullptr},
+        {MotCleDatabase, &DatabaseMysql, nullptr},
+        {MotCleReferenceGlobal, &FichierReferenceGlobal, nullptr},
+        {MotCleRepertoireInclude, &NomRepertoireInclude, nullptr},
+        {MotCleSeparateur, &Separateur, nullptr},
+        {MotClePrefixeTables, &PrefixeTables, nullptr},
+        {MotCleFichierACopier, nullptr, &ListeFichiersACopier},
+        {MotCleFichierInclude, nullptr, &ListeFichiersInclude},
+    };
+    for (const std::string& ligne : lignes) {
+        if (!ligne.empty() && ligne[0] == '#') continue;
+        for (const Reglage& reglage : reglages) {
+            if (!Contient(ligne, reglage.motCle)) continue;
+            // La valeur commence a la longueur du mot cle, ou qu'il soit dans la ligne.
+            std::string valeur = ligne.substr(reglage.motCle.size());
+            if (reglage.valeur != nullptr) *reglage.valeur = valeur;
+            else reglage.liste->push_back(valeur);
+        }
+    }
+    return "";
+}
+
+void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
+    if (make + sgbd + form == 0) AddErreur("Aucune fonction (make,sgbd,form) n'est active, rien ne sera fait.");
+    if (Racine.empty())
+        AddErreur("Le chemin de la racine (" + MotCleRacine + ") du site n'est pas defini.");
+    if (FichierLog.empty())
+        AddErreur("Le nom du fichier de log (" + MotCleFichierLog + ") (ex: mon_site.log), n'est pas defini.");
+    if (RepertoireSources.empty() && make != 1)
+        AddErreur("Le nom  du repertoire des sources (" + MotCleRepertoireSources +
+                  ") (ex: sources) du site n'est pas defini.");
+    if (RepertoireCible.empty() && make != 1)
+        AddErreur("Le nom du repertoire cible (" + MotCleRepertoireCible +
+                  ") (ex: cible) pour generation du site n'est pas defini.");
+    if (NomRepertoireInclude.empty() && !(make == 1 && sgbd != 1))
+        AddErreur("Le nom du repertoire include (" + MotCleRepertoireInclude +
+                  ") (ex: include) pour generation du site n'est pas defini.");
+    if (ListeFichiersInclude.empty() && make > 0) AddWarning("Il n'y a pas de fichier a inclure dans le projet.");
+    Fichier fichier;
+    for (const std::string& include : ListeFichiersInclude) {
+        if (Contient(include, Apostrophe))
+            AddErreur("Un fichier a inclure (" + include + ") contient un " + Apostrophe + ".");
+        if (Contient(include, Guillemet))
+            AddErreur("Le fichier a inclure (" + include + ") contient un " + Guillemet + ".");
+        std::string chemin = Racine + Separateur + RepertoireSources + Separateur + NomRepertoireInclude +
+                             Separateur + include;
+        if (!fichier.IsFileExist(chemin)) AddWarning("Le fichier a inclure (" + chemin + ") n'existe pas.");
+    }
+    if (FichierReferenceGlobal.empty() && make != 1)
+        AddWarning("Le nom du fichier de reference global (" + MotCleReferenceGlobal +
+                   ") (ex: ref.htm), n'est pas defini.");
+    if (Separateur.empty()) AddWarning("Le separateur de repertoire n'est pas defini.");
+    if (PrefixeTables.empty())
+        AddWarning("Le prefixe des tables de la base MySql (" + MotClePrefixeTables +
+                   ") (ex: CLASS_), n'est pas defini. (Par defaut : " + Apostrophe + Apostrophe + ")");
+}
+
+void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {
+    if (sgbd < 1) return;
+    if (ServeurMysql.empty())
+        AddErreur("Le nom du serveur MYQSL (" + MotCleServeur +
+                  ") (ex: 192.168.1.5) pour se connecter a MYSQL, n'est pas defini.");
+    if (UtilisateurMysql.empty())
+        AddErreur("Le nom de l'utilisateur du serveur MYQSL (" + MotCleUtilisateur +
+                  ") (ex: 192.168.1.5) pour se connecter a MYSQL, n'est pas defini.");
+    if (MotDePasseMysql.empty())
+        AddWarning("Le mot de passe de l'utilisateur du serveur MYQSL (" + MotCleMotDePasse +
+                   ") (ex: zelp) pour se connecter a MYSQL, n'est pas defini.");
+    if (DatabaseMysql.empty())
+        AddWarning("La database du serveur MYQSL (" + MotCleDatabase + "), n'est pas defini.");
+}
+
+void Parametrage::ConstructionDesChemins() {
+    NbErreurs = 0;
+    NbAnomalies = 0;
+    const std::string& s = Separateur;
+    RepertoireSources = TrimSlash(Racine) + s + TrimSlash(RepertoireSources) + s;
+    RepertoireCible = TrimSlash(Racine) + s + TrimSlash(RepertoireCible) + s;
+    RepertoireIncludeSources = TrimSlash(RepertoireSources) + s + TrimSlash(NomRepertoireInclude) + s;
+    RepertoireIncludeCible = TrimSlash(RepertoireCible) + s + TrimSlash(NomRepertoireInclude) + s;
+    FichierReferenceGlobal = TrimSlash(Racine) + s + TrimSlash(FichierReferenceGlobal);
+}
+
+void Parametrage::VerificationExistenceChemin(int make, int, int) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
+    Fichier fichier;
+    if (!fichier.IsPathExist(Racine + Separateur + "."))
+        AddErreur("Le repertoire racine n'existe pas:" + Racine + FinDeLigne);
+    if (make != 1) return;
+    const std::pair<const char*, const std::string*> repertoires[] = {
+        {"Le repertoire source n'existe pas:", &RepertoireSources},
+        {"Le repertoire include de la source n'existe pas:", &RepertoireIncludeSources},
+        {"Le repertoire cible n'existe pas:", &RepertoireCible},
+        {"Le repertoire include de la cible n'existe pas:", &RepertoireIncludeCible},
+    };
+    for (const auto& repertoire : repertoires) {
+        if (!fichier.IsPathExist(*repertoire.second)) AddErreur(repertoire.first + *repertoire.second + FinDeLigne);
+    }
+    // make ecrit ses pages dans la cible : si c'est la source, il ecraserait
+    // les pages qu'il lit.
+    if (plateforme::MemeRepertoire(RepertoireSources, RepertoireCible))
+        AddErreur("Le repertoire source et le repertoire cible sont identiques:" + RepertoireSources + FinDeLigne);
+}
+
+void Parametrage::CopieFichierConnexion(std::string repertoire) {
+    Fichier fichier;
+    if (fichier.IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
+    std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
+    std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
+    int code = fichier.CopieFichier(source, destination);
+    if (code != 0)
+        AddWarning("Le fichier " + source + " n'a pu etre copie dans " + destination + FinDeLigne +
+                   fichier.LibelleErreur(code) + FinDeLigne);
+}

@@ -1,0 +1,109 @@
+// L'objet unique d'une execution : textes fixes, configuration lue, chemins
+// construits, journal (console et fichier de trace) et registre des anomalies
+// et des erreurs.
+#ifndef PARAMETRES_H
+#define PARAMETRES_H
+
+#include <string>
+#include <vector>
+
+#include "classe_fichier.h"
+
+class Parametrage {
+public:
+    // Type sous-jacent fixe : une valeur hors liste reste representable et
+    // doit etre signalee, pas provoquer un comportement indefini.
+    enum MonEnumerationLog : int {
+        LogEcran = 0,
+        LogFichier = 1,
+        LogEcranEtFichier = 2,
+        LogVideFichier = 3
+    };
+
+    std::string Version;
+    std::string DateBuild;
+    std::string Banniere;
+    std::string FinDeLigne;
+    std::string Tabulation;
+    std::string Cle;
+    std::string PrefixeErreur;
+    std::string Guillemet;
+    std::string Apostrophe;
+    std::string MotCleRacine;
+    std::string MotCleRepertoireSources;
+    std::string MotCleRepertoireCible;
+    std::string MotCleServeur;
+    std::string MotCleUtilisateur;
+    std::string MotCleMotDePasse;
+    std::string MotCleDatabase;
+    std::string MotCleFichierLog;
+    std::string MotCleReferenceGlobal;
+    std::string MotCleFichierACopier;
+    std::string MotCleRepertoireInclude;
+    std::string MotCleSeparateur;
+    std::string MotClePrefixeTables;
+    std::string MotCleFichierInclude;
+    std::string NomFichierConnexion;
+    std::string ListeErreurs;
+    std::string ListeAnomalies;
+    int NbErreurs;
+    int NbErreursDepuisInit;
+    int NbAnomalies;
+    int NbAnomaliesDepuisInit;
+    int Bavard;
+    std::string CheminAppli;
+    std::string Racine;
+    std::string RepertoireSources;
+    std::string RepertoireIncludeSources;
+    std::string RepertoireCible;
+    std::string RepertoireIncludeCible;
+    std::string ServeurMysql;
+    std::string UtilisateurMysql;
+    std::string MotDePasseMysql;
+    std::string DatabaseMysql;
+    std::string NomRepertoireInclude;
+    std::string FichierLog;
+    std::string FichierReferenceGlobal;
+    std::string Separateur;
+    std::string PrefixeTables;
+    std::string PrefixeFichierClasse;
+    std::vector<std::string> ListeFichiersInclude;
+    std::vector<std::string> ListeFichiersACopier;
+    std::string EnteteAnomalies;
+    std::string EnteteErreurs;
+    Fichier FichierTrace;
+
+    Parametrage();
+    virtual ~Parametrage();
+    Parametrage(const Parametrage&) = delete;
+    Parametrage& operator=(const Parametrage&) = delete;
+
+    // Journal et registre.
+    void Log(std::string texte, MonEnumerationLog niveau);
+    void LogSansCR(std::string texte, MonEnumerationLog niveau);
+    void AddErreur(std::string message);
+    void AddWarning(std::string message);
+    void initErreur();
+    int GestionErreur(int code, std::string mode, MonEnumerationLog niveau);
+
+    // Petites fonctions de texte.
+    std::string Tab();
+    std::string Tab(int n);
+    std::string Pluriel(int n);
+    void SetFichierLog(std::string nom);
+    std::string ConvertIntToString(int n);
+    std::string TrimSlash(std::string texte);
+    std::string ChangeExtention(std::string nom, std::string extension);
+    std::string DeCrypt(std::string texte, std::string cle);
+    std::string GenereListeInclude();
+
+    // Fichier de configuration, controles, chemins et repertoires.
+    std::string ChargeConfiguration(std::string nomFichier);
+    void VerificationConfiguration(int make, int sgbd, int form);
+    void VerificationConfigurationSGBDIdentifiant(int sgbd);
+    void ConstructionDesChemins();
+    void VerificationExistenceChemin(int make, int sgbd, int form);
+    void CopieFichierConnexion(std::string repertoire);
+};
+
+#endif

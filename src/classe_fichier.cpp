@@ -1,0 +1,144 @@
+#include "classe_fichier.h"
+
+#include <dirent.h>
+#include <fstream>
+#include <iostream>
+
+#include "plateforme.h"
+
+namespace {
+
+// Lit tous les octets du fichier ; faux quand il ne s'ouvre pas, que c'est un
+// repertoire, ou qu'une erreur de lecture survient en cours de route.
+bool LitOctets(const std::string& chemin, std::string& contenu) {
+    contenu.clear();
+    if (chemin.empty() || plateforme::EstRepertoire(chemin)) return false;
+    std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
+    if (!flux.is_open()) return false;
+    char tampon[65536];
+    while (flux.read(tampon, sizeof(tampon)) || flux.gcount() > 0) {
+        contenu.append(tampon, static_cast<size_t>(flux.gcount()));
+    }
+    if (flux.bad()) {
+        contenu.clear();
+        return false;
+    }
+    return true;
+}
+
+int Ajoute(const std::string& chemin, const std::string& texte) {
+    try {
+        std::ofstream flux(plateforme::CheminSysteme(chemin),
+                           std::ios::out | std::ios::app | std::ios::binary);
+        if (!flux.is_open()) return 1003;
+        flux.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+        flux.close();
+        return flux.fail() ? 1004 : 0;
+    } catch (const std::exception&) {
+        return 1001;
+    }
+}
+
+bool EstFinDeTexte(char c) { return c == '\r' || c == '\n' || c == '\x14' || c == '\0'; }
+
+}  // namespace
+
+Fichier::Fichier() : NomFichier(""), FinDeLigne("\n"), Separateur("\\") {}
+
+Fichier::~Fichier() {}
+
+void Fichier::NommeFichier(std::string chemin) { NomFichier = chemin; }
+
+bool Fichier::IsPathExist(std::string chemin) {
+    if (chemin.empty()) return false;
+    DIR* rep = opendir(plateforme::CheminSysteme(chemin).c_str());
+    if (rep == nullptr) return false;
+    closedir(rep);
+    return true;
+}
+
+std::string Fichier::RenvoiRepertoire(std::string chemin) {
+    std::string::size_type pos = chemin.find_last_of(Separateur + "/");
+    if (pos == std::string::npos) return "";
+    return chemin.substr(0, pos);
+}
+
+std::string Fichier::LibelleErreur(int code) {
+    switch (code) {
+        case 1000: return "Nom de fichier trop long";
+        case 1001: return "Repertoire non trouv\xE9";
+        case 1002: return "Fichier non trouv\xE9";
+        case 1003: return "Impossible d'ouvrir le fichier";
+        default: return "Erreur non identifie sur la gestion de fichier";
+    }
+}
+
+void Fichier::VideFichier(std::string chemin) {
+    std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
+}
+
+int Fichier::EcrisFichier(std::string chemin, const std::string& texte) { return Ajoute(chemin, texte); }
+
+int Fichier::EcrisFichierSansCR(std::string chemin, const std::string& texte) {
+    return Ajoute(chemin, texte);
+}
+
+bool Fichier::IsFileExist(std::string chemin) {
+    if (chemin.empty() || plateforme::EstRepertoire(chemin)) return false;
+    std::ifstream flux(plateforme::CheminSysteme(chemin));
+    return flux.is_open();
+}
+
+int Fichier::LisFichier(std::string chemin, std::string& texte) {
+    NomFichier = chemin;
+    if (!LitOctets(NomFichier, texte)) return 1003;
+    // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier
+    // octet reste toujours.
+    std::string::size_type debut = texte.size();
+    while (debut > 0 && EstFinDeTexte(texte[debut - 1])) --debut;
+    if (debut == 0 && !texte.empty()) debut = 1;
+    std::string::size_type nuls = 0;
+    for (std::string::size_type i = debut; i < texte.size(); ++i) {
+        if (texte[i] == '\0') ++nuls;
+    }
+    texte.resize(debut);
+    texte.append(nuls, '\0');
+    return 0;
+}
+
+std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& lignes) {
+    NomFichier = chemin;
+    lignes.clear();
+    std::string contenu;
+    if (!LitOctets(NomFichier, contenu)) return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
+    std::string::size_type debut = 0;
+    if (contenu.compare(0, 3, "\xEF\xBB\xBF") == 0) debut = 3;
+    while (debut < contenu.size()) {
+        std::string::size_type fin = contenu.find('\n', debut);
+        if (fin == std::string::npos) {
+            lignes.push_back(contenu.substr(debut));
+            break;
+        }
+        std::string::size_type longueur = fin - debut;
+        if (longueur > 0 && contenu[fin - 1] == '\r') --longueur;
+        lignes.push_back(contenu.substr(debut, longueur));
+        debut = fin + 1;
+    }
+    return "";
+}
+
+int Fichier::CopieFichier(std::string source, std::string cible) {
+    NomFichier = source;
+    std::string contenu;
+    if (!LitOctets(source, contenu)) {
+        std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;
+        return 1003;
+    }
+    int code = RemplaceFichier(cible, contenu);
+    std::cout << "EcrisFichier erreur=" << code << "<" << std::endl;
+    return code;
+}
+
+int Fichier::RemplaceFichier(std::string chemin, const std::string& texte) {
+    return plateforme::RemplaceFichier(chemin, texte);
+}

@@ -1,0 +1,33 @@
+// Operations sur des fichiers entiers : chaque appel ouvre, travaille et ferme.
+// Les echecs reviennent en codes (0, 1001, 1003, 1004) ou en texte, jamais en exception.
+#ifndef CLASSE_FICHIER_H
+#define CLASSE_FICHIER_H
+
+#include <string>
+#include <vector>
+
+class Fichier {
+public:
+    std::string NomFichier;
+    std::string FinDeLigne;
+    std::string Separateur;
+
+    Fichier();
+    ~Fichier();
+
+    void NommeFichier(std::string chemin);
+    bool IsPathExist(std::string chemin);
+    std::string RenvoiRepertoire(std::string chemin);
+    std::string LibelleErreur(int code);
+    void VideFichier(std::string chemin);
+    int EcrisFichier(std::string chemin, const std::string& texte);
+    int EcrisFichierSansCR(std::string chemin, const std::string& texte);
+    bool IsFileExist(std::string chemin);
+    int LisFichier(std::string chemin, std::string& texte);
+    std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
+    int CopieFichier(std::string source, std::string cible);
+    // Ecrit le texte a la place du fichier, en entier ou pas du tout.
+    int RemplaceFichier(std::string chemin, const std::string& texte);
+};
+
+#endif

@@ -1,0 +1,131 @@
+#include "plateforme.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plateforme {
+
+std::string CheminSysteme(const std::string& chemin) {
+    std::string resultat(chemin);
+    for (char& c : resultat) {
+        if (c == '\\') c = '/';
+    }
+    return resultat;
+}
+
+std::string Joindre(const std::string& repertoire, const std::string& separateur,
+                    const std::string& nom) {
+    if (repertoire.empty()) return nom;
+    return repertoire + separateur + nom;
+}
+
+bool EstRepertoire(const std::string& chemin) {
+    struct stat st;
+    return !chemin.empty() && stat(CheminSysteme(chemin).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
+    struct stat st1, st2;
+    if (stat(CheminSysteme(chemin1).c_str(), &st1) != 0 || stat(CheminSysteme(chemin2).c_str(), &st2) != 0)
+        return false;
+    return S_ISDIR(st1.st_mode) && S_ISDIR(st2.st_mode) && st1.st_dev == st2.st_dev &&
+           st1.st_ino == st2.st_ino;
+}
+
+namespace {
+
+bool EcritTout(int fd, const std::string& texte) {
+    const char* p = texte.data();
+    size_t reste = texte.size();
+    while (reste > 0) {
+        ssize_t n = write(fd, p, reste);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        reste -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Un peripherique ou un tube ne se remplace pas : on l'ecrit sur place.
+int EcritSurPlace(const std::string& chemin, const std::string& texte) {
+    int fd = open(chemin.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) return 1003;
+    bool ok = EcritTout(fd, texte);
+    if (close(fd) != 0) ok = false;
+    return ok ? 0 : 1004;
+}
+
+mode_t ModeParDefaut() {
+    mode_t masque = umask(0);
+    umask(masque);
+    return 0666 & ~masque;
+}
+
+}  // namespace
+
+int RemplaceFichier(const std::string& chemin, const std::string& texte) {
+    std::string cible = CheminSysteme(chemin);
+    if (cible.empty()) return 1003;
+    struct stat st;
+    bool existe = stat(cible.c_str(), &st) == 0;
+    if (existe) {
+        if (S_ISDIR(st.st_mode)) return 1003;
+        if (!S_ISREG(st.st_mode)) return EcritSurPlace(cible, texte);
+        // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
+        char reel[PATH_MAX];
+        if (realpath(cible.c_str(), reel) != nullptr) cible = reel;
+    }
+    std::string::size_type barre = cible.find_last_of('/');
+    std::string repertoire = barre == std::string::npos ? "" : cible.substr(0, barre + 1);
+    std::string nom = barre == std::string::npos ? cible : cible.substr(barre + 1);
+    std::string modele = repertoire + "." + nom + ".XXXXXX";
+    int fd = mkstemp(&modele[0]);
+    if (fd < 0) return 1003;
+    bool ok = EcritTout(fd, texte);
+    if (existe) {
+        fchmod(fd, st.st_mode & 07777);
+        if (fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Sans les droits pour garder le proprietaire, le fichier prend celui du programme.
+        }
+    } else {
+        fchmod(fd, ModeParDefaut());
+    }
+    if (close(fd) != 0) ok = false;
+    if (!ok) {
+        unlink(modele.c_str());
+        return 1004;
+    }
+    if (rename(modele.c_str(), cible.c_str()) != 0) {
+        unlink(modele.c_str());
+        return 1003;
+    }
+    return 0;
+}
+
+std::string RepertoireExecutable() {
+    char chemin[PATH_MAX];
+    ssize_t n = readlink("/proc/self/exe", chemin, sizeof(chemin) - 1);
+    if (n <= 0) return "";
+    std::string exe(chemin, static_cast<size_t>(n));
+    std::string::size_type barre = exe.find_last_of('/');
+    if (barre == std::string::npos) return "";
+    if (barre == 0) return "/";
+    return exe.substr(0, barre);
+}
+
+void Pause() {
+    if (!isatty(STDIN_FILENO)) return;
+    std::cout << "Appuyez sur une touche pour continuer..." << std::flush;
+    std::string ligne;
+    std::getline(std::cin, ligne);
+}
+
+}  // namespace plateforme

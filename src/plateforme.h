@@ -1,0 +1,38 @@
+// Couche Linux : ce que le programme attend du systeme (chemins, repertoires,
+// ecriture sure d'un fichier, pause console, repertoire du programme).
+#ifndef PLATEFORME_H
+#define PLATEFORME_H
+
+#include <string>
+
+namespace plateforme {
+
+// Le programme garde "\" comme separateur dans tout ce qu'il montre ou
+// construit ; c'est ici seulement, juste avant l'appel systeme, que chaque
+// "\" devient "/".
+std::string CheminSysteme(const std::string& chemin);
+
+// repertoire + separateur + nom, ou le nom seul quand le repertoire est vide
+// (le repertoire courant, jamais "/nom").
+std::string Joindre(const std::string& repertoire, const std::string& separateur,
+                    const std::string& nom);
+
+bool EstRepertoire(const std::string& chemin);
+
+// Vrai quand les deux chemins existent et designent le meme repertoire.
+bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
+
+// Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
+// place, soit l'ancien fichier reste tel quel. 0, 1003 (ouverture ou creation
+// impossible) ou 1004 (ecriture ou fermeture en echec).
+int RemplaceFichier(const std::string& chemin, const std::string& texte);
+
+// Repertoire de l'executable d'apres /proc/self/exe, "" s'il est illisible.
+std::string RepertoireExecutable();
+
+// L'equivalent de "PAUSE" : attend une ligne quand l'entree est un terminal.
+void Pause();
+
+}  // namespace plateforme
+
+#endif

@@ -1,0 +1,6 @@
+<?php
+// Connexion a la base du site : classe SGBDConnexion.
+class SGBDConnexion
+{
+}
+?>

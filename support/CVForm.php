@@ -1,0 +1,6 @@
+<?php
+// Aides des pages de formulaire : classe FormLien.
+class FormLien
+{
+}
+?>

@@ -1,0 +1,138 @@
+#include "outils_test.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+RepertoireTemporaire::RepertoireTemporaire() {
+    char modele[] = "/tmp/corvalite-test-XXXXXX";
+    if (mkdtemp(modele) == nullptr) throw std::runtime_error("mkdtemp");
+    chemin_ = modele;
+}
+
+RepertoireTemporaire::~RepertoireTemporaire() {
+    std::error_code ignore;
+    fs::permissions(chemin_, fs::perms::owner_all, fs::perm_options::add, ignore);
+    fs::remove_all(chemin_, ignore);
+}
+
+void EcritOctets(const std::string& chemin, const std::string& octets) {
+    std::ofstream flux(chemin, std::ios::binary | std::ios::trunc);
+    flux.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    if (!flux) throw std::runtime_error("ecriture impossible: " + chemin);
+}
+
+std::string LitOctets(const std::string& chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    std::ostringstream contenu;
+    contenu << flux.rdbuf();
+    return contenu.str();
+}
+
+bool Existe(const std::string& chemin) {
+    std::error_code ignore;
+    return fs::exists(fs::symlink_status(chemin, ignore));
+}
+
+void CreeRepertoires(const std::string& chemin) { fs::create_directories(chemin); }
+
+void CopieArborescence(const std::string& source, const std::string& cible) {
+    fs::copy(source, cible, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+}
+
+std::string Binaire() { return CORVALITE_BINAIRE; }
+
+std::string RepertoireExemple() { return CORVALITE_EXEMPLE; }
+
+namespace {
+
+std::vector<char*> Arguments(const std::vector<std::string>& arguments, std::vector<std::string>& stockage) {
+    stockage.clear();
+    stockage.push_back(Binaire());
+    stockage.insert(stockage.end(), arguments.begin(), arguments.end());
+    std::vector<char*> argv;
+    for (std::string& a : stockage) argv.push_back(&a[0]);
+    argv.push_back(nullptr);
+    return argv;
+}
+
+int CodeDe(int statut) {
+    if (WIFEXITED(statut)) return WEXITSTATUS(statut);
+    return 1000 + WTERMSIG(statut);  // un signal n'est jamais un code attendu
+}
+
+}  // namespace
+
+Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments) {
+    RepertoireTemporaire captures;
+    std::string fichierSortie = captures / "sortie";
+    std::string fichierErreurs = captures / "erreurs";
+    std::vector<std::string> stockage;
+    std::vector<char*> argv = Arguments(arguments, stockage);
+    pid_t pid = fork();
+    if (pid == 0) {
+        int entree = open("/dev/null", O_RDONLY);
+        int sortie = open(fichierSortie.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        int erreurs = open(fichierErreurs.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (entree < 0 || sortie < 0 || erreurs < 0 || chdir(repertoire.c_str()) != 0) _exit(127);
+        dup2(entree, 0);
+        dup2(sortie, 1);
+        dup2(erreurs, 2);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    Execution resultat;
+    resultat.code = CodeDe(statut);
+    resultat.sortie = LitOctets(fichierSortie);
+    resultat.erreurs = LitOctets(fichierErreurs);
+    return resultat;
+}
+
+Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
+                           const std::string& saisie) {
+    std::vector<std::string> stockage;
+    std::vector<char*> argv = Arguments(arguments, stockage);
+    int maitre = -1;
+    pid_t pid = forkpty(&maitre, nullptr, nullptr, nullptr);
+    if (pid == 0) {
+        if (chdir(repertoire.c_str()) != 0) _exit(127);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    Execution resultat;
+    bool saisieFaite = false;
+    char tampon[4096];
+    for (;;) {
+        // Un programme qui attendrait sans rien dire ne doit pas bloquer les tests.
+        pollfd attente{maitre, POLLIN, 0};
+        if (poll(&attente, 1, 10000) <= 0) {
+            kill(pid, SIGKILL);
+            break;
+        }
+        ssize_t n = read(maitre, tampon, sizeof(tampon));
+        if (n <= 0) break;  // EIO une fois le programme termine
+        resultat.sortie.append(tampon, static_cast<size_t>(n));
+        if (!saisieFaite && resultat.sortie.find("continuer...") != std::string::npos) {
+            if (write(maitre, saisie.data(), saisie.size()) < 0) break;
+            saisieFaite = true;
+        }
+    }
+    close(maitre);
+    int statut = 0;
+    waitpid(pid, &statut, 0);
+    resultat.code = CodeDe(statut);
+    return resultat;
+}

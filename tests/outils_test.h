@@ -1,0 +1,51 @@
+// Outils communs aux tests : repertoires temporaires, fichiers en octets et
+// lancement du programme construit dans un repertoire de travail.
+#ifndef OUTILS_TEST_H
+#define OUTILS_TEST_H
+
+#include <string>
+#include <vector>
+
+// Repertoire cree sous /tmp et efface, avec tout son contenu, a la destruction.
+class RepertoireTemporaire {
+public:
+    RepertoireTemporaire();
+    ~RepertoireTemporaire();
+    RepertoireTemporaire(const RepertoireTemporaire&) = delete;
+    RepertoireTemporaire& operator=(const RepertoireTemporaire&) = delete;
+    const std::string& Chemin() const { return chemin_; }
+    // Chemin d'un element du repertoire ("a/b.txt" donne <repertoire>/a/b.txt).
+    std::string operator/(const std::string& nom) const { return chemin_ + "/" + nom; }
+
+private:
+    std::string chemin_;
+};
+
+void EcritOctets(const std::string& chemin, const std::string& octets);
+std::string LitOctets(const std::string& chemin);
+bool Existe(const std::string& chemin);
+void CreeRepertoires(const std::string& chemin);
+void CopieArborescence(const std::string& source, const std::string& cible);
+
+// Ce que laisse une execution du programme.
+struct Execution {
+    int code = -1;         // code de sortie tel que le shell le voit (0 a 255)
+    std::string sortie;    // sortie standard
+    std::string erreurs;   // sortie d'erreur
+};
+
+// Lance le programme construit dans `repertoire`, entree standard sur /dev/null.
+Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments);
+
+// Idem, avec l'entree standard sur un terminal ; `saisie` y est tapee apres le
+// lancement. La sortie standard et la sortie d'erreur arrivent melees dans `sortie`.
+Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
+                           const std::string& saisie);
+
+std::string Binaire();
+std::string RepertoireExemple();
+
+// Le code de sortie qu'un shell voit pour un code passe a exit().
+inline int CodeShell(int code) { return code & 0xFF; }
+
+#endif
