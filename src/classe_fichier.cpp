@@ -12,21 +12,24 @@ namespace {
 // repertoire, ou qu'une erreur de lecture survient en cours de route.
 bool LitOctets(const std::string& chemin, std::string& contenu) {
     contenu.clear();
-    if (chemin.empty() || plateforme::EstRepertoire(chemin)) return false;
-    std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
-    if (!flux.is_open()) return false;
-    char tampon[65536];
-    while (flux.read(tampon, sizeof(tampon)) || flux.gcount() > 0) {
-        contenu.append(tampon, static_cast<size_t>(flux.gcount()));
+    if (chemin.empty() || !plateforme::Ouvrable(chemin)) return false;
+    try {
+        std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
+        if (!flux.is_open()) return false;
+        char tampon[65536];
+        while (flux.read(tampon, sizeof(tampon)) || flux.gcount() > 0) {
+            contenu.append(tampon, static_cast<size_t>(flux.gcount()));
+        }
+        if (!flux.bad()) return true;
+    } catch (const std::exception&) {
+        // Un fichier plus grand que la memoire echoue comme un fichier illisible.
     }
-    if (flux.bad()) {
-        contenu.clear();
-        return false;
-    }
-    return true;
+    contenu.clear();
+    return false;
 }
 
 int Ajoute(const std::string& chemin, const std::string& texte) {
+    if (!plateforme::Ouvrable(chemin)) return 1003;
     try {
         std::ofstream flux(plateforme::CheminSysteme(chemin),
                            std::ios::out | std::ios::app | std::ios::binary);
@@ -74,6 +77,7 @@ std::string Fichier::LibelleErreur(int code) {
 }
 
 void Fichier::VideFichier(std::string chemin) {
+    if (!plateforme::Ouvrable(chemin)) return;
     std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
 }
 
@@ -84,7 +88,7 @@ int Fichier::EcrisFichierSansCR(std::string chemin, const std::string& texte) {
 }
 
 bool Fichier::IsFileExist(std::string chemin) {
-    if (chemin.empty() || plateforme::EstRepertoire(chemin)) return false;
+    if (chemin.empty() || !plateforme::Ouvrable(chemin)) return false;
     std::ifstream flux(plateforme::CheminSysteme(chemin));
     return flux.is_open();
 }

@@ -54,9 +54,11 @@ bool EcritTout(int fd, const std::string& texte) {
     return true;
 }
 
-// Un peripherique ou un tube ne se remplace pas : on l'ecrit sur place.
-int EcritSurPlace(const std::string& chemin, const std::string& texte) {
-    int fd = open(chemin.c_str(), O_WRONLY | O_TRUNC);
+// Ecriture sur place, comme un vidage suivi d'un ajout : pour ce qui ne se
+// remplace pas sans dommage (peripherique, fichier a plusieurs liens, fichier
+// d'un autre proprietaire, repertoire ou l'on ne peut rien creer).
+int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mode) {
+    int fd = open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC, mode);
     if (fd < 0) return 1003;
     bool ok = EcritTout(fd, texte);
     if (close(fd) != 0) ok = false;
@@ -71,40 +73,49 @@ mode_t ModeParDefaut() {
 
 }  // namespace
 
+bool Ouvrable(const std::string& chemin) {
+    struct stat st;
+    if (stat(CheminSysteme(chemin).c_str(), &st) != 0) return true;  // l'ouverture dira pourquoi
+    return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);
+}
+
 int RemplaceFichier(const std::string& chemin, const std::string& texte) {
     std::string cible = CheminSysteme(chemin);
-    if (cible.empty()) return 1003;
+    if (cible.empty() || !Ouvrable(chemin)) return 1003;
     struct stat st;
     bool existe = stat(cible.c_str(), &st) == 0;
     if (existe) {
-        if (S_ISDIR(st.st_mode)) return 1003;
-        if (!S_ISREG(st.st_mode)) return EcritSurPlace(cible, texte);
+        if (access(cible.c_str(), W_OK) != 0) return 1003;
+        if (!S_ISREG(st.st_mode) || st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid()))
+            return EcritSurPlace(cible, texte, 0);
         // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
         char reel[PATH_MAX];
         if (realpath(cible.c_str(), reel) != nullptr) cible = reel;
+    } else {
+        struct stat lien;
+        if (lstat(cible.c_str(), &lien) == 0) return EcritSurPlace(cible, texte, ModeParDefaut());
     }
     std::string::size_type barre = cible.find_last_of('/');
-    std::string repertoire = barre == std::string::npos ? "" : cible.substr(0, barre + 1);
-    std::string nom = barre == std::string::npos ? cible : cible.substr(barre + 1);
-    std::string modele = repertoire + "." + nom + ".XXXXXX";
-    int fd = mkstemp(&modele[0]);
-    if (fd < 0) return 1003;
+    std::string temporaire = (barre == std::string::npos ? "" : cible.substr(0, barre + 1)) + ".cv-XXXXXX";
+    int fd = mkstemp(&temporaire[0]);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return 1003;
+        return EcritSurPlace(cible, texte, ModeParDefaut());
+    }
     bool ok = EcritTout(fd, texte);
     if (existe) {
-        fchmod(fd, st.st_mode & 07777);
-        if (fchown(fd, st.st_uid, st.st_gid) != 0) {
-            // Sans les droits pour garder le proprietaire, le fichier prend celui du programme.
-        }
-    } else {
-        fchmod(fd, ModeParDefaut());
+        if (fchown(fd, st.st_uid, st.st_gid) != 0 && geteuid() == 0) ok = false;
+        if (fchmod(fd, st.st_mode & 07777) != 0) ok = false;
+    } else if (fchmod(fd, ModeParDefaut()) != 0) {
+        ok = false;
     }
     if (close(fd) != 0) ok = false;
     if (!ok) {
-        unlink(modele.c_str());
+        unlink(temporaire.c_str());
         return 1004;
     }
-    if (rename(modele.c_str(), cible.c_str()) != 0) {
-        unlink(modele.c_str());
+    if (rename(temporaire.c_str(), cible.c_str()) != 0) {
+        unlink(temporaire.c_str());
         return 1003;
     }
     return 0;

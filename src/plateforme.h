@@ -19,6 +19,10 @@ std::string Joindre(const std::string& repertoire, const std::string& separateur
 
 bool EstRepertoire(const std::string& chemin);
 
+// Faux pour ce qu'un fichier du site ne peut pas etre : un repertoire, un tube
+// ou une socket (les ouvrir bloquerait ou echouerait plus loin).
+bool Ouvrable(const std::string& chemin);
+
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 

@@ -102,7 +102,7 @@ Execution Lance(const std::string& repertoire, const std::vector<std::string>& a
 }
 
 Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
-                           const std::string& saisie) {
+                           const std::string& saisie, int delaiSaisieMs) {
     std::vector<std::string> stockage;
     std::vector<char*> argv = Arguments(arguments, stockage);
     int maitre = -1;
@@ -114,6 +114,8 @@ Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std:
     }
     Execution resultat;
     bool saisieFaite = false;
+    int statut = 0;
+    bool termine = false;
     char tampon[4096];
     for (;;) {
         // Un programme qui attendrait sans rien dire ne doit pas bloquer les tests.
@@ -126,13 +128,16 @@ Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std:
         if (n <= 0) break;  // EIO une fois le programme termine
         resultat.sortie.append(tampon, static_cast<size_t>(n));
         if (!saisieFaite && resultat.sortie.find("continuer...") != std::string::npos) {
-            if (write(maitre, saisie.data(), saisie.size()) < 0) break;
             saisieFaite = true;
+            if (delaiSaisieMs > 0) usleep(static_cast<useconds_t>(delaiSaisieMs) * 1000);
+            // Rien n'est tape pour un programme deja termine : l'echo de la saisie
+            // montre alors qu'il attendait bien.
+            termine = waitpid(pid, &statut, WNOHANG) == pid;
+            if (!termine && write(maitre, saisie.data(), saisie.size()) < 0) break;
         }
     }
     close(maitre);
-    int statut = 0;
-    waitpid(pid, &statut, 0);
+    if (!termine) waitpid(pid, &statut, 0);
     resultat.code = CodeDe(statut);
     return resultat;
 }

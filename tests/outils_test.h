@@ -37,10 +37,12 @@ struct Execution {
 // Lance le programme construit dans `repertoire`, entree standard sur /dev/null.
 Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments);
 
-// Idem, avec l'entree standard sur un terminal ; `saisie` y est tapee apres le
-// lancement. La sortie standard et la sortie d'erreur arrivent melees dans `sortie`.
+// Idem, avec l'entree standard sur un terminal ; `saisie` y est tapee
+// `delaiSaisieMs` millisecondes apres l'affichage de "continuer...", et seulement
+// si le programme tourne encore. La sortie standard et la sortie d'erreur
+// arrivent melees dans `sortie`.
 Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
-                           const std::string& saisie);
+                           const std::string& saisie, int delaiSaisieMs = 0);
 
 std::string Binaire();
 std::string RepertoireExemple();

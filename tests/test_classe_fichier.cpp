@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "classe_fichier.h"
+#include "outils_test.h"
+
+using std::string;
+
+TEST(Fichier, LectureEnUnTexteGardeLesOctetsEtRogneLaFin) {
+    const struct {
+        string contenu, attendu;
+    } cas[] = {
+        {"", ""},
+        {"a\r\nb\r\n", "a\r\nb"},
+        {"a\nb\n", "a\nb"},  // un LF seul ne disparait plus entre deux lignes
+        {"a\r\nb", "a\r\nb"},
+        {"x\r\n\r\n", "x"},
+        {"\r\n", "\r"},  // le premier octet reste toujours
+        {"ab\x14\r\n", "ab"},
+        {string("ab\r\0", 4), string("ab\0", 3)},
+        {string("a\0\n\0\r", 5), string("a\0\0", 3)},
+        {string("\0b\x1A", 3), string("\0b\x1A", 3)},
+    };
+    RepertoireTemporaire rep;
+    Fichier f;
+    for (const auto& c : cas) {
+        EcritOctets(rep / "f", c.contenu);
+        string texte = "reste";
+        EXPECT_EQ(f.LisFichier(rep / "f", texte), 0);
+        EXPECT_EQ(texte, c.attendu) << testing::PrintToString(c.contenu);
+    }
+}
+
+TEST(Fichier, LectureEnListeDecoupeSurLF) {
+    using L = std::vector<string>;
+    const struct {
+        string contenu;
+        L attendu;
+    } cas[] = {
+        {"", {}},           {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
+        {"\n", {""}},       {"a\n\nb\n", {"a", "", "b"}}, {"a\rb\n", {"a\rb"}},
+        {"a\r\r\n", {"a\r"}}, {"\xEF\xBB\xBFx\n", {"x"}}, {"y\xEF\xBB\xBF", {"y\xEF\xBB\xBF"}},
+    };
+    RepertoireTemporaire rep;
+    Fichier f;
+    for (const auto& c : cas) {
+        EcritOctets(rep / "f", c.contenu);
+        L lignes{"ancienne"};
+        EXPECT_EQ(f.LisFichier(rep / "f", lignes), "");
+        EXPECT_EQ(lignes, c.attendu) << testing::PrintToString(c.contenu);
+        EXPECT_EQ(f.NomFichier, rep / "f");
+    }
+}
+
+TEST(Fichier, LectureImpossibleFichierAbsentOuRepertoire) {
+    RepertoireTemporaire rep;
+    CreeRepertoires(rep / "dossier");
+    for (const string& chemin : {rep / "absent", rep / "dossier", string("")}) {
+        Fichier f;
+        string texte = "x";
+        std::vector<string> lignes{"x"};
+        EXPECT_EQ(f.LisFichier(chemin, texte), 1003);
+        EXPECT_EQ(texte, "");
+        EXPECT_EQ(f.NomFichier, chemin);
+        EXPECT_EQ(f.LisFichier(chemin, lignes), "Impossible d'ouvrir le fichier:" + chemin + "\n");
+        EXPECT_TRUE(lignes.empty());
+        EXPECT_FALSE(f.IsFileExist(chemin));
+    }
+}
+
+TEST(Fichier, AjoutVidageEtCodesDErreur) {
+    RepertoireTemporaire rep;
+    CreeRepertoires(rep / "dossier");
+    Fichier f;
+    EXPECT_EQ(f.EcrisFichier(rep / "f", "a"), 0);
+    EXPECT_EQ(f.EcrisFichierSansCR(rep / "f", "b\n"), 0);
+    EXPECT_EQ(f.EcrisFichier(rep / "f", ""), 0);
+    EXPECT_EQ(LitOctets(rep / "f"), "ab\n");  // octet pour octet, aucun CR ajoute
+    EXPECT_EQ(f.EcrisFichier(rep / "vide", ""), 0);
+    EXPECT_TRUE(Existe(rep / "vide"));
+    EXPECT_EQ(f.EcrisFichier(rep / "absent/f", "a"), 1003);
+    EXPECT_FALSE(Existe(rep / "absent"));
+    EXPECT_EQ(f.EcrisFichier(rep / "dossier", "a"), 1003);
+    EXPECT_EQ(f.EcrisFichier("/dev/full", "disque plein"), 1004);
+    f.VideFichier(rep / "f");
+    f.VideFichier(rep / "nouveau");
+    EXPECT_EQ(LitOctets(rep / "f"), "");
+    EXPECT_TRUE(Existe(rep / "nouveau"));
+    // Le separateur du programme devient "/" au moment d'atteindre le systeme.
+    EXPECT_EQ(f.EcrisFichier(rep.Chemin() + "\\dossier\\g", "z"), 0);
+    EXPECT_EQ(LitOctets(rep / "dossier/g"), "z");
+}
+
+TEST(Fichier, CopieOctetPourOctetEtLignesSurLaSortie) {
+    RepertoireTemporaire rep;
+    const string binaire("GIF89a\r\n\0\x14\xFF\n\r\n", 14);
+    EcritOctets(rep / "image.gif", binaire);
+    EcritOctets(rep / "ancienne.gif", "ancien contenu plus long");
+    chmod((rep / "ancienne.gif").c_str(), 0640);
+    const struct {
+        string source, cible;
+        int code;
+        string sortie;
+    } cas[] = {
+        {rep / "absent", rep / "cible", 1003, "LisFichier erreur=1003<\n"},
+        {rep / "image.gif", rep / "copie.gif", 0, "EcrisFichier erreur=0<\n"},
+        {rep / "image.gif", rep / "ancienne.gif", 0, "EcrisFichier erreur=0<\n"},
+        {rep / "image.gif", rep / "absent/copie.gif", 1003, "EcrisFichier erreur=1003<\n"},
+        {rep / "image.gif", "/dev/full", 1004, "EcrisFichier erreur=1004<\n"},
+    };
+    for (const auto& c : cas) {
+        Fichier f;
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(f.CopieFichier(c.source, c.cible), c.code) << c.cible;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sortie);
+    }
+    EXPECT_FALSE(Existe(rep / "cible"));
+    EXPECT_EQ(LitOctets(rep / "copie.gif"), binaire);
+    EXPECT_EQ(LitOctets(rep / "ancienne.gif"), binaire);
+    struct stat st;
+    ASSERT_EQ(stat((rep / "ancienne.gif").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    // Aucun fichier temporaire ne reste apres un remplacement.
+    size_t n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(rep.Chemin())) n += e.is_regular_file();
+    EXPECT_EQ(n, 3u);
+}
+
+TEST(Fichier, RepertoiresEtLibelles) {
+    Fichier f;
+    const std::pair<string, string> parties[] = {
+        {"D:\\site\\page.form", "D:\\site"}, {"page.form", ""}, {"D:\\site\\", "D:\\site"},
+        {"\\page", ""}, {"/srv/site/page.form", "/srv/site"},
+    };
+    for (const auto& p : parties) EXPECT_EQ(f.RenvoiRepertoire(p.first), p.second) << p.first;
+    for (int code : {0, 999, 1004}) EXPECT_EQ(f.LibelleErreur(code), "Erreur non identifie sur la gestion de fichier");
+    EXPECT_EQ(f.LibelleErreur(1003), "Impossible d'ouvrir le fichier");
+    EXPECT_EQ(f.LibelleErreur(1001), "Repertoire non trouv\xE9");
+
+    RepertoireTemporaire rep;
+    CreeRepertoires(rep / "a/b");
+    EcritOctets(rep / "a/f", "x");
+    EXPECT_TRUE(f.IsPathExist(rep.Chemin() + "\\a\\b\\"));
+    EXPECT_FALSE(f.IsPathExist(rep / "a/f"));
+    EXPECT_FALSE(f.IsPathExist(rep / "absent"));
+    EXPECT_FALSE(f.IsPathExist(""));
+    EXPECT_TRUE(f.IsFileExist(rep.Chemin() + "\\a\\f"));
+    EXPECT_FALSE(f.IsFileExist(rep / "a/b"));
+}
+
+TEST(Fichier, CopieSurLiensEtTubes) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "source", "neuf");
+    EcritOctets(rep / "vrai", "ancien");
+    ASSERT_EQ(symlink("vrai", (rep / "lien").c_str()), 0);
+    ASSERT_EQ(symlink("pointe", (rep / "pendant").c_str()), 0);
+    EcritOctets(rep / "a", "ancien");
+    ASSERT_EQ(link((rep / "a").c_str(), (rep / "b").c_str()), 0);
+    ASSERT_EQ(mkfifo((rep / "tube").c_str(), 0600), 0);
+    Fichier f;
+    testing::internal::CaptureStdout();
+    // Le lien reste un lien ; les deux noms d'un fichier a liens multiples voient le nouveau contenu.
+    for (const char* cible : {"lien", "pendant", "a"}) EXPECT_EQ(f.CopieFichier(rep / "source", rep / cible), 0);
+    // Un tube n'est ni lu ni ecrit : sans lecteur en face, l'ouvrir bloquerait.
+    EXPECT_EQ(f.CopieFichier(rep / "source", rep / "tube"), 1003);
+    EXPECT_EQ(f.CopieFichier(rep / "tube", rep / "x"), 1003);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(f.EcrisFichier(rep / "tube", "x"), 1003);
+    EXPECT_FALSE(f.IsFileExist(rep / "tube"));
+    EXPECT_TRUE(std::filesystem::is_symlink(rep / "lien"));
+    EXPECT_EQ(LitOctets(rep / "vrai") + LitOctets(rep / "pointe") + LitOctets(rep / "b"), "neufneufneuf");
+}

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "Parametres.h"
+#include "outils_test.h"
+
+using std::string;
+using P = Parametrage;
+
+namespace {
+
+// Journal d'un appel : ce que la console a recu.
+template <typename F>
+string Console(F appel) {
+    testing::internal::CaptureStderr();
+    appel();
+    return testing::internal::GetCapturedStderr();
+}
+
+}  // namespace
+
+TEST(Journal, ConsoleEtFichierDeTrace) {
+    RepertoireTemporaire rep;
+    const string trace = rep / "site.log";
+    const struct {
+        const char* nom;
+        bool avecTrace;
+        std::function<void(P&)> appels;
+        string console, fichier;
+    } cas[] = {
+        {"Log puis Log", true, [](P& p) { p.Log("abc", P::LogEcranEtFichier); p.Log("def", P::LogEcranEtFichier); },
+         "abc\ndef\n", "avantabcdef"},
+        {"SansCR puis Log", true, [](P& p) { p.LogSansCR("abc", P::LogEcranEtFichier); p.Log("def", P::LogEcranEtFichier); },
+         "abcdef\n", "avantabcdef"},
+        {"niveaux inconnus", true, [](P& p) { p.Log("x", static_cast<P::MonEnumerationLog>(7));
+                                              p.LogSansCR("y", static_cast<P::MonEnumerationLog>(-1)); },
+         "Pb de sortie log!!!Pb de sortie log!!!", "avant"},
+        {"vidage", true, [](P& p) { p.Log("x", P::LogVideFichier); }, "", ""},
+        {"ecran seul", true, [](P& p) { p.Log("x", P::LogEcran); p.LogSansCR("y", P::LogEcran); }, "x\ny", "avant"},
+        {"sans nom de trace", false, [](P& p) { p.Log("x", P::LogFichier); p.Log("y", P::LogEcranEtFichier); },
+         "y\n", "avant"},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EcritOctets(trace, "avant");
+        P p;
+        if (c.avecTrace) p.SetFichierLog(trace);
+        EXPECT_EQ(Console([&] { c.appels(p); }), c.console);
+        EXPECT_EQ(LitOctets(trace), c.avecTrace ? c.fichier : "avant");
+    }
+}
+
+TEST(Registre, EntetesCompteursEtFermetureDEtape) {
+    P p;
+    EXPECT_EQ(p.NbErreursDepuisInit + p.NbAnomaliesDepuisInit, 0);
+    p.initErreur();
+    p.AddWarning("A");
+    p.AddWarning("B");
+    EXPECT_EQ(p.ListeAnomalies, "Des anomalies sont detectees\nA\nB\n");
+    EXPECT_EQ(p.NbAnomalies + p.NbAnomaliesDepuisInit, 4);
+    // Remise a zero des compteurs : l'avertissement attend la prochaine fermeture.
+    p.NbAnomalies = 0;
+    EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, "F", P::LogEcranEtFichier), 0); }), "");
+    p.AddWarning("C");
+    for (const char* mode : {"", "f"})
+        EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, mode, P::LogEcranEtFichier), 0); }), "");
+    EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, "F", P::LogEcranEtFichier), 1); }),
+              "Des anomalies sont detectees\nA\nB\nC\n\n");
+    EXPECT_EQ(p.ListeAnomalies, "");
+    p.AddWarning("D");
+    EXPECT_EQ(p.ListeAnomalies, "Des anomalies sont detectees\nD\n");
+}
+
+TEST(RegistreMort, UneErreurTermineLeProcessusAvecLeCodeDeLEtape) {
+    P p;
+    p.initErreur();
+    p.AddErreur("E");
+    EXPECT_EXIT(p.GestionErreur(-50, "F", P::LogEcranEtFichier), testing::ExitedWithCode(CodeShell(-50)),
+                "^\nDes erreurs sont detectees\nE\n\n$");
+}
+
+TEST(Texte, PetitesFonctions) {
+    P p;
+    EXPECT_EQ(p.Tab(0) + p.Tab(-3), "");
+    EXPECT_EQ(p.Tab(3), "\t\t\t");
+    EXPECT_EQ(p.Tab(), "\t");
+    for (int n : {1, 0, -2}) EXPECT_EQ(p.Pluriel(n), "");
+    for (int n : {2, 10}) EXPECT_EQ(p.Pluriel(n), "s");
+    EXPECT_EQ(p.ConvertIntToString(0) + p.ConvertIntToString(-7) + p.ConvertIntToString(42), "0-742");
+    const std::pair<string, string> trims[] = {
+        {"\\", "\\"}, {"\\\\", ""}, {"\\src\\", "src"}, {"\\\\src", "\\src"}, {"/src/", "/src/"}, {"a", "a"}};
+    for (const auto& t : trims) EXPECT_EQ(p.TrimSlash(t.first), t.second) << t.first;
+    const std::pair<string, string> extensions[] = {
+        {"site.cfg", "site.log"},     {"site", "site.log"},         {"a.b.cfg", "a.b.log"},
+        {"conf.d/site", "conf.d/site.log"}, {"D:\\v1.2\\site", "D:\\v1.2\\site.log"},
+        {"..\\site", "..\\site.log"}, {".site", ".site.log"},       {"dir/.cache.cfg", "dir/.cache.log"}};
+    for (const auto& e : extensions) EXPECT_EQ(p.ChangeExtention(e.first, ".log"), e.second) << e.first;
+    p.ListeFichiersInclude = {"a.php", "lib\\b.php"};
+    EXPECT_EQ(p.GenereListeInclude(), "\tRequire_once(\"a.php\");\n\tRequire_once(\"lib\\b.php\");\n");
+}
+
+TEST(Texte, DeCrypt) {
+    P p;
+    EXPECT_EQ(p.DeCrypt("", p.Cle), "");
+    EXPECT_EQ(p.DeCrypt("P:q~", ""), "");
+    EXPECT_EQ(p.DeCrypt("P~", p.Cle), p.DeCrypt("P\\", p.Cle));
+    // Selecteurs de part et d'autre de 0x60 : ecart de 2 x (d + 20), d = 4 pour la premiere cle.
+    unsigned char bas = static_cast<unsigned char>(p.DeCrypt("`A", p.Cle)[0]);
+    unsigned char haut = static_cast<unsigned char>(p.DeCrypt("aA", p.Cle)[0]);
+    EXPECT_EQ((bas - haut + 256) % 256, 2 * (4 + 20));
+    EXPECT_EQ(p.DeCrypt("\xE0" "A", p.Cle), p.DeCrypt("`A", p.Cle));  // octets hauts : selecteur negatif
+    EXPECT_EQ(p.DeCrypt("P", p.Cle), string(1, static_cast<char>(24)));  // longueur impaire : X vaut 0
+    // La cle repart de son debut au treizieme caractere.
+    EXPECT_EQ(p.DeCrypt(string(26, 'A'), "0").size(), 13u);
+    EXPECT_EQ(p.DeCrypt(string(26, 'A'), p.Cle).substr(12, 1), p.DeCrypt("AA", p.Cle));
+}
