@@ -1,8 +1,10 @@
 #include "plateforme.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <iostream>
 #include <sys/stat.h>
@@ -35,6 +37,22 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
         return false;
     return S_ISDIR(st1.st_mode) && S_ISDIR(st2.st_mode) && st1.st_dev == st2.st_dev &&
            st1.st_ino == st2.st_ino;
+}
+
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
+    noms.clear();
+    std::string chemin = CheminSysteme(repertoire);
+    DIR* rep = opendir(chemin.c_str());
+    if (rep == nullptr) return false;
+    if (!chemin.empty() && chemin.back() != '/') chemin += '/';
+    while (dirent* entree = readdir(rep)) {
+        struct stat st;
+        std::string nom = entree->d_name;
+        if (stat((chemin + nom).c_str(), &st) == 0 && S_ISREG(st.st_mode)) noms.push_back(nom);
+    }
+    closedir(rep);
+    std::sort(noms.begin(), noms.end());
+    return true;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 #define PLATEFORME_H
 
 #include <string>
+#include <vector>
 
 namespace plateforme {
 
@@ -25,6 +26,12 @@ bool Ouvrable(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
+
+// Les noms des fichiers ordinaires du repertoire (liens vers un fichier
+// ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
+// tries octet par octet pour que deux executions se ressemblent. Faux quand le
+// repertoire ne s'ouvre pas.
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
 // place, soit l'ancien fichier reste tel quel. 0, 1003 (ouverture ou creation

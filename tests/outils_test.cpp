@@ -51,6 +51,23 @@ void CopieArborescence(const std::string& source, const std::string& cible) {
     fs::copy(source, cible, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
+std::string MasqueDates(std::string texte) {
+    const struct {
+        const char* forme;  // 9 : un chiffre, tout autre caractere : lui-meme
+        const char* masque;
+    } motifs[] = {{"99/99/9999", "<DATE>"}, {"99:99:99", "<HEURE>"}};
+    for (const auto& m : motifs) {
+        const std::string forme = m.forme;
+        for (size_t p = 0; p + forme.size() <= texte.size(); ++p) {
+            bool egal = true;
+            for (size_t i = 0; egal && i < forme.size(); ++i)
+                egal = forme[i] == '9' ? isdigit(static_cast<unsigned char>(texte[p + i])) != 0 : forme[i] == texte[p + i];
+            if (egal) texte.replace(p, forme.size(), m.masque);
+        }
+    }
+    return texte;
+}
+
 std::string Binaire() { return CORVALITE_BINAIRE; }
 
 std::string RepertoireExemple() { return CORVALITE_EXEMPLE; }

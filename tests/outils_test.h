@@ -44,6 +44,9 @@ Execution Lance(const std::string& repertoire, const std::vector<std::string>& a
 Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
                            const std::string& saisie, int delaiSaisieMs = 0);
 
+// Les dates JJ/MM/AAAA deviennent "<DATE>" et les heures HH:MM:SS "<HEURE>".
+std::string MasqueDates(std::string texte);
+
 std::string Binaire();
 std::string RepertoireExemple();
 

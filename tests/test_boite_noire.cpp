@@ -64,23 +64,24 @@ TEST(BoiteNoire, SansArgumentSurUnTerminalAttendUneLigne) {
 TEST(BoiteNoire, MakeSurLExempleDonneExactementLaConsoleEtLaTrace) {
     const std::string entete = "Fichier de configuration:site.cfg\nOption:MAKE.\n"
                                "Fichier de trace d'execution:site.log\nLecture du fichier de configuration:site.cfg";
-    const std::string console = Banniere + "\n" + entete + "\nOk.\n\n" +
-                                "Analyse du fichier de configuration:Ok.\n\n"
-                                "Construction des chemins:Ok.\n\n"
-                                "Verification des repertoires:Ok.\n\n"
-                                "Selection des fichiers:Ok.\n\n"
-                                "Traitement:Ok.\n\n"
-                                "Post-Traitement:Ok.\n\n"
-                                "Fin de traitement";
-    // La trace recoit les textes tels quels : ni la banniere ni l'entete n'y finissent la ligne.
-    const std::string trace = Banniere + entete + "Ok.\n" +
-                              "Analyse du fichier de configuration:Ok.\n"
-                              "Construction des chemins:Ok.\n"
-                              "Verification des repertoires:Ok.\n"
-                              "Selection des fichiers:Ok.\n"
-                              "Traitement:Ok.\n"
-                              "Post-Traitement:Ok.\n"
-                              "Fin de traitement";
+    const std::string etapes[] = {
+        "Analyse du fichier de configuration:Ok.\n",
+        "Construction des chemins:Ok.\n",
+        "Verification des repertoires:Ok.\n",
+        "Selection des fichiers:Ok.\n2 Fichiers selectionnes.\n",
+        "Traitement:Ok.\nTraite fichier:.\\sources\\article.php\nTraite fichier:.\\sources\\index.php\n",
+        "Post-Traitement:Ok.\nCopie .\\sources\\style.css -> .\\cible\\style.css\n"
+        "Copie .\\sources\\include\\commun.php -> .\\cible\\include\\commun.php\n",
+    };
+    // La console recoit une fin de ligne de plus par texte journalise ; la trace
+    // recoit les textes tels quels : ni la banniere ni l'entete n'y finissent la ligne.
+    std::string console = Banniere + "\n" + entete + "\nOk.\n\n", trace = Banniere + entete + "Ok.\n";
+    for (const std::string& etape : etapes) {
+        console += etape + "\n";
+        trace += etape;
+    }
+    console += "Fin de traitement";
+    trace += "Fin de traitement";
     for (bool crlf : {false, true}) {
         SCOPED_TRACE(crlf ? "configuration CR LF" : "configuration LF");
         RepertoireTemporaire rep;
@@ -90,7 +91,11 @@ TEST(BoiteNoire, MakeSurLExempleDonneExactementLaConsoleEtLaTrace) {
         Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-make"});
         EXPECT_EQ(e.code, 0);
         EXPECT_EQ(e.erreurs, console);
-        EXPECT_EQ(e.sortie, Copie);
+        EXPECT_EQ(e.sortie, Copie + Copie + Copie + Copie + Copie);
+        for (const char* page : {"index.php", "article.php"})
+            EXPECT_EQ(MasqueDates(LitOctets(rep / (std::string("cible/") + page))),
+                      LitOctets(RepertoireExemple() + "/../tests/attendu/exemple/" + page)) << page;
+        EXPECT_EQ(LitOctets(rep / "cible/include/commun.php"), LitOctets(rep / "sources/include/commun.php"));
         EXPECT_EQ(LitOctets(rep / "site.log"), trace);
         EXPECT_EQ(LitOctets(rep / "sources/include/CVClass__connexion.php"),
                   LitOctets(RepertoireBinaire() + "/CVClass__connexion.php"));
@@ -153,11 +158,12 @@ TEST(BoiteNoire, LigneDeCommandeEtEtapes) {
          true, "site.log", "site.cfg", Fichier, "DATABASE=corvalite_exemple", "DATABASE="},
         {"make deux fois", {"-c", "site.cfg", "-make", "-make"}, 0, {"Option:MAKE.\n"}, {"Selection"},
          "Verification des repertoires:Ok.\n\nFin de traitement", false, "site.log"},
-        {"bavard colle a make", {"-c", "site.cfg", "-bavard-make"}, 0, {"Option:MAKE.\n", "Post-Traitement:Ok.\n\n"},
+        {"bavard colle a make", {"-c", "site.cfg", "-bavard-make"}, 0, {"Option:MAKE.\n", "Liste des fichiers selectionnes:\n1 - article.php\n2 - index.php\n\n",
+          "Traitement:.\\sources\\article.php -> .\\cible\\article.php\n", "Post-Traitement:Ok.\n"},
          {}, "Fin de traitement", true, "site.log"},
         {"un mot, deux fonctions", {"-c", "site.cfg", "-MAKE-make-sgbd"}, 0,
          {"Option:MAKE,SGBD.\n", "Creation classe de base de donnees:Ok.\n", "Selection des fichiers:Ok.\n"}, {},
-         "Post-Traitement:Ok.\n\nFin de traitement", true, "site.log"},
+         "commun.php\n\nFin de traitement", true, "site.log"},
         {"-sgbd dans le nom de la configuration", {"-c", "site-sgbd.cfg", "-sgbd"}, 0,
          {"Option:SGBD.\n", "Analyse de la configuration pour l'option SGBD:Ok.\n"}, {"Creation classe"},
          "Verification des repertoires:Ok.\n\nFin de traitement", false, "site-sgbd.log", "site-sgbd.cfg"},
@@ -193,7 +199,10 @@ TEST(BoiteNoire, LigneDeCommandeEtEtapes) {
 
         Execution e = Lance(rep.Chemin(), c.arguments);
         EXPECT_EQ(e.code, CodeShell(c.code));
-        EXPECT_EQ(e.sortie, c.copie ? Copie : "");
+        std::string sortie = e.sortie;
+        for (size_t p; (p = sortie.find(Copie)) != std::string::npos;) sortie.erase(p, Copie.size());
+        EXPECT_EQ(sortie, "");
+        EXPECT_EQ(e.sortie.empty(), !c.copie);
         ASSERT_EQ(e.erreurs.rfind(Banniere + "\n", 0), 0u) << e.erreurs;
         size_t position = Banniere.size();
         for (const std::string& attendu : c.dansLOrdre) {

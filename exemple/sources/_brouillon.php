@@ -1,0 +1,1 @@
+{#DEBUT_titre}Brouillon : jamais publie{#FIN_titre}
