@@ -65,7 +65,7 @@ std::string Make::PreTraitement(std::string filtre) {
     }
     for (const char* appui : {"CVForm.php", "CVClass__connexion.php"}) {
         std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, appui);
-        std::string cible = Param.TrimSlash(Param.RepertoireIncludeSources) + Separateur + appui;
+        std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, appui);
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return resume;

@@ -41,18 +41,27 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
 
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
     noms.clear();
-    std::string chemin = CheminSysteme(repertoire);
-    DIR* rep = opendir(chemin.c_str());
+    DIR* rep = opendir(CheminSysteme(repertoire).c_str());
     if (rep == nullptr) return false;
-    if (!chemin.empty() && chemin.back() != '/') chemin += '/';
-    while (dirent* entree = readdir(rep)) {
+    bool ok = true;
+    for (;;) {
+        errno = 0;
+        dirent* entree = readdir(rep);
+        if (entree == nullptr) {
+            ok = errno == 0;  // fin du repertoire, ou lecture interrompue
+            break;
+        }
         struct stat st;
-        std::string nom = entree->d_name;
-        if (stat((chemin + nom).c_str(), &st) == 0 && S_ISREG(st.st_mode)) noms.push_back(nom);
+        if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0) {
+            if (S_ISREG(st.st_mode)) noms.push_back(entree->d_name);
+        } else if (errno != ENOENT && errno != ELOOP) {
+            ok = false;  // un fichier qu'on ne peut pas examiner ne doit pas disparaitre sans bruit
+            break;
+        }
     }
     closedir(rep);
     std::sort(noms.begin(), noms.end());
-    return true;
+    return ok;
 }
 
 namespace {

@@ -63,9 +63,10 @@ TEST(Make, SelectionAssemblageEtCopies) {
          {{"web/a.php", "R"}}},
         {"tri, filtre et genres d'entrees", {{"ref.htm", "R"}, {"src/b.php", ""}, {"src/a.php.bak", ""}, {"src/A.PHP", ""},
           {"src/_x.php", ""}, {"src/d.php", "<rep>"}, {"src/t.php", "<tube>"}, {"src/l.php", "<lien>b.php"},
-          {"src/a\\b.php", ""}}, "", {"-bavard"}, 0,
-         {"3 Fichiers selectionnes.\nListe des fichiers selectionnes:\n1 - a.php.bak\n2 - b.php\n3 - l.php\n",
-          "Traitement:.\\src\\a.php.bak -> .\\web\\a.php.bak\n"},
+          {"src/a\\b.php", ""}, {"src/Z.php", ""}, {"src/\xE9.php", ""}}, "", {"-bavard"}, 0,
+         {"5 Fichiers selectionnes.\nListe des fichiers selectionnes:\n1 - Z.php\n2 - a.php.bak\n3 - b.php\n4 - l.php\n"
+          "5 - \xE9.php\n",
+          "Traitement:.\\src\\Z.php -> .\\web\\Z.php\n"},
          {{"web/b.php", "R"}, {"web/l.php", "R"}, {"web/_x.php", Absent}, {"web/A.PHP", Absent}}},
         {"CVForm.php impossible a copier", {{"ref.htm", "R"}, {"src/inc/CVForm.php", "<rep>"}}, "", {}, 0,
          {"Selection des fichiers:Des anomalies sont detectees\nLa copie de ", "CVForm.php vers .\\src\\inc\\CVForm.php a echouee.\n"},
