@@ -39,6 +39,10 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
            st1.st_ino == st2.st_ino;
 }
 
+bool CreeRepertoire(const std::string& chemin) {
+    return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
+}
+
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
     noms.clear();
     DIR* rep = opendir(CheminSysteme(repertoire).c_str());

@@ -33,6 +33,9 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 // repertoire ne s'ouvre pas.
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
 
+// Cree un niveau de repertoire, droits par defaut ; faux en cas d'echec.
+bool CreeRepertoire(const std::string& chemin);
+
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
 // place, soit l'ancien fichier reste tel quel. 0, 1003 (ouverture ou creation
 // impossible) ou 1004 (ecriture ou fermeture en echec).

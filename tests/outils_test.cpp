@@ -1,5 +1,7 @@
 #include "outils_test.h"
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
@@ -68,6 +70,49 @@ std::string MasqueDates(std::string texte) {
     return texte;
 }
 
+bool ServeurTest::Disponible() { return std::getenv("CORVALITE_TEST_MARIADB_PORT") != nullptr; }
+
+std::string ServeurTest::Port() {
+    const char* port = std::getenv("CORVALITE_TEST_MARIADB_PORT");
+    return port ? port : "";
+}
+
+std::string ServeurTest::EnvironnementPort() { return "MYSQL_TCP_PORT=" + Port(); }
+
+int Commande(const std::string& commande, std::string* sortie) {
+    FILE* flux = popen(commande.c_str(), "r");
+    if (flux == nullptr) return -1;
+    char tampon[4096];
+    size_t n;
+    while ((n = fread(tampon, 1, sizeof(tampon), flux)) > 0)
+        if (sortie) sortie->append(tampon, n);
+    int statut = pclose(flux);
+    return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+}
+
+int ServeurTest::Sql(const std::string& sql, const std::string& base) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "requete.sql", sql);
+    const char* dossier = std::getenv("CORVALITE_TEST_MARIADB_REPERTOIRE");
+    std::string commande = "mariadb --no-defaults --default-character-set=utf8mb4 -uroot --socket='" +
+                           std::string(dossier ? dossier : "") + "/mariadb.sock' " + base + " < '" +
+                           (rep / "requete.sql") + "' 2>&1";
+    std::string sortie;
+    int code = Commande(commande, &sortie);
+    if (code != 0) fprintf(stderr, "%s", sortie.c_str());
+    return code;
+}
+
+std::string ServeurTest::NouvelleBase() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::string nom = "t_" + std::string(test->test_suite_name()) + "_" + test->name();
+    for (char& c : nom)
+        if (!isalnum(static_cast<unsigned char>(c))) c = '_';
+    nom = nom.substr(0, 60);
+    Sql("drop database if exists `" + nom + "`; create database `" + nom + "`;");
+    return nom;
+}
+
 std::string Binaire() { return CORVALITE_BINAIRE; }
 
 std::string RepertoireExemple() { return CORVALITE_EXEMPLE; }
@@ -91,7 +136,8 @@ int CodeDe(int statut) {
 
 }  // namespace
 
-Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments) {
+Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environnement) {
     RepertoireTemporaire captures;
     std::string fichierSortie = captures / "sortie";
     std::string fichierErreurs = captures / "erreurs";
@@ -106,6 +152,7 @@ Execution Lance(const std::string& repertoire, const std::vector<std::string>& a
         dup2(entree, 0);
         dup2(sortie, 1);
         dup2(erreurs, 2);
+        for (const std::string& variable : environnement) putenv(const_cast<char*>(variable.c_str()));
         execv(argv[0], argv.data());
         _exit(127);
     }

@@ -34,8 +34,10 @@ struct Execution {
     std::string erreurs;   // sortie d'erreur
 };
 
-// Lance le programme construit dans `repertoire`, entree standard sur /dev/null.
-Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments);
+// Lance le programme construit dans `repertoire`, entree standard sur /dev/null ;
+// `environnement` ajoute des variables ("NOM=valeur") a celles des tests.
+Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
+                const std::vector<std::string>& environnement = {});
 
 // Idem, avec l'entree standard sur un terminal ; `saisie` y est tapee
 // `delaiSaisieMs` millisecondes apres l'affichage de "continuer...", et seulement
@@ -46,6 +48,22 @@ Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std:
 
 // Les dates JJ/MM/AAAA deviennent "<DATE>" et les heures HH:MM:SS "<HEURE>".
 std::string MasqueDates(std::string texte);
+
+// Le serveur MariaDB prive que lance outils/tests.sh (variables
+// CORVALITE_TEST_MARIADB_PORT et CORVALITE_TEST_MARIADB_REPERTOIRE).
+struct ServeurTest {
+    static bool Disponible();
+    static std::string Port();
+    // "MYSQL_TCP_PORT=<port>" : le programme atteint le serveur par les moyens de sa bibliotheque.
+    static std::string EnvironnementPort();
+    // Execute du SQL en root (par la socket du serveur) ; le code de sortie du client.
+    static int Sql(const std::string& sql, const std::string& base = "");
+    // Une base neuve, videe si elle existait, nommee d'apres le test en cours.
+    static std::string NouvelleBase();
+};
+
+// Code de sortie d'une commande du shell ; sa sortie dans `sortie` si non nul.
+int Commande(const std::string& commande, std::string* sortie = nullptr);
 
 std::string Binaire();
 std::string RepertoireExemple();
