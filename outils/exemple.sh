@@ -1,26 +1,38 @@
 #!/usr/bin/env bash
 # Construit corvalite et l'execute sur le site d'exemple, dans une copie de
-# travail sous /tmp (le depot n'est pas modifie).
+# travail sous /tmp (le depot n'est pas modifie) : un serveur MariaDB prive sur
+# 127.0.0.1 recoit la base de l'exemple, puis -sgbd ecrit les classes PHP et
+# -make construit les pages.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
-installe_paquets "${PAQUETS_CONSTRUCTION[@]}"
+installe_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_MARIADB[@]}"
 
 construction="$racine/construction"
 cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
 cmake --build "$construction" -j "$(nproc)"
 
 travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
+serveur="$travail.mariadb"
+trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
+for essai in 1 2 3 4 5; do
+    port=$(( 34100 + RANDOM % 800 ))
+    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
+    [ "$essai" -lt 5 ] || exit 1
+done
+bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
+bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
+    < "$racine/exemple/base.sql"
+
 cp -r "$racine/exemple/." "$travail/"
 cd "$travail"
-echo "== corvalite -c site.cfg -make (dans $travail)"
+echo "== corvalite -c site.cfg -sgbd -make (dans $travail, MariaDB sur 127.0.0.1:$port)"
 set +e
-"$construction/corvalite" -c site.cfg -make
+MYSQL_TCP_PORT=$port "$construction/corvalite" -c site.cfg -sgbd -make
 code=$?
 set -e
 echo
 echo "== code de sortie : $code"
-echo "== trace d'execution (site.log) :"
-cat site.log
-echo
+echo "== fichiers produits :"
+find cible sources/include -type f | sort
 exit "$code"

@@ -57,7 +57,7 @@ std::string MasqueDates(std::string texte) {
     const struct {
         const char* forme;  // 9 : un chiffre, tout autre caractere : lui-meme
         const char* masque;
-    } motifs[] = {{"99/99/9999", "<DATE>"}, {"99:99:99", "<HEURE>"}};
+    } motifs[] = {{"99/99/9999", "<DATE>"}, {"9999/99/99", "<DATE_US>"}, {"99:99:99", "<HEURE>"}};
     for (const auto& m : motifs) {
         const std::string forme = m.forme;
         for (size_t p = 0; p + forme.size() <= texte.size(); ++p) {

@@ -46,7 +46,8 @@ Execution Lance(const std::string& repertoire, const std::vector<std::string>& a
 Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
                            const std::string& saisie, int delaiSaisieMs = 0);
 
-// Les dates JJ/MM/AAAA deviennent "<DATE>" et les heures HH:MM:SS "<HEURE>".
+// Les dates JJ/MM/AAAA deviennent "<DATE>", AAAA/MM/JJ "<DATE_US>", et les
+// heures HH:MM:SS "<HEURE>".
 std::string MasqueDates(std::string texte);
 
 // Le serveur MariaDB prive que lance outils/tests.sh (variables

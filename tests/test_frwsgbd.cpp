@@ -1,0 +1,68 @@
+// Le texte des fichiers de classe, genere depuis des champs donnes, compare
+// ligne a ligne aux fichiers attendus (la ligne de date masquee).
+#include <gtest/gtest.h>
+
+#include "FrwSgbd.h"
+#include "outils_test.h"
+
+using std::string;
+
+namespace {
+
+structTable Champ(string nom, string type, string longueur, string commentaire = "", string defaut = "",
+                  string index = "N", string autoIncrement = "N", string obligatoire = "N") {
+    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut};
+}
+
+string Attendu(const string& nom) { return LitOctets(RepertoireExemple() + "/../tests/attendu/sgbd/" + nom); }
+
+}  // namespace
+
+TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
+    const struct {
+        const char* table;
+        std::vector<structTable> champs;
+        const char* attendu;
+    } cas[] = {
+        {"sans_champ", {}, "sans_champ.php"},
+        {"un", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
+        {"client",
+         {Champ("id", "int", "10", "", "", "O", "O", "O"), Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "Dupont"),
+          Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
+          Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
+          Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")},
+         "client.php"},
+    };
+    RepertoireTemporaire rep;
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.table);
+        for (const char* prefixe : {"", "p_"}) {  // le prefixe ne touche que le SQL
+            Parametrage p;
+            p.PrefixeTables = prefixe;
+            FrwSgbd sgbd(p);
+            sgbd.ListeChamps = c.champs;
+            string texte = sgbd.ConstruitClasse(c.table);
+            EXPECT_EQ(MasqueDates(texte), Attendu(c.attendu));
+            EcritOctets(rep / "classe.php", texte);
+            string sortie;
+            EXPECT_EQ(Commande("php -l " + (rep / "classe.php") + " 2>&1", &sortie), 0) << sortie;
+            for (const structTable& champ : sgbd.ListeChamps) {
+                if (champ.NomChamp == "cree") {
+                    EXPECT_EQ(MasqueDates(champ.ValeurDefaut), "<DATE_US> <HEURE>");
+                }
+            }
+        }
+    }
+}
+
+TEST(ClasseGeneree, PiecesCommunes) {
+    Parametrage p;
+    FrwSgbd sgbd(p);
+    const std::pair<const char*, const char*> types[] = {
+        {"int", "N"}, {"decimal", "N"}, {"tinyint", "N"}, {"date", "C"}, {"text", "C"}, {"varchar", "C"},
+        {"INT", "E"}, {"mediumint", "E"}, {"double", "E"}, {"timestamp", "E"}, {"", "E"}};
+    for (const auto& t : types) EXPECT_EQ(sgbd.DonneTypeChamp(t.first), t.second) << t.first;
+    EXPECT_EQ(sgbd.VerifieEndroit("x"), "$this->erreur=$this->verifie_erreur($this->Resultat,\"x\",mysql_error() );");
+    EXPECT_EQ(sgbd.VerifieEndroit(""), "$this->erreur=$this->verifie_erreur($this->Resultat,\"\",mysql_error() );");
+    EXPECT_EQ(ChainePhp("a\"b\\c$d\xE9'"), "a\\\"b\\\\c\\$d\xE9'");
+}
