@@ -1,5 +1,7 @@
 #include "FrwMake.h"
 
+#include <new>
+
 #include "Utiles.h"
 #include "classe_fichier.h"
 #include "plateforme.h"
@@ -81,7 +83,10 @@ void Make::RemplaceDatesEtHeures(std::string& page) {
 // bloc ne sert qu'une fois : son marqueur de debut est neutralise dans la page.
 void Make::AssembleBlocs(std::string& sortie, std::string& page, const std::string& source,
                          const std::string& reference) {
-    for (std::string::size_type p = sortie.find("{#"); p != std::string::npos; p = sortie.find("{#")) {
+    // Rien avant p ne change : la recherche reprend juste avant, la ou un "{"
+    // pourrait se coller au debut d'un bloc insere.
+    for (std::string::size_type p = sortie.find("{#"); p != std::string::npos;
+         p = sortie.find("{#", p > 0 ? p - 1 : 0)) {
         std::string::size_type c = sortie.find(AccoladeFermante, p);
         if (c == std::string::npos) {
             Param.AddErreur("La balise {#reference=X} n'a pas d'accolade fermante dans le fichier:" + reference);
@@ -122,7 +127,11 @@ std::string Make::Traitement() {
 
         std::string origine;
         std::string::size_type p = texte.find(BaliseReference);
-        if (p == std::string::npos) p = texte.find(BaliseReference2);
+        std::string::size_type ouvrant = BaliseReference.size();
+        if (p == std::string::npos) {
+            p = texte.find(BaliseReference2);
+            ouvrant = BaliseReference2.size();
+        }
         if (p == std::string::npos) {
             origine = "(il a ete defini dans le fichier de configuration)";
         } else {
@@ -130,7 +139,7 @@ std::string Make::Traitement() {
             if (c == std::string::npos) {
                 Param.AddWarning("La balise #reference n'a pas d'accolade fermante.");
             } else {
-                std::string nom = texte.substr(p + BaliseReference.size(), c - p - BaliseReference.size());
+                std::string nom = texte.substr(p + ouvrant, c - p - ouvrant);
                 origine = "(il a ete defini dans le fichier " + source + ")";
                 page.FichierReference = Param.Racine + Separateur + Param.TrimSlash(nom);
                 texte.erase(p, c + 1 - p);
@@ -156,7 +165,12 @@ std::string Make::Traitement() {
         std::string sortie = referenceMemorisee;
         if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
         RemplaceDatesEtHeures(texte);
-        AssembleBlocs(sortie, texte, source, page.FichierReference);
+        try {
+            AssembleBlocs(sortie, texte, source, page.FichierReference);
+        } catch (const std::bad_alloc&) {
+            Param.AddErreur("Le fichier " + source + " ne sera pas traite : la page produite serait trop grande.");
+            continue;
+        }
         int code = fichier.RemplaceFichier(cible, sortie);
         if (code != 0)
             Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));

@@ -12,7 +12,7 @@ namespace {
 // repertoire, ou qu'une erreur de lecture survient en cours de route.
 bool LitOctets(const std::string& chemin, std::string& contenu) {
     contenu.clear();
-    if (chemin.empty() || !plateforme::Ouvrable(chemin)) return false;
+    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
     try {
         std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
         if (!flux.is_open()) return false;
@@ -88,7 +88,7 @@ int Fichier::EcrisFichierSansCR(std::string chemin, const std::string& texte) {
 }
 
 bool Fichier::IsFileExist(std::string chemin) {
-    if (chemin.empty() || !plateforme::Ouvrable(chemin)) return false;
+    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
     std::ifstream flux(plateforme::CheminSysteme(chemin));
     return flux.is_open();
 }

@@ -104,6 +104,11 @@ mode_t ModeParDefaut() {
 
 }  // namespace
 
+bool Lisible(const std::string& chemin) {
+    struct stat st;
+    return stat(CheminSysteme(chemin).c_str(), &st) != 0 || S_ISREG(st.st_mode);
+}
+
 bool Ouvrable(const std::string& chemin) {
     struct stat st;
     if (stat(CheminSysteme(chemin).c_str(), &st) != 0) return true;  // l'ouverture dira pourquoi
@@ -130,8 +135,10 @@ int RemplaceFichier(const std::string& chemin, const std::string& texte) {
     std::string temporaire = (barre == std::string::npos ? "" : cible.substr(0, barre + 1)) + ".cv-XXXXXX";
     int fd = mkstemp(&temporaire[0]);
     if (fd < 0) {
-        if (errno == ENOENT || errno == ENOTDIR) return 1003;
-        return EcritSurPlace(cible, texte, ModeParDefaut());
+        // Sans droit de creer dans le repertoire, le fichier lui-meme peut rester
+        // inscriptible ; toute autre cause (disque plein...) laisse l'ancien intact.
+        if (errno == EACCES || errno == EPERM) return EcritSurPlace(cible, texte, ModeParDefaut());
+        return 1003;
     }
     bool ok = EcritTout(fd, texte);
     if (existe) {

@@ -24,6 +24,10 @@ bool EstRepertoire(const std::string& chemin);
 // ou une socket (les ouvrir bloquerait ou echouerait plus loin).
 bool Ouvrable(const std::string& chemin);
 
+// Ce qu'on lit doit etre un fichier ordinaire : un peripherique (/dev/zero, un
+// terminal) se lirait sans fin.
+bool Lisible(const std::string& chemin);
+
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 
