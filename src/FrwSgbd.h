@@ -54,10 +54,17 @@ public:
     std::string ConstruitVerifie_erreur();
     std::string CreerFin(std::string table);
 
+    // Constructeurs d'une classe de formulaire, que rien n'appelle encore.
+    std::string CreerFormVariable(std::string nom);
+    std::string CreerFormEntete(std::string nom);
+
 private:
     std::string Ligne(int retrait, const std::string& texte);
     void CreeRepertoiresDuSite();
     std::string ValeurInitiale(structTable& champ);
+    std::string ListeDesChamps();
+    std::string CriteresNonVides();
+    std::string ChargePremiereLigne();
 };
 
 // Le texte tel qu'il peut s'ecrire entre les guillemets d'une chaine PHP.

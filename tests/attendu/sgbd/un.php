@@ -59,6 +59,229 @@ class un	{
 		$this->v_seul="";
 	}
 
+	// Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.
+	function TransfertChampsEcriture()	{
+		if (isset($this->seul))	$this->v_seul = "'$this->seul'";
+			else  $this->v_seul = "NULL";
+	}
+
+	// Lecture : Transfert les champs dans la structure pour detecter les champs NULL.
+	function TransfertChampsLecture()	{
+		$this->InitVariable();
+		if (isset($this->v_seul))	{
+			$this->seul = $this->v_seul;
+		}	else unset($this->seul);
+	}
+
+	// Met le contenu des champs concaténés.
+	function TableauInitColonne()	{
+		unset($this->dataTab);
+	}
+
+	// Ajoute le contenu à l'affichage.
+	function TableauAjouteColonne($numColonne)	{
+		$this->dataTab[count($this->dataTab)]=$numColonne;
+	}
+
+	// Construit les libellés pour les entetes de colonnes.
+	function TableauFaitLibelle()	{
+		for($i=0;$i<count($this->dataTab);$i++)	{
+			if (isset($this->dataTab[$i]))	{
+				$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];
+			}
+		}
+		return $this->data;
+	}
+
+	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
+	function TableauFaitChamps()	{
+		unset($this->data);
+		for($i=0;$i<count($this->dataTab);$i++)	{
+			if (isset($this->dataTab[$i]))	{
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->seul;
+			}
+		}
+		return $this->data;
+	}
+
+	// Affichage des variables de la classe reflétant les champs de la table un
+	function AfficheVarClasse( $var = "")	{
+		echo "<table border=\"1\"><tr><td>".$var."</td><td>Contenu champs de la classe : un</td></tr>";
+		if (isset($this->seul)) $valeur=$this->seul;    else    $valeur="";
+		echo "<tr><td>seul=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		echo "</table>";
+	}
+
+	// Récupération des données du formulaire envoyé
+	function Form2Variable()	{
+		if ( isset($_POST["seul"]) and ($_POST["seul"]!="") )  $this->seul=addslashes($_POST["seul"]);
+		elseif ( isset($_POST["seul"]) and ($_POST["seul"]=="") )  unset($this->seul);
+			else unset($this->seul);
+	}
+
+	// Convertion des Variables en champs visible pour le navigateur
+	function Variable2Form()	{
+		$this->seul=stripslashes($this->seul);
+	}
+
+	// Fonction parcours dans les champs seul, de la table un
+	function Parcours()	{
+		// Constitution de la requête
+		$where = "";  // Clause where
+		$this->In = ""; // in value (contenu du tableau TabIn
+		$order = ""; // Ordre des champs
+		if ($this->seul!='') $where.="seul='$this->seul' and ";
+		$pos_and=strrpos($where,' and ');
+		if (strlen($where)-$pos_and==5)    {
+			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
+		}
+		// IN (champ in (valeur1, valeur2, ...)
+		if (count($this->TabIn)>0)	{
+			if ($where!="")	$this->In.=" and ";
+			$this->In.=$this->ChampIn." in(";
+			foreach ($this->TabIn as $i=> $v)	{
+				$this->In.=$v;
+				if ($i<count($this->TabIn)-1) $this->In.=",";
+			}
+			$this->In.=") ";
+			$where.= $this->In;
+		}
+		if ($where!="")
+			$Requete = "Select * from un where $where";
+		else
+			$Requete = "Select * from un";
+		// TRI
+		if (($this->ChampTri!="") and ($this->ChampTriSens!="")) {
+			$order.=" order by ".$this->ChampTri." ";
+			if ($this->ChampTriSens=="+") $order.="Asc";
+			if ($this->ChampTriSens=="-") $order.="Desc";
+		}
+		if ($order!="")
+			$Requete .= $order.";";
+		$this->Resultat=mysql_query( $Requete );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Parcours toute la table:un",mysql_error() );
+		return $this->erreur;
+	}
+	// Fonction Next  qui recupère les enregistrements suivants (Curseur) seul, de la table un
+	function Next()	{
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->InitVariableV();
+			if (isset($_Resultat->seul))	$this->v_seul=$_Resultat->seul;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			unset($this->v_seul);
+			$this->TransfertChampsLecture();
+			$this->NbReponse=0;
+		}
+		return $_Resultat;
+	}
+
+	// Fonction qui recupère les enregistrements suivants lors d'une requete libre (unions, jointure ou autre)
+	// retourne un tableau contenant les champs de la requete par ordre d'apparaition
+	function DonneLigne()	{
+		$_Resultat=mysql_fetch_row($this->Resultat);
+		return $_Resultat;
+	}
+
+	// Fonction Cherche dans les champs seul, de la table un
+	function Cherche()	{
+		$this->TransfertChampsEcriture();
+		// Constitution de la requete
+		$where = "";
+		if ($this->seul!='') $where.="seul='$this->seul' and ";
+		$pos_and=strrpos($where,' and ');
+		if (strlen($where)-$pos_and==5)    {
+			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
+		}
+		else echo "ERREUR : fonction Cherche multi-critère - pas de critère de recherche";
+		if (($this->ChampTri!="") and ($this->ChampTriSens!="")) {
+			$where.="order by ".$this->ChampTri." ";
+			if ($this->ChampTriSens=="+") $where.="Asc";
+			if ($this->ChampTriSens=="-") $where.="Desc";
+		}
+		$this->Resultat=mysql_query( "Select * from un where $where" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Cherche tous les champs dans la table:un",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_seul=$_Resultat->seul;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ seul de la table un
+	function Cherche_seul( $seul=null )	{
+		if (isset($seul) ) $this->seul=$seul;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from un where seul=$this->v_seul;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Cherche dans un.seul",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_seul=$_Resultat->seul;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Insertion de la table un
+	function Insertion()	{
+		$this->TransfertChampsEcriture();
+		$Requete="insert into un (seul) values($this->v_seul);";
+		$this->Resultat=mysql_query($Requete );
+		$this->InsertionOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Insertion de la table:un",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction mise à jour des champs de la table un
+	function Maj_ALL()	{
+		$this->TransfertChampsEcriture();
+		$Requete = "update un set  where seul=$this->v_seul;";
+		$this->Resultat=mysql_query( $Requete );
+		$this->ModificationOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Maj_All du champ un.seul",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Efface de la table un avec le champ seul
+	function EffaceAvec_seul( $seul = null )	{
+		if (isset( $seul) ) $this->seul=$seul;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("Delete from un where seul=$this->v_seul;" );
+		$this->EffacementOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Efface de la table un",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction exécute de la requête
+	function ExecuteRequete($Requete)	{
+		$this->Resultat=mysql_query( $Requete );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"un::ExecuteRequete sur la table:un",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Vérification des erreurs MySql
+	function verifie_erreur($res,$endroit,$errMysql)	{
+		$retour="";
+		if (!$res)	{
+			$retour="<br><br>ERREUR Mysql : $endroit<br>";
+			$retour.= htmlspecialchars($errMysql, ENT_COMPAT, "ISO-8859-1")."<br>";
+		}
+		return $retour;
+	}
 	// Fermeture de la table un
 	function Ferme()	{
 		if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);
