@@ -19,26 +19,32 @@ string Attendu(const string& nom) { return LitOctets(RepertoireExemple() + "/../
 }  // namespace
 
 TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
+    const std::vector<structTable> client = {
+        Champ("id", "int", "10", "", "", "O", "O", "O"), Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "Dupont"),
+        Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
+        Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
+        Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")};
+    // Cle ni premiere ni auto-incrementee, pas de cle du tout : ou vont la cle generee et les where.
+    const std::vector<structTable> ordre = {Champ("nom", "varchar", "20"), Champ("code", "char", "3", "", "", "O"),
+                                            Champ("num", "bigint", "19", "", "", "N", "O"), Champ("texte", "text", "0")};
     const struct {
         const char* table;
+        const char* prefixe;
         std::vector<structTable> champs;
         const char* attendu;
     } cas[] = {
-        {"sans_champ", {}, "sans_champ.php"},
-        {"un", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
-        {"client",
-         {Champ("id", "int", "10", "", "", "O", "O", "O"), Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "Dupont"),
-          Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
-          Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
-          Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")},
-         "client.php"},
+        {"sans_champ", "", {}, "sans_champ.php"},
+        {"un", "", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
+        {"client", "", client, "client.php"},
+        {"client", "p_", client, "client_prefixe.php"},
+        {"ordre", "", ordre, "ordre.php"},
     };
     RepertoireTemporaire rep;
     for (const auto& c : cas) {
         SCOPED_TRACE(c.table);
-        for (const char* prefixe : {"", "p_"}) {  // le prefixe ne touche que le SQL
+        {
             Parametrage p;
-            p.PrefixeTables = prefixe;
+            p.PrefixeTables = c.prefixe;
             FrwSgbd sgbd(p);
             sgbd.ListeChamps = c.champs;
             string texte = sgbd.ConstruitClasse(c.table);
