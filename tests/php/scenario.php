@@ -1,0 +1,80 @@
+<?php
+// Fait travailler la classe generee de la table fiche : php scenario.php <classe> <base>.
+// Apres chaque appel, une ligne : l'etape, l'etat de l'objet, puis la table
+// relue dans la base par une requete a part (champs separes par |).
+require __DIR__ . '/mysql_compat.php';
+// Un avertissement de PHP est une faute : il sort dans la transcription.
+set_error_handler(function ($no, $texte, $fichier, $ligne) {
+	if (error_reporting() & $no) echo "PHP $no : $texte (ligne $ligne)\n";
+	return true;
+});
+$liaison = mysql_compat_connecte($argv[2]);
+require $argv[1];
+
+function table() {
+	$r = mysqli_query($GLOBALS['liaison'], 'select * from fiche order by id');
+	$lignes = array();
+	while ($l = mysqli_fetch_row($r)) $lignes[] = implode('|', array_map(fn($v) => $v ?? 'NULL', $l));
+	return implode(' / ', $lignes);
+}
+// Un membre que la classe a detruit (unset) s'affiche "unset".
+function membres($c, $noms) {
+	$texte = '';
+	foreach (array_filter(explode(' ', $noms)) as $n) $texte .= " $n=" . (isset($c->$n) ? $c->$n : 'unset');
+	return $texte;
+}
+function montre($etape, $c, $noms = '') { echo "$etape: erreur=[$c->erreur]" . membres($c, $noms) . ' => ' . table() . "\n"; }
+const TOUT = 'id nom ville qte prix jour';
+
+$c = new fiche();
+$c->fiche();  // constructeur a la PHP 4, que new n'appelle plus
+montre('fiche', $c, TOUT);
+
+$c->nom = 'Petit'; $c->ville = 'Nice'; $c->qte = 7; unset($c->prix); $c->jour = '2024-02-29';
+$c->Insertion();
+montre('Insertion', $c, 'id InsertionOK');
+
+$c->InitVariable();
+$c->ChampTri = 'nom'; $c->ChampTriSens = '+';
+$c->Parcours();
+$lus = array();
+while ($c->Next()) $lus[] = "$c->id:$c->nom:$c->prix";
+montre('Parcours', $c, 'NbReponse');
+echo "Next: " . implode(' ', $lus) . "\n";
+
+$c->InitVariable(); $c->ville = 'Paris';
+$c->Cherche();
+montre('Cherche', $c, 'NbReponse ' . TOUT);
+$c->Cherche_qte(7);
+montre('Cherche_qte', $c, 'NbReponse ' . TOUT);
+$c->Cherche_nom('Durand');
+montre('Cherche_nom', $c, 'NbReponse ' . TOUT);
+
+$c->ville = 'Brest'; $c->qte = 9; $c->prix = '0.75';
+$c->Maj_ALL();
+montre('Maj_ALL', $c, 'ModificationOK');
+$c->nom = 'Roy'; $c->qte = 100;  // seul nom doit partir
+$c->Maj_nom();
+montre('Maj_nom', $c, 'ModificationOK');
+
+// Le texte d'erreur du serveur reprend le nom : il doit sortir echappe pour HTML.
+$c->ExecuteRequete('select * from `a<b>"c`');
+montre('ExecuteRequete', $c);
+
+// Un formulaire poste renvoie tous les champs ; seul nom change, et il porte une injection.
+$_POST = array('id' => '5', 'nom' => "x', ville='pirate", 'ville' => 'Brest', 'qte' => '9', 'prix' => '0.75',
+	'jour' => '2023-12-31');
+$c->Form2Variable(); $c->Maj_ALL();
+montre('Post nom', $c, 'ModificationOK');
+// Un nombre poste qui porte du SQL : entre cote, le serveur le refuse au lieu de l'executer.
+$_POST = array('id' => '5 or 1=1', 'nom' => 'Pirate', 'ville' => 'Pirate', 'qte' => '1', 'prix' => '1', 'jour' => '2000-01-01');
+$c->Form2Variable(); $c->Maj_ALL();
+echo 'Post id: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
+$_POST = array('id' => '5', 'nom' => 'Pirate', 'ville' => 'Brest', 'qte' => '1 or 1=1', 'prix' => '0.75', 'jour' => '2023-12-31');
+$c->Form2Variable(); $c->Maj_ALL();
+echo 'Post qte: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
+
+$c->EffaceAvecIndex_id(6);
+montre('EffaceAvecIndex_id', $c, 'EffacementOK');
+$c->EffaceAvec_nom('Martin');
+montre('EffaceAvec_nom', $c, 'EffacementOK');
