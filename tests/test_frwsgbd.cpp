@@ -72,3 +72,31 @@ TEST(ClasseGeneree, PiecesCommunes) {
     EXPECT_EQ(sgbd.VerifieEndroit(""), "$this->erreur=$this->verifie_erreur($this->Resultat,\"\",mysql_error() );");
     EXPECT_EQ(ChainePhp("a\"b\\c$d\xE9'"), "a\\\"b\\\\c\\$d\xE9'");
 }
+
+// Les memes classes, lues cette fois sur le serveur : ce que la base decrit
+// (types, defauts, commentaires accentues, cles) arrive tel quel dans les fichiers.
+TEST(ClasseGeneree, DepuisLeSchemaDuServeur) {
+    if (!ServeurTest::Disponible()) GTEST_SKIP() << "pas de serveur MariaDB de test";
+    const string base = ServeurTest::NouvelleBase();
+    ASSERT_EQ(ServeurTest::Sql(LitOctets(RepertoireExemple() + "/../tests/donnees/schema.sql"), base), 0);
+    for (const char* prefixe : {"", "p_"}) {
+        SCOPED_TRACE(prefixe);
+        RepertoireTemporaire rep;
+        CreeRepertoires(rep / "src/inc");
+        CreeRepertoires(rep / "web/inc");
+        EcritOctets(rep / "site.cfg", "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
+                                      "USER=corvalite\nMDP=corvalite\nPREFIXE_TABLE=" + string(prefixe) +
+                                      "\nDATABASE=" + base + "\n");
+        Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"}, {ServeurTest::EnvironnementPort()});
+        EXPECT_EQ(e.code, 0) << e.erreurs;
+        EXPECT_FALSE(Existe(rep / "src/inc/CVClass__reglages.php"));
+        const std::vector<string> tables = *prefixe ? std::vector<string>{"client"}
+                                                    : std::vector<string>{"client", "ligne", "vide_de_cle"};
+        for (const string& table : tables) {
+            const string attendu = "serveur_" + table + (*prefixe ? "_prefixe" : "") + ".php";
+            string classe = LitOctets(rep / ("src/inc/CVClass_" + table + ".php"));
+            EXPECT_EQ(classe, LitOctets(rep / ("web/inc/CVClass_" + table + ".php")));
+            EXPECT_EQ(MasqueDates(classe), Attendu(attendu)) << table;
+        }
+    }
+}
