@@ -73,45 +73,27 @@ Parametrage::~Parametrage() {}
 
 // ---------------------------------------------------------------- journal
 
-void Parametrage::Log(std::string texte, MonEnumerationLog niveau) {
-    switch (niveau) {
-        case LogEcran:
-            std::cerr << texte << std::endl;
-            break;
-        case LogFichier:
-            if (!FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
-            break;
-        case LogEcranEtFichier:
-            std::cerr << texte << std::endl;
-            if (!FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
-            break;
-        case LogVideFichier:
-            FichierTrace.VideFichier(FichierLog);
-            break;
-        default:
-            std::cerr << "Pb de sortie log!!!";
-            break;
-    }
-}
+void Parametrage::Log(std::string texte, MonEnumerationLog niveau) { Journalise(texte, niveau, true); }
 
-void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) {
-    switch (niveau) {
-        case LogEcran:
-            std::cerr << texte;
-            break;
-        case LogFichier:
-            if (!FichierLog.empty()) FichierTrace.EcrisFichierSansCR(FichierLog, texte);
-            break;
-        case LogEcranEtFichier:
-            std::cerr << texte;
-            if (!FichierLog.empty()) FichierTrace.EcrisFichierSansCR(FichierLog, texte);
-            break;
-        case LogVideFichier:
-            FichierTrace.VideFichier(FichierLog);
-            break;
-        default:
-            std::cerr << "Pb de sortie log!!!";
-            break;
+void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) { Journalise(texte, niveau, false); }
+
+// La fin de ligne ne va qu'a la console : le fichier de trace recoit le texte tel quel.
+void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne) {
+    if (niveau == LogVideFichier) {
+        FichierTrace.VideFichier(FichierLog);
+        return;
+    }
+    if (niveau != LogEcran && niveau != LogFichier && niveau != LogEcranEtFichier) {
+        std::cerr << "Pb de sortie log!!!";
+        return;
+    }
+    if (niveau != LogFichier) {
+        std::cerr << texte;
+        if (finDeLigne) std::cerr << std::endl;
+    }
+    if (niveau != LogEcran && !FichierLog.empty()) {
+        if (finDeLigne) FichierTrace.EcrisFichier(FichierLog, texte);
+        else FichierTrace.EcrisFichierSansCR(FichierLog, texte);
     }
 }
 

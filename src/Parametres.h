@@ -104,6 +104,9 @@ public:
     void ConstructionDesChemins();
     void VerificationExistenceChemin(int make, int sgbd, int form);
     void CopieFichierConnexion(std::string repertoire);
+
+private:
+    void Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne);
 };
 
 #endif
