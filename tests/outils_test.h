@@ -1,8 +1,12 @@
-// Outils communs aux tests : repertoires temporaires, fichiers en octets et
-// lancement du programme construit dans un repertoire de travail.
+// Outils communs aux tests : repertoires temporaires, fichiers en octets, sites
+// de test, lancement du programme construit et serveur MariaDB prive.
 #ifndef OUTILS_TEST_H
 #define OUTILS_TEST_H
 
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -26,48 +30,86 @@ std::string LitOctets(const std::string& chemin);
 bool Existe(const std::string& chemin);
 void CreeRepertoires(const std::string& chemin);
 void CopieArborescence(const std::string& source, const std::string& cible);
+std::set<std::string> NomsDans(const std::string& repertoire);
+
+inline std::string RepertoireExemple() { return CORVALITE_EXEMPLE; }
+// Un fichier du repertoire des tests ("attendu/...", "donnees/...", "php/...").
+inline std::string CheminTests(const std::string& relatif) { return RepertoireExemple() + "/../tests/" + relatif; }
+// Le fichier de connexion que le programme copie depuis son propre repertoire.
+inline std::string FichierConnexionDAppui() {
+    const std::string binaire = CORVALITE_BINAIRE;
+    return LitOctets(binaire.substr(0, binaire.find_last_of('/')) + "/CVClass__connexion.php");
+}
+
+// Configuration d'un site en ./src et ./web, include "inc", suivie de `lignes` (qui l'emportent).
+inline std::string ConfigSite(const std::string& lignes = "") {
+    return "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n" + lignes;
+}
+// Le site lui-meme : src/inc, web/inc et site.cfg.
+void CreeSite(const RepertoireTemporaire& rep, const std::string& lignes = "");
 
 // Ce que laisse une execution du programme.
 struct Execution {
-    int code = -1;         // code de sortie tel que le shell le voit (0 a 255)
+    int code = -1;         // code de sortie tel que le shell le voit (0 a 255), -1 pour un signal
     std::string sortie;    // sortie standard
     std::string erreurs;   // sortie d'erreur
 };
+// Ce que le programme ecrit sur la sortie standard pour chaque fichier copie.
+inline const std::string CopieReussie = "EcrisFichier erreur=0<\n";
 
-// Lance le programme construit dans `repertoire`, entree standard sur /dev/null ;
-// `environnement` ajoute des variables ("NOM=valeur") a celles des tests.
+// Lance le programme construit dans `repertoire`, entree standard sur /dev/null,
+// le port du serveur de test dans son environnement ; `environnement` ajoute
+// ensuite des variables ("NOM=valeur"), qui peuvent remplacer ce port.
 Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
                 const std::vector<std::string>& environnement = {});
 
-// Idem, avec l'entree standard sur un terminal ; `saisie` y est tapee
+// Sans argument, l'entree standard sur un terminal ; `saisie` y est tapee
 // `delaiSaisieMs` millisecondes apres l'affichage de "continuer...", et seulement
-// si le programme tourne encore. La sortie standard et la sortie d'erreur
-// arrivent melees dans `sortie`.
-Execution LanceSurTerminal(const std::string& repertoire, const std::vector<std::string>& arguments,
-                           const std::string& saisie, int delaiSaisieMs = 0);
+// si le programme tourne encore. Les deux sorties arrivent melees dans `sortie`.
+Execution LanceSurTerminal(const std::string& repertoire, const std::string& saisie, int delaiSaisieMs);
 
-// Les dates JJ/MM/AAAA deviennent "<DATE>", AAAA/MM/JJ "<DATE_US>", et les
-// heures HH:MM:SS "<HEURE>".
+// Les dates JJ/MM/AAAA deviennent "<DATE>", AAAA/MM/JJ "<DATE_US>", les heures HH:MM:SS "<HEURE>".
 std::string MasqueDates(std::string texte);
+
+// `texte` commence par `debut`, finit par `fin`.
+testing::AssertionResult Commence(const std::string& texte, const std::string& debut);
+testing::AssertionResult Finit(const std::string& texte, const std::string& fin);
+// Chaque texte attendu se trouve dans `texte` a partir de `depart`, apres le precedent.
+testing::AssertionResult DansLOrdre(const std::string& texte, const std::vector<std::string>& attendus,
+                                    size_t depart = 0);
+// php -l accepte le fichier.
+testing::AssertionResult PhpValide(const std::string& fichier);
 
 // Le serveur MariaDB prive que lance outils/tests.sh (variables
 // CORVALITE_TEST_MARIADB_PORT et CORVALITE_TEST_MARIADB_REPERTOIRE).
 struct ServeurTest {
-    static bool Disponible();
-    static std::string Port();
+    static std::string Port() {
+        const char* port = std::getenv("CORVALITE_TEST_MARIADB_PORT");
+        return port ? port : "";
+    }
+    static bool Disponible() { return !Port().empty(); }
     // "MYSQL_TCP_PORT=<port>" : le programme atteint le serveur par les moyens de sa bibliotheque.
-    static std::string EnvironnementPort();
+    static std::string EnvironnementPort() { return "MYSQL_TCP_PORT=" + Port(); }
     // Execute du SQL en root (par la socket du serveur) ; le code de sortie du client.
     static int Sql(const std::string& sql, const std::string& base = "");
     // Une base neuve, videe si elle existait, nommee d'apres le test en cours.
     static std::string NouvelleBase();
+    // Les lignes de configuration qui menent a `base` avec l'utilisateur corvalite.
+    static std::string LignesMysql(const std::string& base) {
+        return "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\nDATABASE=" + base + "\n";
+    }
+    // Les lignes de la version du serveur, telles que le programme les journalise.
+    static std::string LignesVersion();
 };
+
+// Au debut d'un test qui a besoin du serveur : le saute sans serveur, et sinon y mene la bibliotheque
+// cliente du processus, qui ne lit MYSQL_TCP_PORT qu'une fois, a son premier appel.
+#define SERVEUR_REQUIS()                                                                      \
+    if (ServeurTest::Disponible()) {} else GTEST_SKIP() << "pas de serveur MariaDB de test"; \
+    setenv("MYSQL_TCP_PORT", ServeurTest::Port().c_str(), 1)
 
 // Code de sortie d'une commande du shell ; sa sortie dans `sortie` si non nul.
 int Commande(const std::string& commande, std::string* sortie = nullptr);
-
-std::string Binaire();
-std::string RepertoireExemple();
 
 // Le code de sortie qu'un shell voit pour un code passe a exit().
 inline int CodeShell(int code) { return code & 0xFF; }

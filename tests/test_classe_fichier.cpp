@@ -7,60 +7,44 @@
 #include "outils_test.h"
 
 using std::string;
+using Lignes = std::vector<string>;
 
-TEST(Fichier, LectureEnUnTexteGardeLesOctetsEtRogneLaFin) {
-    const struct {
-        string contenu, attendu;
-    } cas[] = {
-        {"", ""},
-        {"a\r\nb\r\n", "a\r\nb"},
+TEST(Fichier, LectureEnUnTexteOuEnListe) {
+    // En un texte, les octets sont gardes et la fin rognee.
+    const std::pair<string, string> textes[] = {
+        {"", ""}, {"a\r\nb\r\n", "a\r\nb"},
         {"a\nb\n", "a\nb"},  // un LF seul ne disparait plus entre deux lignes
-        {"a\r\nb", "a\r\nb"},
-        {"x\r\n\r\n", "x"},
+        {"a\r\nb", "a\r\nb"}, {"x\r\n\r\n", "x"},
         {"\r\n", "\r"},  // le premier octet reste toujours
-        {"ab\x14\r\n", "ab"},
-        {string("ab\r\0", 4), string("ab\0", 3)},
-        {string("a\0\n\0\r", 5), string("a\0\0", 3)},
-        {string("\0b\x1A", 3), string("\0b\x1A", 3)},
+        {"ab\x14\r\n", "ab"}, {string("ab\r\0", 4), string("ab\0", 3)},
+        {string("a\0\n\0\r", 5), string("a\0\0", 3)}, {string("\0b\x1A", 3), string("\0b\x1A", 3)},
     };
-    RepertoireTemporaire rep;
-    Fichier f;
-    for (const auto& c : cas) {
-        EcritOctets(rep / "f", c.contenu);
-        string texte = "reste";
-        EXPECT_EQ(f.LisFichier(rep / "f", texte), 0);
-        EXPECT_EQ(texte, c.attendu) << testing::PrintToString(c.contenu);
-    }
-}
-
-TEST(Fichier, LectureEnListeDecoupeSurLF) {
-    using L = std::vector<string>;
-    const struct {
-        string contenu;
-        L attendu;
-    } cas[] = {
+    // En liste, le texte est decoupe sur LF.
+    const std::pair<string, Lignes> listes[] = {
         {"", {}},           {"a\r\nb\r\n", {"a", "b"}}, {"a\nb", {"a", "b"}},
         {"\n", {""}},       {"a\n\nb\n", {"a", "", "b"}}, {"a\rb\n", {"a\rb"}},
         {"a\r\r\n", {"a\r"}}, {"\xEF\xBB\xBFx\n", {"x"}}, {"y\xEF\xBB\xBF", {"y\xEF\xBB\xBF"}},
     };
     RepertoireTemporaire rep;
     Fichier f;
-    for (const auto& c : cas) {
-        EcritOctets(rep / "f", c.contenu);
-        L lignes{"ancienne"};
+    for (const auto& [contenu, attendu] : textes) {
+        EcritOctets(rep / "f", contenu);
+        string texte = "reste";
+        EXPECT_EQ(f.LisFichier(rep / "f", texte), 0);
+        EXPECT_EQ(texte, attendu) << testing::PrintToString(contenu);
+    }
+    for (const auto& [contenu, attendu] : listes) {
+        EcritOctets(rep / "f", contenu);
+        Lignes lignes{"ancienne"};
         EXPECT_EQ(f.LisFichier(rep / "f", lignes), "");
-        EXPECT_EQ(lignes, c.attendu) << testing::PrintToString(c.contenu);
+        EXPECT_EQ(lignes, attendu) << testing::PrintToString(contenu);
         EXPECT_EQ(f.NomFichier, rep / "f");
     }
-}
-
-TEST(Fichier, LectureImpossibleFichierAbsentOuRepertoire) {
-    RepertoireTemporaire rep;
+    // Fichier absent, repertoire ou nom vide : ni texte ni lignes.
     CreeRepertoires(rep / "dossier");
     for (const string& chemin : {rep / "absent", rep / "dossier", string("")}) {
-        Fichier f;
         string texte = "x";
-        std::vector<string> lignes{"x"};
+        Lignes lignes{"x"};
         EXPECT_EQ(f.LisFichier(chemin, texte), 1003);
         EXPECT_EQ(texte, "");
         EXPECT_EQ(f.NomFichier, chemin);
@@ -93,39 +77,53 @@ TEST(Fichier, AjoutVidageEtCodesDErreur) {
     EXPECT_EQ(LitOctets(rep / "dossier/g"), "z");
 }
 
-TEST(Fichier, CopieOctetPourOctetEtLignesSurLaSortie) {
+TEST(Fichier, CopieOctetPourOctetLiensTubesEtLignesSurLaSortie) {
     RepertoireTemporaire rep;
     const string binaire("GIF89a\r\n\0\x14\xFF\n\r\n", 14);
     EcritOctets(rep / "image.gif", binaire);
     EcritOctets(rep / "ancienne.gif", "ancien contenu plus long");
     chmod((rep / "ancienne.gif").c_str(), 0640);
+    EcritOctets(rep / "vrai", "ancien");
+    ASSERT_EQ(symlink("vrai", (rep / "lien").c_str()), 0);
+    ASSERT_EQ(symlink("pointe", (rep / "pendant").c_str()), 0);
+    EcritOctets(rep / "a", "ancien");
+    ASSERT_EQ(link((rep / "a").c_str(), (rep / "b").c_str()), 0);
+    ASSERT_EQ(mkfifo((rep / "tube").c_str(), 0600), 0);
+    const string lecture = "LisFichier erreur=1003<\n", ecriture = "EcrisFichier erreur=1003<\n";
     const struct {
         string source, cible;
         int code;
         string sortie;
     } cas[] = {
-        {rep / "absent", rep / "cible", 1003, "LisFichier erreur=1003<\n"},
-        {rep / "image.gif", rep / "copie.gif", 0, "EcrisFichier erreur=0<\n"},
-        {rep / "image.gif", rep / "ancienne.gif", 0, "EcrisFichier erreur=0<\n"},
-        {rep / "image.gif", rep / "absent/copie.gif", 1003, "EcrisFichier erreur=1003<\n"},
+        {rep / "absent", rep / "cible", 1003, lecture},
+        {rep / "image.gif", rep / "copie.gif", 0, CopieReussie},
+        {rep / "image.gif", rep / "ancienne.gif", 0, CopieReussie},
+        {rep / "image.gif", rep / "absent/copie.gif", 1003, ecriture},
         {rep / "image.gif", "/dev/full", 1004, "EcrisFichier erreur=1004<\n"},
+        // Le lien reste un lien ; les deux noms d'un fichier a liens multiples voient le nouveau contenu.
+        {rep / "image.gif", rep / "lien", 0, CopieReussie},
+        {rep / "image.gif", rep / "pendant", 0, CopieReussie},
+        {rep / "image.gif", rep / "a", 0, CopieReussie},
+        // Un tube n'est ni lu ni ecrit : sans lecteur en face, l'ouvrir bloquerait.
+        {rep / "image.gif", rep / "tube", 1003, ecriture},
+        {rep / "tube", rep / "x", 1003, lecture},
     };
     for (const auto& c : cas) {
         Fichier f;
         testing::internal::CaptureStdout();
         EXPECT_EQ(f.CopieFichier(c.source, c.cible), c.code) << c.cible;
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sortie);
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sortie) << c.cible;
     }
-    EXPECT_FALSE(Existe(rep / "cible"));
-    EXPECT_EQ(LitOctets(rep / "copie.gif"), binaire);
-    EXPECT_EQ(LitOctets(rep / "ancienne.gif"), binaire);
-    struct stat st;
-    ASSERT_EQ(stat((rep / "ancienne.gif").c_str(), &st), 0);
-    EXPECT_EQ(st.st_mode & 0777, 0640u);
-    // Aucun fichier temporaire ne reste apres un remplacement.
-    size_t n = 0;
-    for (const auto& e : std::filesystem::directory_iterator(rep.Chemin())) n += e.is_regular_file();
-    EXPECT_EQ(n, 3u);
+    for (const char* copie : {"copie.gif", "ancienne.gif", "vrai", "pointe", "b"})
+        EXPECT_EQ(LitOctets(rep / copie), binaire) << copie;
+    EXPECT_EQ(std::filesystem::status(rep / "ancienne.gif").permissions(), std::filesystem::perms(0640));
+    EXPECT_TRUE(std::filesystem::is_symlink(rep / "lien"));
+    Fichier f;
+    EXPECT_EQ(f.EcrisFichier(rep / "tube", "x"), 1003);
+    EXPECT_FALSE(f.IsFileExist(rep / "tube"));
+    // Ni "cible", ni "x", ni fichier temporaire apres un remplacement.
+    EXPECT_EQ(NomsDans(rep.Chemin()), (std::set<string>{"a", "ancienne.gif", "b", "copie.gif", "image.gif", "lien",
+                                                        "pendant", "pointe", "tube", "vrai"}));
 }
 
 TEST(Fichier, RepertoiresEtLibelles) {
@@ -148,27 +146,4 @@ TEST(Fichier, RepertoiresEtLibelles) {
     EXPECT_FALSE(f.IsPathExist(""));
     EXPECT_TRUE(f.IsFileExist(rep.Chemin() + "\\a\\f"));
     EXPECT_FALSE(f.IsFileExist(rep / "a/b"));
-}
-
-TEST(Fichier, CopieSurLiensEtTubes) {
-    RepertoireTemporaire rep;
-    EcritOctets(rep / "source", "neuf");
-    EcritOctets(rep / "vrai", "ancien");
-    ASSERT_EQ(symlink("vrai", (rep / "lien").c_str()), 0);
-    ASSERT_EQ(symlink("pointe", (rep / "pendant").c_str()), 0);
-    EcritOctets(rep / "a", "ancien");
-    ASSERT_EQ(link((rep / "a").c_str(), (rep / "b").c_str()), 0);
-    ASSERT_EQ(mkfifo((rep / "tube").c_str(), 0600), 0);
-    Fichier f;
-    testing::internal::CaptureStdout();
-    // Le lien reste un lien ; les deux noms d'un fichier a liens multiples voient le nouveau contenu.
-    for (const char* cible : {"lien", "pendant", "a"}) EXPECT_EQ(f.CopieFichier(rep / "source", rep / cible), 0);
-    // Un tube n'est ni lu ni ecrit : sans lecteur en face, l'ouvrir bloquerait.
-    EXPECT_EQ(f.CopieFichier(rep / "source", rep / "tube"), 1003);
-    EXPECT_EQ(f.CopieFichier(rep / "tube", rep / "x"), 1003);
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(f.EcrisFichier(rep / "tube", "x"), 1003);
-    EXPECT_FALSE(f.IsFileExist(rep / "tube"));
-    EXPECT_TRUE(std::filesystem::is_symlink(rep / "lien"));
-    EXPECT_EQ(LitOctets(rep / "vrai") + LitOctets(rep / "pointe") + LitOctets(rep / "b"), "neufneufneuf");
 }

@@ -14,7 +14,7 @@ structTable Champ(string nom, string type, string longueur, string commentaire =
     return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut};
 }
 
-string Attendu(const string& nom) { return LitOctets(RepertoireExemple() + "/../tests/attendu/sgbd/" + nom); }
+string Attendu(const string& nom) { return LitOctets(CheminTests("attendu/sgbd/" + nom)); }
 
 }  // namespace
 
@@ -50,8 +50,7 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
             string texte = sgbd.ConstruitClasse(c.table);
             EXPECT_EQ(MasqueDates(texte), Attendu(c.attendu));
             EcritOctets(rep / "classe.php", texte);
-            string sortie;
-            EXPECT_EQ(Commande("php -l " + (rep / "classe.php") + " 2>&1", &sortie), 0) << sortie;
+            EXPECT_TRUE(PhpValide(rep / "classe.php"));
             for (const structTable& champ : sgbd.ListeChamps) {
                 if (champ.NomChamp == "cree") {
                     EXPECT_EQ(MasqueDates(champ.ValeurDefaut), "<DATE_US> <HEURE>");
@@ -76,18 +75,14 @@ TEST(ClasseGeneree, PiecesCommunes) {
 // Les memes classes, lues cette fois sur le serveur : ce que la base decrit
 // (types, defauts, commentaires accentues, cles) arrive tel quel dans les fichiers.
 TEST(ClasseGeneree, DepuisLeSchemaDuServeur) {
-    if (!ServeurTest::Disponible()) GTEST_SKIP() << "pas de serveur MariaDB de test";
+    SERVEUR_REQUIS();
     const string base = ServeurTest::NouvelleBase();
-    ASSERT_EQ(ServeurTest::Sql(LitOctets(RepertoireExemple() + "/../tests/donnees/schema.sql"), base), 0);
+    ASSERT_EQ(ServeurTest::Sql(LitOctets(CheminTests("donnees/schema.sql")), base), 0);
     for (const char* prefixe : {"", "p_"}) {
         SCOPED_TRACE(prefixe);
         RepertoireTemporaire rep;
-        CreeRepertoires(rep / "src/inc");
-        CreeRepertoires(rep / "web/inc");
-        EcritOctets(rep / "site.cfg", "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
-                                      "USER=corvalite\nMDP=corvalite\nPREFIXE_TABLE=" + string(prefixe) +
-                                      "\nDATABASE=" + base + "\n");
-        Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"}, {ServeurTest::EnvironnementPort()});
+        CreeSite(rep, ServeurTest::LignesMysql(base) + "PREFIXE_TABLE=" + prefixe + "\n");
+        Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"});
         EXPECT_EQ(e.code, 0) << e.erreurs;
         EXPECT_FALSE(Existe(rep / "src/inc/CVClass__reglages.php"));
         const std::vector<string> tables = *prefixe ? std::vector<string>{"client"}

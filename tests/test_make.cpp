@@ -14,8 +14,7 @@ using std::string;
 
 namespace {
 
-const string Config = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nREF_GLOBALE=ref.htm\n"
-                      "PREFIXE_TABLE=t_\nFICHIER_A_INCLURE=lib.php\n";
+const string Config = "REF_GLOBALE=ref.htm\nPREFIXE_TABLE=t_\nFICHIER_A_INCLURE=lib.php\n";
 const string Absent = "<absent>";
 
 // Un element du site : "<rep>" un repertoire, "<tube>" un tube nomme,
@@ -24,9 +23,8 @@ struct Element {
     string chemin, contenu;
 };
 
-void Construit(const RepertoireTemporaire& rep, const std::vector<Element>& site) {
-    CreeRepertoires(rep / "src/inc");
-    CreeRepertoires(rep / "web/inc");
+void Construit(const RepertoireTemporaire& rep, const std::vector<Element>& site, const string& lignes = "") {
+    CreeSite(rep, Config + lignes);
     EcritOctets(rep / "src/inc/lib.php", "<?php ?>");
     for (const Element& e : site) {
         CreeRepertoires(rep / e.chemin.substr(0, e.chemin.rfind('/') + 1));
@@ -116,18 +114,12 @@ TEST(Make, SelectionAssemblageEtCopies) {
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         RepertoireTemporaire rep;
-        Construit(rep, c.site);
-        EcritOctets(rep / "site.cfg", Config + c.config);
+        Construit(rep, c.site, c.config);
         std::vector<string> arguments{"-c", "site.cfg", "-make"};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
         Execution e = Lance(rep.Chemin(), arguments);
         EXPECT_EQ(e.code, CodeShell(c.code)) << e.erreurs;
-        size_t position = 0;
-        for (const string& attendu : c.console) {
-            size_t trouve = e.erreurs.find(attendu, position);
-            EXPECT_NE(trouve, string::npos) << "manque ou hors d'ordre: " << attendu << "\n" << e.erreurs;
-            position = trouve == string::npos ? position : trouve + attendu.size();
-        }
+        EXPECT_TRUE(DansLOrdre(e.erreurs, c.console));
         for (const Element& fichier : c.cible) {
             if (fichier.contenu == Absent) EXPECT_FALSE(Existe(rep / fichier.chemin)) << fichier.chemin;
             else EXPECT_EQ(MasqueDates(LitOctets(rep / fichier.chemin)), MasqueDates(AvecDates(fichier.contenu)));
@@ -138,7 +130,6 @@ TEST(Make, SelectionAssemblageEtCopies) {
 TEST(Make, DatesDuJourALEndroitEtALEnvers) {
     RepertoireTemporaire rep;
     Construit(rep, {{"ref.htm", "{#d}"}, {"src/p.php", "{#DEBUT_d}{#DATE_FR}|{#DATE_US}{#FIN_d}"}});
-    EcritOctets(rep / "site.cfg", Config);
     string attendu;
     do {  // les dates lues avant et apres l'execution doivent etre celles d'un meme jour
         attendu = AvecDates("<FR>|<US>");

@@ -31,23 +31,20 @@ std::vector<string> Lignes(const string& texte) {
 }  // namespace
 
 TEST(ClassesPhp, LesMethodesGenereesLisentEtEcriventLaTable) {
-    if (!ServeurTest::Disponible()) GTEST_SKIP() << "pas de serveur MariaDB de test";
+    SERVEUR_REQUIS();
     if (Commande("php -r 'exit(function_exists(\"mysqli_connect\") ? 0 : 1);' 2>/dev/null") != 0)
         GTEST_SKIP() << "pas de php avec mysqli";
     const string base = ServeurTest::NouvelleBase();
     ASSERT_EQ(ServeurTest::Sql(Table, base), 0);
     RepertoireTemporaire rep;
-    CreeRepertoires(rep / "src/inc");
-    CreeRepertoires(rep / "web/inc");
-    EcritOctets(rep / "site.cfg", "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
-                                  "USER=corvalite\nMDP=corvalite\nDATABASE=" + base + "\n");
-    Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"}, {ServeurTest::EnvironnementPort()});
+    CreeSite(rep, ServeurTest::LignesMysql(base));
+    Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"});
     ASSERT_EQ(e.code, 0) << e.erreurs;
     const string classe = rep / "web/inc/CVClass_fiche.php";
     ASSERT_TRUE(Existe(classe)) << e.erreurs;
 
     string sortie;
-    const string scenario = RepertoireExemple() + "/../tests/php/scenario.php";
+    const string scenario = CheminTests("php/scenario.php");
     EXPECT_EQ(Commande(ServeurTest::EnvironnementPort() + " php '" + scenario + "' '" + classe + "' " + base + " 2>&1",
                        &sortie), 0) << sortie;
 

@@ -2,8 +2,7 @@
 // code de sortie (vu modulo 256) et fichiers de classe laisses dans le site.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
+#include <numeric>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,7 +14,6 @@ using Noms = std::set<string>;
 
 namespace {
 
-const string Copie = "EcrisFichier erreur=0<\n";  // copie du fichier de connexion avant l'etape
 const string Titre = "Creation classe de base de donnees:";
 const string Rapport = "Traitement table:a_client\nTraitement table:b_article\nTraitement table:c_ligne\n";
 const string Absent = "<absent>", Repertoire = "<rep>", Classe = "<classe>";
@@ -32,36 +30,7 @@ const string Schema =
     "create table a_client (id int not null primary key, nom varchar(20));"
     "create table aa_cache (x int) comment '_interne';";
 
-string Config(const string& base, const string& mdp = "corvalite", const string& cible = "web") {
-    return "RACINE=.\nSOURCE=src\nCIBLE=" + cible + "\nREPERTOIRE_INCLUDE=inc\nREF_GLOBALE=ref.htm\nPREFIXE_TABLE=t_\n"
-           "HOST=127.0.0.1\nUSER=corvalite\nMDP=" + mdp + "\nDATABASE=" + base + "\n";
-}
-
-// Les lignes que l'etape journalise apres elle, tirees du select version() du serveur.
-string LignesVersion() {
-    const char* dossier = std::getenv("CORVALITE_TEST_MARIADB_REPERTOIRE");
-    string version;
-    Commande("mariadb --no-defaults -uroot -N -B --socket='" + string(dossier ? dossier : "") +
-                 "/mariadb.sock' -e 'select version()'", &version);
-    while (!version.empty() && version.back() == '\n') version.pop_back();
-    size_t tiret = version.find('-');
-    return "Distribution Mysql : " + version.substr(tiret + 1) + "\nVersion Mysql : " + version.substr(0, tiret) + "\n";
-}
-
-Noms Contenu(const string& repertoire) {
-    Noms noms;
-    for (const auto& e : std::filesystem::directory_iterator(repertoire)) noms.insert(e.path().filename().string());
-    return noms;
-}
-
-bool PhpValide(const string& fichier) {
-    string sortie;
-    bool ok = Commande("php -l '" + fichier + "' 2>&1", &sortie) == 0;
-    if (!ok) ADD_FAILURE() << fichier << "\n" << sortie;
-    return ok;
-}
-
-string Support() { return LitOctets(Binaire().substr(0, Binaire().find_last_of('/')) + "/CVClass__connexion.php"); }
+string Lignes(const string& base) { return "REF_GLOBALE=ref.htm\nPREFIXE_TABLE=t_\n" + ServeurTest::LignesMysql(base); }
 
 // La partie de la console qui part du titre de l'etape.
 string Etape(const Execution& e) {
@@ -69,42 +38,47 @@ string Etape(const Execution& e) {
     return titre == string::npos ? "<pas d'etape>\n" + e.erreurs : e.erreurs.substr(titre);
 }
 
+// Une classe entiere : elle s'ouvre, se ferme et passe php -l.
+void VerifieClasse(const string& chemin) {
+    const string texte = LitOctets(chemin);
+    EXPECT_TRUE(Commence(texte, "<?php\n")) << chemin;
+    EXPECT_TRUE(Finit(texte, "}\n?>\n")) << chemin;
+    EXPECT_TRUE(PhpValide(chemin));
+}
+
 }  // namespace
 
 TEST(Sgbd, ExecutionPropreRapportVersionEtClassesCompletes) {
-    if (!ServeurTest::Disponible()) GTEST_SKIP() << "pas de serveur MariaDB de test";
+    SERVEUR_REQUIS();
     const string base = ServeurTest::NouvelleBase();
     ASSERT_EQ(ServeurTest::Sql(Schema, base), 0);
     RepertoireTemporaire rep;
-    CreeRepertoires(rep / "src/inc");
-    CreeRepertoires(rep / "web/inc");
-    EcritOctets(rep / "site.cfg", Config(base));
+    CreeSite(rep, Lignes(base));
     // Une ancienne classe plus longue que la nouvelle : il n'en doit rien rester.
     EcritOctets(rep / "src/inc/CVClass_b_article.php", string(20000, 'X'));
     const string connexion = "Connexion avec Host=127.0.0.1,Database=" + base + ",User=corvalite,Mdp=corvalite\n";
+    const Noms classes{"CVClass_a_client.php", "CVClass_b_article.php", "CVClass_c_ligne.php"};
     string premiere;
     for (bool bavard : {false, true}) {
         SCOPED_TRACE(bavard ? "seconde execution, -bavard" : "premiere execution");
         std::vector<string> arguments{"-c", "site.cfg", "-sgbd"};
         if (bavard) arguments.push_back("-bavard");
-        Execution e = Lance(rep.Chemin(), arguments, {ServeurTest::EnvironnementPort()});
+        Execution e = Lance(rep.Chemin(), arguments);
         EXPECT_EQ(e.code, 0) << e.erreurs;
-        EXPECT_EQ(e.sortie, bavard ? "" : Copie);  // le fichier de connexion n'est copie qu'une fois
-        EXPECT_EQ(Etape(e), Titre + "Ok.\n" + Rapport + "\n" + LignesVersion() + (bavard ? connexion : "") +
-                                "\nFin de traitement");
-        const Noms classes{"CVClass_a_client.php", "CVClass_b_article.php", "CVClass_c_ligne.php"};
-        Noms avecConnexion = classes;
-        avecConnexion.insert("CVClass__connexion.php");
-        EXPECT_EQ(Contenu(rep / "src/inc"), avecConnexion);  // ni aa_cache ni fichier temporaire
-        EXPECT_EQ(Contenu(rep / "web/inc"), classes);
+        EXPECT_EQ(e.sortie, bavard ? "" : CopieReussie);  // le fichier de connexion n'est copie qu'une fois
+        EXPECT_EQ(Etape(e), Titre + "Ok.\n" + Rapport + "\n" + ServeurTest::LignesVersion() +
+                                (bavard ? connexion : "") + "\nFin de traitement");
+        EXPECT_EQ(NomsDans(rep / "web/inc"), classes);
+        // Ni aa_cache ni fichier temporaire.
+        EXPECT_EQ(NomsDans(rep / "src/inc"), (Noms{"CVClass__connexion.php", "CVClass_a_client.php",
+                                                   "CVClass_b_article.php", "CVClass_c_ligne.php"}));
         for (const string& nom : classes) {
             const string source = LitOctets(rep / ("src/inc/" + nom));
             EXPECT_EQ(source, LitOctets(rep / ("web/inc/" + nom))) << nom;
-            EXPECT_EQ(source.rfind("<?php\n", 0), 0u) << nom;
             EXPECT_EQ(source.find('X'), string::npos) << nom;
-            EXPECT_TRUE(PhpValide(rep / ("src/inc/" + nom)));
+            VerifieClasse(rep / ("src/inc/" + nom));
         }
-        EXPECT_EQ(LitOctets(rep / "src/inc/CVClass__connexion.php"), Support());
+        EXPECT_EQ(LitOctets(rep / "src/inc/CVClass__connexion.php"), FichierConnexionDAppui());
         const string article = MasqueDates(LitOctets(rep / "src/inc/CVClass_b_article.php"));
         if (bavard) { EXPECT_EQ(article, premiere) << "une seconde execution doit redonner la meme classe"; }
         premiere = article;
@@ -112,94 +86,80 @@ TEST(Sgbd, ExecutionPropreRapportVersionEtClassesCompletes) {
 }
 
 TEST(Sgbd, EchecsRepertoiresEtEcritures) {
-    if (!ServeurTest::Disponible()) GTEST_SKIP() << "pas de serveur MariaDB de test";
-    enum Base { AvecTables, SansTable, Inconnue, SansNom };
+    SERVEUR_REQUIS();
+    // Avec _connexion, dont la classe ecraserait le fichier de connexion : l'erreur doit nommer la table.
+    enum Base { AvecTables, AvecConnexion, SansTable, Inconnue, SansNom };
     const string erreurConnexion =
         Titre + "\nDes erreurs sont detectees\nUne erreur s'est produite lors de la connexion a MySql.\nErreur no:";
     const string ecritureImpossible = Titre + "\nDes erreurs sont detectees\nImpossible d'ouvrir le fichier\n\n";
+    const string version = ServeurTest::LignesVersion();
     const struct {
         const char* nom;
         Base base;
-        std::vector<string> preparation;  // repertoires a creer, relatifs au site
         int code;
-        std::vector<string> console;      // dans l'ordre, le premier au titre de l'etape
-        bool entiere;                     // la console de l'etape est exactement leur suite
+        std::vector<string> console;  // dans l'ordre, le premier au titre de l'etape
+        bool entiere;                 // la console de l'etape est exactement leur suite
         std::vector<std::pair<string, string>> fichiers;  // chemin, contenu ou Absent/Repertoire/Classe
-        string port = ServeurTest::EnvironnementPort(), mdp = "corvalite", cible = "web", sql = "";
+        std::vector<string> preparation = {"src/inc", "web/inc"};  // repertoires a creer, relatifs au site
+        string lignes = "";                       // ajoutees a la configuration
+        std::vector<string> environnement = {};   // du programme
     } cas[] = {
-        {"serveur arrete", AvecTables, {"src/inc", "web/inc"}, -220, {erreurConnexion}, false,
-         {{"src/inc/CVClass_a_client.php", Absent}, {"web/inc/CVClass_a_client.php", Absent}}, "MYSQL_TCP_PORT=1"},
-        {"mauvais mot de passe", AvecTables, {"src/inc", "web/inc"}, -220, {erreurConnexion + "1045"}, false,
-         {{"src/inc/CVClass_a_client.php", Absent}}, ServeurTest::EnvironnementPort(), "faux"},
-        {"base inconnue", Inconnue, {"src/inc", "web/inc"}, -220, {erreurConnexion + "1049"}, false,
+        {"serveur arrete", AvecTables, -220, {erreurConnexion}, false,
+         {{"src/inc/CVClass_a_client.php", Absent}, {"web/inc/CVClass_a_client.php", Absent}},
+         {"src/inc", "web/inc"}, "", {"MYSQL_TCP_PORT=1"}},
+        {"mauvais mot de passe", AvecTables, -220, {erreurConnexion + "1045"}, false,
+         {{"src/inc/CVClass_a_client.php", Absent}}, {"src/inc", "web/inc"}, "MDP=faux\n"},
+        {"base inconnue", Inconnue, -220, {erreurConnexion + "1049"}, false,
          {{"web/inc/CVClass_a_client.php", Absent}}},
-        {"base non nommee", SansNom, {"src/inc", "web/inc"}, -200,
+        {"base non nommee", SansNom, -200,
          {Titre + "\nDes erreurs sont detectees\nAucune nom de base de donnees n'a ete fourni (DATABASE=).\n\n"}, true,
          {}},
-        {"base sans table", SansTable, {"src/inc", "web/inc"}, 0,
-         {Titre + "Ok.\n\n", "<version>", "\nFin de traitement"}, true, {}},
-        {"repertoire include cible absent", AvecTables, {"src/inc", "web"}, 0,
-         {Titre + "Des anomalies sont detectees\nLe repertoire .\\web\\inc a ete creer.\n\n", "<version>",
+        {"base sans table", SansTable, 0, {Titre + "Ok.\n\n", version, "\nFin de traitement"}, true, {}},
+        {"repertoire include cible absent", AvecTables, 0,
+         {Titre + "Des anomalies sont detectees\nLe repertoire .\\web\\inc a ete creer.\n\n", version,
           "\nFin de traitement"},
-         true, {{"web/inc/CVClass_c_ligne.php", Classe}}},
-        {"parent du repertoire cible absent", SansTable, {"src/inc"}, -200,
+         true, {{"web/inc/CVClass_c_ligne.php", Classe}}, {"src/inc", "web"}},
+        {"parent du repertoire cible absent", SansTable, -200,
          {Titre + "Des anomalies sont detectees\nLe repertoire .\\web/sous a ete creer.\n"
                   "Le repertoire .\\web/sous\\inc a ete creer.\n\nDes erreurs sont detectees\n"
                   "Error de creation du repertoire .\\web/sous\nError de creation du repertoire .\\web/sous\\inc\n\n"},
-         true, {{"web", Absent}}, ServeurTest::EnvironnementPort(), "corvalite", "web/sous"},
+         true, {{"web", Absent}}, {"src/inc"}, "CIBLE=web/sous\n"},
         // L'erreur d'une table qui n'est pas la derniere doit encore arreter l'etape.
-        {"classe cible impossible, premiere table", AvecTables,
-         {"src/inc", "web/inc/CVClass_a_client.php"}, -200, {ecritureImpossible}, true,
+        {"classe cible impossible, premiere table", AvecTables, -200, {ecritureImpossible}, true,
          {{"src/inc/CVClass_a_client.php", Classe}, {"web/inc/CVClass_a_client.php", Repertoire},
-          {"web/inc/CVClass_c_ligne.php", Classe}}},
-        {"classe cible impossible, derniere table", AvecTables, {"src/inc", "web/inc/CVClass_c_ligne.php"}, -200,
-         {ecritureImpossible}, true,
+          {"web/inc/CVClass_c_ligne.php", Classe}},
+         {"src/inc", "web/inc/CVClass_a_client.php"}},
+        {"classe cible impossible, derniere table", AvecTables, -200, {ecritureImpossible}, true,
          {{"src/inc/CVClass_c_ligne.php", Classe}, {"web/inc/CVClass_c_ligne.php", Repertoire},
-          {"web/inc/CVClass_a_client.php", Classe}}},
-        // Sa classe ecraserait le fichier de connexion : l'erreur doit nommer la table.
-        {"table _connexion", AvecTables, {"src/inc", "web/inc"}, -200,
-         {Titre + "\nDes erreurs sont detectees\n", "table _connexion"}, false,
-         {{"web/inc/CVClass__connexion.php", Absent}}, ServeurTest::EnvironnementPort(), "corvalite", "web",
-         "create table _connexion (id int);"},
+          {"web/inc/CVClass_a_client.php", Classe}},
+         {"src/inc", "web/inc/CVClass_c_ligne.php"}},
+        {"table _connexion", AvecConnexion, -200, {Titre + "\nDes erreurs sont detectees\n", "table _connexion"},
+         false, {{"web/inc/CVClass__connexion.php", Absent}}},
     };
-    const string version = LignesVersion();
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         string base = c.base == SansNom ? "" : ServeurTest::NouvelleBase();
-        if (c.base == AvecTables) { ASSERT_EQ(ServeurTest::Sql(Schema + c.sql, base), 0); }
+        const string sql = Schema + (c.base == AvecConnexion ? "create table _connexion (id int);" : "");
+        if (c.base == AvecTables || c.base == AvecConnexion) { ASSERT_EQ(ServeurTest::Sql(sql, base), 0); }
         if (c.base == Inconnue) base += "_inconnue";
         RepertoireTemporaire rep;
         for (const string& r : c.preparation) CreeRepertoires(rep / r);
-        EcritOctets(rep / "site.cfg", Config(base, c.mdp, c.cible));
-        Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"}, {c.port});
+        EcritOctets(rep / "site.cfg", ConfigSite(Lignes(base) + c.lignes));
+        Execution e = Lance(rep.Chemin(), {"-c", "site.cfg", "-sgbd"}, c.environnement);
         EXPECT_EQ(e.code, CodeShell(c.code)) << e.erreurs;
-        EXPECT_EQ(e.sortie, Copie);
+        EXPECT_EQ(e.sortie, CopieReussie);
         const string etape = Etape(e);
-        if (c.entiere) {
-            string attendu;
-            for (const string& morceau : c.console) attendu += morceau == "<version>" ? version : morceau;
-            EXPECT_EQ(etape, attendu);
-        } else {
-            EXPECT_EQ(etape.rfind(c.console[0], 0), 0u) << etape;
-            for (size_t i = 1, position = c.console[0].size(); i < c.console.size(); ++i) {
-                size_t trouve = etape.find(c.console[i], position);
-                EXPECT_NE(trouve, string::npos) << "manque ou hors d'ordre: " << c.console[i] << "\n" << etape;
-                if (trouve != string::npos) position = trouve + c.console[i].size();
-            }
-        }
+        EXPECT_TRUE(Commence(etape, c.console[0]));
+        EXPECT_TRUE(DansLOrdre(etape, c.console));
+        if (c.entiere) { EXPECT_EQ(etape, std::accumulate(c.console.begin(), c.console.end(), string())); }
         if (c.code != 0) { EXPECT_EQ(e.erreurs.find("Fin de traitement"), string::npos) << e.erreurs; }
         // Le fichier de connexion n'est jamais touche par l'etape, quelle que soit l'issue.
-        EXPECT_EQ(LitOctets(rep / "src/inc/CVClass__connexion.php"), Support());
+        EXPECT_EQ(LitOctets(rep / "src/inc/CVClass__connexion.php"), FichierConnexionDAppui());
         for (const auto& [chemin, contenu] : c.fichiers) {
-            const string complet = rep / chemin;
-            if (contenu == Absent) EXPECT_FALSE(Existe(complet)) << chemin;
-            else if (contenu == Repertoire) EXPECT_TRUE(Contenu(complet).empty()) << chemin << " : rien n'y est ecrit";
-            else {  // une classe entiere : elle s'ouvre, se ferme et passe php -l
-                const string texte = LitOctets(complet);
-                EXPECT_EQ(texte.rfind("<?php\n", 0), 0u) << chemin;
-                EXPECT_TRUE(texte.size() >= 5 && texte.compare(texte.size() - 5, 5, "}\n?>\n") == 0) << chemin;
-                EXPECT_TRUE(PhpValide(complet));
-            }
+            if (contenu == Absent) EXPECT_FALSE(Existe(rep / chemin)) << chemin;
+            else if (contenu == Repertoire)
+                EXPECT_TRUE(NomsDans(rep / chemin).empty()) << chemin << " : rien n'y est ecrit";
+            else VerifieClasse(rep / chemin);
         }
     }
 }
