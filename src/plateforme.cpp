@@ -26,11 +26,6 @@ std::string Joindre(const std::string& repertoire, const std::string& separateur
     return repertoire + separateur + nom;
 }
 
-bool EstRepertoire(const std::string& chemin) {
-    struct stat st;
-    return !chemin.empty() && stat(CheminSysteme(chemin).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-}
-
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
     struct stat st1, st2;
     if (stat(CheminSysteme(chemin1).c_str(), &st1) != 0 || stat(CheminSysteme(chemin2).c_str(), &st2) != 0)

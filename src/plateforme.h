@@ -18,8 +18,6 @@ std::string CheminSysteme(const std::string& chemin);
 std::string Joindre(const std::string& repertoire, const std::string& separateur,
                     const std::string& nom);
 
-bool EstRepertoire(const std::string& chemin);
-
 // Faux pour ce qu'un fichier du site ne peut pas etre : un repertoire, un tube
 // ou une socket (les ouvrir bloquerait ou echouerait plus loin).
 bool Ouvrable(const std::string& chemin);
