@@ -2,11 +2,7 @@
 
 #include "classe_fichier.h"
 
-namespace {
-const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
-}
-
-MesForms::MesForms(Parametrage& param) : Param(param), FinDeLigne("\n") {
+MesForms::MesForms(Parametrage& param) : Param(param) {
     NomFichierConnexion = Param.DeCrypt(BrouilleFichierConnexion, Param.Cle);
 }
 

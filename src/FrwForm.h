@@ -10,7 +10,6 @@
 class MesForms {
 public:
     Parametrage& Param;
-    std::string FinDeLigne;
     std::string NomFichierConnexion;
     std::vector<std::string> Lignes;
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
-
 bool EstNumerique(const std::string& type) {
     static const char* const numeriques[] = {"tinyint", "bigint", "smallint", "int", "long", "decimal", "float"};
     for (const char* t : numeriques)

@@ -27,7 +27,6 @@ const char* const BrouilleRepertoireInclude = "P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG
 const char* const BrouilleSeparateur = "P;q`D;zoG1kfS#";
 const char* const BrouillePrefixeTables = "P8qmD0zcG5knS+tvL;rZZ-yhP-qX";
 const char* const BrouilleFichierInclude = "P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS";
-const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
 const char* const BrouillePrefixeFichierClasse = "P+qqD.WOGMB]SYtv";
 
 bool Contient(const std::string& texte, const std::string& motif) {
@@ -35,6 +34,9 @@ bool Contient(const std::string& texte, const std::string& motif) {
 }
 
 }  // namespace
+
+// Un seul texte brouille pour les trois objets qui nomment le fichier de connexion.
+const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
 
 Parametrage::Parametrage()
     : NbErreurs(0), NbErreursDepuisInit(0), NbAnomalies(0), NbAnomaliesDepuisInit(0), Bavard(0) {
