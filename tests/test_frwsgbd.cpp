@@ -95,3 +95,38 @@ TEST(ClasseGeneree, DepuisLeSchemaDuServeur) {
         }
     }
 }
+
+TEST(ClasseFormulaire, VariablesEtEnteteSelonChampsEtIncludes) {
+    const string avant = "\t// Variable de classe client Champs + Action.\n\t// Variable de la Form\n";
+    const string apres =
+        "\t// Action CREATION,MODIFICATION,EFFACE\n\tpublic\t$Creation=\"CREATION\";\n"
+        "\tpublic\t$Modification=\"MODIFICATION\";\n\tpublic\t$Efface=\"EFFACE\";\n\n\t// Type de formulaire\n"
+        "\tpublic\t$TypeText=\"text\";\n\tpublic\t$TypePassword=\"password\";\n\tpublic\t$TypeFile=\"file\";\n"
+        "\tpublic\t$TypeImage=\"image\";\n\tpublic\t$TypeHidden=\"hidden\";\n\t// Variable interne.\n"
+        "\tpublic\t$NomFormulaire=\"\";\n";
+    // Chaque jeu de champs avec chaque liste d'includes ; les lignes que chacun ajoute.
+    using Lignes = std::pair<std::vector<string>, string>;
+    const Lignes champs[] = {{{}, ""}, {{"id", "nom"}, "\tpublic\t$id;\n\tpublic\t$nom;\n"}};
+    const Lignes includes[] = {
+        {{}, ""},
+        {{"inc/a.php"}, "\tRequire_once(\"inc/a.php\");\n"},
+        {{"inc/a.php", "b.php"}, "\tRequire_once(\"inc/a.php\");\n\tRequire_once(\"b.php\");\n"}};
+    RepertoireTemporaire rep;
+    for (const auto& [noms, membres] : champs)
+        for (const auto& [fichiers, requis] : includes) {
+            SCOPED_TRACE(membres + requis);
+            Parametrage p;
+            p.ListeFichiersInclude = fichiers;
+            FrwSgbd sgbd(p);
+            for (const string& champ : noms)
+                sgbd.ListeChamps.push_back({"t", champ, "10", "int", "", "", "N", "", "N", "N", ""});
+            const string variables = sgbd.CreerFormVariable("client"), entete = sgbd.CreerFormEntete("client");
+            EXPECT_EQ(variables, avant + membres + apres);
+            EXPECT_EQ(MasqueDates(entete), "<?php\n" + requis + "// Classe : client\n// Fichier g\xE9n\xE9r\xE9 par " +
+                                               p.Banniere + "\n// Date de generation : <DATE> <HEURE>\n\n"
+                                               "class client_FORM\t{\n\n");
+            // Assemblee et fermee, la classe doit etre du PHP valide.
+            EcritOctets(rep / "form.php", entete + variables + "}\n");
+            EXPECT_TRUE(PhpValide(rep / "form.php"));
+        }
+}

@@ -12,6 +12,6 @@
 <p>Un bloc peut en appeler un autre de la meme page.</p>
 
 </article>
-<p class="pied">Article mis a jour le <DATE>.</p>
+<p class="pied">Article mis a jour le <FR>.</p>
 </body>
 </html>

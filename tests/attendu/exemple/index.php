@@ -11,6 +11,6 @@
 <p>Site d'exemple de corvalite.</p>
 <?php require_once("include/commun.php"); echo salutation("visiteur"); ?>
 
-<p class="pied">Page construite le <DATE> a <HEURE>.</p>
+<p class="pied">Page construite le <FR> a <HEURE>.</p>
 </body>
 </html>

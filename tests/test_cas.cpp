@@ -1,0 +1,234 @@
+// Executions du programme construit decrites dans tests/cas/*.txt : chaque cas
+// prepare un site dans un repertoire temporaire, lance le programme, puis
+// verifie la console, le code de sortie et les fichiers laisses.
+//
+// Une ligne = un mot puis son argument ; "#" commente, "== nom" ouvre un cas,
+// "| suite" prolonge l'argument de la ligne precedente. Les lignes placees avant
+// le premier cas sont jouees au debut de chacun. Dans les arguments : \n \r \t
+// \\ \0 \xHH, et <BASE> (la base du cas), <VERSION> (les lignes de version du
+// serveur), <BANNIERE>. Un argument "@f" est le contenu de tests/f.
+//
+//   site simple|exemple|vide   simple : src/inc, web/inc et site.cfg (RACINE=., SOURCE=src,
+//                              CIBLE=web, REPERTOIRE_INCLUDE=inc) ; exemple : copie d'exemple/
+//   config LIGNE               ajoutee a site.cfg (la derniere ligne d'un mot cle l'emporte)
+//   base [SQL]                 base neuve du serveur de test, ses lignes ajoutees a site.cfg ;
+//                              sans serveur, le cas est saute ; sql SQL : encore du SQL dans la base
+//   fichier C = TEXTE | repertoire C | tube C | lien C = CIBLE | crlf C (ses LF en CR LF)
+//   env NOM=VALEUR             pour les lancements suivants
+//   lance ARGUMENTS            separes par des blancs ; les mots suivants portent sur ce lancement
+//   code N                     le code passe a exit() (compare modulo 256)
+//   sortie TEXTE               sortie standard exacte
+//   erreurs TEXTE              sortie d'erreur exacte apres la banniere (toujours verifiee)
+//   dans TEXTE                 present dans la sortie d'erreur, apres le "dans" precedent
+//   sans TEXTE | fin TEXTE     absent de la sortie d'erreur | sa fin
+//   attendu C = TEXTE          contenu du fichier ; dates du jour ecrites <FR> et <US>, autres
+//                              dates et heures <DATE>, <DATE_US>, <HEURE>
+//   commence C = TEXTE | absent C | vide C (repertoire vide) | contient R = NOMS (liste exacte)
+//   pareil C = C2              meme contenu ; C2 "<connexion>" est le fichier d'appui du programme
+//   classes R [= R2]           R (ou chaque CVClass_*.php du repertoire R) est une classe PHP
+//                              complete que php -l accepte (et se trouve a l'identique dans R2)
+// Apres chaque lancement, site.cfg doit etre tel qu'avant.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Utiles.h"
+#include "outils_test.h"
+
+using std::string;
+
+namespace {
+
+const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
+const string ConfigSimple = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n";
+
+struct Ligne {
+    int numero;
+    string mot, argument;
+};
+struct Cas {
+    string nom;
+    std::vector<Ligne> lignes;
+};
+
+std::vector<Cas> LisCas(const string& fichier) {
+    std::istringstream flux(LitOctets(CheminTests("cas/" + fichier)));
+    std::vector<Cas> cas(1);  // le premier recueille les lignes communes
+    int numero = 0;
+    for (string texte; std::getline(flux, texte);) {
+        ++numero;
+        if (texte.empty() || texte[0] == '#') continue;
+        if (texte.rfind("== ", 0) == 0) cas.push_back({texte.substr(3), {}});
+        else if (texte.rfind("| ", 0) == 0) cas.back().lignes.back().argument += texte.substr(2);
+        else {
+            const size_t blanc = texte.find(' ');
+            cas.back().lignes.push_back(
+                {numero, texte.substr(0, blanc), blanc == string::npos ? "" : texte.substr(blanc + 1)});
+        }
+    }
+    return cas;
+}
+
+string Remplace(string texte, const string& quoi, const string& par) {
+    for (size_t p = 0; (p = texte.find(quoi, p)) != string::npos; p += par.size()) texte.replace(p, quoi.size(), par);
+    return texte;
+}
+
+class Jeu {
+public:
+    void Joue(const Ligne& l) {
+        const string& mot = l.mot;
+        // Les mots qui portent sur un chemin : "chemin = valeur".
+        string chemin, valeur, a;
+        if (string(" fichier lien attendu commence absent vide contient pareil classes crlf repertoire tube ")
+                .find(" " + mot + " ") != string::npos) {
+            const size_t egal = l.argument.find(" =");
+            chemin = Valeur(l.argument.substr(0, egal));
+            if (egal != string::npos) valeur = Valeur(l.argument.substr(std::min(egal + 3, l.argument.size())));
+        } else a = Valeur(l.argument);
+        const string c = rep_ / chemin;
+        if (mot == "site" && a == "exemple") CopieArborescence(RepertoireExemple(), rep_.Chemin());
+        else if (mot == "site" && a == "simple") {
+            CreeRepertoires(rep_ / "src/inc");
+            CreeRepertoires(rep_ / "web/inc");
+            EcritOctets(rep_ / "site.cfg", ConfigSimple);
+        } else if (mot == "site") ASSERT_EQ(a, "vide");
+        else if (mot == "config") EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + a + "\n");
+        else if (mot == "base") {
+            base_ = ServeurTest::NouvelleBase();
+            if (!a.empty()) { ASSERT_EQ(ServeurTest::Sql(a, base_), 0); }
+            EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + ServeurTest::LignesMysql(base_));
+        } else if (mot == "sql") ASSERT_EQ(ServeurTest::Sql(a, base_), 0);
+        else if (mot == "fichier") {
+            CreeRepertoires(c.substr(0, c.rfind('/')));
+            EcritOctets(c, valeur);
+        } else if (mot == "repertoire") CreeRepertoires(c);
+        else if (mot == "tube") ASSERT_EQ(mkfifo(c.c_str(), 0600), 0);
+        else if (mot == "lien") ASSERT_EQ(symlink(valeur.c_str(), c.c_str()), 0);
+        else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
+        else if (mot == "env") environnement_.push_back(a);
+        else if (mot == "lance") Lance(a);
+        else if (mot == "code") EXPECT_EQ(e_.code, CodeShell(std::stoi(a))) << e_.erreurs;
+        else if (mot == "sortie") EXPECT_EQ(e_.sortie, a);
+        else if (mot == "erreurs") EXPECT_EQ(console_, a);
+        else if (mot == "dans") {
+            const size_t trouve = console_.find(a, suiteDans_);
+            EXPECT_NE(trouve, string::npos) << "absent ou hors d'ordre :\n" << a << "\n---\n" << console_;
+            if (trouve != string::npos) suiteDans_ = trouve + a.size();
+        } else if (mot == "sans") EXPECT_EQ(console_.find(a), string::npos) << a << "\n---\n" << console_;
+        else if (mot == "fin") EXPECT_TRUE(Finit(console_, a));
+        else if (mot == "attendu") EXPECT_EQ(AvecMarques(LitOctets(c)), AvecMarques(valeur)) << chemin;
+        else if (mot == "commence") EXPECT_TRUE(Commence(LitOctets(c), valeur)) << chemin;
+        else if (mot == "absent") EXPECT_FALSE(Existe(c)) << chemin;
+        else if (mot == "vide") EXPECT_EQ(NomsDans(c), std::set<string>()) << chemin;
+        else if (mot == "contient") EXPECT_EQ(NomsDans(c), Mots(valeur)) << chemin;
+        else if (mot == "pareil")
+            EXPECT_EQ(LitOctets(c), valeur == "<connexion>" ? FichierConnexionDAppui() : LitOctets(rep_ / valeur)) << chemin;
+        else if (mot == "classes") Classes(c, valeur.empty() ? "" : rep_ / valeur);
+        else FAIL() << "mot inconnu : " << mot;
+    }
+
+private:
+    string Valeur(const string& brut) const {
+        if (brut.rfind("@", 0) == 0) return LitOctets(CheminTests(brut.substr(1)));
+        string texte;
+        for (size_t i = 0; i < brut.size(); ++i) {
+            if (brut[i] != '\\' || i + 1 == brut.size()) { texte += brut[i]; continue; }
+            const char c = brut[++i];
+            if (c == 'x') {
+                texte += static_cast<char>(std::stoi(brut.substr(i + 1, 2), nullptr, 16));
+                i += 2;
+            } else texte += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c == '0' ? '\0' : c;
+        }
+        texte = Remplace(Remplace(texte, "<BASE>", base_), "<BANNIERE>", Banniere);
+        return texte.find("<VERSION>") == string::npos ? texte : Remplace(texte, "<VERSION>", ServeurTest::LignesVersion());
+    }
+
+    static std::set<string> Mots(const string& texte) {
+        std::istringstream flux(texte);
+        std::set<string> mots;
+        for (string mot; flux >> mot;) mots.insert(mot);
+        return mots;
+    }
+
+    // Les dates du jour (celui du lancement ou, passe minuit, le suivant) deviennent <FR> et <US>,
+    // les autres dates et les heures sont masquees. Quand le jour egale le mois, <US> et <FR> se confondent.
+    string AvecMarques(string texte) const {
+        for (const string& fr : {dateFR_, Utiles::Date_FR()}) texte = Remplace(texte, fr, "<FR>");
+        for (const string& us : {dateUS_, Utiles::Date_US()}) texte = Remplace(texte, us, "<US>");
+        if (dateFR_ == dateUS_) texte = Remplace(texte, "<US>", "<FR>");
+        return MasqueDates(texte);
+    }
+
+    void Lance(const string& arguments) {
+        std::istringstream flux(arguments);
+        std::vector<string> mots;
+        for (string mot; flux >> mot;) mots.push_back(mot);
+        const string config = LitOctets(rep_ / "site.cfg");
+        dateFR_ = Utiles::Date_FR();
+        dateUS_ = Utiles::Date_US();
+        e_ = ::Lance(rep_.Chemin(), mots, environnement_);
+        EXPECT_TRUE(Commence(e_.erreurs, Banniere + "\n"));
+        console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
+        suiteDans_ = 0;
+        EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "la configuration a change";
+    }
+
+    // `chemin` : une classe, ou un repertoire dont chaque fichier CVClass_* (sauf celui de connexion) en est une.
+    void Classes(const string& chemin, const string& copies) {
+        const bool repertoire = std::filesystem::is_directory(chemin);
+        for (const string& nom : repertoire ? NomsDans(chemin) : std::set<string>{""}) {
+            if (repertoire && (nom.rfind("CVClass_", 0) != 0 || nom == "CVClass__connexion.php")) continue;
+            const string fichier = repertoire ? chemin + "/" + nom : chemin, texte = LitOctets(fichier);
+            EXPECT_TRUE(Commence(texte, "<?php\n")) << fichier;
+            EXPECT_TRUE(Finit(texte, "}\n?>\n")) << fichier;
+            EXPECT_TRUE(PhpValide(fichier));
+            if (!copies.empty()) { EXPECT_EQ(LitOctets(copies + "/" + nom), texte) << nom; }
+        }
+    }
+
+    RepertoireTemporaire rep_;
+    string base_, console_, dateFR_, dateUS_;
+    size_t suiteDans_ = 0;
+    std::vector<string> environnement_;
+    Execution e_;
+};
+
+void JoueLeFichier(const string& fichier) {
+    const std::vector<Cas> cas = LisCas(fichier);
+    for (size_t i = 1; i < cas.size(); ++i) {
+        SCOPED_TRACE(fichier + " : " + cas[i].nom);
+        // Le site d'abord, puis les lignes communes, puis celles du cas.
+        std::vector<Ligne> lignes{{0, "site", "simple"}};
+        for (const std::vector<Ligne>* source : {&cas[0].lignes, &cas[i].lignes})
+            for (const Ligne& l : *source)
+                if (l.mot == "site") lignes[0] = l;
+        for (const std::vector<Ligne>* source : {&cas[0].lignes, &cas[i].lignes})
+            for (const Ligne& l : *source)
+                if (l.mot != "site") lignes.push_back(l);
+        bool base = false;
+        for (const Ligne& l : lignes) base |= l.mot == "base";
+        if (base && !ServeurTest::Disponible()) continue;  // sgbd se connecte vraiment
+        Jeu jeu;
+        for (const Ligne& l : lignes) {
+            SCOPED_TRACE(testing::Message() << "ligne " << l.numero << " : " << l.mot);
+            jeu.Joue(l);
+            if (testing::Test::HasFatalFailure()) return;
+        }
+    }
+}
+
+}  // namespace
+
+
+TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
+TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }
+TEST(Cas, Make) { JoueLeFichier("make.txt"); }
+TEST(Cas, Sgbd) { JoueLeFichier("sgbd.txt"); }
+
