@@ -1,10 +1,6 @@
 #include "outils_test.h"
 
-#include <poll.h>
-#include <pty.h>
-#include <signal.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -54,12 +50,6 @@ std::set<std::string> NomsDans(const std::string& repertoire) {
     return noms;
 }
 
-void CreeSite(const RepertoireTemporaire& rep, const std::string& lignes) {
-    CreeRepertoires(rep / "src/inc");
-    CreeRepertoires(rep / "web/inc");
-    EcritOctets(rep / "site.cfg", ConfigSite(lignes));
-}
-
 std::string MasqueDates(std::string texte) {
     // Dans une forme, 9 tient lieu d'un chiffre et tout autre caractere de lui-meme.
     const std::pair<std::string, const char*> motifs[] = {
@@ -69,26 +59,6 @@ std::string MasqueDates(std::string texte) {
         for (size_t p = 0; p + forme.size() <= texte.size(); ++p)
             if (std::equal(forme.begin(), forme.end(), texte.begin() + p, egal)) texte.replace(p, forme.size(), masque);
     return texte;
-}
-
-testing::AssertionResult Commence(const std::string& texte, const std::string& debut) {
-    if (texte.compare(0, debut.size(), debut) == 0) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "debut attendu: " << debut << "\n" << texte;
-}
-
-testing::AssertionResult Finit(const std::string& texte, const std::string& fin) {
-    if (texte.size() >= fin.size() && texte.rfind(fin) == texte.size() - fin.size()) return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "fin attendue: " << fin << "\n" << texte;
-}
-
-testing::AssertionResult DansLOrdre(const std::string& texte, const std::vector<std::string>& attendus, size_t depart) {
-    for (const std::string& attendu : attendus) {
-        const size_t trouve = texte.find(attendu, depart);
-        if (trouve == std::string::npos)
-            return testing::AssertionFailure() << "manque ou hors d'ordre: " << attendu << "\n" << texte;
-        depart = trouve + attendu.size();
-    }
-    return testing::AssertionSuccess();
 }
 
 int Commande(const std::string& commande, std::string* sortie) {
@@ -144,39 +114,11 @@ std::string ServeurTest::LignesVersion() {
 Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
                 const std::vector<std::string>& environnement) {
     // Mots entre apostrophes (aucun n'en contient) ; avec exec, un signal rend -1, jamais un code attendu.
-    std::string commande = "cd '" + repertoire + "' && exec env '" + ServeurTest::EnvironnementPort() + "'";
+    std::string commande = "cd '" + repertoire + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
     for (const std::string& variable : environnement) commande += " '" + variable + "'";
     commande += " '" CORVALITE_BINAIRE "'";
     for (const std::string& argument : arguments) commande += " '" + argument + "'";
     RepertoireTemporaire captures;
     commande += " </dev/null >'" + (captures / "sortie") + "' 2>'" + (captures / "erreurs") + "'";
     return {Commande(commande), LitOctets(captures / "sortie"), LitOctets(captures / "erreurs")};
-}
-
-Execution LanceSurTerminal(const std::string& repertoire, const std::string& saisie, int delaiSaisieMs) {
-    int maitre = -1;
-    pid_t pid = forkpty(&maitre, nullptr, nullptr, nullptr);
-    if (pid == 0 && chdir(repertoire.c_str()) == 0) execl(CORVALITE_BINAIRE, CORVALITE_BINAIRE, nullptr);
-    if (pid == 0) _exit(127);
-    Execution resultat;
-    int statut = 0;
-    bool saisieFaite = false, termine = false;
-    char tampon[4096];
-    for (pollfd attente{maitre, POLLIN, 0};;) {
-        // Un programme qui attendrait sans rien dire ne doit pas bloquer les tests.
-        if (poll(&attente, 1, 10000) <= 0) kill(pid, SIGKILL);
-        const ssize_t n = read(maitre, tampon, sizeof(tampon));
-        if (n <= 0) break;  // EIO une fois le programme termine
-        resultat.sortie.append(tampon, static_cast<size_t>(n));
-        if (saisieFaite || resultat.sortie.find("continuer...") == std::string::npos) continue;
-        saisieFaite = true;
-        usleep(static_cast<useconds_t>(delaiSaisieMs) * 1000);
-        // Rien n'est tape pour un programme deja termine : l'echo de la saisie montre qu'il attendait.
-        termine = waitpid(pid, &statut, WNOHANG) == pid;
-        if (!termine && write(maitre, saisie.data(), saisie.size()) < 0) break;
-    }
-    close(maitre);
-    if (!termine) waitpid(pid, &statut, 0);
-    resultat.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-    return resultat;
 }

@@ -41,13 +41,6 @@ inline std::string FichierConnexionDAppui() {
     return LitOctets(binaire.substr(0, binaire.find_last_of('/')) + "/CVClass__connexion.php");
 }
 
-// Configuration d'un site en ./src et ./web, include "inc", suivie de `lignes` (qui l'emportent).
-inline std::string ConfigSite(const std::string& lignes = "") {
-    return "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n" + lignes;
-}
-// Le site lui-meme : src/inc, web/inc et site.cfg.
-void CreeSite(const RepertoireTemporaire& rep, const std::string& lignes = "");
-
 // Ce que laisse une execution du programme.
 struct Execution {
     int code = -1;         // code de sortie tel que le shell le voit (0 a 255), -1 pour un signal
@@ -63,20 +56,9 @@ inline const std::string CopieReussie = "EcrisFichier erreur=0<\n";
 Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
                 const std::vector<std::string>& environnement = {});
 
-// Sans argument, l'entree standard sur un terminal ; `saisie` y est tapee
-// `delaiSaisieMs` millisecondes apres l'affichage de "continuer...", et seulement
-// si le programme tourne encore. Les deux sorties arrivent melees dans `sortie`.
-Execution LanceSurTerminal(const std::string& repertoire, const std::string& saisie, int delaiSaisieMs);
-
 // Les dates JJ/MM/AAAA deviennent "<DATE>", AAAA/MM/JJ "<DATE_US>", les heures HH:MM:SS "<HEURE>".
 std::string MasqueDates(std::string texte);
 
-// `texte` commence par `debut`, finit par `fin`.
-testing::AssertionResult Commence(const std::string& texte, const std::string& debut);
-testing::AssertionResult Finit(const std::string& texte, const std::string& fin);
-// Chaque texte attendu se trouve dans `texte` a partir de `depart`, apres le precedent.
-testing::AssertionResult DansLOrdre(const std::string& texte, const std::vector<std::string>& attendus,
-                                    size_t depart = 0);
 // php -l accepte le fichier.
 testing::AssertionResult PhpValide(const std::string& fichier);
 
@@ -88,8 +70,6 @@ struct ServeurTest {
         return port ? port : "";
     }
     static bool Disponible() { return !Port().empty(); }
-    // "MYSQL_TCP_PORT=<port>" : le programme atteint le serveur par les moyens de sa bibliotheque.
-    static std::string EnvironnementPort() { return "MYSQL_TCP_PORT=" + Port(); }
     // Execute du SQL en root (par la socket du serveur) ; le code de sortie du client.
     static int Sql(const std::string& sql, const std::string& base = "");
     // Une base neuve, videe si elle existait, nommee d'apres le test en cours.

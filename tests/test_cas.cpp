@@ -1,33 +1,6 @@
-// Executions du programme construit decrites dans tests/cas/*.txt : chaque cas
-// prepare un site dans un repertoire temporaire, lance le programme, puis
-// verifie la console, le code de sortie et les fichiers laisses.
-//
-// Une ligne = un mot puis son argument ; "#" commente, "== nom" ouvre un cas,
-// "| suite" prolonge l'argument de la ligne precedente. Les lignes placees avant
-// le premier cas sont jouees au debut de chacun. Dans les arguments : \n \r \t
-// \\ \0 \xHH, et <BASE> (la base du cas), <VERSION> (les lignes de version du
-// serveur), <BANNIERE>. Un argument "@f" est le contenu de tests/f.
-//
-//   site simple|exemple|vide   simple : src/inc, web/inc et site.cfg (RACINE=., SOURCE=src,
-//                              CIBLE=web, REPERTOIRE_INCLUDE=inc) ; exemple : copie d'exemple/
-//   config LIGNE               ajoutee a site.cfg (la derniere ligne d'un mot cle l'emporte)
-//   base [SQL]                 base neuve du serveur de test, ses lignes ajoutees a site.cfg ;
-//                              sans serveur, le cas est saute ; sql SQL : encore du SQL dans la base
-//   fichier C = TEXTE | repertoire C | tube C | lien C = CIBLE | crlf C (ses LF en CR LF)
-//   env NOM=VALEUR             pour les lancements suivants
-//   lance ARGUMENTS            separes par des blancs ; les mots suivants portent sur ce lancement
-//   code N                     le code passe a exit() (compare modulo 256)
-//   sortie TEXTE               sortie standard exacte
-//   erreurs TEXTE              sortie d'erreur exacte apres la banniere (toujours verifiee)
-//   dans TEXTE                 present dans la sortie d'erreur, apres le "dans" precedent
-//   sans TEXTE | fin TEXTE     absent de la sortie d'erreur | sa fin
-//   attendu C = TEXTE          contenu du fichier ; dates du jour ecrites <FR> et <US>, autres
-//                              dates et heures <DATE>, <DATE_US>, <HEURE>
-//   commence C = TEXTE | absent C | vide C (repertoire vide) | contient R = NOMS (liste exacte)
-//   pareil C = C2              meme contenu ; C2 "<connexion>" est le fichier d'appui du programme
-//   classes R [= R2]           R (ou chaque CVClass_*.php du repertoire R) est une classe PHP
-//                              complete que php -l accepte (et se trouve a l'identique dans R2)
-// Apres chaque lancement, site.cfg doit etre tel qu'avant.
+// Joue les executions du programme decrites dans tests/cas/*.txt (format :
+// tests/cas/format.txt) : site prepare dans un repertoire temporaire, lancement,
+// puis console, code de sortie et fichiers laisses.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -75,6 +48,8 @@ std::vector<Cas> LisCas(const string& fichier) {
     return cas;
 }
 
+string Fin(const string& texte, size_t n) { return texte.substr(texte.size() - std::min(n, texte.size())); }
+
 string Remplace(string texte, const string& quoi, const string& par) {
     for (size_t p = 0; (p = texte.find(quoi, p)) != string::npos; p += par.size()) texte.replace(p, quoi.size(), par);
     return texte;
@@ -86,7 +61,7 @@ public:
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
-        if (string(" fichier lien attendu commence absent vide contient pareil classes crlf repertoire tube ")
+        if (string(" fichier lien attendu commence absent vide contient pareil classes crlf repertoire tube scenario ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -114,6 +89,7 @@ public:
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
         else if (mot == "env") environnement_.push_back(a);
         else if (mot == "lance") Lance(a);
+        else if (mot == "terminal") Terminal(a);
         else if (mot == "code") EXPECT_EQ(e_.code, CodeShell(std::stoi(a))) << e_.erreurs;
         else if (mot == "sortie") EXPECT_EQ(e_.sortie, a);
         else if (mot == "erreurs") EXPECT_EQ(console_, a);
@@ -122,23 +98,29 @@ public:
             EXPECT_NE(trouve, string::npos) << "absent ou hors d'ordre :\n" << a << "\n---\n" << console_;
             if (trouve != string::npos) suiteDans_ = trouve + a.size();
         } else if (mot == "sans") EXPECT_EQ(console_.find(a), string::npos) << a << "\n---\n" << console_;
-        else if (mot == "fin") EXPECT_TRUE(Finit(console_, a));
+        else if (mot == "fin") EXPECT_EQ(Fin(console_, a.size()), a);
         else if (mot == "attendu") EXPECT_EQ(AvecMarques(LitOctets(c)), AvecMarques(valeur)) << chemin;
-        else if (mot == "commence") EXPECT_TRUE(Commence(LitOctets(c), valeur)) << chemin;
+        else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, valeur.size()), valeur) << chemin;
         else if (mot == "absent") EXPECT_FALSE(Existe(c)) << chemin;
         else if (mot == "vide") EXPECT_EQ(NomsDans(c), std::set<string>()) << chemin;
         else if (mot == "contient") EXPECT_EQ(NomsDans(c), Mots(valeur)) << chemin;
         else if (mot == "pareil")
             EXPECT_EQ(LitOctets(c), valeur == "<connexion>" ? FichierConnexionDAppui() : LitOctets(rep_ / valeur)) << chemin;
         else if (mot == "classes") Classes(c, valeur.empty() ? "" : rep_ / valeur);
+        else if (mot == "scenario") {
+            string sortie;
+            EXPECT_EQ(Commande("MYSQL_TCP_PORT=" + ServeurTest::Port() + " php '" + CheminTests("php/scenario.php") +
+                               "' '" + c + "' '" + base_ + "' 2>&1", &sortie), 0);
+            EXPECT_EQ(sortie, valeur);
+        }
         else FAIL() << "mot inconnu : " << mot;
     }
 
 private:
     string Valeur(const string& brut) const {
-        if (brut.rfind("@", 0) == 0) return LitOctets(CheminTests(brut.substr(1)));
-        string texte;
-        for (size_t i = 0; i < brut.size(); ++i) {
+        const bool fichier = brut.rfind("@", 0) == 0;
+        string texte = fichier ? LitOctets(CheminTests(brut.substr(1))) : "";
+        for (size_t i = 0; !fichier && i < brut.size(); ++i) {
             if (brut[i] != '\\' || i + 1 == brut.size()) { texte += brut[i]; continue; }
             const char c = brut[++i];
             if (c == 'x') {
@@ -174,10 +156,20 @@ private:
         dateFR_ = Utiles::Date_FR();
         dateUS_ = Utiles::Date_US();
         e_ = ::Lance(rep_.Chemin(), mots, environnement_);
-        EXPECT_TRUE(Commence(e_.erreurs, Banniere + "\n"));
+        EXPECT_EQ(e_.erreurs.substr(0, Banniere.size() + 1), Banniere + "\n");
         console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "la configuration a change";
+    }
+
+    // Sans argument, sur un terminal : `saisie` y est tapee une seconde apres le lancement.
+    void Terminal(const string& saisie) {
+        EcritOctets(rep_ / "saisie", saisie);
+        string sortie;
+        const int code = Commande("cd '" + rep_.Chemin() + "' && (sleep 1; cat saisie) | timeout 20 script -qec '" +
+                                  CORVALITE_BINAIRE + "' /dev/null", &sortie);
+        e_ = {code, sortie, ""};
+        console_.clear();
     }
 
     // `chemin` : une classe, ou un repertoire dont chaque fichier CVClass_* (sauf celui de connexion) en est une.
@@ -186,8 +178,7 @@ private:
         for (const string& nom : repertoire ? NomsDans(chemin) : std::set<string>{""}) {
             if (repertoire && (nom.rfind("CVClass_", 0) != 0 || nom == "CVClass__connexion.php")) continue;
             const string fichier = repertoire ? chemin + "/" + nom : chemin, texte = LitOctets(fichier);
-            EXPECT_TRUE(Commence(texte, "<?php\n")) << fichier;
-            EXPECT_TRUE(Finit(texte, "}\n?>\n")) << fichier;
+            EXPECT_EQ(texte.substr(0, 6) + Fin(texte, 5), "<?php\n}\n?>\n") << fichier;
             EXPECT_TRUE(PhpValide(fichier));
             if (!copies.empty()) { EXPECT_EQ(LitOctets(copies + "/" + nom), texte) << nom; }
         }

@@ -2,7 +2,7 @@
 
 	// Classe : vide_de_cle
 	// Fichier généré par corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL
-	// Date de génération : <DATE> <HEURE>
+	// Date de génération : <FR> <HEURE>
 
 class vide_de_cle	{
 
