@@ -40,10 +40,6 @@ bool Existe(const std::string& chemin) {
 
 void CreeRepertoires(const std::string& chemin) { fs::create_directories(chemin); }
 
-void CopieArborescence(const std::string& source, const std::string& cible) {
-    fs::copy(source, cible, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
 std::set<std::string> NomsDans(const std::string& repertoire) {
     std::set<std::string> noms;
     for (const auto& e : fs::directory_iterator(repertoire)) noms.insert(e.path().filename().string());
@@ -109,16 +105,4 @@ std::string ServeurTest::LignesVersion() {
     version.erase(version.find_last_not_of('\n') + 1);
     const size_t tiret = version.find('-');
     return "Distribution Mysql : " + version.substr(tiret + 1) + "\nVersion Mysql : " + version.substr(0, tiret) + "\n";
-}
-
-Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
-                const std::vector<std::string>& environnement) {
-    // Mots entre apostrophes (aucun n'en contient) ; avec exec, un signal rend -1, jamais un code attendu.
-    std::string commande = "cd '" + repertoire + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
-    for (const std::string& variable : environnement) commande += " '" + variable + "'";
-    commande += " '" CORVALITE_BINAIRE "'";
-    for (const std::string& argument : arguments) commande += " '" + argument + "'";
-    RepertoireTemporaire captures;
-    commande += " </dev/null >'" + (captures / "sortie") + "' 2>'" + (captures / "erreurs") + "'";
-    return {Commande(commande), LitOctets(captures / "sortie"), LitOctets(captures / "erreurs")};
 }

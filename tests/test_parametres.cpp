@@ -28,10 +28,6 @@ TEST(Journal, ConsoleEtFichierDeTrace) {
         std::function<void(P&)> appels;
         string console, fichier;
     } cas[] = {
-        {"Log puis Log", true, [](P& p) { p.Log("abc", P::LogEcranEtFichier); p.Log("def", P::LogEcranEtFichier); },
-         "abc\ndef\n", "avantabcdef"},
-        {"SansCR puis Log", true, [](P& p) { p.LogSansCR("abc", P::LogEcranEtFichier); p.Log("def", P::LogEcranEtFichier); },
-         "abcdef\n", "avantabcdef"},
         {"niveaux inconnus", true, [](P& p) { p.Log("x", static_cast<P::MonEnumerationLog>(7));
                                               p.LogSansCR("y", static_cast<P::MonEnumerationLog>(-1)); },
          "Pb de sortie log!!!Pb de sortie log!!!", "avant"},
