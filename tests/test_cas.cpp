@@ -24,14 +24,8 @@ const string ConfigSimple = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE
 const string Binaire = CORVALITE_BINAIRE, Appui = Binaire.substr(0, Binaire.rfind('/')) + "/CVClass__connexion.php";
 const auto Recursif = std::filesystem::copy_options::recursive;
 
-struct Ligne {
-    int numero;
-    string mot, argument;
-};
-struct Cas {
-    string nom;
-    std::vector<Ligne> lignes;
-};
+struct Ligne { int numero; string mot, argument; };
+struct Cas { string nom; std::vector<Ligne> lignes; };
 
 std::vector<Cas> LisCas(const string& fichier) {
     std::istringstream flux(LitOctets(CheminTests("cas/" + fichier)));
@@ -201,10 +195,7 @@ private:
     string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
-    struct {
-        int code = -1;  // tel que le shell le voit (0 a 255), -1 pour un signal
-        string sortie, erreurs;
-    } e_;
+    struct { int code = -1; string sortie, erreurs; } e_;  // code vu du shell (0 a 255), -1 pour un signal
 };
 
 void JoueLeFichier(const string& fichier) {
@@ -232,7 +223,6 @@ void JoueLeFichier(const string& fichier) {
 }
 
 }  // namespace
-
 
 TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
 TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }

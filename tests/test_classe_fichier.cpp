@@ -38,7 +38,6 @@ TEST(Fichier, LectureEnUnTexteOuEnListe) {
         Lignes lignes{"ancienne"};
         EXPECT_EQ(f.LisFichier(rep / "f", lignes), "");
         EXPECT_EQ(lignes, attendu) << testing::PrintToString(contenu);
-        EXPECT_EQ(f.NomFichier, rep / "f");
     }
     // Fichier absent, repertoire ou nom vide : ni texte ni lignes.
     CreeRepertoires(rep / "dossier");
@@ -47,7 +46,6 @@ TEST(Fichier, LectureEnUnTexteOuEnListe) {
         Lignes lignes{"x"};
         EXPECT_EQ(f.LisFichier(chemin, texte), 1003);
         EXPECT_EQ(texte, "");
-        EXPECT_EQ(f.NomFichier, chemin);
         EXPECT_EQ(f.LisFichier(chemin, lignes), "Impossible d'ouvrir le fichier:" + chemin + "\n");
         EXPECT_TRUE(lignes.empty());
         EXPECT_FALSE(f.IsFileExist(chemin));
@@ -90,11 +88,7 @@ TEST(Fichier, CopieOctetPourOctetLiensTubesEtLignesSurLaSortie) {
     ASSERT_EQ(link((rep / "a").c_str(), (rep / "b").c_str()), 0);
     ASSERT_EQ(mkfifo((rep / "tube").c_str(), 0600), 0);
     const string lecture = "LisFichier erreur=1003<\n", ecriture = "EcrisFichier erreur=1003<\n";
-    const struct {
-        string source, cible;
-        int code;
-        string sortie;
-    } cas[] = {
+    const struct { string source, cible; int code; string sortie; } cas[] = {
         {rep / "absent", rep / "cible", 1003, lecture},
         {rep / "image.gif", rep / "copie.gif", 0, CopieReussie},
         {rep / "image.gif", rep / "ancienne.gif", 0, CopieReussie},
@@ -138,10 +132,8 @@ TEST(Fichier, RepertoiresEtLibelles) {
     RepertoireTemporaire rep;
     CreeRepertoires(rep / "a/b");
     EcritOctets(rep / "a/f", "x");
-    EXPECT_TRUE(f.IsPathExist(rep.Chemin() + "\\a\\b\\"));
-    EXPECT_FALSE(f.IsPathExist(rep / "a/f"));
-    EXPECT_FALSE(f.IsPathExist(rep / "absent"));
-    EXPECT_FALSE(f.IsPathExist(""));
-    EXPECT_TRUE(f.IsFileExist(rep.Chemin() + "\\a\\f"));
-    EXPECT_FALSE(f.IsFileExist(rep / "a/b"));
+    const std::pair<string, int> chemins[] = {  // 1 : repertoire, 2 : fichier ordinaire, separateur compris
+        {rep.Chemin() + "\\a\\b\\", 1}, {rep.Chemin() + "\\a\\f", 2}, {rep / "absent", 0}, {"", 0}};
+    for (const auto& [chemin, genre] : chemins)
+        EXPECT_EQ(f.IsPathExist(chemin) + 2 * f.IsFileExist(chemin), genre) << chemin;
 }

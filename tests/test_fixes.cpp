@@ -1,7 +1,8 @@
-// Les mots fixes du programme sont conserves brouilles : on verifie que chacun
-// redonne son mot et sa longueur, et que l'encodeur de test produit des formes
-// que DeCrypt relit.
+// Les mots fixes du programme sont conserves brouilles : chacun doit redonner son
+// mot, et l'encodeur de test produire des formes que DeCrypt relit.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "FrwForm.h"
 #include "FrwMake.h"
@@ -15,21 +16,13 @@ namespace {
 std::string Brouille(const std::string& mot, const std::string& cle) {
     std::string resultat;
     for (size_t i = 0; i < mot.size(); ++i) {
-        int p = static_cast<unsigned char>(mot[i]);
-        int d = cle[i % cle.size()] - '0';
-        int bas = ((p - d - 20) % 256 + 256) % 256;
-        int haut = (p + d + 20) % 256;
-        auto imprimable = [](int c) { return c >= 0x20 && c <= 0x7D && c != '"' && c != '?'; };
-        if (imprimable(bas)) {
-            resultat += 'P';
-            resultat += static_cast<char>(bas);
-        } else {
-            resultat += 'q';
-            resultat += static_cast<char>(haut);
-        }
+        const int p = static_cast<unsigned char>(mot[i]), d = cle[i % cle.size()] - '0';
+        const int bas = ((p - d - 20) % 256 + 256) % 256, haut = (p + d + 20) % 256;
+        const bool imprimable = bas >= 0x20 && bas <= 0x7D && bas != '"' && bas != '?';
+        resultat += imprimable ? 'P' : 'q';
+        resultat += static_cast<char>(imprimable ? bas : haut);
     }
-    for (char& c : resultat)
-        if (c == '\\') c = '~';
+    std::replace(resultat.begin(), resultat.end(), '\\', '~');  // "\\" ne s'ecrit pas dans un texte brouille
     return resultat;
 }
 
@@ -56,13 +49,13 @@ TEST(MotsFixes, ChaqueMotEstRelu) {
     for (const auto& [lu, attendu] : mots) EXPECT_EQ(lu, attendu);
 }
 
-TEST(MotsFixes, LEncodeurDeTestProduitDesFormesQueDeCryptRelit) {
+TEST(MotsFixes, DeCryptRelitLEncodeurDeTest) {
     Parametrage p;
-    const std::string mots[] = {"RACINE=", "{#reference=", " Generateur de sites PHP et MySQL",
-                                "C:\\chemin\\vers", "select * from `t` where 1", "~\x7f"};
-    for (const std::string& mot : mots) {
-        std::string brouille = Brouille(mot, p.Cle);
-        EXPECT_EQ(brouille.size(), 2 * mot.size());
-        EXPECT_EQ(p.DeCrypt(brouille, p.Cle), mot) << brouille;
-    }
+    for (const std::string mot : {"RACINE=", " Generateur de sites PHP et MySQL", "C:\\chemin", "select `t`", "~\x7f"})
+        EXPECT_EQ(p.DeCrypt(Brouille(mot, p.Cle), p.Cle), mot);
+    EXPECT_EQ(p.DeCrypt("", p.Cle), "");
+    EXPECT_EQ(p.DeCrypt("P:q~", ""), "");  // cle vide : rien, et pas de division par zero
+    EXPECT_EQ(p.DeCrypt("P~", p.Cle), p.DeCrypt("P\\", p.Cle));
+    EXPECT_EQ(p.DeCrypt("\xE0" "A", p.Cle), p.DeCrypt("`A", p.Cle));  // octets hauts : selecteur negatif
+    EXPECT_EQ(p.DeCrypt("P", p.Cle), std::string(1, static_cast<char>(24)));  // longueur impaire : X vaut 0
 }

@@ -42,20 +42,16 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
     RepertoireTemporaire rep;
     for (const auto& c : cas) {
         SCOPED_TRACE(c.table);
-        {
-            Parametrage p;
-            p.PrefixeTables = c.prefixe;
-            FrwSgbd sgbd(p);
-            sgbd.ListeChamps = c.champs;
-            string texte = sgbd.ConstruitClasse(c.table);
-            EXPECT_EQ(MasqueDates(texte), Attendu(c.attendu));
-            EcritOctets(rep / "classe.php", texte);
-            EXPECT_TRUE(PhpValide(rep / "classe.php"));
-            for (const structTable& champ : sgbd.ListeChamps) {
-                if (champ.NomChamp == "cree") {
-                    EXPECT_EQ(MasqueDates(champ.ValeurDefaut), "<DATE_US> <HEURE>");
-                }
-            }
+        Parametrage p;
+        p.PrefixeTables = c.prefixe;
+        FrwSgbd sgbd(p);
+        sgbd.ListeChamps = c.champs;
+        const string texte = sgbd.ConstruitClasse(c.table);
+        EXPECT_EQ(MasqueDates(texte), Attendu(c.attendu));
+        EcritOctets(rep / "classe.php", texte);
+        EXPECT_TRUE(PhpValide(rep / "classe.php"));
+        if (c.champs.size() > 5) {  // CURRENT_TIMESTAMP devient la date du moment
+            EXPECT_EQ(MasqueDates(sgbd.ListeChamps[5].ValeurDefaut), "<DATE_US> <HEURE>");
         }
     }
 }

@@ -89,12 +89,3 @@ TEST(Texte, CheminsExtensionsEtIncludes) {
     p.ListeFichiersInclude = {"a.php", "lib\\b.php"};
     EXPECT_EQ(p.GenereListeInclude(), "\tRequire_once(\"a.php\");\n\tRequire_once(\"lib\\b.php\");\n");
 }
-
-TEST(Texte, DeCrypt) {
-    P p;
-    EXPECT_EQ(p.DeCrypt("", p.Cle), "");
-    EXPECT_EQ(p.DeCrypt("P:q~", ""), "");  // cle vide : rien, et pas de division par zero
-    EXPECT_EQ(p.DeCrypt("P~", p.Cle), p.DeCrypt("P\\", p.Cle));
-    EXPECT_EQ(p.DeCrypt("\xE0" "A", p.Cle), p.DeCrypt("`A", p.Cle));  // octets hauts : selecteur negatif
-    EXPECT_EQ(p.DeCrypt("P", p.Cle), string(1, static_cast<char>(24)));  // longueur impaire : X vaut 0
-}
