@@ -35,7 +35,8 @@ std::vector<Cas> LisCas(const string& fichier) {
         ++numero;
         if (texte.empty() || texte[0] == '#') continue;
         if (texte.rfind("== ", 0) == 0) cas.push_back({texte.substr(3), {}});
-        else if (texte.rfind("| ", 0) == 0) cas.back().lignes.back().argument += texte.substr(2);
+        else if (texte.rfind("| ", 0) == 0 && !cas.back().lignes.empty())  // sinon : mot inconnu "|"
+            cas.back().lignes.back().argument += texte.substr(2);
         else {
             const size_t blanc = texte.find(' ');
             cas.back().lignes.push_back(

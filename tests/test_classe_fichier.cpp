@@ -127,7 +127,8 @@ TEST(Fichier, RepertoiresEtLibelles) {
         {"\\page", ""}, {"/srv/site/page.form", "/srv/site"},
     };
     for (const auto& p : parties) EXPECT_EQ(f.RenvoiRepertoire(p.first), p.second) << p.first;
-    EXPECT_EQ(f.LibelleErreur(1004), "Erreur non identifie sur la gestion de fichier");
+    EXPECT_EQ(f.LibelleErreur(1001) + "|" + f.LibelleErreur(1004),
+              "Repertoire non trouv\xE9|Erreur non identifie sur la gestion de fichier");
 
     RepertoireTemporaire rep;
     CreeRepertoires(rep / "a/b");

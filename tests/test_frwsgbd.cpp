@@ -27,12 +27,7 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
     // Cle ni premiere ni auto-incrementee, pas de cle du tout : ou vont la cle generee et les where.
     const std::vector<structTable> ordre = {Champ("nom", "varchar", "20"), Champ("code", "char", "3", "", "", "O"),
                                             Champ("num", "bigint", "19", "", "", "N", "O"), Champ("texte", "text", "0")};
-    const struct {
-        const char* table;
-        const char* prefixe;
-        std::vector<structTable> champs;
-        const char* attendu;
-    } cas[] = {
+    const struct { const char* table; const char* prefixe; std::vector<structTable> champs; const char* attendu; } cas[] = {
         {"sans_champ", "", {}, "sans_champ.php"},
         {"un", "", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
         {"client", "", client, "client.php"},

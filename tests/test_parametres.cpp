@@ -22,12 +22,7 @@ string Console(F appel) {
 TEST(Journal, ConsoleEtFichierDeTrace) {
     RepertoireTemporaire rep;
     const string trace = rep / "site.log";
-    const struct {
-        const char* nom;
-        bool avecTrace;
-        std::function<void(P&)> appels;
-        string console, fichier;
-    } cas[] = {
+    const struct { const char* nom; bool avecTrace; std::function<void(P&)> appels; string console, fichier; } cas[] = {
         {"niveaux inconnus", true, [](P& p) { p.Log("x", static_cast<P::MonEnumerationLog>(7));
                                               p.LogSansCR("y", static_cast<P::MonEnumerationLog>(-1)); },
          "Pb de sortie log!!!Pb de sortie log!!!", "avant"},
