@@ -59,7 +59,7 @@ public:
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
-        if (string(" fichier lien attendu commence absent vide contient pareil classes crlf repertoire tube scenario ")
+        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -101,7 +101,6 @@ public:
         else if (mot == "attendu") EXPECT_EQ(AvecMarques(LitOctets(c)), AvecMarques(valeur)) << chemin;
         else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, valeur.size()), valeur) << chemin;
         else if (mot == "absent") EXPECT_FALSE(Existe(c)) << chemin;
-        else if (mot == "vide") EXPECT_EQ(NomsDans(c), std::set<string>()) << chemin;
         else if (mot == "contient") {
             const std::vector<string> noms = Mots(valeur);
             EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;

@@ -45,8 +45,8 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
         EXPECT_EQ(MasqueDates(texte), Attendu(c.attendu));
         EcritOctets(rep / "classe.php", texte);
         EXPECT_TRUE(PhpValide(rep / "classe.php"));
-        if (c.champs.size() > 5) {  // CURRENT_TIMESTAMP devient la date du moment
-            EXPECT_EQ(MasqueDates(sgbd.ListeChamps[5].ValeurDefaut), "<DATE_US> <HEURE>");
+        for (const structTable& champ : sgbd.ListeChamps) {  // CURRENT_TIMESTAMP devient la date du moment
+            if (champ.NomChamp == "cree") { EXPECT_EQ(MasqueDates(champ.ValeurDefaut), "<DATE_US> <HEURE>"); }
         }
     }
 }
