@@ -2,7 +2,7 @@
 
 #include "classe_fichier.h"
 
-MesForms::MesForms(Parametrage& param) : Param(param) {
+MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
     NomFichierConnexion = Param.DeCrypt(BrouilleFichierConnexion, Param.Cle);
 }
 
@@ -12,7 +12,8 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     Param.NbErreurs = 0;
     Param.NbAnomalies = 0;
     Fichier fichier;
-    std::string echec = fichier.LisFichier(nomFichier, Lignes);
+    std::vector<std::string> lignes;
+    std::string echec = fichier.LisFichier(nomFichier, lignes);
     if (!echec.empty()) {
         Param.AddErreur(echec);
         Param.Log(echec, Parametrage::LogEcranEtFichier);

@@ -5,19 +5,146 @@
 #include <string>
 #include <vector>
 
+#include "BaseMysql.h"
 #include "Parametres.h"
+#include "classe_fichier.h"
 
 class MesForms {
 public:
+    // Une valeur offerte par une liste, des boutons radio ou des cases a cocher.
+    struct FElement {
+        std::string Valeur;   // la valeur postee
+        std::string Donnees;  // le texte montre
+        std::string Defaut;   // "O" quand elle est preselectionnee
+    };
+
+    // Un bouton de validation ("B") ou un lien ("L").
+    struct ElementBouton {
+        std::string Type;
+        std::string Nom;      // le nom de l'action
+        std::string Libelle;  // le texte montre
+    };
+
+    // Un champ decrit du formulaire. Chaque attribut qu'une ligne de la
+    // description donne est suivi de son numero de ligne (0 : pas encore donne).
+    // Construit vide : le lecteur pose lui-meme ses valeurs de depart.
+    struct Element {
+        std::string PresentEnBase;
+        std::string Champ;
+        int LigneChamp = 0;
+        std::string Libelle;
+        int LigneLibelle = 0;
+        std::string InputHtml;
+        int LigneInputHtml = 0;
+        std::string OptionChamp;
+        int LigneOptionChamp = 0;
+        std::string OptionInput;
+        int LigneOptionInput = 0;
+        std::string Element_;  // la liste des valeurs en texte, chacune suivie de ";"
+        std::vector<FElement> ListeValeurs;
+        int LigneElement = 0;
+        std::string TypeHtml;
+        int LigneTypeHtml = 0;
+        std::string Longueur;
+        int LigneLongueur = 0;
+        std::string Obligatoire;
+        int LigneObligatoire = 0;
+        std::string Grise;
+        int LigneGrise = 0;
+        std::string Autofocus;
+        int LigneAutofocus = 0;
+        std::string ControleJS;
+        int LigneControleJS = 0;
+        std::string ValeurInitiale;
+        int LigneValeurInitiale = 0;
+        std::string Visible;
+        int LigneVisible = 0;
+        std::string Index;
+        int LigneIndex = 0;
+        std::string TypeSgbd;
+        std::string TypePhp;
+        std::string AutoIncrement;
+        // OptionPave2 est declaree avant OptionPave1 : les numeros donnent
+        // l'ordre ou la zone de texte recoit ses trois options.
+        std::string OptionPave2;
+        int LigneOptionPave2 = 0;
+        std::string OptionPave1;
+        int LigneOptionPave1 = 0;
+        std::string OptionPave3;
+        int LigneOptionPave3 = 0;
+    };
+
+    std::string FinDeLigne;
     Parametrage& Param;
+    std::string SeparateurValeurs;
+
+    // Les mots cles de la description, dans l'ordre de leur declaration.
+    std::string MotCleTable;
+    std::string MotCleNonUtilise1;
+    std::string MotCleChamp;
+    std::string MotCleInputHtml;
+    std::string MotCleOptionChamp;
+    std::string MotCleOptionInput;
+    std::string MotCleGrise;
+    std::string MotCleLibelle;
+    std::string MotCleElement;
+    std::string MotCleTypeHtml;
+    std::string MotCleLongueur;
+    std::string MotCleValeurInitiale;
+    std::string MotCleObligatoire;
+    std::string MotCleAutofocus;
+    std::string MotCleControleJS;
+    std::string MotCleVisible;
+    std::string MotCleNonUtilise2;
+    std::string MotCleOptionPave1;
+    std::string MotCleOptionPave2;
+    std::string MotCleOptionPave3;
+    std::string MotCleFinElement;
+    std::string MotCleBouton;
+    std::string MotCleLien;
+    std::string MotCleNonUtilise3;
+
+    std::vector<Element> ListeElements;
+    std::vector<ElementBouton> ListeBoutons;
+    std::string NomTable;
+    int LigneTable = 0;
+    std::string NomFichierSortie;
+    std::string NomFichierForm;
     std::string NomFichierConnexion;
-    std::vector<std::string> Lignes;
+    std::vector<std::string> ListeTables;
+    std::vector<structTable> ListeChamps;
 
     explicit MesForms(Parametrage& param);
     ~MesForms();
+    MesForms(const MesForms&) = delete;
+    MesForms& operator=(const MesForms&) = delete;
 
-    std::string ChargeFichierConfigFormulaire(std::string nomFichier);
+    // Lecture de la description et controle contre la base.
+    std::string ChargeFichierConfigFormulaire(std::string nomFichierForm);
+
+    // Ecriture de la page et des copies a cote d'elle ; rend le journal des copies.
     std::string ConstruireFichierFormulaireDescriptif();
+    std::string Creation_RecupChampsPhp(std::string table);
+    std::string Creation_TraitementPhp(std::string table);
+    std::string FaitFormulaire(std::string table);
+    std::string FaitChamp(int index, std::string table);
+
+    // Constructeurs de pages que rien n'appelle.
+    std::string CreerFormulaireInsertion(std::string inutilise);
+    std::string CreerFormAction(std::string inutilise);
+    std::string CreerAffichageTableau(std::string inutilise);
+    std::string CreerFormVariable(const std::vector<Element>& liste, std::string nom);
+    std::string CreerFormEntete(std::string form, std::string table);
+
+    // Vidages des enregistrements.
+    std::string AfficheListeDeChamps(unsigned int n);
+    std::string AfficheElementBouton(unsigned int n);
+    std::string AfficheElement(unsigned int n);
+
+private:
+    // --- lecture (aides privees du lecteur et du controle) ---
+
+    // --- ecriture (aides privees de la page) ---
 };
 
 #endif

@@ -87,3 +87,23 @@ std::string Utiles::String2Php(std::string& texte) {
     }
     return resultat;
 }
+
+Emetteur::Emetteur(int retrait, std::string tabulation, std::string finDeLigne)
+    : Retrait(retrait), Tabulation(std::move(tabulation)), FinDeLigne(std::move(finDeLigne)) {}
+
+Emetteur& Emetteur::Ligne(const std::string& texte) {
+    for (int i = 0; i < Retrait; ++i) Resultat += Tabulation;
+    Resultat += texte;
+    Resultat += FinDeLigne;
+    return *this;
+}
+
+Emetteur& Emetteur::LigneVide() {
+    Resultat += FinDeLigne;
+    return *this;
+}
+
+Emetteur& Emetteur::Brut(const std::string& texte) {
+    Resultat += texte;
+    return *this;
+}
