@@ -8,26 +8,6 @@
 
 namespace {
 
-// Lit tous les octets du fichier ; faux quand il ne s'ouvre pas, que c'est un
-// repertoire, ou qu'une erreur de lecture survient en cours de route.
-bool LitOctets(const std::string& chemin, std::string& contenu) {
-    contenu.clear();
-    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
-    try {
-        std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
-        if (!flux.is_open()) return false;
-        char tampon[65536];
-        while (flux.read(tampon, sizeof(tampon)) || flux.gcount() > 0) {
-            contenu.append(tampon, static_cast<size_t>(flux.gcount()));
-        }
-        if (!flux.bad()) return true;
-    } catch (const std::exception&) {
-        // Un fichier plus grand que la memoire echoue comme un fichier illisible.
-    }
-    contenu.clear();
-    return false;
-}
-
 int Ajoute(const std::string& chemin, const std::string& texte) {
     if (!plateforme::Ouvrable(chemin)) return 1003;
     try {
@@ -94,8 +74,15 @@ bool Fichier::IsFileExist(std::string chemin) {
 }
 
 int Fichier::LisFichier(std::string chemin, std::string& texte) {
+    bool ouvert;
+    return LisFichier(chemin, texte, ouvert);
+}
+
+int Fichier::LisFichier(std::string chemin, std::string& texte, bool& ouvert) {
     NomFichier = chemin;
-    if (!LitOctets(NomFichier, texte)) return 1003;
+    const int code = plateforme::LitFichier(NomFichier, texte);
+    ouvert = code != 1003;
+    if (code != 0) return 1003;
     // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier
     // octet reste toujours.
     std::string::size_type debut = texte.size();
@@ -114,7 +101,7 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
     NomFichier = chemin;
     lignes.clear();
     std::string contenu;
-    if (!LitOctets(NomFichier, contenu)) return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
+    if (plateforme::LitFichier(NomFichier, contenu) != 0) return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
     std::string::size_type debut = 0;
     if (contenu.compare(0, 3, "\xEF\xBB\xBF") == 0) debut = 3;
     while (debut < contenu.size()) {
@@ -134,7 +121,7 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
 int Fichier::CopieFichier(std::string source, std::string cible) {
     NomFichier = source;
     std::string contenu;
-    if (!LitOctets(source, contenu)) {
+    if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;
         return 1003;
     }

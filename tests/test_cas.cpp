@@ -59,7 +59,7 @@ public:
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
-        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario ")
+        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario ajoute dur ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -86,6 +86,14 @@ public:
         else if (mot == "tube") ASSERT_EQ(mkfifo(c.c_str(), 0600), 0);
         else if (mot == "lien") ASSERT_EQ(symlink(valeur.c_str(), c.c_str()), 0);
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
+        else if (mot == "ajoute") {  // "N TEXTE" : TEXTE N fois a la fin du fichier
+            const size_t blanc = valeur.find(' ');
+            string texte = LitOctets(c);
+            for (int n = std::stoi(valeur.substr(0, blanc)); n > 0; --n) texte += valeur.substr(blanc + 1);
+            EcritOctets(c, texte);
+        } else if (mot == "dur") ASSERT_EQ(link((rep_ / valeur).c_str(), c.c_str()), 0);
+        else if (mot == "limite") limite_ = a;
+        else if (mot == "delai") delai_ = a;
         else if (mot == "env") environnement_.push_back(a);
         else if (mot == "lance") Lance(a);
         else if (mot == "terminal") Terminal(a);
@@ -152,7 +160,11 @@ private:
     // Entree standard sur /dev/null, le port du serveur de test dans l'environnement (qu'un "env"
     // peut remplacer) ; mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
     void Lance(const string& arguments) {
-        string commande = "cd '" + rep_.Chemin() + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
+        string commande = "cd '" + rep_.Chemin() + "' && ";
+        // Taille de fichier bornee (en Ko ; ulimit compte par 512 octets) : l'ecriture au-dela echoue sans signal.
+        if (!limite_.empty()) commande += "trap '' XFSZ && ulimit -f " + std::to_string(2 * std::stoi(limite_)) + " && ";
+        commande += "exec " + (delai_.empty() ? "" : "timeout -s KILL " + delai_ + " ");
+        commande += "env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
         for (const string& variable : environnement_) commande += " '" + variable + "'";
         commande += " '" CORVALITE_BINAIRE "'";
         for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
@@ -192,7 +204,7 @@ private:
     }
 
     RepertoireTemporaire rep_;
-    string base_, console_, dateFR_, dateUS_;
+    string base_, console_, dateFR_, dateUS_, limite_, delai_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
     struct { int code = -1; string sortie, erreurs; } e_;  // code vu du shell (0 a 255), -1 pour un signal
