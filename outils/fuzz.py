@@ -141,7 +141,7 @@ def page_attendue(site, source):
 
 def masque(texte):
     """Les dates et heures ecrites par le programme et par l'assemblage de reference ne tombent pas pile."""
-    return re.sub(rb"\d\d([/:])\d\d\1\d\d(\d\d)?", b"<D>", texte)
+    return re.sub(rb"\d\d:\d\d:\d\d", b"<H>", re.sub(rb"\d\d/\d\d/\d\d\d\d", b"<D>", texte))
 
 
 # ---------------------------------------------------------------- generation
@@ -362,7 +362,6 @@ def travailleur(parametres):
     while time.monotonic() < fin:
         site = tempfile.mkdtemp(prefix="corvalite-fuzz-", dir="/dev/shm")
         try:
-            etat = hasard.getstate()
             defauts, (_, secondes, memoire, erreurs) = (essai_pages if cible == "pages" else essai_configuration)(
                 hasard, binaire, site)
             bilan["essais"] += 1
@@ -375,7 +374,7 @@ def travailleur(parametres):
                 if not os.path.exists(garde):
                     shutil.copytree(site, garde, symlinks=True, ignore=shutil.ignore_patterns("tube.php"))
                 with open(garde + ".txt", "wb") as f:
-                    f.write(repr((defauts, etat)).encode() + b"\n" + erreurs[-20000:])
+                    f.write("\n".join(defauts).encode() + b"\n--- fin de la sortie d'erreur :\n" + erreurs[-20000:])
         except Exception as e:  # le banc lui-meme ne doit pas s'arreter sur un site bizarre
             bilan["par_defaut"][f"banc : {type(e).__name__}: {e}"] += 1
         finally:

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <iostream>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -146,18 +147,27 @@ bool MemeContenu(int fd, off_t taille, const std::string& texte) {
 
 // Ecriture sur place d'un fichier ordinaire ouvert. La place des nouveaux octets
 // est prise avant de toucher aux anciens : reservee quand le systeme de fichiers
-// le sait, et la nouvelle fin ecrite en premier ; sans place, l'ancien contenu reste.
+// le sait (le texte part alors en une ecriture, la plus courte fenetre ou le
+// fichier melange l'ancien et le nouveau), sinon occupee en ecrivant d'abord la
+// nouvelle fin. Sans place, l'ancien contenu reste.
 int RemplaceSurPlace(int fd, off_t ancienne, const std::string& texte) {
     const off_t nouvelle = static_cast<off_t>(texte.size());
-    if (nouvelle > 0 && fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, nouvelle) != 0 &&
-        (errno == ENOSPC || errno == EDQUOT || errno == EFBIG))
+    // La taille permise au processus borne aussi la reecriture d'octets deja la.
+    struct rlimit taille;
+    if (getrlimit(RLIMIT_FSIZE, &taille) == 0 && taille.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(nouvelle) > taille.rlim_cur)
         return 1004;
-    if (nouvelle > ancienne &&
-        !EcritTout(fd, texte.data() + ancienne, static_cast<size_t>(nouvelle - ancienne), ancienne)) {
-        static_cast<void>(ftruncate(fd, ancienne) == 0);  // rend la fin ecrite en partie
-        return 1004;
+    const bool reserve = nouvelle == 0 || fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, nouvelle) == 0;
+    if (!reserve && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) return 1004;
+    off_t tete = nouvelle;  // ce qui reste a ecrire depuis le debut du fichier
+    if (!reserve && nouvelle > ancienne) {
+        if (!EcritTout(fd, texte.data() + ancienne, static_cast<size_t>(nouvelle - ancienne), ancienne)) {
+            static_cast<void>(ftruncate(fd, ancienne) == 0);  // rend la fin ecrite en partie
+            return 1004;
+        }
+        tete = ancienne;
     }
-    if (!EcritTout(fd, texte.data(), static_cast<size_t>(std::min(ancienne, nouvelle)), 0)) return 1004;
+    if (!EcritTout(fd, texte.data(), static_cast<size_t>(tete), 0)) return 1004;
     if (nouvelle < ancienne && ftruncate(fd, nouvelle) != 0) return 1004;
     return 0;
 }
