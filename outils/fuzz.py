@@ -367,8 +367,10 @@ def travailleur(parametres):
             bilan["essais"] += 1
             bilan["secondes_max"] = max(bilan["secondes_max"], secondes)
             bilan["memoire_max_ko"] = max(bilan["memoire_max_ko"], memoire)
-            if defauts:
-                bilan["defauts"] += 1
+            if secondes > DELAI / 2:  # pas un defaut, mais un essai a regarder
+                COMPTES["essais de plus de 5 s, gardes"] += 1
+            if defauts or secondes > DELAI / 2:
+                bilan["defauts"] += bool(defauts)
                 bilan["par_defaut"].update(re.sub(r"^p\d\.php", "page", d) for d in defauts)
                 garde = f"{echecs}/{cible}-{graine}-{bilan['essais']}"
                 if not os.path.exists(garde):

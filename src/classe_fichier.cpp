@@ -101,7 +101,8 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
     NomFichier = chemin;
     lignes.clear();
     std::string contenu;
-    if (plateforme::LitFichier(NomFichier, contenu) != 0) return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
+    if (plateforme::LitFichier(NomFichier, contenu) != 0)
+        return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
     std::string::size_type debut = 0;
     if (contenu.compare(0, 3, "\xEF\xBB\xBF") == 0) debut = 3;
     while (debut < contenu.size()) {

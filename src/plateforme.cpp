@@ -132,17 +132,21 @@ bool EcritTout(int fd, const char* p, size_t reste, off_t position = -1) {
     return true;
 }
 
-// Vrai quand le fichier ouvert contient deja exactement le texte.
-bool MemeContenu(int fd, off_t taille, const std::string& texte) {
-    if (taille != static_cast<off_t>(texte.size())) return false;
+// Vrai quand le fichier ouvert contient deja exactement le texte. Une lecture
+// d'un octet de plus que le texte, rendue courte, dit que la fin est atteinte ;
+// un peripherique qui ne finit pas donne cet octet de trop.
+bool MemeContenu(int fd, const std::string& texte) {
     char tampon[65536];
-    for (size_t lu = 0; lu < texte.size();) {
-        ssize_t n = pread(fd, tampon, std::min(sizeof(tampon), texte.size() - lu), static_cast<off_t>(lu));
+    for (size_t lu = 0;;) {
+        const size_t voulu = std::min(sizeof(tampon), texte.size() + 1 - lu);
+        ssize_t n = pread(fd, tampon, voulu, static_cast<off_t>(lu));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0 || std::memcmp(tampon, texte.data() + lu, static_cast<size_t>(n)) != 0) return false;
+        if (n < 0 || lu + static_cast<size_t>(n) > texte.size() ||
+            std::memcmp(tampon, texte.data() + lu, static_cast<size_t>(n)) != 0)
+            return false;
         lu += static_cast<size_t>(n);
+        if (static_cast<size_t>(n) < voulu) return lu == texte.size();
     }
-    return true;
 }
 
 // Ecriture sur place d'un fichier ordinaire ouvert. La place des nouveaux octets
@@ -226,6 +230,32 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
 
 int Remplace(const std::string& cible, const std::string& texte, bool suitLien);
 
+// Donne au fichier sans nom ouvert le nom de la cible, qui ne doit pas exister.
+bool Nomme(int fd, const std::string& cible) {
+    // Lier un descripteur demande un privilege ; sans lui, on passe par /proc.
+    static bool parProc = false;
+    if (!parProc) {
+        if (linkat(fd, "", AT_FDCWD, cible.c_str(), AT_EMPTY_PATH) == 0) return true;
+        if (errno != ENOENT && errno != EPERM) return false;
+        parProc = true;
+    }
+    const std::string chemin = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, chemin.c_str(), AT_FDCWD, cible.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Une cible qu'on sait absente nait d'un coup, toute ecrite : un fichier sans nom
+// (qu'une execution tuee ne laisse pas derriere elle) recoit son nom une fois
+// plein. SurPlace quand le systeme ne le permet pas ou que la cible existe.
+int CreeDUnCoup(const std::string& cible, const std::string& texte) {
+    std::string::size_type barre = cible.find_last_of('/');
+    const std::string repertoire = barre == std::string::npos ? "." : cible.substr(0, barre + 1);
+    Descripteur d(open(repertoire.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (d.fd < 0) return SurPlace;
+    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
+    if (!Nomme(d.fd, cible)) return errno == EEXIST ? SurPlace : 1003;
+    return d.Ferme() ? 0 : 1004;
+}
+
 // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
 int RemplaceLien(const std::string& lien, const std::string& texte) {
     char reel[PATH_MAX];
@@ -243,13 +273,14 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien) 
         }
         return errno == ELOOP && suitLien ? RemplaceLien(cible, texte) : 1003;
     }
+    // Le plus souvent la page n'a pas change : une lecture suffit a le voir.
+    if (MemeContenu(d.fd, texte)) return 0;
     struct stat st;
     if (fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return 1003;
     if (!S_ISREG(st.st_mode)) {  // un peripherique
         d.Ferme();
         return EcritSurPlace(cible, texte, 0);
     }
-    if (MemeContenu(d.fd, st.st_size, texte)) return 0;
     // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
     bool partage = st.st_nlink > 1 || (Utilisateur() != 0 && st.st_uid != Utilisateur());
     int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st);
@@ -267,22 +298,27 @@ bool EstTemporaire(const char* nom) {
     return true;
 }
 
-void EffaceTemporaires(int repertoire) {
+// Efface les temporaires du repertoire et rend les noms des autres entrees,
+// tries ; faux quand la lecture du repertoire echoue.
+bool Inventorie(int repertoire, std::vector<std::string>& noms) {
     int copie = dup(repertoire);
     DIR* rep = copie < 0 ? nullptr : fdopendir(copie);
     if (rep == nullptr) {
         if (copie >= 0) close(copie);
-        return;
+        return false;
     }
-    while (dirent* entree = readdir(rep)) {
-        if (!EstTemporaire(entree->d_name)) continue;
+    for (errno = 0; dirent* entree = readdir(rep); errno = 0) {
         struct stat st;
-        if (entree->d_type == DT_REG ||
-            (entree->d_type == DT_UNKNOWN && fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
-             S_ISREG(st.st_mode)))
+        if (!EstTemporaire(entree->d_name)) noms.push_back(entree->d_name);
+        else if (entree->d_type == DT_REG ||
+                 (entree->d_type == DT_UNKNOWN &&
+                  fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)))
             unlinkat(dirfd(rep), entree->d_name, 0);
     }
+    const bool complet = errno == 0;
     closedir(rep);
+    std::sort(noms.begin(), noms.end());
+    return complet;
 }
 
 }  // namespace
@@ -325,16 +361,25 @@ int LitFichier(const std::string& chemin, std::string& contenu) {
     return 1004;
 }
 
-int RemplaceFichier(const std::string& chemin, const std::string& texte) {
-    return Remplace(CheminSysteme(chemin), texte, true);
+int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent) {
+    const std::string cible = CheminSysteme(chemin);
+    if (absent && !cible.empty()) {
+        int code = CreeDUnCoup(cible, texte);
+        if (code != SurPlace) return code;
+    }
+    return Remplace(cible, texte, true);
 }
 
 Occupation::Occupation(const std::string& repertoire)
     : fd_(open(CheminSysteme(repertoire).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
     if (fd_ < 0) return;
     // Seule, l'execution sait que les temporaires presents ne sont a personne.
-    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) EffaceTemporaires(fd_);
+    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
     flock(fd_, LOCK_SH);
+}
+
+bool Occupation::Absent(const std::string& nom) const {
+    return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
 Occupation::~Occupation() {

@@ -48,7 +48,9 @@ bool CreeRepertoire(const std::string& chemin);
 // place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
 // n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
 // ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
-int RemplaceFichier(const std::string& chemin, const std::string& texte);
+// `absent` : l'appelant sait que le fichier n'existait pas, ce qui epargne de
+// le chercher.
+int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent = false);
 
 // Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
 // Celle qui l'occupe seule efface d'abord les fichiers temporaires
@@ -61,8 +63,13 @@ public:
     Occupation(const Occupation&) = delete;
     Occupation& operator=(const Occupation&) = delete;
 
+    // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
+    bool Absent(const std::string& nom) const;
+
 private:
     int fd_;
+    bool inventaire_ = false;
+    std::vector<std::string> presents_;  // tries
 };
 
 // Repertoire de l'executable d'apres /proc/self/exe, "" s'il est illisible.
