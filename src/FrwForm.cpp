@@ -1,6 +1,8 @@
 #include "FrwForm.h"
 
+#include "FrwSgbd.h"
 #include "classe_fichier.h"
+#include "plateforme.h"
 
 MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
     NomFichierConnexion = Param.DeCrypt(BrouilleFichierConnexion, Param.Cle);
@@ -30,15 +32,307 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
 // Ecriture de la page et des copies
 // ====================================================================
 
-std::string MesForms::ConstruireFichierFormulaireDescriptif() {
-    Param.initErreur();
-    return "";
+namespace {
+
+// Vide les valeurs par defaut des champs du formulaire (jamais celles des
+// boutons), puis le remet a zero pour qu'il les montre. Une case a cocher
+// garde sa valeur : seul son etat coche par defaut disparait.
+const char* const ScriptClearForm =
+    "<script>function clearForm(form) { \"use strict\"; var champs = form.elements, champ, genre, options, i, j; "
+    "for (i = 0; i < champs.length; i++) { champ = champs[i]; genre = (champ.type || \"\").toLowerCase(); \n"
+    "// Ne pas changer les valeurs de submit, reset & buttons\n"
+    "if (genre == \"submit\" || genre == \"reset\" || genre == \"button\") continue; "
+    "if (champ.tagName.toLowerCase() == \"select\") { options = champ.options; "
+    "for (j = 0; j < options.length; j++) options[j].defaultSelected = false; } "
+    "else if (genre == \"checkbox\" || genre == \"radio\") { champ.defaultChecked = false; } "
+    "else if (\"defaultValue\" in champ) { champ.defaultValue = \"\"; } } // Maintenant on reinit.\n"
+    "form.reset(); return false; }</script>";
+
+// Un argument texte d'un appel PHP, suivi de sa virgule.
+std::string Argument(const std::string& valeur) { return "\"" + valeur + "\","; }
+
+// La longueur est comparee en texte : "10" et "00" passent, "0", "" et "-1" non.
+std::string ArgumentLongueur(const std::string& longueur) {
+    return Argument(longueur > std::string("0") ? longueur : "");
 }
 
-std::string MesForms::Creation_RecupChampsPhp(std::string) { return ""; }
-std::string MesForms::Creation_TraitementPhp(std::string) { return ""; }
-std::string MesForms::FaitFormulaire(std::string) { return ""; }
-std::string MesForms::FaitChamp(int, std::string) { return ""; }
+}  // namespace
+
+std::string MesForms::ConstruireFichierFormulaireDescriptif() {
+    Param.initErreur();
+    const std::string page = Creation_RecupChampsPhp(NomTable) + Creation_TraitementPhp(NomTable) +
+                             FaitFormulaire(NomTable) + "</BODY>" + FinDeLigne + "</HTML>" + FinDeLigne;
+    Fichier fichier;
+    const int code = fichier.RemplaceFichier(NomFichierSortie, page);
+    if (code != 0) {
+        Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
+                        fichier.LibelleErreur(code));
+        return "";
+    }
+    // Sans repertoire dans son chemin, la description est dans le repertoire courant : les copies aussi.
+    const std::string repertoire = fichier.RenvoiRepertoire(NomFichierForm);
+    auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
+    auto duProgramme = [&](const std::string& nom) {
+        return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
+    };
+    std::string journal = CopieAppui(duProgramme("CVForm.php"), aCote("CVForm.php"), "");
+    if (!NomTable.empty()) {
+        journal += CopieAppui(duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), "");
+        const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
+        journal += CopieAppui(Param.RepertoireIncludeSources + classe, aCote(classe), "");
+    }
+    for (const std::string& include : Param.ListeFichiersInclude) {
+        const std::string source = Param.RepertoireIncludeSources + include;
+        journal += CopieAppui(source, aCote(include),
+                              "Le chemin pour copier le fichier (" + source + ") a inclure n'est pas correct.");
+    }
+    return journal;
+}
+
+std::string MesForms::CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie) {
+    Fichier fichier;
+    const int code = fichier.CopieFichier(source, cible);
+    if (code != 0)
+        Param.AddWarning((anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie) +
+                         FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
+    return "Copie du fichier " + source + " vers " + cible + FinDeLigne;
+}
+
+std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
+
+std::string MesForms::Creation_RecupChampsPhp(std::string table) {
+    Emetteur e(0, Param.Tab(), FinDeLigne);
+    e.Ligne("<!doctype html>").Ligne("<HTML lang=\"fr\">").Ligne("<HEAD>");
+    e.Ligne(NomTable.empty() ? "<title>Formulaire : " + NomFichierForm + "</title>"
+                             : "<title>Formulaire Table : " + NomTable + "</title>");
+    e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
+    e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
+    ++e.Retrait;
+    e.Ligne("// Variable du formulaire.");
+    auto recupere = [&](const std::string& n) {
+        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + Param.Tab() + "else" +
+                Param.Tab() + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
+    };
+    if (!table.empty()) {
+        recupere("action");
+    } else {
+        for (const ElementBouton& bouton : ListeBoutons) {
+            if (bouton.Type == "B" || bouton.Type == "L") recupere(bouton.Nom);
+        }
+        for (const Element& element : ListeElements) {
+            if (element.Visible == "O") recupere(element.Champ);
+        }
+    }
+    --e.Retrait;
+    e.Ligne("?>");
+    return e.Prends();
+}
+
+std::string MesForms::Creation_TraitementPhp(std::string table) {
+    Emetteur e(0, Param.Tab(), FinDeLigne);
+    e.Brut(Param.Banniere + "<br>");
+    e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + NomFichierForm + " ");
+    e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + NomTable + ".<br>");
+    e.Ligne("<?php");
+    ++e.Retrait;
+    e.Ligne("require_once(\"CVForm.php\");");
+    if (table.empty()) return e.Prends();
+    const std::string& q = Param.Guillemet;
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
+    e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
+    e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + ChainePhp(Param.UtilisateurMysql) + "\",\"" +
+            ChainePhp(Param.MotDePasseMysql) + "\",\"" + ChainePhp(Param.DatabaseMysql) + "\");");
+    e.Ligne("$Connexion = $MaConnexion->Connexion();");
+    e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
+    e.Ligne("$" + table + " = new " + table + "();");
+    e.Ligne(objet + "Form2Variable();").LigneVide();
+    e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
+    e.Bloc("if ($action==\"Editer\") {", [&] {
+        e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + ");");
+        e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
+            e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
+        });
+    });
+    BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.");
+    BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.");
+    BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
+    return e.Prends();
+}
+
+void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel,
+                             const std::string& echec, const std::string& succes) {
+    e.Bloc("if ($action==\"" + action + "\") {", [&] {
+        e.Ligne("$retour=" + appel + ";");
+        e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
+               "} else    {");
+        ++e.Retrait;
+        e.Ligne("echo \"" + succes + "<br>\";");
+        --e.Retrait;
+        e.Ligne("}");
+    });
+}
+
+// La classe de la table nomme EffaceAvecIndex_ la methode de sa cle primaire
+// et EffaceAvec_ celle de toute autre colonne.
+std::string MesForms::MethodeEffacement(const std::string& champ) {
+    for (const structTable& colonne : ListeChamps) {
+        if (colonne.NomChamp == champ) return (colonne.Index == "O" ? "EffaceAvecIndex_" : "EffaceAvec_") + champ;
+    }
+    Param.AddWarning("Le premier champ du formulaire (" + champ + ") n'est pas une colonne de la table " + NomTable +
+                     " : la page appellera des methodes que sa classe n'a pas.");
+    return "EffaceAvec_" + champ;
+}
+
+std::string MesForms::FaitFormulaire(std::string table) {
+    Emetteur e(1, Param.Tab(), FinDeLigne);
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    e.Ligne("echo \"<br>\";");
+    e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
+                          : "// Creer un formulaire avec passage de cl\xC3\xA9 technique pour edition, effacement, "
+                            "modification.");
+    e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
+    if (!table.empty()) {
+        e.Ligne("if (isset(" + objet + cle + "))    echo $F->AjouteChampHidden(\"" + cle + "\"," + objet + cle + ");");
+        e.Ligne("echo $F->Cadre(\"Table " + table + "\");");
+    } else {
+        e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + ChainePhp(NomFichierForm) + "\"));");
+    }
+    // Sans element (des boutons seulement), ni cle ni champ.
+    size_t debut = 0;
+    if (!ListeElements.empty() && ListeElements[0].Index == "O") {
+        ListeElements[0].TypeHtml = "hidden";
+        e.Ligne(FaitChamp(0, table));
+        debut = 1;
+    }
+    for (size_t i = debut; i < ListeElements.size(); ++i) {
+        const Element& element = ListeElements[i];
+        if (element.Visible == "O")
+            e.Ligne(FaitChamp(static_cast<int>(i), element.PresentEnBase == "O" ? table : ""));
+        e.Ligne("echo \"<br>\\n\";");
+    }
+    if (!table.empty()) {
+        e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");");
+        e.Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");");
+        e.Ligne("echo $F->BoutonResetFormulaire();");
+    }
+    for (const ElementBouton& bouton : ListeBoutons) {
+        if (bouton.Type == "B" || bouton.Type == "L")
+            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
+                    bouton.Libelle + "\",\"" + bouton.Nom + "\");");
+    }
+    e.Ligne("echo $F->FormLienFin();");
+    if (table.empty()) BoiteResultat(e);
+    else BlocListe(e, table);
+    e.Retrait = 0;
+    e.Ligne("?>");
+    return e.Prends();
+}
+
+void MesForms::BlocListe(Emetteur& e, const std::string& table) {
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    const std::string valeurCle = "\"" + cle + "\"," + objet + cle + ");";
+    struct Lien { std::string action, commentaire, quoi, avant; };
+    const Lien liens[] = {
+        {"Editer", "lancer l'edition du formulaire (recuperation donnees+mise dans les champs)", "une edition", ""},
+        {"Effacer", "effacer l'enregistrement  dans la table", "un effacement", "<br>"}};
+    for (const Lien& l : liens) {
+        const std::string formulaire = "$" + l.action + "formlien";
+        e.Ligne("// Creer un lien pour " + l.commentaire);
+        e.Ligne(formulaire + "= new FormLien(\"POST\",\"\",\"" + l.action + "\");");
+        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"action\",\"\");");
+        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"" + cle + "\",\"\");");
+        e.Ligne("echo " + formulaire + "->FormLienFin();");
+    }
+    // Des champs a leur valeur initiale filtreraient le parcours : vides, il rend toute la table.
+    e.Ligne("// Champs vides : le parcours rend toutes les lignes de la table.");
+    e.Ligne("foreach (array_keys(" + objet + "TabChamps) as " + objet + "ChampTri) " + objet + "{" + objet +
+            "ChampTri}=\"\";");
+    e.Ligne("// Determine le champ sur lequel le tri  doit \xC3\xAAtre fait et le sens + (asc) et - (desc)");
+    e.Ligne(objet + "ChampTri=\"" + cle + "\";").Ligne(objet + "ChampTriSens=\"+\";").Ligne(objet + "Parcours();");
+    e.Bloc("while (" + objet + "Next())\t{", [&] {
+        e.Ligne("echo \"<hr>\\n\";").Ligne(objet + "AfficheVarClasse();");
+        for (const Lien& l : liens) {
+            const std::string formulaire = "echo $" + l.action + "formlien->";
+            const std::string arguments = "\"" + l.action + "\",\"action\",\"" + l.action + "\"," + valeurCle;
+            e.Ligne("echo \"" + l.avant + "Pour " + l.quoi + " de l'enregistrement par lien, cliquer sur : \";");
+            e.Ligne(formulaire + "ValidationParLien2Champs(" + arguments);
+            e.Ligne("echo \"<br>Pour " + l.quoi + " de l'enregistrement par bouton, cliquer sur le bouton : \";");
+            e.Ligne(formulaire + "ValidationParBouton2Champs(\"" + l.action + "\"," + arguments);
+        }
+        e.Ligne(objet + "InitVariable();");
+    });
+}
+
+// Les valeurs postees sont echappees avant d'etre montrees.
+void MesForms::BoiteResultat(Emetteur& e) {
+    e.Ligne("echo \"<fieldset><legend>R&eacutesultat du formulaire : </legend>\";");
+    for (const ElementBouton& bouton : ListeBoutons)
+        e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars($" + bouton.Nom + ").\"<br/>\";");
+    for (const Element& element : ListeElements)
+        e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars($" + element.Champ + ").\"<BR>\";");
+    e.Ligne("echo \"</fieldset>\";");
+}
+
+std::string MesForms::FaitChamp(int index, std::string table) {
+    Element& element = ListeElements[static_cast<size_t>(index)];
+    Utiles::Majuscule(element.TypeHtml);
+    if (element.TypeHtml == "HIDDEN") return "echo $F->AjouteChampHidden(\"" + element.Champ + "\",\"\");";
+    Utiles::Majuscule(element.InputHtml);
+    const std::string& genre = element.InputHtml;
+    if (genre == "INPUT") return ChampSaisie(element, table);
+    if (genre == "TEXTAREA") return ChampPave(element, table);
+    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element);
+    const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
+    Param.AddErreur(erreur);
+    return erreur + FinDeLigne;
+}
+
+// Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
+// initiale ou de la valeur postee.
+std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
+    const std::string& c = element.Champ;
+    const bool avecTable = !table.empty();
+    const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
+    const std::string longueur = ArgumentLongueur(element.Longueur);
+    std::string texte = "if (isset(" + source + ")) $valeur=stripslashes(" + source + ");\telse $valeur=\"\";" +
+                        FinDeLigne + Param.Tab() + "echo $F->AjouteChampInput(" + Argument(element.InputHtml);
+    if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
+    else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
+    texte += Argument(element.TypeHtml);
+    if (avecTable) texte += "$valeur,";
+    else texte += element.ValeurInitiale.empty() ? "$_POST['" + c + "']," : Argument(element.ValeurInitiale);
+    texte += Argument(element.OptionChamp) + longueur + longueur +
+             Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
+             Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
+    return texte + " // " + (avecTable ? "Champ dans la table." : "");
+}
+
+std::string MesForms::ChampPave(Element& element, const std::string& table) {
+    const std::string& c = element.Champ;
+    const bool enBase = element.PresentEnBase == "O";
+    return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
+           Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
+           (enBase ? "$" + table + "->" + c + "," : "$_POST['" + c + "'],") + Argument(element.OptionChamp) +
+           ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
+           Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
+           element.Autofocus + "\");";
+}
+
+// Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher.
+std::string MesForms::ChampValeurs(Element& element) {
+    Emetteur e(1, Param.Tab(), FinDeLigne);
+    const bool liste = element.InputHtml == "SELECT";
+    e.Brut(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"" + Param.ConvertIntToString(1) +
+                       "\",\"N\",\"N\");"
+                 : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
+    e.Brut(FinDeLigne);
+    for (const FElement& valeur : element.ListeValeurs)
+        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
+                "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
+    if (liste) e.Ligne("echo $F->FormSelectFin();");
+    return e.Prends();
+}
 
 // ====================================================================
 // Constructeurs de pages que rien n'appelle, vidages des enregistrements

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BaseMysql.h"
+#include "Utiles.h"
 #include "Parametres.h"
 #include "classe_fichier.h"
 
@@ -145,6 +146,20 @@ private:
     // --- lecture (aides privees du lecteur et du controle) ---
 
     // --- ecriture (aides privees de la page) ---
+    // Le champ du premier element, cle de la page ; "" sans element.
+    std::string ChampCle() const;
+    // La methode d'effacement que la classe de la table definit pour ce champ.
+    std::string MethodeEffacement(const std::string& champ);
+    void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
+                       const std::string& succes);
+    void BlocListe(Emetteur& e, const std::string& table);
+    void BoiteResultat(Emetteur& e);
+    std::string ChampSaisie(Element& element, const std::string& table);
+    std::string ChampPave(Element& element, const std::string& table);
+    std::string ChampValeurs(Element& element);
+    // Copie un fichier a cote de la page et rend sa ligne du journal ; un echec
+    // enregistre l'anomalie donnee, suivie de la raison.
+    std::string CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie);
 };
 
 #endif
