@@ -265,5 +265,6 @@ TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
 TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }
 TEST(Cas, Make) { JoueLeFichier("make.txt"); }
 TEST(Cas, Sgbd) { JoueLeFichier("sgbd.txt"); }
+TEST(Cas, FormLecture) { JoueLeFichier("form_lecture.txt"); }
 TEST(Cas, PageForm) { JoueLeFichier("page_form.txt"); }
 
