@@ -1,7 +1,10 @@
 // Joue les executions du programme decrites dans tests/cas/*.txt (format :
 // tests/cas/format.txt) : site prepare dans un repertoire temporaire, lancement,
 // puis console, code de sortie et fichiers laisses.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -55,6 +58,13 @@ string Remplace(string texte, const string& quoi, const string& par) {
 
 class Jeu {
 public:
+    Jeu() = default;
+    Jeu(const Jeu&) = delete;
+    Jeu& operator=(const Jeu&) = delete;
+    ~Jeu() {
+        if (muet_ >= 0) close(muet_);
+    }
+
     void Joue(const Ligne& l) {
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
@@ -87,6 +97,8 @@ public:
         else if (mot == "lien") ASSERT_EQ(symlink(valeur.c_str(), c.c_str()), 0);
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
         else if (mot == "env") environnement_.push_back(a);
+        else if (mot == "muet") Muet();
+        else if (mot == "delai") delai_ = std::stoi(a);
         else if (mot == "lance") Lance(a);
         else if (mot == "terminal") Terminal(a);
         else if (mot == "code") EXPECT_EQ(e_.code, CodeShell(std::stoi(a))) << e_.erreurs;
@@ -152,7 +164,9 @@ private:
     // Entree standard sur /dev/null, le port du serveur de test dans l'environnement (qu'un "env"
     // peut remplacer) ; mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
     void Lance(const string& arguments) {
-        string commande = "cd '" + rep_.Chemin() + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
+        string commande = "cd '" + rep_.Chemin() + "' && exec " +
+                          (delai_ > 0 ? "timeout -s KILL " + std::to_string(delai_) + " " : "") +
+                          "env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
         for (const string& variable : environnement_) commande += " '" + variable + "'";
         commande += " '" CORVALITE_BINAIRE "'";
         for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
@@ -167,6 +181,20 @@ private:
         console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "la configuration a change";
+    }
+
+    // Ecoute sur 127.0.0.1 sans jamais accepter ni ecrire : le systeme accepte les connexions a
+    // sa place, et le client attend le premier paquet du serveur. Les lancements suivants y vont.
+    void Muet() {
+        muet_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t taille = sizeof(adresse);
+        ASSERT_EQ(bind(muet_, reinterpret_cast<sockaddr*>(&adresse), taille), 0);
+        ASSERT_EQ(listen(muet_, 8), 0);
+        ASSERT_EQ(getsockname(muet_, reinterpret_cast<sockaddr*>(&adresse), &taille), 0);
+        environnement_.push_back("MYSQL_TCP_PORT=" + std::to_string(ntohs(adresse.sin_port)));
     }
 
     // Sans argument, sur un terminal : `saisie` y est tapee une seconde apres le lancement.
@@ -192,6 +220,7 @@ private:
     }
 
     RepertoireTemporaire rep_;
+    int muet_ = -1, delai_ = 0;
     string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
