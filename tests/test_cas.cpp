@@ -257,4 +257,5 @@ TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
 TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }
 TEST(Cas, Make) { JoueLeFichier("make.txt"); }
 TEST(Cas, Sgbd) { JoueLeFichier("sgbd.txt"); }
+TEST(Cas, FormLecture) { JoueLeFichier("form_lecture.txt"); }
 
