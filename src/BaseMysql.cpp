@@ -3,6 +3,7 @@
 #include <errmsg.h>
 
 #include <cctype>
+#include <set>
 
 namespace {
 
@@ -32,9 +33,19 @@ const char* const BrouilleRequeteChamps2 =
     "P\017q;DLWQGPk6S:tXL)reZ0y{P6K&D8zbG)k=";
 const char* const BrouilleRequeteChamps3 =
     "P\017q;DZWUGPk{SXt7LIT`j5ykP:q_D4zkG-kbSEtgL6rlZ4ypP1qjD9zX";
+// Fin de la requete des colonnes de toute la base, apres le nom de la base : table par table.
+const char* const BrouilleRequeteChampsBase =
+    "q?q;PZPUPPPOPXq7PIP`q5P8P)P'P7P(PKP8P'P6P,qEP:P6P,P.P9P$P8PIP6P8P:P0qiP-P7P3P&";
 
 const unsigned ColonnesTables = 21;
 const unsigned ColonnesChamps = 20;
+
+// Delais de la connexion, en secondes : un serveur qui accepte la connexion
+// puis se tait ne doit pas bloquer l'execution. La connexion (poignee de main
+// comprise) est courte ; une lecture du catalogue peut etre longue sur un
+// serveur charge.
+const unsigned DelaiConnexion = 5;
+const unsigned DelaiLectureEcriture = 120;
 
 // Texte d'une position de ligne ; vide quand elle est NULL ou absente.
 std::string Valeur(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes, unsigned position) {
@@ -77,11 +88,13 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
         return;
     }
     mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
+    mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
+    mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
+    mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
     Connectee = mysql_real_connect(&Connexion, Serveur.c_str(), Utilisateur.c_str(), MotDePasse.c_str(),
                                    Base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))));
+        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + ErreurClient());
         return;
     }
     mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
@@ -97,11 +110,13 @@ MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& q
     MYSQL_RES* resultat = nullptr;
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) == 0)
         resultat = mysql_store_result(&Connexion);
-    if (resultat == nullptr)
-        Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
-                         mysql_error(&Connexion));
+    if (resultat == nullptr) Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + ErreurClient());
     return resultat;
+}
+
+std::string BaseMysql::ErreurClient() {
+    return "Erreur no:" + Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
+           mysql_error(&Connexion);
 }
 
 std::string BaseMysql::Echappe(const std::string& nom) {
@@ -158,46 +173,63 @@ std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std:
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChamps2, Param->Cle) + Echappe(table) +
                           Param->DeCrypt(BrouilleRequeteChamps3, Param->Cle);
-    MYSQL_RES* resultat = Interroge(requete, "la liste des champs de la table " + table);
+    return LisChamps(requete, "de la table " + table,
+                     [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
+}
+
+std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables) {
+    std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
+                          Param->DeCrypt(BrouilleRequeteChampsBase, Param->Cle);
+    return LisChamps(requete, "de la base " + base,
+                     [&tables](const std::string& table) -> std::vector<structTable>& { return tables[table]; });
+}
+
+std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi,
+                                 const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
+    MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi);
     if (resultat == nullptr) return "NOK";
     std::string retour;
     unsigned nbColonnes = mysql_num_fields(resultat);
     if (nbColonnes < ColonnesChamps) {
-        Param->AddErreur("La liste des champs de la table " + table + " n'a pas la forme attendue.");
+        Param->AddErreur("La liste des champs " + quoi + " n'a pas la forme attendue.");
         retour = "NOK";
     } else {
-        bool cleTrouvee = false;
+        // La cle est la premiere colonne PRI de chaque table, pour cet appel seulement. Les
+        // tables sont reperees par leur nom exact : l'ordre du serveur, insensible a la casse,
+        // peut meler les lignes de "Aa" et de "aa".
+        std::set<std::string> tablesAvecCle;
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
-            unsigned long* longueurs = mysql_fetch_lengths(resultat);
-            auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
-            structTable champ;
-            champ.Index = "N";
-            champ.NomTable = texte(2);
-            champ.NomChamp = texte(3);
-            champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
-            champ.TypeSgbd = texte(7);
-            champ.Obligatoire = texte(6).rfind("Y", 0) == 0 ? "N" : "O";
-            champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(5)) : texte(5);
-            champ.Longueur = EstNull(ligne, nbColonnes, 8) ? "0" : texte(8);
-            if (champ.Longueur == "0") {
-                static const std::pair<const char*, const char*> largeurs[] = {
-                    {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
-                    {"decimal", "10"}, {"float", "10"},  {"datetime", "19"}, {"time", "10"}, {"date", "10"}};
-                for (const auto& largeur : largeurs)
-                    if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
-            }
-            if (!cleTrouvee && texte(15).find("PRI") != std::string::npos) {
-                champ.Index = "O";
-                cleTrouvee = true;
-            }
-            champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
-            champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
-            champ.AutoIncrement = texte(17).find("auto_increment") != std::string::npos ? "O" : "N";
-            liste.push_back(champ);
+            structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat), nbColonnes);
+            if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
+            listeDe(champ.NomTable).push_back(champ);
         }
     }
     mysql_free_result(resultat);
     return retour;
+}
+
+structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes) {
+    auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
+    structTable champ;
+    champ.NomTable = texte(2);
+    champ.NomChamp = texte(3);
+    champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
+    champ.TypeSgbd = texte(7);
+    champ.Obligatoire = texte(6).rfind("Y", 0) == 0 ? "N" : "O";
+    champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(5)) : texte(5);
+    champ.Longueur = EstNull(ligne, nbColonnes, 8) ? "0" : texte(8);
+    if (champ.Longueur == "0") {
+        static const std::pair<const char*, const char*> largeurs[] = {
+            {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
+            {"decimal", "10"}, {"float", "10"},  {"datetime", "19"}, {"time", "10"}, {"date", "10"}};
+        for (const auto& largeur : largeurs)
+            if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
+    }
+    champ.Index = texte(15).find("PRI") != std::string::npos ? "O" : "N";
+    champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
+    champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
+    champ.AutoIncrement = texte(17).find("auto_increment") != std::string::npos ? "O" : "N";
+    return champ;
 }
 
 namespace {

@@ -5,6 +5,8 @@
 
 #include <mysql.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +50,11 @@ public:
     std::string ChercheVersion_MYSQL();
     std::string FaitListeTable(std::string base, std::vector<std::string>& liste);
     std::string FaitListeChamps(std::string base, std::string table, std::vector<structTable>& liste);
+    // Les colonnes de toutes les tables de la base en une seule requete : ajoute a la
+    // liste de chaque table (creee au besoin) les memes enregistrements que
+    // FaitListeChamps, dans l'ordre des colonnes. Les tables que FaitListeTable ecarte
+    // par leur commentaire y figurent aussi. "" si la lecture a reussi.
+    std::string FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables);
     std::string TypeSgbd2Php(std::string type);
     std::string TypeSgbd2Html(std::string type);
 
@@ -64,6 +71,13 @@ private:
     // elle echoue ou ne rend pas de resultat.
     MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi);
     std::string Echappe(const std::string& nom);
+    // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
+    std::string ErreurClient();
+    // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
+    // donne pour sa table ; `quoi` ("de la table x") complete les messages d'erreur.
+    std::string LisChamps(const std::string& requete, const std::string& quoi,
+                          const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
+    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
 };
 
 #endif

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "Utiles.h"
 #include "plateforme.h"
 
 namespace {
@@ -277,6 +278,11 @@ void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
     if (PrefixeTables.empty())
         AddWarning("Le prefixe des tables de la base MySql (" + MotClePrefixeTables +
                    ") (ex: CLASS_), n'est pas defini. (Par defaut : " + Apostrophe + Apostrophe + ")");
+    // Le prefixe finit dans le SQL et les chaines PHP des classes generees : rien
+    // d'autre qu'un morceau de nom ne doit pouvoir y entrer.
+    if (!Utiles::CaracteresIdentifiant(PrefixeTables))
+        AddErreur("Le prefixe des tables de la base MySql (" + MotClePrefixeTables + PrefixeTables +
+                  ") ne doit contenir que des lettres sans accent, des chiffres et des _.");
 }
 
 void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {

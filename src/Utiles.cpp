@@ -88,6 +88,18 @@ std::string Utiles::String2Php(std::string& texte) {
     return resultat;
 }
 
+bool Utiles::CaracteresIdentifiant(const std::string& texte) {
+    for (char c : texte) {
+        const bool lettre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!lettre && !(c >= '0' && c <= '9') && c != '_') return false;
+    }
+    return true;
+}
+
+bool Utiles::EstIdentifiantPhp(const std::string& texte) {
+    return !texte.empty() && !(texte[0] >= '0' && texte[0] <= '9') && CaracteresIdentifiant(texte);
+}
+
 Emetteur::Emetteur(int retrait, std::string tabulation, std::string finDeLigne)
     : Retrait(retrait), Tabulation(std::move(tabulation)), FinDeLigne(std::move(finDeLigne)) {}
 

@@ -1,5 +1,5 @@
 // Fonctions sans etat partagees : date et heure locales en texte, majuscules,
-// repertoire d'un chemin, echappement pour une chaine PHP.
+// repertoire d'un chemin, echappement pour une chaine PHP, noms PHP.
 #ifndef UTILES_H
 #define UTILES_H
 
@@ -20,6 +20,11 @@ public:
     static std::string Majuscule(std::string& texte);
     static std::string CheminSansFichier(std::string chemin);
     static std::string String2Php(std::string& texte);
+    // Lettres ASCII, chiffres et "_" seulement (le texte vide en est fait).
+    static bool CaracteresIdentifiant(const std::string& texte);
+    // Un nom PHP sur : de ces caracteres, non vide, sans chiffre en tete. Un nom venu
+    // de la base ne sert de nom de classe, de chemin ou de texte genere qu'a ce prix.
+    static bool EstIdentifiantPhp(const std::string& texte);
 };
 
 // Texte genere (fichiers de classe, pages de formulaire) : chaque ligne a

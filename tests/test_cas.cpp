@@ -1,7 +1,10 @@
 // Joue les executions du programme decrites dans tests/cas/*.txt (format :
 // tests/cas/format.txt) : site prepare dans un repertoire temporaire, lancement,
 // puis console, code de sortie et fichiers laisses.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -60,6 +63,7 @@ public:
     Jeu(const Jeu&) = delete;
     Jeu& operator=(const Jeu&) = delete;
     ~Jeu() {
+        if (muet_ >= 0) close(muet_);
         for (const string& c : lectureSeule_) chmod(c.c_str(), 0755);
     }
 
@@ -96,6 +100,8 @@ public:
         else if (mot == "lien") ASSERT_EQ(symlink(valeur.c_str(), c.c_str()), 0);
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
         else if (mot == "env") environnement_.push_back(a);
+        else if (mot == "muet") Muet();
+        else if (mot == "delai") delai_ = std::stoi(a);
         else if (mot == "lance") Lance(a);
         else if (mot == "terminal") Terminal(a);
         else if (mot == "code") EXPECT_EQ(e_.code, CodeShell(std::stoi(a))) << e_.erreurs;
@@ -167,7 +173,9 @@ private:
     // Entree standard sur /dev/null, le port du serveur de test dans l'environnement (qu'un "env"
     // peut remplacer) ; mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
     void Lance(const string& arguments) {
-        string commande = "cd '" + rep_.Chemin() + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
+        string commande = "cd '" + rep_.Chemin() + "' && exec " +
+                          (delai_ > 0 ? "timeout -s KILL " + std::to_string(delai_) + " " : "") +
+                          "env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
         for (const string& variable : environnement_) commande += " '" + variable + "'";
         // root passe outre les droits : sans ces capacites, un repertoire en lecture seule l'est aussi pour lui.
         if (!lectureSeule_.empty() && geteuid() == 0) commande += " setpriv --bounding-set=-dac_override,-dac_read_search";
@@ -184,6 +192,20 @@ private:
         console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "la configuration a change";
+    }
+
+    // Ecoute sur 127.0.0.1 sans jamais accepter ni ecrire : le systeme accepte les connexions a
+    // sa place, et le client attend le premier paquet du serveur. Les lancements suivants y vont.
+    void Muet() {
+        muet_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t taille = sizeof(adresse);
+        ASSERT_EQ(bind(muet_, reinterpret_cast<sockaddr*>(&adresse), taille), 0);
+        ASSERT_EQ(listen(muet_, 8), 0);
+        ASSERT_EQ(getsockname(muet_, reinterpret_cast<sockaddr*>(&adresse), &taille), 0);
+        environnement_.push_back("MYSQL_TCP_PORT=" + std::to_string(ntohs(adresse.sin_port)));
     }
 
     // Sans argument, sur un terminal : `saisie` y est tapee une seconde apres le lancement.
@@ -229,6 +251,7 @@ private:
 
     RepertoireTemporaire rep_;
     std::vector<string> lectureSeule_;
+    int muet_ = -1, delai_ = 0;
     string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <tuple>
 
 #include "Utiles.h"
 
@@ -51,5 +52,20 @@ TEST(Utiles, TextesEtChemins) {
         std::string original = php;
         EXPECT_EQ(Utiles::String2Php(original), attendu);
         EXPECT_EQ(original, php);  // l'original reste tel quel
+    }
+}
+
+TEST(Utiles, NomsPhp) {
+    // Texte ; est un nom PHP ; fait de caracteres de nom.
+    const std::tuple<std::string, bool, bool> cas[] = {
+        {"client", true, true},   {"_x9", true, true},     {"T_2024", true, true},      {"", false, true},
+        {"9a", false, true},      {"12", false, true},      {"a-b", false, false},       {"a b", false, false},
+        {"a'b", false, false},    {"a\"b", false, false},   {"a`b", false, false},       {"a\nb", false, false},
+        {"a$b", false, false},    {"a/../b", false, false}, {"x?><?php", false, false},  {"\xE9t\xE9", false, false},
+        {"\xC3\xA9", false, false}, {std::string("a\0b", 3), false, false}, {"Z@", false, false}, {"[", false, false},
+        {"a{", false, false}, {"9:", false, false}};
+    for (const auto& [texte, nom, caracteres] : cas) {
+        EXPECT_EQ(Utiles::EstIdentifiantPhp(texte), nom) << texte;
+        EXPECT_EQ(Utiles::CaracteresIdentifiant(texte), caracteres) << texte;
     }
 }
