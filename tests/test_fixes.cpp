@@ -6,7 +6,6 @@
 
 #include "FrwForm.h"
 #include "FrwMake.h"
-#include "FrwSgbd.h"
 #include "Parametres.h"
 
 namespace {
@@ -33,7 +32,6 @@ std::string Brouille(const std::string& mot, const std::string& cle) {
 TEST(MotsFixes, ChaqueMotEstRelu) {
     Parametrage p;
     Make make(p);
-    FrwSgbd sgbd(p);
     MesForms form(p);
     const std::pair<const std::string&, const char*> mots[] = {
         {p.MotCleRacine, "RACINE="}, {p.MotCleRepertoireSources, "SOURCE="}, {p.MotCleRepertoireCible, "CIBLE="},
@@ -42,7 +40,7 @@ TEST(MotsFixes, ChaqueMotEstRelu) {
         {p.MotCleFichierACopier, "FICHIER_A_COPIER="}, {p.MotCleRepertoireInclude, "REPERTOIRE_INCLUDE="},
         {p.MotCleSeparateur, "SEPREP="}, {p.MotClePrefixeTables, "PREFIXE_TABLE="},
         {p.MotCleFichierInclude, "FICHIER_A_INCLURE="}, {p.NomFichierConnexion, "CVClass__connexion.php"},
-        {p.PrefixeFichierClasse, "CVClass_"}, {sgbd.NomFichierConnexion, "CVClass__connexion.php"},
+        {p.PrefixeFichierClasse, "CVClass_"},
         {form.NomFichierConnexion, "CVClass__connexion.php"}, {make.BaliseReference, "{#reference="},
         {make.BaliseReference2, "{#REFERENCE="}, {make.MotDebutBloc, "DEBUT_"}, {make.MotFinBloc, "FIN_"},
         {p.Banniere, "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL"}};
