@@ -214,6 +214,8 @@ private:
         });
     }
 
+    // Malgre leurs noms, fixes par la conception, Post2Var ecrit Form2Variable()
+    // et Var2Post ecrit Variable2Form().
     void ConstruitFonctionPost2Var() {
         Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
             for (const structTable& c : champs_) {

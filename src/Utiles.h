@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "plateforme.h"
+
 class Utiles {
 public:
     // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS.
@@ -29,7 +31,8 @@ public:
 // toujours et qu'aucun niveau ne se compte a la main.
 class Emetteur {
 public:
-    explicit Emetteur(int retrait = 0, std::string tabulation = "\t", std::string finDeLigne = "\n");
+    explicit Emetteur(int retrait = 0, std::string tabulation = "\t",
+                      std::string finDeLigne = plateforme::FinDeLigne);
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
