@@ -41,17 +41,17 @@ std::string EnHtml(const std::string& valeur) { return "htmlspecialchars(" + val
 class ClassePhp : private Emetteur {
 public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
-        : Emetteur(0), champs_(champs), t_(table), table_(prefixe + table) {}
+        : champs_(champs), classe_(table), tableSql_(prefixe + table) {}
 
     std::string Construit(const std::string& banniere, const std::string& dateHeure) {
         Ligne("<?php").LigneVide();
         Decale([&] {
-            Ligne("// Classe : " + t_);
+            Ligne("// Classe : " + classe_);
             Ligne("// Fichier g\xE9n\xE9r\xE9 par " + banniere);
             Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
         });
         LigneVide();
-        Accolade("class " + t_, [&] {
+        Accolade("class " + classe_, [&] {
             LigneVide();
             CreerDeclarations();
             CreerConstructeur();
@@ -80,8 +80,8 @@ public:
 
 private:
     const std::vector<structTable>& champs_;
-    const std::string t_;
-    const std::string table_;
+    const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
+    const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
 
     void CreerDeclarations() {
         static const std::pair<const char*, const char*> parChamp[] = {
@@ -115,7 +115,7 @@ private:
                                 "\"");
             longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
         }
-        Methode("Constructeur de la table " + t_, "function " + t_ + "()", [&] {
+        Methode("Constructeur de la table " + classe_, "function " + classe_ + "()", [&] {
             Ligne("// Initialisation des libell\xE9s de champs.");
             for (const structTable& c : champs_) {
                 if (c.Commentaire.empty()) Ligne("$this->Libelle_" + c.NomChamp + "=\"" + c.NomChamp + "\"; " + commentaireLibelle);
@@ -201,9 +201,9 @@ private:
     }
 
     void ConstruitAfficheVarClasse() {
-        Methode("Affichage des variables de la classe refl\xE9tant les champs de la table " + t_,
+        Methode("Affichage des variables de la classe refl\xE9tant les champs de la table " + classe_,
                 "function AfficheVarClasse( $var = \"\")", [&] {
-            Ligne("echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + t_ +
+            Ligne("echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + classe_ +
                   "</td></tr>\";");
             for (const structTable& c : champs_) {
                 const std::string& f = c.NomChamp;
@@ -307,7 +307,7 @@ private:
 
     // Sans ligne vide apres elle : Next suit directement.
     void ConstruitRequeteParcours() {
-        Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + t_);
+        Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + classe_);
         Accolade("function Parcours()", [&] {
             Ligne("// Constitution de la requ\xEAte");
             Ligne("$where = \"\";  // Clause where");
@@ -325,20 +325,20 @@ private:
                 Ligne("$this->In.=\") \";");
                 Ligne("$where.= $this->In;");
             });
-            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + table_ + " where $where\";"); }, "else");
-            Decale([&] { Ligne("$Requete = \"Select * from " + table_ + "\";"); });
+            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + tableSql_ + " where $where\";"); }, "else");
+            Decale([&] { Ligne("$Requete = \"Select * from " + tableSql_ + "\";"); });
             Ligne("// TRI");
             ClauseDeTri("order", " ");
             Ligne("if ($order!=\"\")");
             Decale([&] { Ligne("$Requete .= $order.\";\";"); });
             Interroge(" $Requete");
-            Verifie(t_ + "::Parcours toute la table:" + t_);
+            Verifie(classe_ + "::Parcours toute la table:" + classe_);
         });
     }
 
     void ConstruitParcoursNext() {
         Methode("Fonction Next  qui recup\xE8re les enregistrements suivants (Curseur) " + ListeDesChamps() +
-                    " de la table " + table_,
+                    " de la table " + tableSql_,
                 "function Next()", [&] {
             ChargeResultat(
                 [&] {
@@ -364,27 +364,27 @@ private:
     }
 
     void ConstruitRequeteCherche() {
-        Methode("Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + table_, "function Cherche()", [&] {
+        Methode("Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + tableSql_, "function Cherche()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
             Ligne("// Constitution de la requete");
             Ligne("$where = \"\";");
             CriteresNonVides();
             Ligne("else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";");
             ClauseDeTri("where", "");
-            Interroge(" \"Select * from " + table_ + " where $where\"");
-            ChargePremiereLigne(t_ + "::Cherche tous les champs dans la table:" + table_);
+            Interroge(" \"Select * from " + tableSql_ + " where $where\"");
+            ChargePremiereLigne(classe_ + "::Cherche tous les champs dans la table:" + tableSql_);
         });
     }
 
     void ConstruitRequetesCherche() {
         for (const structTable& c : champs_) {
             const std::string& f = c.NomChamp;
-            Methode("Fonction Cherche dans le champ " + f + " de la table " + table_,
+            Methode("Fonction Cherche dans le champ " + f + " de la table " + tableSql_,
                     "function Cherche_" + f + "( $" + f + "=null )", [&] {
                 Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge(" \"Select * from " + table_ + " where " + f + "=$this->v_" + f + ";\"");
-                ChargePremiereLigne(t_ + "::Cherche dans " + table_ + "." + f);
+                Interroge(" \"Select * from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
+                ChargePremiereLigne(classe_ + "::Cherche dans " + tableSql_ + "." + f);
             });
         }
     }
@@ -400,15 +400,15 @@ private:
             colonnes.push_back(c.NomChamp);
             valeurs.push_back("$this->v_" + c.NomChamp);
         }
-        Methode("Fonction Insertion de la table " + t_, "function Insertion()", [&] {
+        Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
-            Ligne("$Requete=\"insert into " + table_ + " (" + Utiles::Joint(colonnes) + ") values(" +
+            Ligne("$Requete=\"insert into " + tableSql_ + " (" + Utiles::Joint(colonnes) + ") values(" +
                   Utiles::Joint(valeurs) + ");\";");
             Interroge("$Requete");
             Ligne("$this->InsertionOK=mysql_affected_rows();");
             // La cle generee revient dans la colonne auto-incrementee, et seulement la.
             if (!autoIncrement.empty()) Ligne("$this->" + autoIncrement + "=mysql_insert_id();");
-            Verifie(t_ + "::Insertion de la table:" + table_);
+            Verifie(classe_ + "::Insertion de la table:" + tableSql_);
         });
     }
 
@@ -418,25 +418,25 @@ private:
     void ConstruitRequeteUpdateAll() {
         std::vector<std::string> affectations;
         for (size_t i = 1; i < champs_.size(); ++i) affectations.push_back(champs_[i].NomChamp + "=$this->v_" + champs_[i].NomChamp);
-        Methode("Fonction mise \xE0 jour des champs de la table " + table_, "function Maj_ALL()", [&] {
+        Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
-            Ligne("$Requete = \"update " + table_ + " set " + Utiles::Joint(affectations) + " where " + Premier() +
+            Ligne("$Requete = \"update " + tableSql_ + " set " + Utiles::Joint(affectations) + " where " + Premier() +
                   "=$this->v_" + Premier() + ";\";");
             Interroge(" $Requete");
             Ligne("$this->ModificationOK=mysql_affected_rows();");
-            Verifie(t_ + "::Maj_All du champ " + table_ + "." + Premier());
+            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + Premier());
         });
     }
 
     void ConstruitRequetesUpdate() {
         for (size_t i = 1; i < champs_.size(); ++i) {
             const std::string& f = champs_[i].NomChamp;
-            Methode("Fonction Update du champ " + f + " de la table " + t_, "function Maj_" + f + "()", [&] {
+            Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge("\"update " + table_ + " set " + f + "=$this->v_" + f + " where " + Premier() + "=$this->v_" +
+                Interroge("\"update " + tableSql_ + " set " + f + "=$this->v_" + f + " where " + Premier() + "=$this->v_" +
                           Premier() + ";\"");
                 Ligne("$this->ModificationOK=mysql_affected_rows();");
-                Verifie(t_ + "::Maj_" + f + " - Update du champ " + table_ + "." + f);
+                Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
             });
         }
     }
@@ -445,13 +445,13 @@ private:
         for (const structTable& c : champs_) {
             const std::string& f = c.NomChamp;
             const bool index = c.Index == "O";
-            Methode("Fonction Efface de la table " + table_ + (index ? " avec le champ index" : " avec le champ ") + f,
+            Methode("Fonction Efface de la table " + tableSql_ + (index ? " avec le champ index" : " avec le champ ") + f,
                     (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
                 Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge("\"Delete from " + table_ + " where " + f + "=$this->v_" + f + ";\"");
+                Interroge("\"Delete from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
                 Ligne("$this->EffacementOK=mysql_affected_rows();");
-                Verifie(t_ + "::Efface de la table " + t_);
+                Verifie(classe_ + "::Efface de la table " + classe_);
             });
         }
     }
@@ -459,7 +459,7 @@ private:
     void ConstruitRequeteExecute() {
         Methode("Fonction ex\xE9" "cute de la requ\xEAte", "function ExecuteRequete($Requete)", [&] {
             Interroge(" $Requete");
-            Verifie(t_ + "::ExecuteRequete sur la table:" + table_);
+            Verifie(classe_ + "::ExecuteRequete sur la table:" + tableSql_);
         });
     }
 
@@ -478,7 +478,7 @@ private:
     }
 
     void CreerFin() {
-        Methode("Fermeture de la table " + t_, "function Ferme()",
+        Methode("Fermeture de la table " + classe_, "function Ferme()",
                 [&] { Ligne("if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);"); });
     }
 };

@@ -202,7 +202,7 @@ private:
 // communes et celles du cas. Sans serveur, un cas qui en a besoin est saute (echoue sous CI=true).
 class CasJoue : public testing::Test {
 public:
-    CasJoue(std::vector<Ligne> lignes) : lignes_(std::move(lignes)) {}
+    explicit CasJoue(std::vector<Ligne> lignes) : lignes_(std::move(lignes)) {}
 
     void TestBody() override {
         bool base = false;
