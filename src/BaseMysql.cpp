@@ -9,7 +9,7 @@ namespace {
 
 // Requetes de catalogue, conservees brouillees. Les colonnes sont nommees une a
 // une pour que chaque position lue tienne la meme information sur MySQL et sur
-// MariaDB ; le commentaire de colonne est aux positions 18 et 19.
+// MariaDB (les positions lues sont nommees plus bas).
 const char* const BrouilleRequeteTables =
     "P[KJDWWHGOB^v:tkL(r[Z7yaPGq^D,zqG-kbS5t^nErmZ,y^P4q`DJzpG/k^S+tdL(rEjiy]P*qgD0z|G:kWS3Q.nErm"
     "Z,y^P4q`DJzqGEkfS+tCL,rgZ2yeP6q`wAzsG1khS9t`L6rgjAynP7qrDJzcG;khS3tXL;rEjiy]P*qgD0z|G>keS=tj"
@@ -37,8 +37,31 @@ const char* const BrouilleRequeteChamps3 =
 const char* const BrouilleRequeteChampsBase =
     "q?q;PZPUPPPOPXq7PIP`q5P8P)P'P7P(PKP8P'P6P,qEP:P6P,P.P9P$P8PIP6P8P:P0qiP-P7P3P&";
 
-const unsigned ColonnesTables = 21;
-const unsigned ColonnesChamps = 20;
+// Positions lues dans une ligne de la liste des tables (INFORMATION_SCHEMA.TABLES).
+enum PositionTable : unsigned {
+    TableNom = 2,           // TABLE_NAME
+    TableCommentaire = 20,  // TABLE_COMMENT
+    ColonnesTables = 21,    // le nombre de colonnes demandees
+};
+
+// Positions lues dans une ligne de la liste des champs (INFORMATION_SCHEMA.COLUMNS).
+// COLUMN_COMMENT y est demande deux fois, en 18 et en 19 (voir ColonneCommentaire).
+enum PositionChamp : unsigned {
+    ChampTable = 2,          // TABLE_NAME
+    ChampNom = 3,            // COLUMN_NAME
+    ChampDefaut = 5,         // COLUMN_DEFAULT
+    ChampNullable = 6,       // IS_NULLABLE
+    ChampType = 7,           // DATA_TYPE
+    ChampLongueur = 8,       // CHARACTER_MAXIMUM_LENGTH
+    ChampCle = 15,           // COLUMN_KEY
+    ChampExtra = 17,         // EXTRA
+    ChampCommentaire = 18,   // COLUMN_COMMENT
+    ChampCommentaireBis = 19,
+    ColonnesChamps = 20,     // le nombre de colonnes demandees
+};
+
+// VARIABLE_VALUE dans une ligne de INFORMATION_SCHEMA.GLOBAL_VARIABLES.
+const unsigned VariableValeur = 1;
 
 // Delais de la connexion, en secondes : un serveur qui accepte la connexion
 // puis se tait ne doit pas bloquer l'execution. La connexion (poignee de main
@@ -67,8 +90,8 @@ bool CommenceParSansCasse(const std::string& texte, const std::string& debut) {
 }  // namespace
 
 BaseMysql::BaseMysql(Parametrage& param)
-    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(18), JeuDeCaracteres("latin1"), Initialisee(false),
-      Connectee(false), EstMariaDB(false) {}
+    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(ChampCommentaire), JeuDeCaracteres("latin1"),
+      Initialisee(false), Connectee(false), EstMariaDB(false) {}
 
 BaseMysql::~BaseMysql() {
     if (Initialisee) mysql_close(&Connexion);
@@ -79,7 +102,7 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
     Base = base;
     Utilisateur = utilisateur;
     MotDePasse = motDePasse;
-    ColonneCommentaire = 18;
+    ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
     if (!Initialisee) {
@@ -129,7 +152,7 @@ std::string BaseMysql::Echappe(const std::string& nom) {
 }
 
 std::string BaseMysql::ChercheVersion_MYSQL() {
-    ColonneCommentaire = 19;
+    ColonneCommentaire = ChampCommentaireBis;
     if (!Connectee) return "";
     const std::string requete = "select * from INFORMATION_SCHEMA.GLOBAL_VARIABLES where VARIABLE_NAME='VERSION';";
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) != 0) return "";
@@ -138,7 +161,7 @@ std::string BaseMysql::ChercheVersion_MYSQL() {
     std::string version;
     unsigned nbColonnes = mysql_num_fields(resultat);
     while (MYSQL_ROW ligne = mysql_fetch_row(resultat))
-        version = Valeur(ligne, mysql_fetch_lengths(resultat), nbColonnes, 1);
+        version = Valeur(ligne, mysql_fetch_lengths(resultat), nbColonnes, VariableValeur);
     mysql_free_result(resultat);
     std::string::size_type tiret = version.find('-');
     if (tiret == std::string::npos) return "";
@@ -159,10 +182,10 @@ std::string BaseMysql::FaitListeTable(std::string base, std::vector<std::string>
     } else {
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
             unsigned long* longueurs = mysql_fetch_lengths(resultat);
-            if (EstNull(ligne, nbColonnes, 2)) continue;
-            std::string commentaire = Valeur(ligne, longueurs, nbColonnes, 20);
+            if (EstNull(ligne, nbColonnes, TableNom)) continue;
+            std::string commentaire = Valeur(ligne, longueurs, nbColonnes, TableCommentaire);
             if (!commentaire.empty() && commentaire[0] == '_') continue;
-            liste.push_back(Valeur(ligne, longueurs, nbColonnes, 2));
+            liste.push_back(Valeur(ligne, longueurs, nbColonnes, TableNom));
         }
     }
     mysql_free_result(resultat);
@@ -211,13 +234,13 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
 structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes) {
     auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
     structTable champ;
-    champ.NomTable = texte(2);
-    champ.NomChamp = texte(3);
+    champ.NomTable = texte(ChampTable);
+    champ.NomChamp = texte(ChampNom);
     champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
-    champ.TypeSgbd = texte(7);
-    champ.Obligatoire = texte(6).rfind("Y", 0) == 0 ? "N" : "O";
-    champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(5)) : texte(5);
-    champ.Longueur = EstNull(ligne, nbColonnes, 8) ? "0" : texte(8);
+    champ.TypeSgbd = texte(ChampType);
+    champ.Obligatoire = texte(ChampNullable).rfind("Y", 0) == 0 ? "N" : "O";
+    champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(ChampDefaut)) : texte(ChampDefaut);
+    champ.Longueur = EstNull(ligne, nbColonnes, ChampLongueur) ? "0" : texte(ChampLongueur);
     if (champ.Longueur == "0") {
         static const std::pair<const char*, const char*> largeurs[] = {
             {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
@@ -225,10 +248,10 @@ structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs,
         for (const auto& largeur : largeurs)
             if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
     }
-    champ.Index = texte(15).find("PRI") != std::string::npos ? "O" : "N";
+    champ.Index = texte(ChampCle).find("PRI") != std::string::npos ? "O" : "N";
     champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
     champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
-    champ.AutoIncrement = texte(17).find("auto_increment") != std::string::npos ? "O" : "N";
+    champ.AutoIncrement = texte(ChampExtra).find("auto_increment") != std::string::npos ? "O" : "N";
     return champ;
 }
 

@@ -12,7 +12,9 @@
 
 #include "Parametres.h"
 
-// Une colonne d'une table, telle que le serveur la decrit. Drapeaux "O"/"N".
+// Une colonne d'une table, telle que le serveur la decrit : malgre son nom,
+// fixe par la conception du programme, un structTable est UNE colonne (une
+// liste de structTable fait une table). Drapeaux "O"/"N".
 struct structTable {
     std::string NomTable;
     std::string NomChamp;
@@ -20,10 +22,10 @@ struct structTable {
     std::string TypeSgbd;
     std::string TypePhp;
     std::string TypeHtml;
-    std::string Index;
+    std::string Index;          // "O" : la premiere colonne de la cle primaire, et elle seule
     std::string Commentaire;
     std::string AutoIncrement;
-    std::string Obligatoire;
+    std::string Obligatoire;    // "N" : la colonne accepte NULL ; "O" sinon
     std::string ValeurDefaut;
 };
 
@@ -36,6 +38,8 @@ public:
     std::string Base;
     std::string Utilisateur;
     std::string MotDePasse;
+    // Ou lire le commentaire de colonne : la requete le demande deux fois, et
+    // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
     int ColonneCommentaire;
     // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
     // utf8mb4 pour les pages de formulaire.

@@ -10,6 +10,9 @@
 
 namespace {
 
+// L'unite de retrait du texte genere, quand une ligne en porte une au milieu.
+const std::string Tabulation = "\t";
+
 // Mots cles de la description ".form", conserves brouilles comme les autres
 // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
 // partout dans la ligne.
@@ -419,7 +422,7 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
         return "";
     }
     // Sans repertoire dans son chemin, la description est dans le repertoire courant : les copies aussi.
-    const std::string repertoire = fichier.RenvoiRepertoire(NomFichierForm);
+    const std::string repertoire = Utiles::CheminSansFichier(NomFichierForm);
     auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
     auto duProgramme = [&](const std::string& nom) {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
@@ -450,7 +453,7 @@ std::string MesForms::CopieAppui(const std::string& source, const std::string& c
 std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
 
 std::string MesForms::Creation_RecupChampsPhp(std::string table) {
-    Emetteur e(0, Param.Tab(), FinDeLigne);
+    Emetteur e(0);
     e.Ligne("<!doctype html>").Ligne("<HTML lang=\"fr\">").Ligne("<HEAD>");
     e.Ligne(NomTable.empty() ? "<title>Formulaire : " + NomFichierForm + "</title>"
                              : "<title>Formulaire Table : " + NomTable + "</title>");
@@ -459,8 +462,8 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
     ++e.Retrait;
     e.Ligne("// Variable du formulaire.");
     auto recupere = [&](const std::string& n) {
-        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + Param.Tab() + "else" +
-                Param.Tab() + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
+        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + Tabulation + "else" +
+                Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
     };
     if (!table.empty()) {
         recupere("action");
@@ -478,7 +481,7 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
 }
 
 std::string MesForms::Creation_TraitementPhp(std::string table) {
-    Emetteur e(0, Param.Tab(), FinDeLigne);
+    Emetteur e(0);
     e.Brut(Param.Banniere + "<br>");
     e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + NomFichierForm + " ");
     e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + NomTable + ".<br>");
@@ -490,8 +493,8 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     const std::string objet = "$" + table + "->", cle = ChampCle();
     // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
     e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
-    e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + ChainePhp(Param.UtilisateurMysql) + "\",\"" +
-            ChainePhp(Param.MotDePasseMysql) + "\",\"" + ChainePhp(Param.DatabaseMysql) + "\");");
+    e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
+            Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
     e.Ligne("$Connexion = $MaConnexion->Connexion();");
     e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
     e.Ligne("$" + table + " = new " + table + "();");
@@ -534,7 +537,7 @@ std::string MesForms::MethodeEffacement(const std::string& champ) {
 }
 
 std::string MesForms::FaitFormulaire(std::string table) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     const std::string objet = "$" + table + "->", cle = ChampCle();
     e.Ligne("echo \"<br>\";");
     e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
@@ -545,7 +548,7 @@ std::string MesForms::FaitFormulaire(std::string table) {
         e.Ligne("if (isset(" + objet + cle + "))    echo $F->AjouteChampHidden(\"" + cle + "\"," + objet + cle + ");");
         e.Ligne("echo $F->Cadre(\"Table " + table + "\");");
     } else {
-        e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + ChainePhp(NomFichierForm) + "\"));");
+        e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
     }
     // Sans element (des boutons seulement), ni cle ni champ.
     size_t debut = 0;
@@ -645,7 +648,7 @@ std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
     const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
     const std::string longueur = ArgumentLongueur(element.Longueur);
     std::string texte = "if (isset(" + source + ")) $valeur=stripslashes(" + source + ");\telse $valeur=\"\";" +
-                        FinDeLigne + Param.Tab() + "echo $F->AjouteChampInput(" + Argument(element.InputHtml);
+                        FinDeLigne + Tabulation + "echo $F->AjouteChampInput(" + Argument(element.InputHtml);
     if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
     texte += Argument(element.TypeHtml);
@@ -670,7 +673,7 @@ std::string MesForms::ChampPave(Element& element, const std::string& table) {
 
 // Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher.
 std::string MesForms::ChampValeurs(Element& element) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     const bool liste = element.InputHtml == "SELECT";
     e.Brut(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"" + Param.ConvertIntToString(1) +
                        "\",\"N\",\"N\");"
