@@ -1,6 +1,7 @@
 #include "FrwForm.h"
 
 #include <initializer_list>
+#include <utility>
 
 #include "classe_fichier.h"
 #include "Utiles.h"
@@ -65,6 +66,11 @@ void EmetLignes(Emetteur& e, std::initializer_list<LigneFixe> lignes) {
         e.Retrait = l.retrait;
         e.Ligne(l.texte);
     }
+}
+
+// Les lignes des vidages : l'etiquette, ">", la valeur du champ, "<".
+void EmetChamps(Emetteur& e, std::initializer_list<std::pair<const char*, std::string>> champs) {
+    for (const auto& [etiquette, valeur] : champs) e.Ligne(std::string(etiquette) + ">" + valeur + "<");
 }
 
 const char* const Etoiles28 = "// ****************************";
@@ -168,17 +174,11 @@ std::string MesForms::AfficheListeDeChamps(unsigned int n) {
     if (n >= ListeChamps.size()) return "";
     const structTable& c = ListeChamps[n];
     Emetteur e(0, Param.Tab(), FinDeLigne);
-    e.Ligne("Liste Champ   = >" + Param.ConvertIntToString(static_cast<int>(n)) + "<")
-        .Ligne("NomTable      = >" + c.NomTable + "<")
-        .Ligne("NomChamp      = >" + c.NomChamp + "<")
-        .Ligne("Longueur      = >" + c.Longueur + "<")
-        .Ligne("TypeSgbd      = >" + c.TypeSgbd + "<")
-        .Ligne("TypePhp       = >" + c.TypePhp + "<")
-        .Ligne("TypeHtml      = >" + c.TypeHtml + "<")
-        .Ligne("Index         = >" + c.Index + "<")
-        .Ligne("AutoIncrement = >" + c.AutoIncrement + "<")
-        .Ligne(c.Obligatoire == "O" ? "Obligatoire   = >O<" : "Obligatoire   = >N<")
-        .Ligne("Commentaire   = >" + c.Commentaire + "<");
+    EmetChamps(e, {{"Liste Champ   = ", Param.ConvertIntToString(static_cast<int>(n))},
+                   {"NomTable      = ", c.NomTable}, {"NomChamp      = ", c.NomChamp}, {"Longueur      = ", c.Longueur},
+                   {"TypeSgbd      = ", c.TypeSgbd}, {"TypePhp       = ", c.TypePhp}, {"TypeHtml      = ", c.TypeHtml},
+                   {"Index         = ", c.Index}, {"AutoIncrement = ", c.AutoIncrement},
+                   {"Obligatoire   = ", c.Obligatoire == "O" ? "O" : "N"}, {"Commentaire   = ", c.Commentaire}});
     return e.Prends();
 }
 
@@ -187,10 +187,9 @@ std::string MesForms::AfficheElementBouton(unsigned int n) {
     const ElementBouton& b = ListeBoutons[n];
     Emetteur e(0, Param.Tab(), FinDeLigne);
     e.Ligne("----------------------------------")
-        .Ligne("Liste Element BOUTON/LIEN =" + Param.ConvertIntToString(static_cast<int>(n)))
-        .Ligne("Type ELement              = >" + b.Type + "<")
-        .Ligne("Nom Element               = >" + b.Nom + "<")
-        .Ligne("Libelle                   = >" + b.Libelle + "<");
+        .Ligne("Liste Element BOUTON/LIEN =" + Param.ConvertIntToString(static_cast<int>(n)));
+    EmetChamps(e, {{"Type ELement              = ", b.Type}, {"Nom Element               = ", b.Nom},
+                   {"Libelle                   = ", b.Libelle}});
     return e.Prends();
 }
 
@@ -198,23 +197,14 @@ std::string MesForms::AfficheElement(unsigned int n) {
     if (n >= ListeElements.size()) return "";
     const Element& el = ListeElements[n];
     Emetteur e(0, Param.Tab(), FinDeLigne);
-    e.Ligne("---------- Fichier ---")
-        .Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)))
-        .Ligne("Champ      = >" + el.Champ + "<")
-        .Ligne("Libelle    = >" + el.Libelle + "<")
-        .Ligne("Element    = >" + el.Element_ + "< Nb=" +
-               Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
+    e.Ligne("---------- Fichier ---").Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)));
+    EmetChamps(e, {{"Champ      = ", el.Champ}, {"Libelle    = ", el.Libelle}});
+    e.Ligne("Element    = >" + el.Element_ + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
     for (const FElement& v : el.ListeValeurs)
-        e.Ligne("\tValeur = >" + v.Valeur + "<").Ligne("\tDonnees= >" + v.Donnees + "<").Ligne("\tDefaut = >" + v.Defaut + "<");
-    e.Ligne("TypeHtml   = >" + el.TypeHtml + "<")
-        .Ligne("TypePhp    = >" + el.TypePhp + "<")
-        .Ligne("TypeSgbd   = >" + el.TypeSgbd + "<")
-        .Ligne("Longueur   = >" + el.Longueur + "<")
-        .Ligne("Obligatoire= >" + el.Obligatoire + "<")
-        .Ligne("Grise      = >" + el.Grise + "<")
-        .Ligne("Autofocus  = >" + el.Autofocus + "<")
-        .Ligne("ControleJS = >" + el.ControleJS + "<")
-        .Ligne("Visible    = >" + el.Visible + "<")
-        .Ligne("Index      = >" + el.Index + "<");
+        EmetChamps(e, {{"\tValeur = ", v.Valeur}, {"\tDonnees= ", v.Donnees}, {"\tDefaut = ", v.Defaut}});
+    EmetChamps(e, {{"TypeHtml   = ", el.TypeHtml}, {"TypePhp    = ", el.TypePhp}, {"TypeSgbd   = ", el.TypeSgbd},
+                   {"Longueur   = ", el.Longueur}, {"Obligatoire= ", el.Obligatoire}, {"Grise      = ", el.Grise},
+                   {"Autofocus  = ", el.Autofocus}, {"ControleJS = ", el.ControleJS}, {"Visible    = ", el.Visible},
+                   {"Index      = ", el.Index}});
     return e.Prends();
 }
