@@ -56,8 +56,8 @@ bool CommenceParSansCasse(const std::string& texte, const std::string& debut) {
 }  // namespace
 
 BaseMysql::BaseMysql(Parametrage& param)
-    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(18), Initialisee(false), Connectee(false),
-      EstMariaDB(false) {}
+    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(18), JeuDeCaracteres("latin1"), Initialisee(false),
+      Connectee(false), EstMariaDB(false) {}
 
 BaseMysql::~BaseMysql() {
     if (Initialisee) mysql_close(&Connexion);
@@ -84,7 +84,7 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
                          Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))));
         return;
     }
-    mysql_set_character_set(&Connexion, "latin1");
+    mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
     const char* version = mysql_get_server_info(&Connexion);
     EstMariaDB = version != nullptr && std::string(version).find("MariaDB") != std::string::npos;
 }

@@ -35,6 +35,9 @@ public:
     std::string Utilisateur;
     std::string MotDePasse;
     int ColonneCommentaire;
+    // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
+    // utf8mb4 pour les pages de formulaire.
+    std::string JeuDeCaracteres;
 
     explicit BaseMysql(Parametrage& param);
     ~BaseMysql();

@@ -21,7 +21,8 @@ namespace {
 
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string ConfigSimple = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n";
-const string Binaire = CORVALITE_BINAIRE, Appui = Binaire.substr(0, Binaire.rfind('/')) + "/CVClass__connexion.php";
+const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/')),
+             Appui = Programme + "/CVClass__connexion.php";
 const auto Recursif = std::filesystem::copy_options::recursive;
 
 struct Ligne { int numero; string mot, argument; };
@@ -55,11 +56,19 @@ string Remplace(string texte, const string& quoi, const string& par) {
 
 class Jeu {
 public:
+    Jeu() = default;
+    Jeu(const Jeu&) = delete;
+    Jeu& operator=(const Jeu&) = delete;
+    ~Jeu() {
+        for (const string& c : lectureSeule_) chmod(c.c_str(), 0755);
+    }
+
     void Joue(const Ligne& l) {
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
-        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario ")
+        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario php "
+                   "lecture_seule ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -106,7 +115,13 @@ public:
             EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;
         }
         else if (mot == "pareil")  // "<connexion>" : le fichier d'appui, a cote du programme
-            EXPECT_EQ(LitOctets(c), LitOctets(valeur == "<connexion>" ? Appui : rep_ / valeur)) << chemin;
+            EXPECT_EQ(LitOctets(c), LitOctets(valeur == "<connexion>" ? Appui : valeur[0] == '/' ? valeur : rep_ / valeur))
+                << chemin;
+        else if (mot == "php") Php(c, valeur);
+        else if (mot == "lecture_seule") {
+            ASSERT_EQ(chmod(c.c_str(), 0555), 0);
+            lectureSeule_.push_back(c);
+        }
         else if (mot == "classes") Classes(c, valeur.empty() ? "" : rep_ / valeur);
         else if (mot == "scenario") {
             string sortie;
@@ -129,7 +144,7 @@ private:
                 i += 2;
             } else texte += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c == '0' ? '\0' : c;
         }
-        texte = Remplace(Remplace(texte, "<BASE>", base_), "<BANNIERE>", Banniere);
+        texte = Remplace(Remplace(Remplace(texte, "<BASE>", base_), "<BANNIERE>", Banniere), "<PROGRAMME>", Programme);
         return texte.find("<VERSION>") == string::npos ? texte : Remplace(texte, "<VERSION>", ServeurTest::LignesVersion());
     }
 
@@ -154,6 +169,8 @@ private:
     void Lance(const string& arguments) {
         string commande = "cd '" + rep_.Chemin() + "' && exec env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
         for (const string& variable : environnement_) commande += " '" + variable + "'";
+        // root passe outre les droits : sans ces capacites, un repertoire en lecture seule l'est aussi pour lui.
+        if (!lectureSeule_.empty() && geteuid() == 0) commande += " setpriv --bounding-set=-dac_override,-dac_read_search";
         commande += " '" CORVALITE_BINAIRE "'";
         for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
         const string config = LitOctets(rep_ / "site.cfg");
@@ -191,7 +208,27 @@ private:
         }
     }
 
+    // php -l accepte la page, une fois retiree la ligne `sauf` (le texte d'erreur que le programme y ecrit).
+    void Php(const string& page, const string& sauf) {
+        if (sauf.empty()) {
+            EXPECT_TRUE(PhpValide(page));
+            return;
+        }
+        std::istringstream flux(LitOctets(page));
+        string texte;
+        int retirees = 0;
+        for (string ligne; std::getline(flux, ligne);) {
+            if (ligne == sauf) ++retirees;
+            else texte += ligne + "\n";
+        }
+        EXPECT_GT(retirees, 0) << sauf;
+        RepertoireTemporaire rep;
+        EcritOctets(rep / "page.php", texte);
+        EXPECT_TRUE(PhpValide(rep / "page.php")) << page;
+    }
+
     RepertoireTemporaire rep_;
+    std::vector<string> lectureSeule_;
     string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
@@ -228,4 +265,5 @@ TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
 TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }
 TEST(Cas, Make) { JoueLeFichier("make.txt"); }
 TEST(Cas, Sgbd) { JoueLeFichier("sgbd.txt"); }
+TEST(Cas, PageForm) { JoueLeFichier("page_form.txt"); }
 

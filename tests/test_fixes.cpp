@@ -45,6 +45,15 @@ TEST(MotsFixes, ChaqueMotEstRelu) {
         {p.PrefixeFichierClasse, "CVClass_"}, {sgbd.NomFichierConnexion, "CVClass__connexion.php"},
         {form.NomFichierConnexion, "CVClass__connexion.php"}, {make.BaliseReference, "{#reference="},
         {make.BaliseReference2, "{#REFERENCE="}, {make.MotDebutBloc, "DEBUT_"}, {make.MotFinBloc, "FIN_"},
+        {form.MotCleTable, "TABLE="}, {form.MotCleNonUtilise1, "INUTIL1="}, {form.MotCleChamp, "CHAMP="},
+        {form.MotCleInputHtml, "INPUTHTML="}, {form.MotCleOptionChamp, "OPTION="}, {form.MotCleOptionInput, "OPTINPT="},
+        {form.MotCleGrise, "GRISE="}, {form.MotCleLibelle, "LIBELLE="}, {form.MotCleElement, "ELEMENTS="},
+        {form.MotCleTypeHtml, "TYPE="}, {form.MotCleLongueur, "LONGUEUR="}, {form.MotCleValeurInitiale, "VALINI="},
+        {form.MotCleObligatoire, "OBLIGATOIRE="}, {form.MotCleAutofocus, "AUTOFOCUS="},
+        {form.MotCleControleJS, "CONTROLEJS="}, {form.MotCleVisible, "VISIBLE="}, {form.MotCleNonUtilise2, "INUTILISE02="},
+        {form.MotCleOptionPave1, "PV1="}, {form.MotCleOptionPave2, "PV2="}, {form.MotCleOptionPave3, "PAV3="},
+        {form.MotCleFinElement, "FINCHP"}, {form.MotCleBouton, "BOUTON="}, {form.MotCleLien, "LIEN="},
+        {form.MotCleNonUtilise3, "INUT3"},
         {p.Banniere, "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL"}};
     for (const auto& [lu, attendu] : mots) EXPECT_EQ(lu, attendu);
 }
