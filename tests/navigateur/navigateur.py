@@ -3,7 +3,7 @@
 site (-sgbd puis -form) contre le serveur MariaDB prive des tests, php -S le sert
 sur 127.0.0.1, et le navigateur s'en sert comme un utilisateur.
 
-  navigateur.py CORVALITE
+  navigateur.py CORVALITE table|sans_table
 
 La page de la table personne : ajout d'un texte accentue, relu dans la liste,
 ouvert par le lien puis par le bouton Editer, modifie, vide par le bouton de
@@ -22,7 +22,8 @@ from pathlib import Path
 
 ICI = Path(__file__).resolve().parent
 RACINE = ICI.parent.parent
-BASE = "corvalite_navigateur"
+SCENARIO = sys.argv[2] if len(sys.argv) == 3 else ""
+BASE = "corvalite_navigateur_" + SCENARIO  # une base par scenario : ils tournent en parallele
 SERVEUR = os.environ.get("CORVALITE_TEST_MARIADB_REPERTOIRE", "")
 PORT_BASE = os.environ.get("CORVALITE_TEST_MARIADB_PORT", "")
 NOM = "Hélène Dupré"
@@ -178,9 +179,12 @@ def scenario_sans_table(navigateur, url):
         verifie(f"{clic} : champ rendu", p.valeurs(["message"]), {"message": TEXTE_PIEGE})
 
 
+SCENARIOS = {"table": scenario_table, "sans_table": scenario_sans_table}
+
+
 def main():
-    if len(sys.argv) != 2:
-        sys.exit("usage : navigateur.py CORVALITE")
+    if SCENARIO not in SCENARIOS:
+        sys.exit("usage : navigateur.py CORVALITE table|sans_table")
     if not PORT_BASE or not SERVEUR:
         print("pas de serveur MariaDB de test")
         sys.exit(1 if os.environ.get("CI") else 77)
@@ -191,12 +195,11 @@ def main():
         navigateur = None
         try:
             navigateur = chromium()
-            for scenario in (scenario_table, scenario_sans_table):
-                try:
-                    scenario(navigateur, url)
-                except Exception:  # un scenario qui casse n'empeche pas l'autre
-                    bilan["failed"] += 1
-                    print(f"ECHEC {scenario.__name__}\n{traceback.format_exc()}{navigateur.page_source[:4000]}")
+            try:
+                SCENARIOS[SCENARIO](navigateur, url)
+            except Exception:
+                bilan["failed"] += 1
+                print(f"ECHEC {SCENARIO}\n{traceback.format_exc()}{navigateur.page_source[:4000]}")
         finally:
             if navigateur:
                 navigateur.quit()
