@@ -12,6 +12,7 @@ table : son bouton et son lien postent leurs valeurs, rendues echappees.
 
 Sans serveur de test, le cas est saute (77), sauf sous CI ou il echoue."""
 import os
+import shutil
 import socket
 import subprocess
 import sys
@@ -58,7 +59,7 @@ def genere_site(rep, corvalite):
     env = dict(os.environ, MYSQL_TCP_PORT=PORT_BASE)
     etapes = [["-sgbd", "-form", "personne.form"], ["-form", "sans_table.form"]]
     for form in ("personne.form", "sans_table.form"):
-        (rep / "web" / form).write_bytes((ICI / form).read_bytes())
+        shutil.copy(ICI / form, rep / "web")
     for arguments in etapes:
         r = subprocess.run([corvalite, "-c", str(rep / "site.cfg")] + arguments, cwd=rep / "web", env=env,
                            capture_output=True, text=True, errors="replace")
