@@ -18,4 +18,4 @@ installe_paquets() {
 
 PAQUETS_CONSTRUCTION=(g++ cmake make pkg-config libgtest-dev libmariadb-dev)
 PAQUETS_MARIADB=(mariadb-server-core mariadb-client-core)
-PAQUETS_TESTS=(php-cli php-mysql nodejs)
+PAQUETS_TESTS=(php-cli php-mysql nodejs chromium chromium-driver python3-selenium)
