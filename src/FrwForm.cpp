@@ -722,7 +722,7 @@ const char* const Etoiles28 = "// ****************************";
 }  // namespace
 
 std::string MesForms::CreerFormulaireInsertion(std::string) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     EmetLignes(e, {{1, Etoiles28}, {1, "// Formulaire insertion donnees "}, {1, Etoiles28},
                    {1, "function FormInsertionDebut($nomformulaire,$page)\t{"},
                    {2, R"(if ($page=="") $page=$_SERVER['PHP_SELF'];)"},
@@ -754,7 +754,7 @@ std::string MesForms::CreerFormulaireInsertion(std::string) {
 }
 
 std::string MesForms::CreerFormAction(std::string) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     EmetLignes(e, {{1, "// ************************************"}, {1, "// Traitement selon retour formulaire"},
                    {1, "// ***********************************"}, {1, "function Traitement($action)\t{"},
                    {2, "if ($action==$Creation) this.Creation();"},
@@ -764,7 +764,7 @@ std::string MesForms::CreerFormAction(std::string) {
 }
 
 std::string MesForms::CreerAffichageTableau(std::string) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     const char* const span = R"(if ($css!="") echo '<span class="'.$css.'">'.$texte[$i].'</span>';)";
     EmetLignes(e, {{1, Etoiles28}, {1, "// Gestion d'un tableau"}, {1, Etoiles28}, {1, "// Debut de Tableau"},
                    {1, "function TableauDebut($Ttexte,$LargeurTableau,$Pourcentage,$Css,$Border)\t{"},
@@ -787,7 +787,7 @@ std::string MesForms::CreerAffichageTableau(std::string) {
 }
 
 std::string MesForms::CreerFormVariable(const std::vector<Element>& liste, std::string nom) {
-    Emetteur e(1, Param.Tab(), FinDeLigne);
+    Emetteur e(1);
     if (nom != "") e.Ligne("// Variable de classe " + nom + " Champs + Action.");
     e.Ligne("// Variable de la Form");
     for (const Element& element : liste) e.Ligne("public\t$" + element.Champ + ";");
@@ -797,13 +797,15 @@ std::string MesForms::CreerFormVariable(const std::vector<Element>& liste, std::
 }
 
 std::string MesForms::CreerFormEntete(std::string form, std::string table) {
-    Emetteur e(0, Param.Tab(), FinDeLigne);
-    e.Ligne("<?php").Brut(Param.GenereListeInclude());
+    Emetteur e(0);
+    e.Ligne("<?php").Decale([&] {
+        for (const std::string& include : Param.ListeFichiersInclude) e.Ligne("Require_once(\"" + include + "\");");
+    });
     e.Ligne("Require_once(\"inc/" + NomFichierConnexion + "\");").LigneVide();
     e.Ligne("// Formulaire decrit par : " + form);
     if (table != "") e.Ligne("// Utilisant la structure de la table : " + table);
     e.Ligne("// Fichier genere par " + Param.Banniere);
-    e.Ligne("// Date de generation : " + Utiles::DateHeure("")).LigneVide();
+    e.Ligne("// Date de generation : " + Utiles::DateHeure()).LigneVide();
     if (table != "")
         e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
             .Ligne("// inc/CVCLass_" + table + ".php")
@@ -817,7 +819,7 @@ std::string MesForms::CreerFormEntete(std::string form, std::string table) {
 std::string MesForms::AfficheListeDeChamps(unsigned int n) {
     if (n >= ListeChamps.size()) return "";
     const structTable& c = ListeChamps[n];
-    Emetteur e(0, Param.Tab(), FinDeLigne);
+    Emetteur e(0);
     EmetChamps(e, {{"Liste Champ   = ", Param.ConvertIntToString(static_cast<int>(n))},
                    {"NomTable      = ", c.NomTable}, {"NomChamp      = ", c.NomChamp}, {"Longueur      = ", c.Longueur},
                    {"TypeSgbd      = ", c.TypeSgbd}, {"TypePhp       = ", c.TypePhp}, {"TypeHtml      = ", c.TypeHtml},
@@ -829,7 +831,7 @@ std::string MesForms::AfficheListeDeChamps(unsigned int n) {
 std::string MesForms::AfficheElementBouton(unsigned int n) {
     if (n >= ListeBoutons.size()) return "";
     const ElementBouton& b = ListeBoutons[n];
-    Emetteur e(0, Param.Tab(), FinDeLigne);
+    Emetteur e(0);
     e.Ligne("----------------------------------")
         .Ligne("Liste Element BOUTON/LIEN =" + Param.ConvertIntToString(static_cast<int>(n)));
     EmetChamps(e, {{"Type ELement              = ", b.Type}, {"Nom Element               = ", b.Nom},
@@ -840,7 +842,7 @@ std::string MesForms::AfficheElementBouton(unsigned int n) {
 std::string MesForms::AfficheElement(unsigned int n) {
     if (n >= ListeElements.size()) return "";
     const Element& el = ListeElements[n];
-    Emetteur e(0, Param.Tab(), FinDeLigne);
+    Emetteur e(0);
     e.Ligne("---------- Fichier ---").Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)));
     EmetChamps(e, {{"Champ      = ", el.Champ}, {"Libelle    = ", el.Libelle}});
     e.Ligne("Element    = >" + el.Element_ + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
