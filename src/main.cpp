@@ -81,25 +81,33 @@ bool MotSuivant(int argc, int& index, const char* option, const Parametrage& par
     return false;
 }
 
-// Les mots sont cherches n'importe ou dans chaque argument ; le mot qui suit
-// -c passe encore les tests suivants, celui qui suit -form seulement -bavard.
+void NommeConfiguration(const std::string& nom, Parametrage& param) {
+    Nom_Fichier_Configuration = nom;
+    Nom_Fichier_Log = param.ChangeExtention(Nom_Fichier_Configuration, ".log");
+    // Une configuration nommee "site.log" ne doit jamais servir de trace a elle-meme.
+    if (Nom_Fichier_Log == Nom_Fichier_Configuration) Nom_Fichier_Log += ".log";
+    param.SetFichierLog(Nom_Fichier_Log);
+}
+
+// Les mots sont cherches n'importe ou dans chaque argument. Le mot qui suit -c
+// ou -form est un nom de fichier, jamais une option : "-c mon-sgbd.cfg" ne
+// demande pas sgbd. Les options du mot -form lui-meme comptent avant lui.
 Demande LisArguments(int argc, char* argv[], Parametrage& param) {
     Demande demande;
     for (int index = 1; index < argc; ++index) {
-        std::string mot = argv[index];
+        const std::string mot = argv[index];
         if (Designe(mot, "-C", "-c") && MotSuivant(argc, index, "-c", param)) {
-            mot = argv[index];
-            Nom_Fichier_Configuration = mot;
-            Nom_Fichier_Log = param.ChangeExtention(Nom_Fichier_Configuration, ".log");
-            // Une configuration nommee "site.log" ne doit jamais servir de trace a elle-meme.
-            if (Nom_Fichier_Log == Nom_Fichier_Configuration) Nom_Fichier_Log += ".log";
-            param.SetFichierLog(Nom_Fichier_Log);
+            NommeConfiguration(argv[index], param);
+            continue;
         }
         if (Designe(mot, "-MAKE", "-make")) ++demande.make;
         if (Designe(mot, "-SGBD", "-sgbd")) ++demande.sgbd;
         if (Designe(mot, "-FORM", "-form")) {
-            if (MotSuivant(argc, index, "-form", param)) demande.fichierForm = mot = argv[index];
             ++demande.form;
+            if (MotSuivant(argc, index, "-form", param)) {
+                demande.fichierForm = argv[index];
+                continue;
+            }
         }
         if (Designe(mot, "-BAVARD", "-bavard")) ++param.Bavard;
     }
