@@ -196,18 +196,28 @@ std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std:
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChamps2, Param->Cle) + Echappe(table) +
                           Param->DeCrypt(BrouilleRequeteChamps3, Param->Cle);
-    return LisChamps(requete, "de la table " + table,
+    return LisChamps(requete, "de la table " + table, true,
                      [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
 }
 
-std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables) {
+std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
+                                           bool motsDesTypes) {
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChampsBase, Param->Cle);
-    return LisChamps(requete, "de la base " + base,
+    return LisChamps(requete, "de la base " + base, motsDesTypes,
                      [&tables](const std::string& table) -> std::vector<structTable>& { return tables[table]; });
 }
 
-std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi,
+void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs) {
+    for (structTable& champ : champs) DonneMotsDuType(champ);
+}
+
+void BaseMysql::DonneMotsDuType(structTable& champ) {
+    champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
+    champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
+}
+
+std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
                                  const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
     MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi);
     if (resultat == nullptr) return "NOK";
@@ -224,7 +234,8 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
             structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat), nbColonnes);
             if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
-            listeDe(champ.NomTable).push_back(champ);
+            if (motsDesTypes) DonneMotsDuType(champ);
+            listeDe(champ.NomTable).push_back(std::move(champ));
         }
     }
     mysql_free_result(resultat);
@@ -249,8 +260,6 @@ structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs,
             if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
     }
     champ.Index = texte(ChampCle).find("PRI") != std::string::npos ? "O" : "N";
-    champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
-    champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
     champ.AutoIncrement = texte(ChampExtra).find("auto_increment") != std::string::npos ? "O" : "N";
     return champ;
 }

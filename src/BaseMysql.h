@@ -58,7 +58,13 @@ public:
     // liste de chaque table (creee au besoin) les memes enregistrements que
     // FaitListeChamps, dans l'ordre des colonnes. Les tables que FaitListeTable ecarte
     // par leur commentaire y figurent aussi. "" si la lecture a reussi.
-    std::string FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables);
+    // Sans `motsDesTypes`, TypePhp et TypeHtml restent vides et rien n'est enregistre :
+    // l'appelant les donne avec DonneMotsDesTypes quand il traite la table, pour que
+    // les avertissements suivent l'ordre des tables.
+    std::string FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
+                                    bool motsDesTypes = true);
+    // TypePhp et TypeHtml de chaque colonne, avec les avertissements des types inconnus.
+    void DonneMotsDesTypes(std::vector<structTable>& champs);
     std::string TypeSgbd2Php(std::string type);
     std::string TypeSgbd2Html(std::string type);
 
@@ -79,9 +85,10 @@ private:
     std::string ErreurClient();
     // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
     // donne pour sa table ; `quoi` ("de la table x") complete les messages d'erreur.
-    std::string LisChamps(const std::string& requete, const std::string& quoi,
+    std::string LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
                           const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
     structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
+    void DonneMotsDuType(structTable& champ);
 };
 
 #endif

@@ -501,8 +501,31 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
     return ClassePhp(ListeChamps, table, Param.PrefixeTables).Construit(Param.Banniere, dateHeure);
 }
 
-void FrwSgbd::CreeRepertoiresDuSite() {
+namespace {
+
+// Un nom venu de la base tel qu'un message peut le montrer : entre guillemets, les
+// octets de controle en \xHH, le guillemet et la barre oblique inverse precedes de "\".
+std::string NomMontre(const std::string& nom) {
+    static const char chiffres[] = "0123456789ABCDEF";
+    std::string texte = "\"";
+    for (char c : nom) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) texte += std::string("\\x") + chiffres[u >> 4] + chiffres[u & 0xF];
+        else if (c == '"' || c == '\\') texte += std::string("\\") + c;
+        else texte += c;
+    }
+    return texte + "\"";
+}
+
+// Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
+std::string MotDePasseMasque(const std::string& motDePasse) { return motDePasse.empty() ? "" : "********"; }
+
+}  // namespace
+
+// Vrai quand le repertoire include des sources vient d'etre cree.
+bool FrwSgbd::CreeRepertoiresDuSite() {
     Fichier fichier;
+    bool includeCree = false;
     for (const std::string* repertoire : {&Param.RepertoireSources, &Param.RepertoireIncludeSources,
                                           &Param.RepertoireCible, &Param.RepertoireIncludeCible}) {
         std::string chemin = *repertoire;
@@ -510,15 +533,31 @@ void FrwSgbd::CreeRepertoiresDuSite() {
         if (fichier.IsPathExist(chemin)) continue;
         Param.AddWarning("Le repertoire " + chemin + " a ete creer.");
         if (!plateforme::CreeRepertoire(chemin)) Param.AddErreur("Error de creation du repertoire " + chemin);
+        else if (repertoire == &Param.RepertoireIncludeSources) includeCree = true;
     }
+    return includeCree;
 }
 
-// Les colonnes de la table, puis sa classe dans les deux repertoires include.
-void FrwSgbd::EcritClasse(BaseMysql& base, const std::string& database, const std::string& table) {
-    ListeChamps.clear();
-    if (!base.FaitListeChamps(database, table, ListeChamps).empty())
-        Param.AddErreur("Erreur a la constitution de la liste des champs.");
-    Param.GestionErreur(-240, "", Parametrage::LogEcranEtFichier);
+// Le nom de la table et ceux de ses colonnes nomment une classe, des membres, des
+// methodes et un fichier : chacun doit etre un nom PHP, sans quoi rien n'est ecrit.
+bool FrwSgbd::NomsPhp(const std::string& table) {
+    const std::string refus = "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
+    const std::string regle = " n'est pas un nom PHP (lettres sans accent, chiffres et _, pas de chiffre en tete).";
+    if (!Utiles::EstIdentifiantPhp(table)) {
+        Param.AddErreur(refus + "son nom" + regle);
+        return false;
+    }
+    for (const structTable& c : ListeChamps) {
+        if (Utiles::EstIdentifiantPhp(c.NomChamp)) continue;
+        Param.AddErreur(refus + "le nom de sa colonne " + NomMontre(c.NomChamp) + regle);
+        return false;
+    }
+    return true;
+}
+
+// La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
+void FrwSgbd::EcritClasse(const std::string& table) {
+    if (!NomsPhp(table)) return;
     const std::string nom = Param.PrefixeFichierClasse + table + ".php";
     if (nom == Param.NomFichierConnexion) {
         Param.AddErreur("La classe de la table " + table + " n'est pas ecrite : son fichier " + nom +
@@ -537,6 +576,19 @@ void FrwSgbd::EcritClasse(BaseMysql& base, const std::string& database, const st
     }
 }
 
+// Les colonnes de toutes les tables en une requete, quel que soit leur nombre. Un
+// echec arrete l'etape (-240) ; ce qui precede n'y compte pas, mais reste enregistre.
+std::map<std::string, std::vector<structTable>> FrwSgbd::LisColonnes(BaseMysql& base, const std::string& database) {
+    std::map<std::string, std::vector<structTable>> colonnes;
+    const int erreurs = Param.NbErreurs;
+    Param.NbErreurs = 0;
+    if (!base.FaitListeChampsBase(database, colonnes, false).empty())
+        Param.AddErreur("Erreur a la constitution de la liste des champs.");
+    Param.GestionErreur(-240, "", Parametrage::LogEcranEtFichier);
+    Param.NbErreurs = erreurs;
+    return colonnes;
+}
+
 std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string database, std::string utilisateur,
                                           std::string motDePasse) {
     Param.NbErreurs = 0;
@@ -550,27 +602,25 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     VersionMysql = base.ChercheVersion_MYSQL();
     if (Param.Bavard > 0)
         VersionMysql += "Connexion avec Host=" + serveur + ",Database=" + database + ",User=" + utilisateur +
-                        ",Mdp=" + motDePasse + Param.FinDeLigne;
+                        ",Mdp=" + MotDePasseMasque(motDePasse) + Param.FinDeLigne;
     Param.GestionErreur(-220, "", Parametrage::LogEcranEtFichier);
-    std::vector<std::string> tables;
-    if (!base.FaitListeTable(database, tables).empty()) Param.AddErreur("Erreur a la constitution de la liste des tables.");
+    ListeTables.clear();
+    if (!base.FaitListeTable(database, ListeTables).empty())
+        Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
-    CreeRepertoiresDuSite();
+    // Sur un site neuf, le fichier de connexion n'a pu etre copie qu'une fois son repertoire cree.
+    if (CreeRepertoiresDuSite()) Param.CopieFichierConnexion(Param.RepertoireIncludeSources);
+    if (ListeTables.empty()) return "";
 
-    // Chaque table a son propre point de controle (-240), mais ce que les
-    // tables precedentes ont enregistre doit encore atteindre la fin de l'etape.
-    int erreurs = Param.NbErreurs;
-    int anomalies = Param.NbAnomalies;
+    std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
     std::string rapport;
-    for (const std::string& table : tables) {
+    for (const std::string& table : ListeTables) {
         rapport += "Traitement table:" + table + Param.FinDeLigne;
-        Param.NbErreurs = 0;
-        Param.NbAnomalies = 0;
-        EcritClasse(base, database, table);
-        erreurs += Param.NbErreurs;
-        anomalies += Param.NbAnomalies;
+        auto trouvee = colonnes.find(table);
+        ListeChamps.clear();
+        if (trouvee != colonnes.end()) ListeChamps = std::move(trouvee->second);
+        base.DonneMotsDesTypes(ListeChamps);
+        EcritClasse(table);
     }
-    Param.NbErreurs = erreurs;
-    Param.NbAnomalies = anomalies;
     return rapport;
 }

@@ -3,6 +3,7 @@
 #ifndef FRWSGBD_H
 #define FRWSGBD_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ public:
     Parametrage& Param;
     // Version du serveur (et ligne de connexion en mode bavard), journalisee par main.
     std::string VersionMysql;
+    // Les tables de la base, dans l'ordre ou FaitListeTable les donne.
+    std::vector<std::string> ListeTables;
     // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
 
@@ -33,8 +36,10 @@ public:
     static std::string DonneTypeChamp(const std::string& typeSgbd);
 
 private:
-    void CreeRepertoiresDuSite();
-    void EcritClasse(BaseMysql& base, const std::string& database, const std::string& table);
+    bool CreeRepertoiresDuSite();
+    std::map<std::string, std::vector<structTable>> LisColonnes(BaseMysql& base, const std::string& database);
+    bool NomsPhp(const std::string& table);
+    void EcritClasse(const std::string& table);
 };
 
 #endif

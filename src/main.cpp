@@ -146,7 +146,9 @@ void VerifieConfiguration(Parametrage& param, const Demande& d) {
 void LanceFonctions(Parametrage& param, const Demande& d) {
     if (d.sgbd == 1) {
         FrwSgbd sgbd(param);
-        param.CopieFichierConnexion(param.RepertoireIncludeSources);
+        // Sur un site neuf, le pilote cree le repertoire include puis y copie le fichier.
+        if (Fichier().IsPathExist(param.RepertoireIncludeSources))
+            param.CopieFichierConnexion(param.RepertoireIncludeSources);
         JoueEtapes(param, {{"Creation classe de base de donnees:", -200, [&] {
                                 return sgbd.PrepareFichierClasse(param.ServeurMysql, param.DatabaseMysql,
                                                                  param.UtilisateurMysql, param.MotDePasseMysql);

@@ -106,6 +106,14 @@ int ServeurTest::Sql(const std::string& sql, const std::string& base) {
     return code;
 }
 
+std::string ServeurTest::Resultat(const std::string& sql, const std::string& base) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "requete.sql", sql);
+    std::string sortie;
+    Commande(ClientRoot() + "-N -B " + base + " < '" + (rep / "requete.sql") + "' 2>&1", &sortie);
+    return sortie;
+}
+
 std::string ServeurTest::NouvelleBase() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string nom = "t_" + std::string(test->test_suite_name()) + "_" + test->name();

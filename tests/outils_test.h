@@ -53,6 +53,8 @@ struct ServeurTest {
     static std::string Absent();
     // Execute du SQL en root (par la socket du serveur) ; le code de sortie du client.
     static int Sql(const std::string& sql, const std::string& base = "");
+    // Ce que rend une requete lancee en root : colonnes separees par "\t", chaque ligne finie par "\n".
+    static std::string Resultat(const std::string& sql, const std::string& base = "");
     // Une base neuve, videe si elle existait, nommee d'apres le test en cours.
     static std::string NouvelleBase();
     // Les lignes de la version du serveur, telles que le programme les journalise.

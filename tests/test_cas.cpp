@@ -72,7 +72,7 @@ public:
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
         if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario php "
-                   "lecture_seule ")
+                   "lecture_seule requete ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -92,6 +92,7 @@ public:
             EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\n"
                                            "DATABASE=" + base_ + "\n");
         } else if (mot == "sql") ASSERT_EQ(ServeurTest::Sql(a, base_), 0);
+        else if (mot == "requete") EXPECT_EQ(ServeurTest::Resultat(chemin, base_), valeur) << chemin;
         else if (mot == "fichier") {
             CreeRepertoires(c.substr(0, c.rfind('/')));
             EcritOctets(c, valeur);
