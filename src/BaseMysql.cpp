@@ -125,14 +125,14 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
     EstMariaDB = version != nullptr && std::string(version).find("MariaDB") != std::string::npos;
 }
 
-MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi) {
+MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi, bool enFlux) {
     if (!Connectee) {
         Param->AddErreur("Pas de connexion a MySql pour lire " + quoi + ".");
         return nullptr;
     }
     MYSQL_RES* resultat = nullptr;
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) == 0)
-        resultat = mysql_store_result(&Connexion);
+        resultat = enFlux ? mysql_use_result(&Connexion) : mysql_store_result(&Connexion);
     if (resultat == nullptr) Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + ErreurClient());
     return resultat;
 }
@@ -219,7 +219,9 @@ void BaseMysql::DonneMotsDuType(structTable& champ) {
 
 std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
                                  const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
-    MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi);
+    // Les lignes arrivent une a une : les colonnes de toute une base ne sont jamais
+    // tenues deux fois en memoire (resultat brut et enregistrements).
+    MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi, true);
     if (resultat == nullptr) return "NOK";
     std::string retour;
     unsigned nbColonnes = mysql_num_fields(resultat);
@@ -236,6 +238,11 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
             if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
             if (motsDesTypes) DonneMotsDuType(champ);
             listeDe(champ.NomTable).push_back(std::move(champ));
+        }
+        // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.
+        if (mysql_errno(&Connexion) != 0) {
+            Param->AddErreur("La lecture de la liste des champs " + quoi + " a echoue." + FinDeLigne + ErreurClient());
+            retour = "NOK";
         }
     }
     mysql_free_result(resultat);

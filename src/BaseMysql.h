@@ -77,9 +77,10 @@ private:
     bool Connectee;
     bool EstMariaDB;
 
-    // Envoie une requete de catalogue ; faux, avec l'erreur enregistree, quand
-    // elle echoue ou ne rend pas de resultat.
-    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi);
+    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand
+    // elle echoue ou ne rend pas de resultat. `enFlux` : les lignes restent au
+    // serveur jusqu'a leur lecture (mysql_use_result).
+    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, bool enFlux = false);
     std::string Echappe(const std::string& nom);
     // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
     std::string ErreurClient();
