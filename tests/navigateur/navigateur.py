@@ -158,7 +158,8 @@ def scenario_table(navigateur, url):
     verifie("ajout : message", "Ajouter Ok." in p.texte(), True)
     verifie("ajout : base", sql("select id, nom, ville from personne order by id"),
             [["1", "Martin", "Paris"], ["2", NOM, "Besançon"]])
-    verifie("ajout : dans la liste", [t.text for t in p.tous("table")][1:], [f"Contenu champs de la classe : personne\nid= 2\nnom= {NOM}\nville= Besançon"])
+    verifie("ajout : dans la liste", [t.text for t in p.tous("table")][1:],
+            [f"Contenu champs de la classe : personne\nid= 2\nnom= {NOM}\nville= Besançon"])
     # La deuxieme ligne de la liste (triee sur la cle) s'ouvre par son lien, puis par son bouton.
     for ouvre in ("a", "button"):
         p.clique_et_attend(p.par_texte(ouvre, "Editer", rang=1))
