@@ -410,6 +410,9 @@ std::string ArgumentLongueur(const std::string& longueur) {
     return Argument(longueur > std::string("0") ? longueur : "");
 }
 
+// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8), suivie de sa virgule.
+std::string ArgumentPoste(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\"),"; }
+
 }  // namespace
 
 std::string MesForms::ConstruireFichierFormulaireDescriptif() {
@@ -655,7 +658,7 @@ std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
     texte += Argument(element.TypeHtml);
     if (avecTable) texte += "$valeur,";
-    else texte += element.ValeurInitiale.empty() ? "$_POST['" + c + "']," : Argument(element.ValeurInitiale);
+    else texte += element.ValeurInitiale.empty() ? ArgumentPoste(c) : Argument(element.ValeurInitiale);
     texte += Argument(element.OptionChamp) + longueur + longueur +
              Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
              Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
@@ -667,7 +670,7 @@ std::string MesForms::ChampPave(Element& element, const std::string& table) {
     const bool enBase = element.PresentEnBase == "O";
     return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
            Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
-           (enBase ? "$" + table + "->" + c + "," : "$_POST['" + c + "'],") + Argument(element.OptionChamp) +
+           (enBase ? "$" + table + "->" + c + "," : ArgumentPoste(c)) + Argument(element.OptionChamp) +
            ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
            Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
            element.Autofocus + "\");";

@@ -15,6 +15,14 @@ bool EstNumerique(const std::string& type) {
     return false;
 }
 
+// Les colonnes dont la valeur vide n'a de sens en SQL que comme NULL : nombres, dates et heures.
+bool VideEstNull(const std::string& type) {
+    static const char* const datesHeures[] = {"date", "time", "datetime", "timestamp", "year"};
+    for (const char* t : datesHeures)
+        if (type == t) return true;
+    return EstNumerique(type);
+}
+
 // Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
 bool EstLitteralNumerique(const std::string& texte) {
     size_t i = 0, chiffres = 0;
@@ -94,12 +102,13 @@ private:
         }
         Ligne("// Variable de la classe;");
         static const char* const fixes[] = {
-            "public\t$Resultat;",        "public\t$TabChamps = array();", "public\t$TabChampsLibelle= array();",
-            "private $data = array();",  "private $dataTab = array();",   "public\t$TabLongueurChamps;",
-            "public\t$ChampTri;",        "public\t$ChampTriSens;",        "public\t$In;",
-            "public\t$TabIn = array();", "public\t$ChampIn;",             "public\t$NbReponse=0;",
-            "public\t$InsertionOK=0;",   "public\t$ModificationOK=0;",    "public\t$EffacementOK=0;",
-            "public\t$OK=1;",            "public\t$NOK=0;",               "public\t$erreur=\"\";"};
+            "public\t$Resultat;",                  "public\t$TabChamps = array();",       "public\t$TabChampsLibelle= array();",
+            "public\t$TabChampsLibNum = array();", "private $data = array();",            "private $dataTab = array();",
+            "public\t$TabLongueurChamps;",         "public\t$ChampTri;",                  "public\t$ChampTriSens;",
+            "public\t$In;",                        "public\t$TabIn = array();",           "public\t$ChampIn;",
+            "public\t$NbReponse=0;",               "public\t$InsertionOK=0;",             "public\t$ModificationOK=0;",
+            "public\t$EffacementOK=0;",            "public\t$OK=1;",                      "public\t$NOK=0;",
+            "public\t$erreur=\"\";"};
         for (const char* ligne : fixes) Ligne(ligne);
     }
 
@@ -115,6 +124,10 @@ private:
                                 "\"");
             longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
         }
+        // new n'appelle plus, depuis PHP 8, la methode qui porte le nom de la classe :
+        // __construct() le fait, et la methode reste pour qui l'appelle par son nom.
+        Methode("Constructeur appel\xE9 par new : il appelle " + classe_ + "()", "function __construct()",
+                [&] { Ligne("$this->" + classe_ + "();"); });
         Methode("Constructeur de la table " + classe_, "function " + classe_ + "()", [&] {
             Ligne("// Initialisation des libell\xE9s de champs.");
             for (const structTable& c : champs_) {
@@ -159,7 +172,9 @@ private:
                 const std::string valeur = FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "N"
                                                ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
                                                : "\"'" + m + "'\"";
-                Ligne("if (isset(" + m + "))\t$this->v_" + c.NomChamp + " = " + valeur + ";");
+                // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
+                const std::string vide = VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
+                Ligne("if (isset(" + m + ")" + vide + ")\t$this->v_" + c.NomChamp + " = " + valeur + ";");
                 Decale([&] { Ligne("else  $this->v_" + c.NomChamp + " = \"NULL\";"); });
             }
         });
@@ -174,6 +189,11 @@ private:
         });
     }
 
+    // Le membre d'une colonne, ou null quand une valeur NULL l'a detruit (sans avertissement de PHP 8).
+    static std::string LuOuNull(const std::string& champ) {
+        return "(isset($this->" + champ + ") ? $this->" + champ + " : null)";
+    }
+
     // Une boucle sur les colonnes choisies par TableauAjouteColonne.
     template <class Corps>
     void PourChaqueColonneChoisie(Corps corps) {
@@ -183,19 +203,19 @@ private:
 
     void ConstruitFonctionVar2Tab() {
         Methode("Met le contenu des champs concat\xE9n\xE9s.", "function TableauInitColonne()",
-                [&] { Ligne("unset($this->dataTab);"); });
+                [&] { Ligne("$this->dataTab=array();"); });
         Methode("Ajoute le contenu \xE0 l'affichage.", "function TableauAjouteColonne($numColonne)",
                 [&] { Ligne("$this->dataTab[count($this->dataTab)]=$numColonne;"); });
         Methode("Construit les libell\xE9s pour les entetes de colonnes.", "function TableauFaitLibelle()", [&] {
             PourChaqueColonneChoisie([&] { Ligne("$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];"); });
         });
         Methode("Construit le tableau avec les champs indiqu\xE9 TableauAjouteColonne.", "function TableauFaitChamps()", [&] {
-            Ligne("unset($this->data);");
+            Ligne("$this->data=array();");
             PourChaqueColonneChoisie([&] {
                 int k = 0;
                 for (const structTable& c : champs_)
-                    Ligne("if ($this->dataTab[$i]==" + std::to_string(++k) + ")\t$this->data[count($this->data)]=$this->" +
-                          c.NomChamp + ";");
+                    Ligne("if ($this->dataTab[$i]==" + std::to_string(++k) + ")\t$this->data[count($this->data)]=" +
+                          LuOuNull(c.NomChamp) + ";");
             });
         });
     }
@@ -237,7 +257,7 @@ private:
         Methode("Convertion des Variables en champs visible pour le navigateur", "function Variable2Form()", [&] {
             for (const structTable& c : champs_)
                 if (c.TypeSgbd == "char" || c.TypeSgbd == "varchar")
-                    Ligne("$this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
+                    Ligne("if (isset($this->" + c.NomChamp + ")) $this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
         });
     }
 
@@ -251,7 +271,7 @@ private:
     // La clause where des membres non vides, sans le " and " final.
     void CriteresNonVides() {
         for (const structTable& c : champs_)
-            Ligne("if ($this->" + c.NomChamp + "!='') $where.=\"" + c.NomChamp + "='$this->" + c.NomChamp + "' and \";");
+            Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + c.NomChamp + "='$this->" + c.NomChamp + "' and \";");
         Ligne("$pos_and=strrpos($where,' and ');");
         Bloc("if (strlen($where)-$pos_and==5)    {",
              [&] { Ligne("if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);"); });

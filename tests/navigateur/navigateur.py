@@ -112,17 +112,23 @@ class Page:
         from selenium.webdriver.common.by import By
         self.n, self.By = navigateur, By
         self.n.get(url)
+        self.sans_faute()
 
     def tous(self, css):
         return self.n.find_elements(self.By.CSS_SELECTOR, css)
 
     def clique_et_attend(self, element):
-        from selenium.webdriver.support import expected_conditions as EC
+        """Le clic, puis la page suivante chargee : la page courante porte une marque que la suivante
+        n'a pas (une erreur passagere du pilote, pendant le changement de page, est reessayee)."""
+        from selenium.common.exceptions import WebDriverException
         from selenium.webdriver.support.ui import WebDriverWait
-        avant = self.n.find_element(self.By.TAG_NAME, "html")
+        self.n.execute_script("document.documentElement.dataset.quittee = '1'")
         element.click()
-        WebDriverWait(self.n, 15).until(EC.staleness_of(avant))
-        WebDriverWait(self.n, 15).until(lambda n: n.execute_script("return document.readyState") == "complete")
+        WebDriverWait(self.n, 15, ignored_exceptions=(WebDriverException,)).until(lambda n: n.execute_script(
+            "return document.readyState == 'complete' && !document.documentElement.dataset.quittee"))
+        self.sans_faute()
+
+    def sans_faute(self):
         for faute in ("Warning:", "Fatal error:", "Parse error:", "Notice:", "Deprecated:"):
             verifie(f"page sans '{faute}'", faute in self.texte(), False)
 
@@ -152,11 +158,13 @@ def scenario_table(navigateur, url):
     verifie("ajout : message", "Ajouter Ok." in p.texte(), True)
     verifie("ajout : base", sql("select id, nom, ville from personne order by id"),
             [["1", "Martin", "Paris"], ["2", NOM, "Besançon"]])
-    verifie("ajout : dans la liste", NOM in p.texte(), True)
+    verifie("ajout : dans la liste", [t.text for t in p.tous("table")][1:],
+            [f"Contenu champs de la classe : personne\nid= 2\nnom= {NOM}\nville= Besançon"])
     # La deuxieme ligne de la liste (triee sur la cle) s'ouvre par son lien, puis par son bouton.
     for ouvre in ("a", "button"):
         p.clique_et_attend(p.par_texte(ouvre, "Editer", rang=1))
         verifie(f"edition par {ouvre}", p.valeurs(["id", "nom", "ville"]), {"id": "2", "nom": NOM, "ville": "Besançon"})
+        verifie(f"edition par {ouvre} : base inchangee", sql("select count(*) from personne"), [["2"]])
     p.remplit({"ville": "Nîmes"})
     p.clique_et_attend(p.tous("button[name=action][value=Modifier]")[0])
     verifie("modification : message", "Modification Ok." in p.texte(), True)

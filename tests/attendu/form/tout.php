@@ -35,14 +35,14 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo $F->AjouteChampInput("INPUT","nom","Nom : ","","Dupont","size=40","40","40","O","N","O","placeholder"); // 
 	echo "<br>\n";
 	if (isset($x)) $valeur=stripslashes($x);	else $valeur="";
-	echo $F->AjouteChampInput("INPUT","x","x : ","",$_POST['x'],"","","","N","N","N",""); // 
+	echo $F->AjouteChampInput("INPUT","x","x : ","",($_POST['x'] ?? ""),"","","","N","N","N",""); // 
 	echo "<br>\n";
 	if (isset($code)) $valeur=stripslashes($code);	else $valeur="";
-	echo $F->AjouteChampInput("INPUT","code","code : ","",$_POST['code'],"","00","00","N","O","N",""); // 
+	echo $F->AjouteChampInput("INPUT","code","code : ","",($_POST['code'] ?? ""),"","00","00","N","O","N",""); // 
 	echo "<br>\n";
-	echo $F->AjoutePave("remarque","Remarque : ",$_POST['remarque'],"","","5","60","wrap","N","N","N");
+	echo $F->AjoutePave("remarque","Remarque : ",($_POST['remarque'] ?? ""),"","","5","60","wrap","N","N","N");
 	echo "<br>\n";
-	echo $F->AjoutePave("avis","",$_POST['avis'],"","200","","","","N","N","N");
+	echo $F->AjoutePave("avis","",($_POST['avis'] ?? ""),"","200","","","","N","N","N");
 	echo "<br>\n";
 	echo $F->FormSelectDebut("pays","1","N","N");
 	echo $F->FormSelectOption("fr","France","N");
