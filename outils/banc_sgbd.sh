@@ -22,11 +22,7 @@ cmake --build "$construction" -j "$(nproc)" >/dev/null
 serveur=$(mktemp -d /tmp/corvalite-banc-mariadb-XXXXXX)
 site=$(mktemp -d "${SITE_DANS:-/tmp}/corvalite-banc-sgbd-XXXXXX")
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"; rm -rf "$site"' EXIT
-for essai in 1 2 3 4 5; do
-    port=$(( 34100 + RANDOM % 800 ))  # un port deja pris fait echouer le demarrage : on en essaie un autre
-    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
-    [ "$essai" -lt 5 ] || exit 1
-done
+demarre_mariadb "$serveur" 34100
 export MYSQL_TCP_PORT=$port
 
 # Des tables de 8 colonnes des types courants, avec defauts, commentaires et cle.

@@ -17,11 +17,7 @@ cmake --build "$racine/construction" -j "$(nproc)" >/dev/null
 
 serveur=$(mktemp -d /tmp/corvalite-fuzz-mariadb-XXXXXX)
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
-for essai in 1 2 3 4 5; do
-    port=$(( 34900 + RANDOM % 800 ))  # un port deja pris fait echouer le demarrage : on en essaie un autre
-    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
-    [ "$essai" -lt 5 ] || exit 1
-done
+demarre_mariadb "$serveur" 34900
 # La base que nomme la configuration de l'exemple.
 { echo 'create database corvalite_exemple; use corvalite_exemple;'; cat "$racine/exemple/base.sql"; } |
     bash "$racine/outils/mariadb.sh" sql "$serveur"
