@@ -16,11 +16,7 @@ cmake --build "$construction" -j "$(nproc)"
 travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
 serveur="$travail.mariadb"
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
-for essai in 1 2 3 4 5; do
-    port=$(( 34100 + RANDOM % 800 ))
-    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
-    [ "$essai" -lt 5 ] || exit 1
-done
+demarre_mariadb "$serveur" 34100
 bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
 bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
     < "$racine/exemple/base.sql"

@@ -19,8 +19,9 @@ serveur=$(mktemp -d /tmp/corvalite-fuzz-mariadb-XXXXXX)
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
 demarre_mariadb "$serveur" 34900
 # La base que nomme la configuration de l'exemple.
-{ echo 'create database corvalite_exemple; use corvalite_exemple;'; cat "$racine/exemple/base.sql"; } |
-    bash "$racine/outils/mariadb.sh" sql "$serveur"
+bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
+bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
+    < "$racine/exemple/base.sql"
 
 python3 "$racine/outils/fuzz_ligne.py" "$racine/construction-fuzz/corvalite" --mesure "$racine/construction/corvalite" \
     --exemple "$racine/exemple" --port "$port" --duree "${DUREE:-180}" "$@"
