@@ -18,4 +18,16 @@ installe_paquets() {
 
 PAQUETS_CONSTRUCTION=(g++ cmake make pkg-config libgtest-dev libmariadb-dev)
 PAQUETS_MARIADB=(mariadb-server-core mariadb-client-core)
-PAQUETS_TESTS=(php-cli php-mysql)
+PAQUETS_TESTS=(php-cli php-mysql nodejs chromium chromium-driver python3-selenium)
+
+# Demarre le serveur MariaDB prive (outils/mariadb.sh) dans le repertoire $1, sur un port tire
+# entre $2 et $2 + 799, rendu dans la variable port. Un port deja pris fait echouer le
+# demarrage : on en essaie un autre, cinq fois au plus.
+demarre_mariadb() {
+    local essai
+    for essai in 1 2 3 4 5; do
+        port=$(( $2 + RANDOM % 800 ))
+        if bash "$(dirname "${BASH_SOURCE[0]}")/mariadb.sh" demarre "$1" "$port"; then return 0; fi
+    done
+    return 1
+}

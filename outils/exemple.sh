@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Construit corvalite et l'execute sur le site d'exemple, dans une copie de
 # travail sous /tmp (le depot n'est pas modifie) : un serveur MariaDB prive sur
-# 127.0.0.1 recoit la base de l'exemple, puis -sgbd ecrit les classes PHP et
-# -make construit les pages.
+# 127.0.0.1 recoit la base de l'exemple, puis -sgbd ecrit les classes PHP,
+# -make construit les pages et -form ecrit la page de formulaire de la table
+# article ; un second lancement ecrit celle du formulaire de contact, sans table.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
@@ -15,24 +16,26 @@ cmake --build "$construction" -j "$(nproc)"
 travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
 serveur="$travail.mariadb"
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
-for essai in 1 2 3 4 5; do
-    port=$(( 34100 + RANDOM % 800 ))
-    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
-    [ "$essai" -lt 5 ] || exit 1
-done
+demarre_mariadb "$serveur" 34100
 bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
 bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
     < "$racine/exemple/base.sql"
 
 cp -r "$racine/exemple/." "$travail/"
 cd "$travail"
-echo "== corvalite -c site.cfg -sgbd -make (dans $travail, MariaDB sur 127.0.0.1:$port)"
 set +e
-MYSQL_TCP_PORT=$port "$construction/corvalite" -c site.cfg -sgbd -make
+echo "== corvalite -c site.cfg -sgbd -make -form formulaires/article.form (dans $travail, MariaDB sur 127.0.0.1:$port)"
+MYSQL_TCP_PORT=$port "$construction/corvalite" -c site.cfg -sgbd -make -form formulaires/article.form
 code=$?
+if [ "$code" -eq 0 ]; then
+    echo
+    echo "== corvalite -c site.cfg -form formulaires/contact.form"
+    "$construction/corvalite" -c site.cfg -form formulaires/contact.form
+    code=$?
+fi
 set -e
 echo
 echo "== code de sortie : $code"
 echo "== fichiers produits :"
-find cible sources/include -type f | sort
+find cible sources/include formulaires -type f | sort
 exit "$code"

@@ -4,7 +4,8 @@
 # socket a lui.
 #
 #   outils/mariadb.sh demarre REPERTOIRE PORT   cree et lance le serveur, puis
-#       l'utilisateur corvalite (mot de passe corvalite, tous les droits)
+#       l'utilisateur corvalite (mot de passe corvalite, tous les droits), par
+#       TCP et par la socket (les pages servies joignent "localhost" par la socket)
 #   outils/mariadb.sh arrete REPERTOIRE          arrete le serveur et efface tout
 #   outils/mariadb.sh sql REPERTOIRE [ARGS...]   client mariadb sur ce serveur (en root)
 set -euo pipefail
@@ -30,7 +31,9 @@ demarre)
     for _ in $(seq 1 300); do
         if client_root -e 'select 1' >/dev/null 2>&1; then
             client_root -e "create user 'corvalite'@'127.0.0.1' identified by 'corvalite';
-                            grant all privileges on *.* to 'corvalite'@'127.0.0.1';"
+                            grant all privileges on *.* to 'corvalite'@'127.0.0.1';
+                            create user 'corvalite'@'localhost' identified by 'corvalite';
+                            grant all privileges on *.* to 'corvalite'@'localhost';"
             exit 0
         fi
         if ! kill -0 "$!" 2>/dev/null; then break; fi

@@ -13,11 +13,7 @@ cmake --build "$construction" -j "$(nproc)"
 # Le serveur MariaDB prive des tests, arrete a la sortie quoi qu'il arrive.
 serveur=$(mktemp -d /tmp/corvalite-mariadb-XXXXXX)
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
-for essai in 1 2 3 4 5; do
-    port=$(( 33100 + RANDOM % 800 ))  # un port deja pris fait echouer le demarrage : on en essaie un autre
-    if bash "$racine/outils/mariadb.sh" demarre "$serveur" "$port"; then break; fi
-    [ "$essai" -lt 5 ] || exit 1
-done
+demarre_mariadb "$serveur" 33100
 export CORVALITE_TEST_MARIADB_PORT=$port CORVALITE_TEST_MARIADB_REPERTOIRE=$serveur
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -3,12 +3,13 @@
 #include <errmsg.h>
 
 #include <cctype>
+#include <set>
 
 namespace {
 
 // Requetes de catalogue, conservees brouillees. Les colonnes sont nommees une a
 // une pour que chaque position lue tienne la meme information sur MySQL et sur
-// MariaDB ; le commentaire de colonne est aux positions 18 et 19.
+// MariaDB (les positions lues sont nommees plus bas).
 const char* const BrouilleRequeteTables =
     "P[KJDWWHGOB^v:tkL(r[Z7yaPGq^D,zqG-kbS5t^nErmZ,y^P4q`DJzpG/k^S+tdL(rEjiy]P*qgD0z|G:kWS3Q.nErm"
     "Z,y^P4q`DJzqGEkfS+tCL,rgZ2yeP6q`wAzsG1khS9t`L6rgjAynP7qrDJzcG;khS3tXL;rEjiy]P*qgD0z|G>keS=tj"
@@ -32,9 +33,42 @@ const char* const BrouilleRequeteChamps2 =
     "P\017q;DLWQGPk6S:tXL)reZ0y{P6K&D8zbG)k=";
 const char* const BrouilleRequeteChamps3 =
     "P\017q;DZWUGPk{SXt7LIT`j5ykP:q_D4zkG-kbSEtgL6rlZ4ypP1qjD9zX";
+// Fin de la requete des colonnes de toute la base, apres le nom de la base : table par table.
+const char* const BrouilleRequeteChampsBase =
+    "q?q;PZPUPPPOPXq7PIP`q5P8P)P'P7P(PKP8P'P6P,qEP:P6P,P.P9P$P8PIP6P8P:P0qiP-P7P3P&";
 
-const unsigned ColonnesTables = 21;
-const unsigned ColonnesChamps = 20;
+// Positions lues dans une ligne de la liste des tables (INFORMATION_SCHEMA.TABLES).
+enum PositionTable : unsigned {
+    TableNom = 2,           // TABLE_NAME
+    TableCommentaire = 20,  // TABLE_COMMENT
+    ColonnesTables = 21,    // le nombre de colonnes demandees
+};
+
+// Positions lues dans une ligne de la liste des champs (INFORMATION_SCHEMA.COLUMNS).
+// COLUMN_COMMENT y est demande deux fois, en 18 et en 19 (voir ColonneCommentaire).
+enum PositionChamp : unsigned {
+    ChampTable = 2,          // TABLE_NAME
+    ChampNom = 3,            // COLUMN_NAME
+    ChampDefaut = 5,         // COLUMN_DEFAULT
+    ChampNullable = 6,       // IS_NULLABLE
+    ChampType = 7,           // DATA_TYPE
+    ChampLongueur = 8,       // CHARACTER_MAXIMUM_LENGTH
+    ChampCle = 15,           // COLUMN_KEY
+    ChampExtra = 17,         // EXTRA
+    ChampCommentaire = 18,   // COLUMN_COMMENT
+    ChampCommentaireBis = 19,
+    ColonnesChamps = 20,     // le nombre de colonnes demandees
+};
+
+// VARIABLE_VALUE dans une ligne de INFORMATION_SCHEMA.GLOBAL_VARIABLES.
+const unsigned VariableValeur = 1;
+
+// Delais de la connexion, en secondes : un serveur qui accepte la connexion
+// puis se tait ne doit pas bloquer l'execution. La connexion (poignee de main
+// comprise) est courte ; une lecture du catalogue peut etre longue sur un
+// serveur charge.
+const unsigned DelaiConnexion = 5;
+const unsigned DelaiLectureEcriture = 120;
 
 // Texte d'une position de ligne ; vide quand elle est NULL ou absente.
 std::string Valeur(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes, unsigned position) {
@@ -56,8 +90,8 @@ bool CommenceParSansCasse(const std::string& texte, const std::string& debut) {
 }  // namespace
 
 BaseMysql::BaseMysql(Parametrage& param)
-    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(18), Initialisee(false), Connectee(false),
-      EstMariaDB(false) {}
+    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(ChampCommentaire), JeuDeCaracteres("latin1"),
+      Initialisee(false), Connectee(false), EstMariaDB(false) {}
 
 BaseMysql::~BaseMysql() {
     if (Initialisee) mysql_close(&Connexion);
@@ -68,7 +102,7 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
     Base = base;
     Utilisateur = utilisateur;
     MotDePasse = motDePasse;
-    ColonneCommentaire = 18;
+    ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
     if (!Initialisee) {
@@ -77,31 +111,35 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
         return;
     }
     mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
+    mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
+    mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
+    mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
     Connectee = mysql_real_connect(&Connexion, Serveur.c_str(), Utilisateur.c_str(), MotDePasse.c_str(),
                                    Base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))));
+        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + ErreurClient());
         return;
     }
-    mysql_set_character_set(&Connexion, "latin1");
+    mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
     const char* version = mysql_get_server_info(&Connexion);
     EstMariaDB = version != nullptr && std::string(version).find("MariaDB") != std::string::npos;
 }
 
-MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi) {
+MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi, bool enFlux) {
     if (!Connectee) {
         Param->AddErreur("Pas de connexion a MySql pour lire " + quoi + ".");
         return nullptr;
     }
     MYSQL_RES* resultat = nullptr;
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) == 0)
-        resultat = mysql_store_result(&Connexion);
-    if (resultat == nullptr)
-        Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
-                         mysql_error(&Connexion));
+        resultat = enFlux ? mysql_use_result(&Connexion) : mysql_store_result(&Connexion);
+    if (resultat == nullptr) Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + ErreurClient());
     return resultat;
+}
+
+std::string BaseMysql::ErreurClient() {
+    return "Erreur no:" + Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
+           mysql_error(&Connexion);
 }
 
 std::string BaseMysql::Echappe(const std::string& nom) {
@@ -114,7 +152,7 @@ std::string BaseMysql::Echappe(const std::string& nom) {
 }
 
 std::string BaseMysql::ChercheVersion_MYSQL() {
-    ColonneCommentaire = 19;
+    ColonneCommentaire = ChampCommentaireBis;
     if (!Connectee) return "";
     const std::string requete = "select * from INFORMATION_SCHEMA.GLOBAL_VARIABLES where VARIABLE_NAME='VERSION';";
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) != 0) return "";
@@ -123,7 +161,7 @@ std::string BaseMysql::ChercheVersion_MYSQL() {
     std::string version;
     unsigned nbColonnes = mysql_num_fields(resultat);
     while (MYSQL_ROW ligne = mysql_fetch_row(resultat))
-        version = Valeur(ligne, mysql_fetch_lengths(resultat), nbColonnes, 1);
+        version = Valeur(ligne, mysql_fetch_lengths(resultat), nbColonnes, VariableValeur);
     mysql_free_result(resultat);
     std::string::size_type tiret = version.find('-');
     if (tiret == std::string::npos) return "";
@@ -144,10 +182,10 @@ std::string BaseMysql::FaitListeTable(std::string base, std::vector<std::string>
     } else {
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
             unsigned long* longueurs = mysql_fetch_lengths(resultat);
-            if (EstNull(ligne, nbColonnes, 2)) continue;
-            std::string commentaire = Valeur(ligne, longueurs, nbColonnes, 20);
+            if (EstNull(ligne, nbColonnes, TableNom)) continue;
+            std::string commentaire = Valeur(ligne, longueurs, nbColonnes, TableCommentaire);
             if (!commentaire.empty() && commentaire[0] == '_') continue;
-            liste.push_back(Valeur(ligne, longueurs, nbColonnes, 2));
+            liste.push_back(Valeur(ligne, longueurs, nbColonnes, TableNom));
         }
     }
     mysql_free_result(resultat);
@@ -158,46 +196,79 @@ std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std:
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChamps2, Param->Cle) + Echappe(table) +
                           Param->DeCrypt(BrouilleRequeteChamps3, Param->Cle);
-    MYSQL_RES* resultat = Interroge(requete, "la liste des champs de la table " + table);
+    return LisChamps(requete, "de la table " + table, true,
+                     [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
+}
+
+std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
+                                           bool motsDesTypes) {
+    std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
+                          Param->DeCrypt(BrouilleRequeteChampsBase, Param->Cle);
+    return LisChamps(requete, "de la base " + base, motsDesTypes,
+                     [&tables](const std::string& table) -> std::vector<structTable>& { return tables[table]; });
+}
+
+void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs) {
+    for (structTable& champ : champs) DonneMotsDuType(champ);
+}
+
+void BaseMysql::DonneMotsDuType(structTable& champ) {
+    champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
+    champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
+}
+
+std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
+                                 const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
+    // Les lignes arrivent une a une : les colonnes de toute une base ne sont jamais
+    // tenues deux fois en memoire (resultat brut et enregistrements).
+    MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi, true);
     if (resultat == nullptr) return "NOK";
     std::string retour;
     unsigned nbColonnes = mysql_num_fields(resultat);
     if (nbColonnes < ColonnesChamps) {
-        Param->AddErreur("La liste des champs de la table " + table + " n'a pas la forme attendue.");
+        Param->AddErreur("La liste des champs " + quoi + " n'a pas la forme attendue.");
         retour = "NOK";
     } else {
-        bool cleTrouvee = false;
+        // La cle est la premiere colonne PRI de chaque table, pour cet appel seulement. Les
+        // tables sont reperees par leur nom exact : l'ordre du serveur, insensible a la casse,
+        // peut meler les lignes de "Aa" et de "aa".
+        std::set<std::string> tablesAvecCle;
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
-            unsigned long* longueurs = mysql_fetch_lengths(resultat);
-            auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
-            structTable champ;
-            champ.Index = "N";
-            champ.NomTable = texte(2);
-            champ.NomChamp = texte(3);
-            champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
-            champ.TypeSgbd = texte(7);
-            champ.Obligatoire = texte(6).rfind("Y", 0) == 0 ? "N" : "O";
-            champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(5)) : texte(5);
-            champ.Longueur = EstNull(ligne, nbColonnes, 8) ? "0" : texte(8);
-            if (champ.Longueur == "0") {
-                static const std::pair<const char*, const char*> largeurs[] = {
-                    {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
-                    {"decimal", "10"}, {"float", "10"},  {"datetime", "19"}, {"time", "10"}, {"date", "10"}};
-                for (const auto& largeur : largeurs)
-                    if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
-            }
-            if (!cleTrouvee && texte(15).find("PRI") != std::string::npos) {
-                champ.Index = "O";
-                cleTrouvee = true;
-            }
-            champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
-            champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
-            champ.AutoIncrement = texte(17).find("auto_increment") != std::string::npos ? "O" : "N";
-            liste.push_back(champ);
+            structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat), nbColonnes);
+            if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
+            if (motsDesTypes) DonneMotsDuType(champ);
+            listeDe(champ.NomTable).push_back(std::move(champ));
+        }
+        // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.
+        if (mysql_errno(&Connexion) != 0) {
+            Param->AddErreur("La lecture de la liste des champs " + quoi + " a echoue." + FinDeLigne + ErreurClient());
+            retour = "NOK";
         }
     }
     mysql_free_result(resultat);
     return retour;
+}
+
+structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes) {
+    auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
+    structTable champ;
+    champ.NomTable = texte(ChampTable);
+    champ.NomChamp = texte(ChampNom);
+    champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
+    champ.TypeSgbd = texte(ChampType);
+    champ.Obligatoire = texte(ChampNullable).rfind("Y", 0) == 0 ? "N" : "O";
+    champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(ChampDefaut)) : texte(ChampDefaut);
+    champ.Longueur = EstNull(ligne, nbColonnes, ChampLongueur) ? "0" : texte(ChampLongueur);
+    if (champ.Longueur == "0") {
+        static const std::pair<const char*, const char*> largeurs[] = {
+            {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
+            {"decimal", "10"}, {"float", "10"},  {"datetime", "19"}, {"time", "10"}, {"date", "10"}};
+        for (const auto& largeur : largeurs)
+            if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
+    }
+    champ.Index = texte(ChampCle).find("PRI") != std::string::npos ? "O" : "N";
+    champ.AutoIncrement = texte(ChampExtra).find("auto_increment") != std::string::npos ? "O" : "N";
+    return champ;
 }
 
 namespace {

@@ -5,12 +5,16 @@
 
 #include <mysql.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "Parametres.h"
 
-// Une colonne d'une table, telle que le serveur la decrit. Drapeaux "O"/"N".
+// Une colonne d'une table, telle que le serveur la decrit : malgre son nom,
+// fixe par la conception du programme, un structTable est UNE colonne (une
+// liste de structTable fait une table). Drapeaux "O"/"N".
 struct structTable {
     std::string NomTable;
     std::string NomChamp;
@@ -18,10 +22,10 @@ struct structTable {
     std::string TypeSgbd;
     std::string TypePhp;
     std::string TypeHtml;
-    std::string Index;
+    std::string Index;          // "O" : la premiere colonne de la cle primaire, et elle seule
     std::string Commentaire;
     std::string AutoIncrement;
-    std::string Obligatoire;
+    std::string Obligatoire;    // "N" : la colonne accepte NULL ; "O" sinon
     std::string ValeurDefaut;
 };
 
@@ -34,7 +38,12 @@ public:
     std::string Base;
     std::string Utilisateur;
     std::string MotDePasse;
+    // Ou lire le commentaire de colonne : la requete le demande deux fois, et
+    // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
     int ColonneCommentaire;
+    // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
+    // utf8mb4 pour les pages de formulaire.
+    std::string JeuDeCaracteres;
 
     explicit BaseMysql(Parametrage& param);
     ~BaseMysql();
@@ -45,6 +54,17 @@ public:
     std::string ChercheVersion_MYSQL();
     std::string FaitListeTable(std::string base, std::vector<std::string>& liste);
     std::string FaitListeChamps(std::string base, std::string table, std::vector<structTable>& liste);
+    // Les colonnes de toutes les tables de la base en une seule requete : ajoute a la
+    // liste de chaque table (creee au besoin) les memes enregistrements que
+    // FaitListeChamps, dans l'ordre des colonnes. Les tables que FaitListeTable ecarte
+    // par leur commentaire y figurent aussi. "" si la lecture a reussi.
+    // Sans `motsDesTypes`, TypePhp et TypeHtml restent vides et rien n'est enregistre :
+    // l'appelant les donne avec DonneMotsDesTypes quand il traite la table, pour que
+    // les avertissements suivent l'ordre des tables.
+    std::string FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
+                                    bool motsDesTypes = true);
+    // TypePhp et TypeHtml de chaque colonne, avec les avertissements des types inconnus.
+    void DonneMotsDesTypes(std::vector<structTable>& champs);
     std::string TypeSgbd2Php(std::string type);
     std::string TypeSgbd2Html(std::string type);
 
@@ -57,10 +77,19 @@ private:
     bool Connectee;
     bool EstMariaDB;
 
-    // Envoie une requete de catalogue ; faux, avec l'erreur enregistree, quand
-    // elle echoue ou ne rend pas de resultat.
-    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi);
+    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand
+    // elle echoue ou ne rend pas de resultat. `enFlux` : les lignes restent au
+    // serveur jusqu'a leur lecture (mysql_use_result).
+    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, bool enFlux = false);
     std::string Echappe(const std::string& nom);
+    // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
+    std::string ErreurClient();
+    // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
+    // donne pour sa table ; `quoi` ("de la table x") complete les messages d'erreur.
+    std::string LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
+                          const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
+    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
+    void DonneMotsDuType(structTable& champ);
 };
 
 #endif

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "BaseMysql.h"
+#include "Utiles.h"
 #include "Parametres.h"
 #include "classe_fichier.h"
 
@@ -144,7 +145,52 @@ public:
 private:
     // --- lecture (aides privees du lecteur et du controle) ---
 
+    // Un mot cle tel que le lecteur le cherche : son action ('T' table, 'F' fin
+    // d'element, 'A' attribut, 'V' ligne de valeur, 'B' bouton, 'L' lien) et,
+    // pour un attribut, le champ qu'il pose, son numero de ligne et si
+    // l'avertissement de redefinition finit par une ligne vide.
+    struct MotCleLu {
+        const std::string& MotCle;
+        char Action;
+        std::string Element::*Valeur;
+        int Element::*Ligne;
+        bool LigneEnPlus;
+    };
+
+    void ElementDeDepart(Element& element, const std::string& presentEnBase);
+    void LisLignes(const std::vector<std::string>& lignes);
+    void AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant);
+    void LitLigneTable(const std::string& valeur, const std::string& ligne, int numero);
+    void LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant);
+    void LitLigneValeur(const std::string& valeur, int numero, Element& courant);
+    void LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero);
+    void NoteGuillemets(const std::string& valeur);
+    void ControleDescription();
+    std::string ControleBase();
+    void PasseColonnes();
+    void CompleteElement(Element& element, const structTable& colonne);
+    void ControleNomsPhp();
+    void ControleNomPhp(const std::string& nom);
+
+    // Vrai quand une valeur retenue pour la ligne en cours casserait la
+    // chaine PHP qui la recevra.
+    bool GuillemetsImpairs = false;
+
     // --- ecriture (aides privees de la page) ---
+    // Le champ du premier element, cle de la page ; "" sans element.
+    std::string ChampCle() const;
+    // La methode d'effacement que la classe de la table definit pour ce champ.
+    std::string MethodeEffacement(const std::string& champ);
+    void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
+                       const std::string& succes);
+    void BlocListe(Emetteur& e, const std::string& table);
+    void BoiteResultat(Emetteur& e);
+    std::string ChampSaisie(Element& element, const std::string& table);
+    std::string ChampPave(Element& element, const std::string& table);
+    std::string ChampValeurs(Element& element);
+    // Copie un fichier a cote de la page et rend sa ligne du journal ; un echec
+    // enregistre l'anomalie donnee, suivie de la raison.
+    std::string CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie);
 };
 
 #endif

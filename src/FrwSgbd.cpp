@@ -15,6 +15,14 @@ bool EstNumerique(const std::string& type) {
     return false;
 }
 
+// Les colonnes dont la valeur vide n'a de sens en SQL que comme NULL : nombres, dates et heures.
+bool VideEstNull(const std::string& type) {
+    static const char* const datesHeures[] = {"date", "time", "datetime", "timestamp", "year"};
+    for (const char* t : datesHeures)
+        if (type == t) return true;
+    return EstNumerique(type);
+}
+
 // Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
 bool EstLitteralNumerique(const std::string& texte) {
     size_t i = 0, chiffres = 0;
@@ -32,29 +40,512 @@ bool EstLitteralNumerique(const std::string& texte) {
     return chiffres > 0 && i == texte.size();
 }
 
+// Une valeur venue de la base ou d'un formulaire, rendue inoffensive pour la page.
+std::string EnHtml(const std::string& valeur) { return "htmlspecialchars(" + valeur + ", ENT_COMPAT, \"ISO-8859-1\")"; }
+
+// Le texte PHP de la classe d'une table. Le nom de la table nomme la classe ;
+// prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
+// commentaires et les textes d'endroit).
+class ClassePhp : private Emetteur {
+public:
+    ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
+        : champs_(champs), classe_(table), tableSql_(prefixe + table) {}
+
+    std::string Construit(const std::string& banniere, const std::string& dateHeure) {
+        Ligne("<?php").LigneVide();
+        Decale([&] {
+            Ligne("// Classe : " + classe_);
+            Ligne("// Fichier g\xE9n\xE9r\xE9 par " + banniere);
+            Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
+        });
+        LigneVide();
+        Accolade("class " + classe_, [&] {
+            LigneVide();
+            CreerDeclarations();
+            CreerConstructeur();
+            CreerInitVariable();
+            CreerTransfertChamps();
+            ConstruitFonctionVar2Tab();
+            ConstruitAfficheVarClasse();
+            ConstruitFonctionPost2Var();
+            ConstruitFonctionVar2Post();
+            ConstruitRequeteParcours();
+            ConstruitParcoursNext();
+            ConstruitDonneLigne();
+            ConstruitRequeteCherche();
+            ConstruitRequetesCherche();
+            ConstruitRequeteInsertion();
+            ConstruitRequeteUpdateAll();
+            ConstruitRequetesUpdate();
+            ConstruitRequeteDelete();
+            ConstruitRequeteExecute();
+            ConstruitVerifie_erreur();
+            CreerFin();
+        });
+        Ligne("?>");
+        return Prends();
+    }
+
+private:
+    const std::vector<structTable>& champs_;
+    const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
+    const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
+
+    void CreerDeclarations() {
+        static const std::pair<const char*, const char*> parChamp[] = {
+            {"Variable de la table.", "public $"},
+            {"Variable de la classe vers les enregistrements.", "private $v_"},
+            {"Variable Libell\xE9 des champs de la table.", "public\t$Libelle_"}};
+        for (const auto& [commentaire, debut] : parChamp) {
+            Ligne(std::string("// ") + commentaire);
+            for (const structTable& c : champs_) Ligne(debut + c.NomChamp + ";");
+        }
+        Ligne("// Variable de la classe;");
+        static const char* const fixes[] = {
+            "public\t$Resultat;",                  "public\t$TabChamps = array();",       "public\t$TabChampsLibelle= array();",
+            "public\t$TabChampsLibNum = array();", "private $data = array();",            "private $dataTab = array();",
+            "public\t$TabLongueurChamps;",         "public\t$ChampTri;",                  "public\t$ChampTriSens;",
+            "public\t$In;",                        "public\t$TabIn = array();",           "public\t$ChampIn;",
+            "public\t$NbReponse=0;",               "public\t$InsertionOK=0;",             "public\t$ModificationOK=0;",
+            "public\t$EffacementOK=0;",            "public\t$OK=1;",                      "public\t$NOK=0;",
+            "public\t$erreur=\"\";"};
+        for (const char* ligne : fixes) Ligne(ligne);
+    }
+
+    void CreerConstructeur() {
+        const std::string commentaireLibelle =
+            "// Le commentaire du champ dans mysql est vide, Le nom par defaut est initialis\xE9 avec son nom.";
+        std::vector<std::string> champs, numerotes, longueurs;
+        for (const structTable& c : champs_) {
+            const std::string& f = c.NomChamp;
+            champs.push_back("'" + f + "' => \"" + f + "\"");
+            numerotes.push_back(std::to_string(numerotes.size() + 1) + " => \"" +
+                                (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : Utiles::String2Php(c.Commentaire)) +
+                                "\"");
+            longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
+        }
+        // new n'appelle plus, depuis PHP 8, la methode qui porte le nom de la classe :
+        // __construct() le fait, et la methode reste pour qui l'appelle par son nom.
+        Methode("Constructeur appel\xE9 par new : il appelle " + classe_ + "()", "function __construct()",
+                [&] { Ligne("$this->" + classe_ + "();"); });
+        Methode("Constructeur de la table " + classe_, "function " + classe_ + "()", [&] {
+            Ligne("// Initialisation des libell\xE9s de champs.");
+            for (const structTable& c : champs_) {
+                if (c.Commentaire.empty()) Ligne("$this->Libelle_" + c.NomChamp + "=\"" + c.NomChamp + "\"; " + commentaireLibelle);
+                else Ligne("$this->Libelle_" + c.NomChamp + "=\"" + Utiles::String2Php(c.Commentaire) + "\"; // " + commentaireLibelle);
+            }
+            Ligne("// Initialisation de la structure");
+            Ligne("$this->InitVariable();");
+            Ligne("// Tableau Champs Libelle");
+            Ligne("$this->TabChamps = array(" + Utiles::Joint(champs) + ");");
+            Ligne("// Tableau Champs Num\xE9rot\xE9");
+            Ligne("$this->TabChampsLibNum = array(" + Utiles::Joint(numerotes) + ");");
+            Ligne("// Tableau Libell\xE9 des Champs");
+            Ligne("$this->TabLongueurChamps = array(" + Utiles::Joint(longueurs) + ");");
+            for (const char* membre : {"ChampIn", "ChampTri", "ChampTriSens"}) Ligne(std::string("$this->") + membre + "=\"\";");
+            Ligne("$this->NbReponse=0;");
+        });
+    }
+
+    // Le defaut d'une colonne numerique s'il est un nombre simple ; sinon "" (un
+    // autre texte casserait le PHP genere).
+    static std::string ValeurInitiale(const structTable& champ) {
+        if (EstNumerique(champ.TypeSgbd) && EstLitteralNumerique(champ.ValeurDefaut)) return champ.ValeurDefaut;
+        return "\"\"";
+    }
+
+    void CreerInitVariable() {
+        Methode("Initialisation des variables.", "function InitVariable()", [&] {
+            for (const structTable& c : champs_) Ligne("$this->" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
+        });
+        Methode("Initialisation des variables Virtuelles.", "private function InitVariableV()", [&] {
+            for (const structTable& c : champs_) Ligne("$this->v_" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
+        });
+    }
+
+    void CreerTransfertChamps() {
+        Methode("Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.",
+                "function TransfertChampsEcriture()", [&] {
+            for (const structTable& c : champs_) {
+                const std::string m = "$this->" + c.NomChamp;
+                // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
+                const std::string valeur = FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "N"
+                                               ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
+                                               : "\"'" + m + "'\"";
+                // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
+                const std::string vide = VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
+                Ligne("if (isset(" + m + ")" + vide + ")\t$this->v_" + c.NomChamp + " = " + valeur + ";");
+                Decale([&] { Ligne("else  $this->v_" + c.NomChamp + " = \"NULL\";"); });
+            }
+        });
+        Methode("Lecture : Transfert les champs dans la structure pour detecter les champs NULL.",
+                "function TransfertChampsLecture()", [&] {
+            Ligne("$this->InitVariable();");
+            for (const structTable& c : champs_) {
+                const std::string& f = c.NomChamp;
+                Accolade("if (isset($this->v_" + f + "))", [&] { Ligne("$this->" + f + " = $this->v_" + f + ";"); },
+                         "}\telse unset($this->" + f + ");");
+            }
+        });
+    }
+
+    // Le membre d'une colonne, ou null quand une valeur NULL l'a detruit (sans avertissement de PHP 8).
+    static std::string LuOuNull(const std::string& champ) {
+        return "(isset($this->" + champ + ") ? $this->" + champ + " : null)";
+    }
+
+    // Une boucle sur les colonnes choisies par TableauAjouteColonne.
+    template <class Corps>
+    void PourChaqueColonneChoisie(Corps corps) {
+        Accolade("for($i=0;$i<count($this->dataTab);$i++)", [&] { Accolade("if (isset($this->dataTab[$i]))", corps); });
+        Ligne("return $this->data;");
+    }
+
+    void ConstruitFonctionVar2Tab() {
+        Methode("Met le contenu des champs concat\xE9n\xE9s.", "function TableauInitColonne()",
+                [&] { Ligne("$this->dataTab=array();"); });
+        Methode("Ajoute le contenu \xE0 l'affichage.", "function TableauAjouteColonne($numColonne)",
+                [&] { Ligne("$this->dataTab[count($this->dataTab)]=$numColonne;"); });
+        Methode("Construit les libell\xE9s pour les entetes de colonnes.", "function TableauFaitLibelle()", [&] {
+            PourChaqueColonneChoisie([&] { Ligne("$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];"); });
+        });
+        Methode("Construit le tableau avec les champs indiqu\xE9 TableauAjouteColonne.", "function TableauFaitChamps()", [&] {
+            Ligne("$this->data=array();");
+            PourChaqueColonneChoisie([&] {
+                int k = 0;
+                for (const structTable& c : champs_)
+                    Ligne("if ($this->dataTab[$i]==" + std::to_string(++k) + ")\t$this->data[count($this->data)]=" +
+                          LuOuNull(c.NomChamp) + ";");
+            });
+        });
+    }
+
+    void ConstruitAfficheVarClasse() {
+        Methode("Affichage des variables de la classe refl\xE9tant les champs de la table " + classe_,
+                "function AfficheVarClasse( $var = \"\")", [&] {
+            Ligne("echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + classe_ +
+                  "</td></tr>\";");
+            for (const structTable& c : champs_) {
+                const std::string& f = c.NomChamp;
+                Ligne("if (isset($this->" + f + ")) $valeur=$this->" + f + ";    else    $valeur=\"\";");
+                Ligne("echo \"<tr><td>" + f + "=</td><td>\"." + EnHtml("stripslashes($valeur)") + ".\"</td></tr>\";");
+            }
+            Ligne("echo \"</table>\";");
+        });
+    }
+
+    // Malgre leurs noms, fixes par la conception, Post2Var ecrit Form2Variable()
+    // et Var2Post ecrit Variable2Form().
+    void ConstruitFonctionPost2Var() {
+        Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
+            for (const structTable& c : champs_) {
+                const std::string& f = c.NomChamp;
+                const std::string post = "$_POST[\"" + f + "\"]";
+                if (c.Obligatoire == "N") {
+                    Ligne("if ( isset(" + post + ") and (" + post + "!=\"\") )  $this->" + f + "=addslashes(" + post + ");");
+                    Ligne("elseif ( isset(" + post + ") and (" + post + "==\"\") )  unset($this->" + f + ");");
+                } else {
+                    // Une colonne obligatoire passe aussi par addslashes : sans cela, le texte poste entrait tel quel dans le SQL.
+                    Ligne("if (isset(" + post + "))  $this->" + f + "=addslashes(" + post + ");");
+                }
+                Decale([&] { Ligne("else unset($this->" + f + ");"); });
+            }
+        });
+    }
+
+    void ConstruitFonctionVar2Post() {
+        Methode("Convertion des Variables en champs visible pour le navigateur", "function Variable2Form()", [&] {
+            for (const structTable& c : champs_)
+                if (c.TypeSgbd == "char" || c.TypeSgbd == "varchar")
+                    Ligne("if (isset($this->" + c.NomChamp + ")) $this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
+        });
+    }
+
+    // Chaque nom de colonne suivi d'une virgule, la derniere comprise.
+    std::string ListeDesChamps() const {
+        std::string liste;
+        for (const structTable& c : champs_) liste += c.NomChamp + ",";
+        return liste;
+    }
+
+    // La clause where des membres non vides, sans le " and " final.
+    void CriteresNonVides() {
+        for (const structTable& c : champs_)
+            Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + c.NomChamp + "='$this->" + c.NomChamp + "' and \";");
+        Ligne("$pos_and=strrpos($where,' and ');");
+        Bloc("if (strlen($where)-$pos_and==5)    {",
+             [&] { Ligne("if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);"); });
+    }
+
+    // Le tri demande par ChampTri et ChampTriSens, ajoute a la variable PHP `variable`.
+    void ClauseDeTri(const std::string& variable, const std::string& avant) {
+        const std::string v = "$" + variable + ".=";
+        Bloc("if (($this->ChampTri!=\"\") and ($this->ChampTriSens!=\"\")) {", [&] {
+            Ligne(v + "\"" + avant + "order by \".$this->ChampTri.\" \";");
+            Ligne("if ($this->ChampTriSens==\"+\") " + v + "\"Asc\";");
+            Ligne("if ($this->ChampTriSens==\"-\") " + v + "\"Desc\";");
+        });
+    }
+
+    // La requete de la methode ; `argument` porte ses blancs et ses guillemets.
+    void Interroge(const std::string& argument) { Ligne("$this->Resultat=mysql_query(" + argument + " );"); }
+
+    void VerifieEndroit(const std::string& endroit) {
+        Ligne("$this->erreur=$this->verifie_erreur($this->Resultat,\"" + endroit + "\",mysql_error() );");
+    }
+
+    // La fin commune des methodes qui executent une requete.
+    void Verifie(const std::string& endroit) {
+        VerifieEndroit(endroit);
+        Ligne("return $this->erreur;");
+    }
+
+    // La ligne lue chargee dans les membres, ou leur remise a zero.
+    template <class Chargement, class Remise>
+    void ChargeResultat(Chargement chargement, Remise remise) {
+        Ligne("$_Resultat=mysql_fetch_object($this->Resultat);");
+        Ligne("$nb=mysql_num_rows($this->Resultat);");
+        Accolade("if ($nb>0)", [&] {
+            chargement();
+            Ligne("$this->TransfertChampsLecture();");
+            Ligne("$this->NbReponse=$nb;");
+        }, "}\telse\t{");
+        Decale([&] {
+            remise();
+            Ligne("$this->NbReponse=0;");
+        });
+        Ligne("}");
+    }
+
+    // Apres une recherche : la premiere ligne trouvee dans les membres.
+    void ChargePremiereLigne(const std::string& endroit) {
+        VerifieEndroit(endroit);
+        ChargeResultat([&] { for (const structTable& c : champs_) Ligne("$this->v_" + c.NomChamp + "=$_Resultat->" + c.NomChamp + ";"); },
+                       [&] { Ligne("$this->InitVariable();"); });
+        Ligne("return $this->erreur;");
+    }
+
+    // Sans ligne vide apres elle : Next suit directement.
+    void ConstruitRequeteParcours() {
+        Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + classe_);
+        Accolade("function Parcours()", [&] {
+            Ligne("// Constitution de la requ\xEAte");
+            Ligne("$where = \"\";  // Clause where");
+            Ligne("$this->In = \"\"; // in value (contenu du tableau TabIn");
+            Ligne("$order = \"\"; // Ordre des champs");
+            CriteresNonVides();
+            Ligne("// IN (champ in (valeur1, valeur2, ...)");
+            Accolade("if (count($this->TabIn)>0)", [&] {
+                Ligne("if ($where!=\"\")\t$this->In.=\" and \";");
+                Ligne("$this->In.=$this->ChampIn.\" in(\";");
+                Accolade("foreach ($this->TabIn as $i=> $v)", [&] {
+                    Ligne("$this->In.=$v;");
+                    Ligne("if ($i<count($this->TabIn)-1) $this->In.=\",\";");
+                });
+                Ligne("$this->In.=\") \";");
+                Ligne("$where.= $this->In;");
+            });
+            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + tableSql_ + " where $where\";"); }, "else");
+            Decale([&] { Ligne("$Requete = \"Select * from " + tableSql_ + "\";"); });
+            Ligne("// TRI");
+            ClauseDeTri("order", " ");
+            Ligne("if ($order!=\"\")");
+            Decale([&] { Ligne("$Requete .= $order.\";\";"); });
+            Interroge(" $Requete");
+            Verifie(classe_ + "::Parcours toute la table:" + classe_);
+        });
+    }
+
+    void ConstruitParcoursNext() {
+        Methode("Fonction Next  qui recup\xE8re les enregistrements suivants (Curseur) " + ListeDesChamps() +
+                    " de la table " + tableSql_,
+                "function Next()", [&] {
+            ChargeResultat(
+                [&] {
+                    Ligne("$this->InitVariableV();");
+                    for (const structTable& c : champs_)
+                        Ligne("if (isset($_Resultat->" + c.NomChamp + "))\t$this->v_" + c.NomChamp + "=$_Resultat->" +
+                              c.NomChamp + ";");
+                },
+                [&] {
+                    for (const structTable& c : champs_) Ligne("unset($this->v_" + c.NomChamp + ");");
+                    Ligne("$this->TransfertChampsLecture();");
+                });
+            Ligne("return $_Resultat;");
+        });
+    }
+
+    void ConstruitDonneLigne() {
+        Ligne("// Fonction qui recup\xE8re les enregistrements suivants lors d'une requete libre (unions, jointure ou autre)");
+        Methode("retourne un tableau contenant les champs de la requete par ordre d'apparaition", "function DonneLigne()", [&] {
+            Ligne("$_Resultat=mysql_fetch_row($this->Resultat);");
+            Ligne("return $_Resultat;");
+        });
+    }
+
+    void ConstruitRequeteCherche() {
+        Methode("Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + tableSql_, "function Cherche()", [&] {
+            Ligne("$this->TransfertChampsEcriture();");
+            Ligne("// Constitution de la requete");
+            Ligne("$where = \"\";");
+            CriteresNonVides();
+            Ligne("else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";");
+            ClauseDeTri("where", "");
+            Interroge(" \"Select * from " + tableSql_ + " where $where\"");
+            ChargePremiereLigne(classe_ + "::Cherche tous les champs dans la table:" + tableSql_);
+        });
+    }
+
+    void ConstruitRequetesCherche() {
+        for (const structTable& c : champs_) {
+            const std::string& f = c.NomChamp;
+            Methode("Fonction Cherche dans le champ " + f + " de la table " + tableSql_,
+                    "function Cherche_" + f + "( $" + f + "=null )", [&] {
+                Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
+                Ligne("$this->TransfertChampsEcriture();");
+                Interroge(" \"Select * from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
+                ChargePremiereLigne(classe_ + "::Cherche dans " + tableSql_ + "." + f);
+            });
+        }
+    }
+
+    void ConstruitRequeteInsertion() {
+        std::vector<std::string> colonnes, valeurs;
+        std::string autoIncrement;
+        for (const structTable& c : champs_) {
+            if (c.AutoIncrement == "O") {
+                if (autoIncrement.empty()) autoIncrement = c.NomChamp;
+                continue;
+            }
+            colonnes.push_back(c.NomChamp);
+            valeurs.push_back("$this->v_" + c.NomChamp);
+        }
+        Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
+            Ligne("$this->TransfertChampsEcriture();");
+            Ligne("$Requete=\"insert into " + tableSql_ + " (" + Utiles::Joint(colonnes) + ") values(" +
+                  Utiles::Joint(valeurs) + ");\";");
+            Interroge("$Requete");
+            Ligne("$this->InsertionOK=mysql_affected_rows();");
+            // La cle generee revient dans la colonne auto-incrementee, et seulement la.
+            if (!autoIncrement.empty()) Ligne("$this->" + autoIncrement + "=mysql_insert_id();");
+            Verifie(classe_ + "::Insertion de la table:" + tableSql_);
+        });
+    }
+
+    // La premiere colonne sert de cle a toutes les mises a jour.
+    std::string Premier() const { return champs_.empty() ? "" : champs_[0].NomChamp; }
+
+    void ConstruitRequeteUpdateAll() {
+        std::vector<std::string> affectations;
+        for (size_t i = 1; i < champs_.size(); ++i) affectations.push_back(champs_[i].NomChamp + "=$this->v_" + champs_[i].NomChamp);
+        Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
+            Ligne("$this->TransfertChampsEcriture();");
+            Ligne("$Requete = \"update " + tableSql_ + " set " + Utiles::Joint(affectations) + " where " + Premier() +
+                  "=$this->v_" + Premier() + ";\";");
+            Interroge(" $Requete");
+            Ligne("$this->ModificationOK=mysql_affected_rows();");
+            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + Premier());
+        });
+    }
+
+    void ConstruitRequetesUpdate() {
+        for (size_t i = 1; i < champs_.size(); ++i) {
+            const std::string& f = champs_[i].NomChamp;
+            Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
+                Ligne("$this->TransfertChampsEcriture();");
+                Interroge("\"update " + tableSql_ + " set " + f + "=$this->v_" + f + " where " + Premier() + "=$this->v_" +
+                          Premier() + ";\"");
+                Ligne("$this->ModificationOK=mysql_affected_rows();");
+                Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
+            });
+        }
+    }
+
+    void ConstruitRequeteDelete() {
+        for (const structTable& c : champs_) {
+            const std::string& f = c.NomChamp;
+            const bool index = c.Index == "O";
+            Methode("Fonction Efface de la table " + tableSql_ + (index ? " avec le champ index" : " avec le champ ") + f,
+                    (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
+                Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
+                Ligne("$this->TransfertChampsEcriture();");
+                Interroge("\"Delete from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
+                Ligne("$this->EffacementOK=mysql_affected_rows();");
+                Verifie(classe_ + "::Efface de la table " + classe_);
+            });
+        }
+    }
+
+    void ConstruitRequeteExecute() {
+        Methode("Fonction ex\xE9" "cute de la requ\xEAte", "function ExecuteRequete($Requete)", [&] {
+            Interroge(" $Requete");
+            Verifie(classe_ + "::ExecuteRequete sur la table:" + tableSql_);
+        });
+    }
+
+    // Sans ligne vide apres elle : Ferme suit directement.
+    void ConstruitVerifie_erreur() {
+        Ligne("// V\xE9rification des erreurs MySql");
+        Accolade("function verifie_erreur($res,$endroit,$errMysql)", [&] {
+            Ligne("$retour=\"\";");
+            Accolade("if (!$res)", [&] {
+                Ligne("$retour=\"<br><br>ERREUR Mysql : $endroit<br>\";");
+                // Le texte d'erreur de MySQL peut citer la valeur postee : il est echappe avant d'atteindre la page.
+                Ligne("$retour.= " + EnHtml("$errMysql") + ".\"<br>\";");
+            });
+            Ligne("return $retour;");
+        });
+    }
+
+    void CreerFin() {
+        Methode("Fermeture de la table " + classe_, "function Ferme()",
+                [&] { Ligne("if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);"); });
+    }
+};
+
 }  // namespace
 
-std::string ChainePhp(const std::string& texte) {
-    std::string resultat;
-    for (char c : texte) {
-        if (c == '\\' || c == '"' || c == '$') resultat += '\\';
-        resultat += c;
+FrwSgbd::FrwSgbd(Parametrage& param) : Param(param) {}
+
+std::string FrwSgbd::AfficheVersionMySql() const { return VersionMysql; }
+
+std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) {
+    static const char* const caracteres[] = {"varchar", "char", "text", "datetime", "time", "date"};
+    if (EstNumerique(typeSgbd)) return "N";
+    for (const char* t : caracteres)
+        if (typeSgbd == t) return "C";
+    return "E";
+}
+
+std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string& dateHeure) const {
+    return ClassePhp(ListeChamps, table, Param.PrefixeTables).Construit(Param.Banniere, dateHeure);
+}
+
+namespace {
+
+// Un nom venu de la base tel qu'un message peut le montrer : entre guillemets, les
+// octets de controle en \xHH, le guillemet et la barre oblique inverse precedes de "\".
+std::string NomMontre(const std::string& nom) {
+    static const char chiffres[] = "0123456789ABCDEF";
+    std::string texte = "\"";
+    for (char c : nom) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) texte += std::string("\\x") + chiffres[u >> 4] + chiffres[u & 0xF];
+        else if (c == '"' || c == '\\') texte += std::string("\\") + c;
+        else texte += c;
     }
-    return resultat;
+    return texte + "\"";
 }
 
-FrwSgbd::FrwSgbd(Parametrage& param) : Param(param), FinDeLigne("\n"), SuffixeRequete("") {
-    NomFichierConnexion = Param.DeCrypt(BrouilleFichierConnexion, Param.Cle);
-}
+// Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
+std::string MotDePasseMasque(const std::string& motDePasse) { return motDePasse.empty() ? "" : "********"; }
 
-FrwSgbd::~FrwSgbd() {}
+}  // namespace
 
-std::string FrwSgbd::AfficheVersionMySql() { return VersionMysql; }
-
-std::string FrwSgbd::Ligne(int retrait, const std::string& texte) { return Param.Tab(retrait) + texte + FinDeLigne; }
-
-void FrwSgbd::CreeRepertoiresDuSite() {
+// Vrai quand le repertoire include des sources vient d'etre cree.
+bool FrwSgbd::CreeRepertoiresDuSite() {
     Fichier fichier;
+    bool includeCree = false;
     for (const std::string* repertoire : {&Param.RepertoireSources, &Param.RepertoireIncludeSources,
                                           &Param.RepertoireCible, &Param.RepertoireIncludeCible}) {
         std::string chemin = *repertoire;
@@ -62,7 +553,60 @@ void FrwSgbd::CreeRepertoiresDuSite() {
         if (fichier.IsPathExist(chemin)) continue;
         Param.AddWarning("Le repertoire " + chemin + " a ete creer.");
         if (!plateforme::CreeRepertoire(chemin)) Param.AddErreur("Error de creation du repertoire " + chemin);
+        else if (repertoire == &Param.RepertoireIncludeSources) includeCree = true;
     }
+    return includeCree;
+}
+
+// Le nom de la table et ceux de ses colonnes nomment une classe, des membres, des
+// methodes et un fichier : chacun doit etre un nom PHP, sans quoi rien n'est ecrit.
+bool FrwSgbd::NomsPhp(const std::string& table) {
+    const std::string refus = "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
+    const std::string regle = " n'est pas un nom PHP (lettres sans accent, chiffres et _, pas de chiffre en tete).";
+    if (!Utiles::EstIdentifiantPhp(table)) {
+        Param.AddErreur(refus + "son nom" + regle);
+        return false;
+    }
+    for (const structTable& c : ListeChamps) {
+        if (Utiles::EstIdentifiantPhp(c.NomChamp)) continue;
+        Param.AddErreur(refus + "le nom de sa colonne " + NomMontre(c.NomChamp) + regle);
+        return false;
+    }
+    return true;
+}
+
+// La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
+void FrwSgbd::EcritClasse(const std::string& table) {
+    if (!NomsPhp(table)) return;
+    const std::string nom = Param.PrefixeFichierClasse + table + ".php";
+    if (nom == Param.NomFichierConnexion) {
+        Param.AddErreur("La classe de la table " + table + " n'est pas ecrite : son fichier " + nom +
+                        " serait le fichier de connexion.");
+        return;
+    }
+    // Une colonne d'un type hors des deux familles entre dans le SQL entre apostrophes.
+    for (const structTable& c : ListeChamps)
+        if (DonneTypeChamp(c.TypeSgbd) == "E")
+            Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
+    const std::string classe = ConstruitClasse(table, Utiles::DateHeure());
+    Fichier fichier;
+    for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
+        int code = fichier.RemplaceFichier(*repertoire + nom, classe);
+        if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
+    }
+}
+
+// Les colonnes de toutes les tables en une requete, quel que soit leur nombre. Un
+// echec arrete l'etape (-240) ; ce qui precede n'y compte pas, mais reste enregistre.
+std::map<std::string, std::vector<structTable>> FrwSgbd::LisColonnes(BaseMysql& base, const std::string& database) {
+    std::map<std::string, std::vector<structTable>> colonnes;
+    const int erreurs = Param.NbErreurs;
+    Param.NbErreurs = 0;
+    if (!base.FaitListeChampsBase(database, colonnes, false).empty())
+        Param.AddErreur("Erreur a la constitution de la liste des champs.");
+    Param.GestionErreur(-240, "", Parametrage::LogEcranEtFichier);
+    Param.NbErreurs = erreurs;
+    return colonnes;
 }
 
 std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string database, std::string utilisateur,
@@ -78,476 +622,25 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     VersionMysql = base.ChercheVersion_MYSQL();
     if (Param.Bavard > 0)
         VersionMysql += "Connexion avec Host=" + serveur + ",Database=" + database + ",User=" + utilisateur +
-                        ",Mdp=" + motDePasse + FinDeLigne;
+                        ",Mdp=" + MotDePasseMasque(motDePasse) + Param.FinDeLigne;
     Param.GestionErreur(-220, "", Parametrage::LogEcranEtFichier);
+    ListeTables.clear();
     if (!base.FaitListeTable(database, ListeTables).empty())
         Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
-    CreeRepertoiresDuSite();
+    // Sur un site neuf, le fichier de connexion n'a pu etre copie qu'une fois son repertoire cree.
+    if (CreeRepertoiresDuSite()) Param.CopieFichierConnexion(Param.RepertoireIncludeSources);
+    if (ListeTables.empty()) return "";
 
-    // Chaque table a son propre point de controle (-240), mais ce que les
-    // tables precedentes ont enregistre doit encore atteindre la fin de l'etape.
-    int erreurs = Param.NbErreurs;
-    int anomalies = Param.NbAnomalies;
+    std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
     std::string rapport;
     for (const std::string& table : ListeTables) {
-        rapport += "Traitement table:" + table + FinDeLigne;
-        Param.NbErreurs = 0;
-        Param.NbAnomalies = 0;
+        rapport += "Traitement table:" + table + Param.FinDeLigne;
+        auto trouvee = colonnes.find(table);
         ListeChamps.clear();
-        if (!base.FaitListeChamps(database, table, ListeChamps).empty())
-            Param.AddErreur("Erreur a la constitution de la liste des champs.");
-        Param.GestionErreur(-240, "", Parametrage::LogEcranEtFichier);
-        std::string nom = Param.PrefixeFichierClasse + table + ".php";
-        if (nom == NomFichierConnexion) {
-            Param.AddErreur("La classe de la table " + table + " n'est pas ecrite : son fichier " + nom +
-                            " serait le fichier de connexion.");
-        } else {
-            std::string classe = ConstruitClasse(table);
-            Fichier fichier;
-            for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
-                int code = fichier.RemplaceFichier(*repertoire + nom, classe);
-                if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
-            }
-        }
-        erreurs += Param.NbErreurs;
-        anomalies += Param.NbAnomalies;
+        if (trouvee != colonnes.end()) ListeChamps = std::move(trouvee->second);
+        base.DonneMotsDesTypes(ListeChamps);
+        EcritClasse(table);
     }
-    Param.NbErreurs = erreurs;
-    Param.NbAnomalies = anomalies;
     return rapport;
-}
-
-std::string FrwSgbd::ConstruitClasse(const std::string& t) {
-    return CreerEntete(t) + CreerDeclarations() + CreerConstructeur(t) + CreerInitVariable() +
-           CreerTransfertChamps() + ConstruitFonctionVar2Tab() + ConstruitAfficheVarClasse(t) +
-           ConstruitFonctionPost2Var() + ConstruitFonctionVar2Post() + ConstruitRequeteParcours(t) +
-           ConstruitParcoursNext(t) + ConstruitDonneLigne() + ConstruitRequeteCherche(t) +
-           ConstruitRequetesCherche(t) + ConstruitRequeteInsertion(t) + ConstruitRequeteUpdateAll(t) +
-           ConstruitRequetesUpdate(t) + ConstruitRequeteDelete(t) + ConstruitRequeteExecute(t) +
-           ConstruitVerifie_erreur() + CreerFin(t);
-}
-
-std::string FrwSgbd::DonneTypeChamp(std::string typeSgbd) {
-    static const char* const caracteres[] = {"varchar", "char", "text", "datetime", "time", "date"};
-    std::string type = "E";
-    if (EstNumerique(typeSgbd)) type = "N";
-    for (const char* t : caracteres)
-        if (typeSgbd == t) type = "C";
-    return type;
-}
-
-std::string FrwSgbd::VerifieEndroit(std::string endroit) {
-    const std::string& q = Param.Guillemet;
-    return "$this->erreur=$this->verifie_erreur($this->Resultat," + q + endroit + q + ",mysql_error() );";
-}
-
-std::string FrwSgbd::CreerEntete(std::string t) {
-    return Ligne(0, "<?php") + FinDeLigne + Ligne(1, "// Classe : " + t) +
-           Ligne(1, "// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere) +
-           Ligne(1, "// Date de g\xE9n\xE9ration : " + Utiles::DateHeure("")) + FinDeLigne +
-           Ligne(0, "class " + t + Param.Tab() + "{") + FinDeLigne;
-}
-
-std::string FrwSgbd::CreerDeclarations() {
-    std::string texte = Ligne(1, "// Variable de la table.");
-    for (const structTable& c : ListeChamps) texte += Ligne(1, "public $" + c.NomChamp + ";");
-    texte += Ligne(1, "// Variable de la classe vers les enregistrements.");
-    for (const structTable& c : ListeChamps) texte += Ligne(1, "private $v_" + c.NomChamp + ";");
-    texte += Ligne(1, "// Variable Libell\xE9 des champs de la table.");
-    for (const structTable& c : ListeChamps) texte += Ligne(1, "public" + Param.Tab() + "$Libelle_" + c.NomChamp + ";");
-    texte += Ligne(1, "// Variable de la classe;");
-    static const char* const fixes[] = {
-        "public\t$Resultat;",        "public\t$TabChamps = array();", "public\t$TabChampsLibelle= array();",
-        "private $data = array();",  "private $dataTab = array();",   "public\t$TabLongueurChamps;",
-        "public\t$ChampTri;",        "public\t$ChampTriSens;",        "public\t$In;",
-        "public\t$TabIn = array();", "public\t$ChampIn;",             "public\t$NbReponse=0;",
-        "public\t$InsertionOK=0;",   "public\t$ModificationOK=0;",    "public\t$EffacementOK=0;",
-        "public\t$OK=1;",            "public\t$NOK=0;",               "public\t$erreur=\"\";"};
-    for (const char* ligne : fixes) texte += Ligne(1, ligne);
-    return texte;
-}
-
-std::string FrwSgbd::CreerConstructeur(std::string t) {
-    const std::string& q = Param.Guillemet;
-    const std::string& a = Param.Apostrophe;
-    const std::string commentaireLibelle =
-        "// Le commentaire du champ dans mysql est vide, Le nom par defaut est initialis\xE9 avec son nom.";
-    std::string texte = Ligne(1, "// Constructeur de la table " + t) + Ligne(1, "function " + t + "()" + Param.Tab() + "{") +
-                        Ligne(2, "// Initialisation des libell\xE9s de champs.");
-    std::string champs, numerotes, longueurs;
-    int position = 0;
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        if (c.Commentaire.empty())
-            texte += Ligne(2, "$this->Libelle_" + f + "=" + q + f + q + "; " + commentaireLibelle);
-        else
-            texte += Ligne(2, "$this->Libelle_" + f + "=" + q + ChainePhp(c.Commentaire) + q + "; // " + commentaireLibelle);
-        std::string separateur = position == 0 ? "" : ",";
-        ++position;
-        champs += separateur + a + f + a + " => " + q + f + q;
-        numerotes += separateur + Param.ConvertIntToString(position) + " => " + q +
-                     (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : ChainePhp(c.Commentaire)) + q;
-        longueurs += separateur + q + f + q + " => " + q + c.Longueur + q;
-    }
-    texte += Ligne(2, "// Initialisation de la structure") + Ligne(2, "$this->InitVariable();") +
-             Ligne(2, "// Tableau Champs Libelle") + Ligne(2, "$this->TabChamps = array(" + champs + ");") +
-             Ligne(2, "// Tableau Champs Num\xE9rot\xE9") + Ligne(2, "$this->TabChampsLibNum = array(" + numerotes + ");") +
-             Ligne(2, "// Tableau Libell\xE9 des Champs") +
-             Ligne(2, "$this->TabLongueurChamps = array(" + longueurs + ");") + Ligne(2, "$this->ChampIn=\"\";") +
-             Ligne(2, "$this->ChampTri=\"\";") + Ligne(2, "$this->ChampTriSens=\"\";") + Ligne(2, "$this->NbReponse=0;") +
-             Ligne(1, "}") + FinDeLigne;
-    return texte;
-}
-
-std::string FrwSgbd::ValeurInitiale(structTable& champ) {
-    const std::string vide = Param.Guillemet + Param.Guillemet;
-    if (champ.ValeurDefaut.empty()) return vide;
-    if (champ.ValeurDefaut == "CURRENT_TIMESTAMP") champ.ValeurDefaut = Utiles::DateHeure_US("");
-    // Une valeur par defaut qui n'est pas un nombre simple casserait le PHP genere.
-    if (EstNumerique(champ.TypeSgbd) && EstLitteralNumerique(champ.ValeurDefaut)) return champ.ValeurDefaut;
-    return vide;
-}
-
-std::string FrwSgbd::CreerInitVariable() {
-    std::string texte = Ligne(1, "// Initialisation des variables.") +
-                        Ligne(1, "function InitVariable()" + Param.Tab() + "{");
-    for (structTable& c : ListeChamps) texte += Ligne(2, "$this->" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
-    texte += Ligne(1, "}") + FinDeLigne + Ligne(1, "// Initialisation des variables Virtuelles.") +
-             Ligne(1, "private function InitVariableV()" + Param.Tab() + "{");
-    for (structTable& c : ListeChamps) texte += Ligne(2, "$this->v_" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
-    return texte + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::CreerTransfertChamps() {
-    std::string texte = Ligne(1, "// Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.") +
-                        Ligne(1, "function TransfertChampsEcriture()" + Param.Tab() + "{");
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        texte += Param.Tab(2) + "if (isset($this->" + f + "))" + Param.Tab();
-        std::string type = DonneTypeChamp(c.TypeSgbd);
-        if (type == "N") {
-            // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
-            texte += "$this->v_" + f + " = (is_numeric($this->" + f + ") ? \"$this->" + f +
-                     "\" : \"'\".addslashes($this->" + f + ").\"'\");" + FinDeLigne;
-        } else {
-            if (type == "E")
-                Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
-            texte += "$this->v_" + f + " = \"'$this->" + f + "'\";" + FinDeLigne;
-        }
-        texte += Ligne(3, "else  $this->v_" + f + " = \"NULL\";");
-    }
-    texte += Ligne(1, "}") + FinDeLigne +
-             Ligne(1, "// Lecture : Transfert les champs dans la structure pour detecter les champs NULL.") +
-             Ligne(1, "function TransfertChampsLecture()" + Param.Tab() + "{") + Ligne(2, "$this->InitVariable();");
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        texte += Ligne(2, "if (isset($this->v_" + f + "))" + Param.Tab() + "{") +
-                 Ligne(3, "$this->" + f + " = $this->v_" + f + ";") +
-                 Ligne(2, "}" + Param.Tab() + "else unset($this->" + f + ");");
-    }
-    return texte + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitFonctionVar2Tab() {
-    const std::string boucle = "for($i=0;$i<count($this->dataTab);$i++)" + Param.Tab() + "{";
-    const std::string positionChoisie = "if (isset($this->dataTab[$i]))" + Param.Tab() + "{";
-    std::string texte = Ligne(1, "// Met le contenu des champs concat\xE9n\xE9s.") +
-                        Ligne(1, "function TableauInitColonne()" + Param.Tab() + "{") +
-                        Ligne(2, "unset($this->dataTab);") + Ligne(1, "}") + FinDeLigne +
-                        Ligne(1, "// Ajoute le contenu \xE0 l'affichage.") +
-                        Ligne(1, "function TableauAjouteColonne($numColonne)" + Param.Tab() + "{") +
-                        Ligne(2, "$this->dataTab[count($this->dataTab)]=$numColonne;") + Ligne(1, "}") + FinDeLigne +
-                        Ligne(1, "// Construit les libell\xE9s pour les entetes de colonnes.") +
-                        Ligne(1, "function TableauFaitLibelle()" + Param.Tab() + "{") + Ligne(2, boucle) +
-                        Ligne(3, positionChoisie) +
-                        Ligne(4, "$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];") + Ligne(3, "}") +
-                        Ligne(2, "}") + Ligne(2, "return $this->data;") + Ligne(1, "}") + FinDeLigne +
-                        Ligne(1, "// Construit le tableau avec les champs indiqu\xE9 TableauAjouteColonne.") +
-                        Ligne(1, "function TableauFaitChamps()" + Param.Tab() + "{") + Ligne(2, "unset($this->data);") +
-                        Ligne(2, boucle) + Ligne(3, positionChoisie);
-    int k = 0;
-    for (const structTable& c : ListeChamps)
-        texte += Ligne(4, "if ($this->dataTab[$i]==" + Param.ConvertIntToString(++k) + ")" + Param.Tab() +
-                              "$this->data[count($this->data)]=$this->" + c.NomChamp + ";");
-    return texte + Ligne(3, "}") + Ligne(2, "}") + Ligne(2, "return $this->data;") + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitAfficheVarClasse(std::string t) {
-    std::string texte =
-        Ligne(1, "// Affichage des variables de la classe refl\xE9tant les champs de la table " + t) +
-        Ligne(1, "function AfficheVarClasse( $var = \"\")" + Param.Tab() + "{") +
-        Ligne(2, "echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + t +
-                     "</td></tr>\";");
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        // La valeur vient de la base ou d'un formulaire : elle ne doit pas devenir du HTML.
-        texte += Ligne(2, "if (isset($this->" + f + ")) $valeur=$this->" + f + ";    else    $valeur=\"\";") +
-                 Ligne(2, "echo " + Param.Guillemet + "<tr><td>" + f +
-                              "=</td><td>\".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, \"ISO-8859-1\").\"</td></tr>" +
-                              Param.Guillemet + ";");
-    }
-    return texte + Ligne(2, "echo \"</table>\";") + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitFonctionPost2Var() {
-    const std::string& q = Param.Guillemet;
-    std::string texte = Ligne(1, "// R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9") +
-                        Ligne(1, "function Form2Variable()" + Param.Tab() + "{");
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        const std::string post = "$_POST[" + q + f + q + "]";
-        if (c.Obligatoire == "N") {
-            texte += Ligne(2, "if ( isset(" + post + ") and (" + post + "!=\"\") )  $this->" + f + "=addslashes(" + post + ");") +
-                     Ligne(2, "elseif ( isset(" + post + ") and (" + post + "==\"\") )  unset($this->" + f + ");");
-        } else {
-            // Une colonne obligatoire passe aussi par addslashes : sans cela, le texte poste entrait tel quel dans le SQL.
-            texte += Ligne(2, "if (isset(" + post + "))  $this->" + f + "=addslashes(" + post + ");");
-        }
-        texte += Ligne(3, "else unset($this->" + f + ");");
-    }
-    return texte + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitFonctionVar2Post() {
-    std::string texte = Ligne(1, "// Convertion des Variables en champs visible pour le navigateur") +
-                        Ligne(1, "function Variable2Form()" + Param.Tab() + "{");
-    for (const structTable& c : ListeChamps)
-        if (c.TypeSgbd == "char" || c.TypeSgbd == "varchar")
-            texte += Ligne(2, "$this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
-    return texte + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ListeDesChamps() {
-    std::string liste;
-    for (const structTable& c : ListeChamps) liste += c.NomChamp + ",";
-    return liste;
-}
-
-std::string FrwSgbd::CriteresNonVides() {
-    std::string texte;
-    for (const structTable& c : ListeChamps)
-        texte += Ligne(2, "if ($this->" + c.NomChamp + "!='') $where.=\"" + c.NomChamp + "='$this->" + c.NomChamp +
-                              "' and \";");
-    return texte + Ligne(2, "$pos_and=strrpos($where,' and ');") +
-           Ligne(2, "if (strlen($where)-$pos_and==5)    {") +
-           Ligne(3, "if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);") + Ligne(2, "}");
-}
-
-std::string FrwSgbd::ConstruitRequeteParcours(std::string t) {
-    const std::string& q = Param.Guillemet;
-    const std::string table = Param.PrefixeTables + t;
-    std::string texte = Ligne(1, "// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + t) +
-                        Ligne(1, "function Parcours()" + Param.Tab() + "{") + Ligne(2, "// Constitution de la requ\xEAte") +
-                        Ligne(2, "$where = \"\";  // Clause where") +
-                        Ligne(2, "$this->In = \"\"; // in value (contenu du tableau TabIn") +
-                        Ligne(2, "$order = \"\"; // Ordre des champs") + CriteresNonVides();
-    texte += Ligne(2, "// IN (champ in (valeur1, valeur2, ...)") +
-             Ligne(2, "if (count($this->TabIn)>0)" + Param.Tab() + "{") +
-             Ligne(3, "if ($where!=\"\")" + Param.Tab() + "$this->In.=\" and \";") +
-             Ligne(3, "$this->In.=$this->ChampIn.\" in(\";") +
-             Ligne(3, "foreach ($this->TabIn as $i=> $v)" + Param.Tab() + "{") + Ligne(4, "$this->In.=$v;") +
-             Ligne(4, "if ($i<count($this->TabIn)-1) $this->In.=\",\";") + Ligne(3, "}") +
-             Ligne(3, "$this->In.=\") \";") + Ligne(3, "$where.= $this->In;") + Ligne(2, "}") +
-             Ligne(2, "if ($where!=" + q + q + ")") +
-             Ligne(3, "$Requete = " + q + "Select * from " + table + " where $where" + q + ";") + Ligne(2, "else") +
-             Ligne(3, "$Requete = " + q + "Select * from " + table + q + ";") + Ligne(2, "// TRI") +
-             Ligne(2, "if (($this->ChampTri!=" + q + q + ") and ($this->ChampTriSens!=" + q + q + ")) {") +
-             Ligne(3, "$order.=" + q + " order by " + q + ".$this->ChampTri." + q + " " + q + ";") +
-             Ligne(3, "if ($this->ChampTriSens==" + q + "+" + q + ") $order.=" + q + "Asc" + q + ";") +
-             Ligne(3, "if ($this->ChampTriSens==" + q + "-" + q + ") $order.=" + q + "Desc" + q + ";") + Ligne(2, "}") +
-             Ligne(2, "if ($order!=" + q + q + ")") + Ligne(3, "$Requete .= $order." + q + ";" + q + ";") +
-             Ligne(2, "$this->Resultat=mysql_query( $Requete " + SuffixeRequete + ");") +
-             Ligne(2, VerifieEndroit(t + "::Parcours toute la table:" + t)) + Ligne(2, "return $this->erreur;") +
-             Ligne(1, "}");
-    return texte;
-}
-
-std::string FrwSgbd::ConstruitParcoursNext(std::string t) {
-    std::string texte =
-        Ligne(1, "// Fonction Next  qui recup\xE8re les enregistrements suivants (Curseur) " + ListeDesChamps() +
-                     " de la table " + Param.PrefixeTables + t) +
-        Ligne(1, "function Next()" + Param.Tab() + "{") + Ligne(2, "$_Resultat=mysql_fetch_object($this->Resultat);") +
-        Ligne(2, "$nb=mysql_num_rows($this->Resultat);") + Ligne(2, "if ($nb>0)" + Param.Tab() + "{") +
-        Ligne(3, "$this->InitVariableV();");
-    for (const structTable& c : ListeChamps)
-        texte += Ligne(3, "if (isset($_Resultat->" + c.NomChamp + "))" + Param.Tab() + "$this->v_" + c.NomChamp +
-                              "=$_Resultat->" + c.NomChamp + ";");
-    texte += Ligne(3, "$this->TransfertChampsLecture();") + Ligne(3, "$this->NbReponse=$nb;") +
-             Ligne(2, "}" + Param.Tab() + "else" + Param.Tab() + "{");
-    for (const structTable& c : ListeChamps) texte += Ligne(3, "unset($this->v_" + c.NomChamp + ");");
-    return texte + Ligne(3, "$this->TransfertChampsLecture();") + Ligne(3, "$this->NbReponse=0;") + Ligne(2, "}") +
-           Ligne(2, "return $_Resultat;") + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitDonneLigne() {
-    return Ligne(1, "// Fonction qui recup\xE8re les enregistrements suivants lors d'une requete libre (unions, jointure ou autre)") +
-           Ligne(1, "// retourne un tableau contenant les champs de la requete par ordre d'apparaition") +
-           Ligne(1, "function DonneLigne()" + Param.Tab() + "{") + Ligne(2, "$_Resultat=mysql_fetch_row($this->Resultat);") +
-           Ligne(2, "return $_Resultat;") + Ligne(1, "}") + FinDeLigne;
-}
-
-// Chargement de la premiere ligne trouvee dans les membres, ou remise a zero.
-std::string FrwSgbd::ChargePremiereLigne() {
-    std::string texte = Ligne(2, "$_Resultat=mysql_fetch_object($this->Resultat);") +
-                        Ligne(2, "$nb=mysql_num_rows($this->Resultat);") + Ligne(2, "if ($nb>0)" + Param.Tab() + "{");
-    for (const structTable& c : ListeChamps)
-        texte += Ligne(3, "$this->v_" + c.NomChamp + "=$_Resultat->" + c.NomChamp + ";");
-    return texte + Ligne(3, "$this->TransfertChampsLecture();") + Ligne(3, "$this->NbReponse=$nb;") +
-           Ligne(2, "}" + Param.Tab() + "else" + Param.Tab() + "{") + Ligne(3, "$this->InitVariable();") +
-           Ligne(3, "$this->NbReponse=0;") + Ligne(2, "}") + Ligne(2, "return $this->erreur;");
-}
-
-std::string FrwSgbd::ConstruitRequeteCherche(std::string t) {
-    const std::string& q = Param.Guillemet;
-    const std::string table = Param.PrefixeTables + t;
-    return Ligne(1, "// Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + table) +
-           Ligne(1, "function Cherche()" + Param.Tab() + "{") + Ligne(2, "$this->TransfertChampsEcriture();") +
-           Ligne(2, "// Constitution de la requete") + Ligne(2, "$where = \"\";") + CriteresNonVides() +
-           Ligne(2, "else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";") +
-           Ligne(2, "if (($this->ChampTri!=" + q + q + ") and ($this->ChampTriSens!=" + q + q + ")) {") +
-           Ligne(3, "$where.=" + q + "order by " + q + ".$this->ChampTri." + q + " " + q + ";") +
-           Ligne(3, "if ($this->ChampTriSens==" + q + "+" + q + ") $where.=" + q + "Asc" + q + ";") +
-           Ligne(3, "if ($this->ChampTriSens==" + q + "-" + q + ") $where.=" + q + "Desc" + q + ";") + Ligne(2, "}") +
-           Ligne(2, "$this->Resultat=mysql_query( " + q + "Select * from " + table + " where $where" + q + " " +
-                        SuffixeRequete + ");") +
-           Ligne(2, VerifieEndroit(t + "::Cherche tous les champs dans la table:" + table)) + ChargePremiereLigne() +
-           Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitRequetesCherche(std::string t) {
-    const std::string table = Param.PrefixeTables + t;
-    std::string texte;
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        texte += Ligne(1, "// Fonction Cherche dans le champ " + f + " de la table " + table) +
-                 Ligne(1, "function Cherche_" + f + "( $" + f + "=null )" + Param.Tab() + "{") +
-                 Ligne(2, "if (isset($" + f + ") ) $this->" + f + "=$" + f + ";") +
-                 Ligne(2, "$this->TransfertChampsEcriture();") +
-                 Ligne(2, "$this->Resultat=mysql_query( \"Select * from " + table + " where " + f + "=$this->v_" + f +
-                              ";\" " + SuffixeRequete + ");") +
-                 Ligne(2, VerifieEndroit(t + "::Cherche dans " + table + "." + f)) + ChargePremiereLigne() +
-                 Ligne(1, "}") + FinDeLigne;
-    }
-    return texte;
-}
-
-std::string FrwSgbd::ConstruitRequeteInsertion(std::string t) {
-    const std::string& q = Param.Guillemet;
-    std::string colonnes, valeurs, autoIncrement;
-    for (const structTable& c : ListeChamps) {
-        if (c.AutoIncrement == "O") {
-            if (autoIncrement.empty()) autoIncrement = c.NomChamp;
-            continue;
-        }
-        colonnes += (colonnes.empty() ? "" : ",") + c.NomChamp;
-        valeurs += (valeurs.empty() ? "" : ",") + ("$this->v_" + c.NomChamp);
-    }
-    std::string texte = Ligne(1, "// Fonction Insertion de la table " + t) +
-                        Ligne(1, "function Insertion()" + Param.Tab() + "{") + Ligne(2, "$this->TransfertChampsEcriture();") +
-                        Ligne(2, "$Requete=" + q + "insert into " + Param.PrefixeTables + t + " (" + colonnes +
-                                     ") values(" + valeurs + ");" + q + ";") +
-                        Ligne(2, "$this->Resultat=mysql_query($Requete " + SuffixeRequete + ");") +
-                        Ligne(2, "$this->InsertionOK=mysql_affected_rows();");
-    // La cle generee revient dans la colonne auto-incrementee, et seulement la.
-    if (!autoIncrement.empty()) texte += Ligne(2, "$this->" + autoIncrement + "=mysql_insert_id();");
-    return texte + Ligne(2, VerifieEndroit(t + "::Insertion de la table:" + Param.PrefixeTables + t)) +
-           Ligne(2, "return $this->erreur;") + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitRequeteUpdateAll(std::string t) {
-    const std::string table = Param.PrefixeTables + t;
-    const std::string premier = ListeChamps.empty() ? "" : ListeChamps[0].NomChamp;
-    std::string affectations;
-    for (size_t i = 1; i < ListeChamps.size(); ++i)
-        affectations += (i > 1 ? "," : "") + ListeChamps[i].NomChamp + "=$this->v_" + ListeChamps[i].NomChamp;
-    return Ligne(1, "// Fonction mise \xE0 jour des champs de la table " + table) +
-           Ligne(1, "function Maj_ALL()" + Param.Tab() + "{") + Ligne(2, "$this->TransfertChampsEcriture();") +
-           Ligne(2, "$Requete = \"update " + table + " set " + affectations + " where " + premier + "=$this->v_" +
-                        premier + ";\";") +
-           Ligne(2, "$this->Resultat=mysql_query( $Requete " + SuffixeRequete + ");") +
-           Ligne(2, "$this->ModificationOK=mysql_affected_rows();") +
-           Ligne(2, VerifieEndroit(t + "::Maj_All du champ " + table + "." + premier)) + Ligne(2, "return $this->erreur;") +
-           Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitRequetesUpdate(std::string t) {
-    const std::string& q = Param.Guillemet;
-    const std::string table = Param.PrefixeTables + t;
-    std::string texte;
-    for (size_t i = 1; i < ListeChamps.size(); ++i) {
-        const std::string& f = ListeChamps[i].NomChamp;
-        const std::string& premier = ListeChamps[0].NomChamp;
-        texte += Ligne(1, "// Fonction Update du champ " + f + " de la table " + t) +
-                 Ligne(1, "function Maj_" + f + "()" + Param.Tab() + "{") + Ligne(2, "$this->TransfertChampsEcriture();") +
-                 Ligne(2, "$this->Resultat=mysql_query(" + q + "update " + table + " set " + f + "=$this->v_" + f +
-                              " where " + premier + "=$this->v_" + premier + ";" + q + " " + SuffixeRequete + ");") +
-                 Ligne(2, "$this->ModificationOK=mysql_affected_rows();") +
-                 Ligne(2, VerifieEndroit(t + "::Maj_" + f + " - Update du champ " + table + "." + f)) +
-                 Ligne(2, "return $this->erreur;") + Ligne(1, "}") + FinDeLigne;
-    }
-    return texte;
-}
-
-std::string FrwSgbd::ConstruitRequeteDelete(std::string t) {
-    const std::string& q = Param.Guillemet;
-    const std::string table = Param.PrefixeTables + t;
-    std::string texte;
-    for (const structTable& c : ListeChamps) {
-        const std::string& f = c.NomChamp;
-        const bool index = c.Index == "O";
-        texte += Ligne(1, "// Fonction Efface de la table " + table + (index ? " avec le champ index" : " avec le champ ") + f) +
-                 Ligne(1, "function " + std::string(index ? "EffaceAvecIndex_" : "EffaceAvec_") + f + "( $" + f +
-                              " = null )" + Param.Tab() + "{") +
-                 Ligne(2, "if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";") +
-                 Ligne(2, "$this->TransfertChampsEcriture();") +
-                 Ligne(2, "$this->Resultat=mysql_query(" + q + "Delete from " + table + " where " + f + "=$this->v_" + f +
-                              ";" + q + " " + SuffixeRequete + ");") +
-                 Ligne(2, "$this->EffacementOK=mysql_affected_rows();") +
-                 Ligne(2, VerifieEndroit(t + "::Efface de la table " + t)) + Ligne(2, "return $this->erreur;") +
-                 Ligne(1, "}") + FinDeLigne;
-    }
-    return texte;
-}
-
-std::string FrwSgbd::ConstruitRequeteExecute(std::string t) {
-    return Ligne(1, "// Fonction ex\xE9" "cute de la requ\xEAte") +
-           Ligne(1, "function ExecuteRequete($Requete)" + Param.Tab() + "{") +
-           Ligne(2, "$this->Resultat=mysql_query( $Requete " + SuffixeRequete + ");") +
-           Ligne(2, VerifieEndroit(t + "::ExecuteRequete sur la table:" + Param.PrefixeTables + t)) +
-           Ligne(2, "return $this->erreur;") + Ligne(1, "}") + FinDeLigne;
-}
-
-std::string FrwSgbd::ConstruitVerifie_erreur() {
-    return Ligne(1, "// V\xE9rification des erreurs MySql") +
-           Ligne(1, "function verifie_erreur($res,$endroit,$errMysql)" + Param.Tab() + "{") +
-           Ligne(2, "$retour=\"\";") + Ligne(2, "if (!$res)" + Param.Tab() + "{") +
-           Ligne(3, "$retour=\"<br><br>ERREUR Mysql : $endroit<br>\";") +
-           // Le texte d'erreur de MySQL peut citer la valeur postee : il est echappe avant d'atteindre la page.
-           Ligne(3, "$retour.= htmlspecialchars($errMysql, ENT_COMPAT, \"ISO-8859-1\").\"<br>\";") + Ligne(2, "}") +
-           Ligne(2, "return $retour;") + Ligne(1, "}");
-}
-
-std::string FrwSgbd::CreerFormVariable(std::string nom) {
-    std::string texte = Ligne(1, "// Variable de classe " + nom + " Champs + Action.") + Ligne(1, "// Variable de la Form");
-    for (const structTable& c : ListeChamps) texte += Ligne(1, "public\t$" + c.NomChamp + ";");
-    return texte + Ligne(1, "// Action CREATION,MODIFICATION,EFFACE") + Ligne(1, "public\t$Creation=\"CREATION\";") +
-           Ligne(1, "public\t$Modification=\"MODIFICATION\";") + Ligne(1, "public\t$Efface=\"EFFACE\";") + FinDeLigne +
-           Ligne(1, "// Type de formulaire") + Ligne(1, "public\t$TypeText=\"text\";") +
-           Ligne(1, "public\t$TypePassword=\"password\";") + Ligne(1, "public\t$TypeFile=\"file\";") +
-           Ligne(1, "public\t$TypeImage=\"image\";") + Ligne(1, "public\t$TypeHidden=\"hidden\";") +
-           Ligne(1, "// Variable interne.") + Ligne(1, "public\t$NomFormulaire=\"\";");
-}
-
-std::string FrwSgbd::CreerFormEntete(std::string nom) {
-    return Ligne(0, "<?php") + Param.GenereListeInclude() + Ligne(0, "// Classe : " + nom) +
-           Ligne(0, "// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere) +
-           Ligne(0, "// Date de generation : " + Utiles::DateHeure("")) + FinDeLigne +
-           Ligne(0, "class " + nom + "_FORM\t{") + FinDeLigne;
-}
-
-std::string FrwSgbd::CreerFin(std::string t) {
-    return Ligne(1, "// Fermeture de la table " + t) + Ligne(1, "function Ferme()" + Param.Tab() + "{") +
-           Ligne(2, "if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);") + Ligne(1, "}") +
-           FinDeLigne + Ligne(0, "}") + Ligne(0, "?>");
 }

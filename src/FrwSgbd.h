@@ -3,6 +3,7 @@
 #ifndef FRWSGBD_H
 #define FRWSGBD_H
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -12,62 +13,33 @@
 class FrwSgbd {
 public:
     Parametrage& Param;
-    std::string FinDeLigne;
-    std::string SuffixeRequete;
+    // Version du serveur (et ligne de connexion en mode bavard), journalisee par main.
     std::string VersionMysql;
+    // Les tables de la base, dans l'ordre ou FaitListeTable les donne.
     std::vector<std::string> ListeTables;
+    // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
-    std::string NomFichierConnexion;
 
     explicit FrwSgbd(Parametrage& param);
-    ~FrwSgbd();
 
+    // Le pilote : connexion, liste des tables, repertoires, puis une classe par
+    // table. Rend une ligne "Traitement table:" par table.
     std::string PrepareFichierClasse(std::string serveur, std::string database, std::string utilisateur,
                                      std::string motDePasse);
-    std::string AfficheVersionMySql();
+    std::string AfficheVersionMySql() const;
 
-    // Le texte complet du fichier de classe de la table, champs deja lus.
-    std::string ConstruitClasse(const std::string& table);
+    // Le texte complet du fichier de classe de la table d'apres ListeChamps,
+    // `dateHeure` imprime en tete. Ne lit pas l'horloge et n'enregistre rien.
+    std::string ConstruitClasse(const std::string& table, const std::string& dateHeure) const;
 
-    std::string DonneTypeChamp(std::string typeSgbd);
-    std::string VerifieEndroit(std::string endroit);
-
-    std::string CreerEntete(std::string table);
-    std::string CreerDeclarations();
-    std::string CreerConstructeur(std::string table);
-    std::string CreerInitVariable();
-    std::string CreerTransfertChamps();
-    std::string ConstruitFonctionVar2Tab();
-    std::string ConstruitAfficheVarClasse(std::string table);
-    std::string ConstruitFonctionPost2Var();
-    std::string ConstruitFonctionVar2Post();
-    std::string ConstruitRequeteParcours(std::string table);
-    std::string ConstruitParcoursNext(std::string table);
-    std::string ConstruitDonneLigne();
-    std::string ConstruitRequeteCherche(std::string table);
-    std::string ConstruitRequetesCherche(std::string table);
-    std::string ConstruitRequeteInsertion(std::string table);
-    std::string ConstruitRequeteUpdateAll(std::string table);
-    std::string ConstruitRequetesUpdate(std::string table);
-    std::string ConstruitRequeteDelete(std::string table);
-    std::string ConstruitRequeteExecute(std::string table);
-    std::string ConstruitVerifie_erreur();
-    std::string CreerFin(std::string table);
-
-    // Constructeurs d'une classe de formulaire, que rien n'appelle encore.
-    std::string CreerFormVariable(std::string nom);
-    std::string CreerFormEntete(std::string nom);
+    // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
+    static std::string DonneTypeChamp(const std::string& typeSgbd);
 
 private:
-    std::string Ligne(int retrait, const std::string& texte);
-    void CreeRepertoiresDuSite();
-    std::string ValeurInitiale(structTable& champ);
-    std::string ListeDesChamps();
-    std::string CriteresNonVides();
-    std::string ChargePremiereLigne();
+    bool CreeRepertoiresDuSite();
+    std::map<std::string, std::vector<structTable>> LisColonnes(BaseMysql& base, const std::string& database);
+    bool NomsPhp(const std::string& table);
+    void EcritClasse(const std::string& table);
 };
-
-// Le texte tel qu'il peut s'ecrire entre les guillemets d'une chaine PHP.
-std::string ChainePhp(const std::string& texte);
 
 #endif

@@ -4,6 +4,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "Utiles.h"
 #include "plateforme.h"
 
 namespace {
@@ -35,14 +36,14 @@ bool Contient(const std::string& texte, const std::string& motif) {
 
 }  // namespace
 
-// Un seul texte brouille pour les trois objets qui nomment le fichier de connexion.
+// Le nom du fichier d'appui de connexion ; Parametrage::NomFichierConnexion le
+// tient en clair pour tout le programme.
 const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
 
 Parametrage::Parametrage()
     : NbErreurs(0), NbErreursDepuisInit(0), NbAnomalies(0), NbAnomaliesDepuisInit(0), Bavard(0) {
-    FinDeLigne = "\n";
-    Tabulation = "\t";
-    Separateur = "\\";
+    FinDeLigne = plateforme::FinDeLigne;
+    Separateur = plateforme::Separateur;
     Cle = "471902635518";
     Version = "V 1.6.3";
     DateBuild = "150418";
@@ -93,10 +94,7 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         std::cerr << texte;
         if (finDeLigne) std::cerr << std::endl;
     }
-    if (niveau != LogEcran && !FichierLog.empty()) {
-        if (finDeLigne) FichierTrace.EcrisFichier(FichierLog, texte);
-        else FichierTrace.EcrisFichierSansCR(FichierLog, texte);
-    }
+    if (niveau != LogEcran && !FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
 }
 
 void Parametrage::AddErreur(std::string message) {
@@ -138,14 +136,6 @@ int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niv
 
 // ---------------------------------------------------------------- texte
 
-std::string Parametrage::Tab() { return Tabulation; }
-
-std::string Parametrage::Tab(int n) {
-    std::string resultat;
-    for (int i = 0; i < n; ++i) resultat += Tabulation;
-    return resultat;
-}
-
 std::string Parametrage::Pluriel(int n) { return n > 1 ? "s" : ""; }
 
 void Parametrage::SetFichierLog(std::string nom) { FichierLog = nom; }
@@ -185,14 +175,6 @@ std::string Parametrage::DeCrypt(std::string texte, std::string cle) {
         int sortie = selecteur <= 0x60 ? x + d + 20 : x - d - 20;
         resultat += static_cast<char>(((sortie % 256) + 256) % 256);
         if (++k == cle.size()) k = 0;
-    }
-    return resultat;
-}
-
-std::string Parametrage::GenereListeInclude() {
-    std::string resultat;
-    for (const std::string& include : ListeFichiersInclude) {
-        resultat += Tab() + "Require_once(" + Guillemet + include + Guillemet + ");" + FinDeLigne;
     }
     return resultat;
 }
@@ -277,6 +259,11 @@ void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
     if (PrefixeTables.empty())
         AddWarning("Le prefixe des tables de la base MySql (" + MotClePrefixeTables +
                    ") (ex: CLASS_), n'est pas defini. (Par defaut : " + Apostrophe + Apostrophe + ")");
+    // Le prefixe finit dans le SQL et les chaines PHP des classes generees : rien
+    // d'autre qu'un morceau de nom ne doit pouvoir y entrer.
+    if (!Utiles::CaracteresIdentifiant(PrefixeTables))
+        AddErreur("Le prefixe des tables de la base MySql (" + MotClePrefixeTables + PrefixeTables +
+                  ") ne doit contenir que des lettres sans accent, des chiffres et des _.");
 }
 
 void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {

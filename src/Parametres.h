@@ -27,7 +27,6 @@ public:
     std::string DateBuild;
     std::string Banniere;
     std::string FinDeLigne;
-    std::string Tabulation;
     std::string Cle;
     std::string PrefixeErreur;
     std::string Guillemet;
@@ -47,6 +46,8 @@ public:
     std::string MotClePrefixeTables;
     std::string MotCleFichierInclude;
     std::string NomFichierConnexion;
+    // Le registre : une anomalie (AddWarning) est un avertissement, elle
+    // n'arrete jamais l'execution ; une erreur l'arrete a la fermeture d'etape.
     std::string ListeErreurs;
     std::string ListeAnomalies;
     int NbErreurs;
@@ -90,15 +91,12 @@ public:
     int GestionErreur(int code, std::string mode, MonEnumerationLog niveau);
 
     // Petites fonctions de texte.
-    std::string Tab();
-    std::string Tab(int n);
     std::string Pluriel(int n);
     void SetFichierLog(std::string nom);
     std::string ConvertIntToString(int n);
     std::string TrimSlash(std::string texte);
     std::string ChangeExtention(std::string nom, std::string extension);
     std::string DeCrypt(std::string texte, std::string cle);
-    std::string GenereListeInclude();
 
     // Fichier de configuration, controles, chemins et repertoires.
     std::string ChargeConfiguration(std::string nomFichier);

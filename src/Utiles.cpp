@@ -1,7 +1,6 @@
 #include "Utiles.h"
 
 #include <ctime>
-#include <sstream>
 
 namespace {
 
@@ -9,11 +8,7 @@ struct Instant {
     std::string jour, mois, annee, heure, minute, seconde;
 };
 
-std::string EnTexte(int n) {
-    std::ostringstream flux;
-    flux << n;
-    return flux.str();
-}
+std::string DeuxChiffres(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // Une seule lecture de l'horloge par resultat, pour que tous ses champs
 // viennent du meme instant.
@@ -21,34 +16,15 @@ Instant Maintenant() {
     std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    Instant i;
-    i.jour = Utiles::format2digit(EnTexte(local.tm_mday));
-    i.mois = Utiles::format2digit(EnTexte(local.tm_mon + 1));
-    i.annee = EnTexte(local.tm_year + 1900);
-    i.heure = Utiles::format2digit(EnTexte(local.tm_hour));
-    i.minute = Utiles::format2digit(EnTexte(local.tm_min));
-    i.seconde = Utiles::format2digit(EnTexte(local.tm_sec));
-    return i;
+    return {DeuxChiffres(local.tm_mday), DeuxChiffres(local.tm_mon + 1), std::to_string(local.tm_year + 1900),
+            DeuxChiffres(local.tm_hour), DeuxChiffres(local.tm_min),     DeuxChiffres(local.tm_sec)};
 }
 
 }  // namespace
 
-Utiles::Utiles() {}
-
-Utiles::~Utiles() {}
-
-std::string Utiles::format2digit(std::string chiffres) {
-    return chiffres.size() < 2 ? "0" + chiffres : chiffres;
-}
-
-std::string Utiles::DateHeure(std::string) {
+std::string Utiles::DateHeure() {
     Instant i = Maintenant();
     return i.jour + "/" + i.mois + "/" + i.annee + " " + i.heure + ":" + i.minute + ":" + i.seconde;
-}
-
-std::string Utiles::DateHeure_US(std::string) {
-    Instant i = Maintenant();
-    return i.annee + "/" + i.mois + "/" + i.jour + " " + i.heure + ":" + i.minute + ":" + i.seconde;
 }
 
 std::string Utiles::Date_US() {
@@ -67,9 +43,8 @@ std::string Utiles::Heure() {
 }
 
 std::string Utiles::Majuscule(std::string& texte) {
-    for (char& c : texte) {
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 0x20);
-    }
+    for (char& c : texte)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return texte;
 }
 
@@ -79,12 +54,30 @@ std::string Utiles::CheminSansFichier(std::string chemin) {
     return chemin.substr(0, pos);
 }
 
-std::string Utiles::String2Php(std::string& texte) {
+std::string Utiles::String2Php(const std::string& texte) {
     std::string resultat;
     for (char c : texte) {
-        if (c == '\\') resultat += "\\\\";
-        else resultat += c;
+        if (c == '\\' || c == '"' || c == '$') resultat += '\\';
+        resultat += c;
     }
+    return resultat;
+}
+
+bool Utiles::CaracteresIdentifiant(const std::string& texte) {
+    for (char c : texte) {
+        const bool lettre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!lettre && !(c >= '0' && c <= '9') && c != '_') return false;
+    }
+    return true;
+}
+
+bool Utiles::EstIdentifiantPhp(const std::string& texte) {
+    return !texte.empty() && !(texte[0] >= '0' && texte[0] <= '9') && CaracteresIdentifiant(texte);
+}
+
+std::string Utiles::Joint(const std::vector<std::string>& morceaux, const std::string& separateur) {
+    std::string resultat;
+    for (size_t i = 0; i < morceaux.size(); ++i) resultat += (i == 0 ? "" : separateur) + morceaux[i];
     return resultat;
 }
 

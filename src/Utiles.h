@@ -1,25 +1,35 @@
-// Fonctions sans etat partagees : date et heure locales en texte, majuscules,
-// repertoire d'un chemin, echappement pour une chaine PHP.
+// Fonctions sans etat partagees : date et heure locales en texte, repertoire
+// d'un chemin, echappement pour une chaine PHP, liste jointe, noms PHP ; et
+// l'emetteur du texte genere.
 #ifndef UTILES_H
 #define UTILES_H
 
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "plateforme.h"
 
 class Utiles {
 public:
-    Utiles();
-    virtual ~Utiles();
-
-    static std::string DateHeure(std::string inutilise);
-    static std::string DateHeure_US(std::string inutilise);
+    // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS.
+    static std::string DateHeure();
     static std::string Date_US();
     static std::string Date_FR();
     static std::string Heure();
-    static std::string format2digit(std::string chiffres);
+    // Les lettres a a z en majuscules, sur place (les autres octets, accents compris, restent).
     static std::string Majuscule(std::string& texte);
     static std::string CheminSansFichier(std::string chemin);
-    static std::string String2Php(std::string& texte);
+    // Le texte tel qu'il peut s'ecrire entre les guillemets d'une chaine PHP :
+    // "\", "\"" et "$" y prennent une barre oblique inverse.
+    static std::string String2Php(const std::string& texte);
+    // Les morceaux separes par `separateur`, rien avant le premier ni apres le dernier.
+    static std::string Joint(const std::vector<std::string>& morceaux, const std::string& separateur = ",");
+    // Lettres ASCII, chiffres et "_" seulement (le texte vide en est fait).
+    static bool CaracteresIdentifiant(const std::string& texte);
+    // Un nom PHP sur : de ces caracteres, non vide, sans chiffre en tete. Un nom venu
+    // de la base ne sert de nom de classe, de chemin ou de texte genere qu'a ce prix.
+    static bool EstIdentifiantPhp(const std::string& texte);
 };
 
 // Texte genere (fichiers de classe, pages de formulaire) : chaque ligne a
@@ -28,7 +38,8 @@ public:
 // toujours et qu'aucun niveau ne se compte a la main.
 class Emetteur {
 public:
-    explicit Emetteur(int retrait = 0, std::string tabulation = "\t", std::string finDeLigne = "\n");
+    explicit Emetteur(int retrait = 0, std::string tabulation = "\t",
+                      std::string finDeLigne = plateforme::FinDeLigne);
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -37,14 +48,27 @@ public:
     // Du texte tel quel, sans retrait ni fin de ligne.
     Emetteur& Brut(const std::string& texte);
 
+    // Le corps un cran plus loin, sans tete ni fin.
+    template <class Corps>
+    Emetteur& Decale(Corps corps) {
+        ++Retrait;
+        corps();
+        --Retrait;
+        return *this;
+    }
+
     // tete, le corps un cran plus loin, puis fin au retrait de la tete.
     template <class Corps>
     Emetteur& Bloc(const std::string& tete, Corps corps, const std::string& fin = "}") {
         Ligne(tete);
-        ++Retrait;
-        corps();
-        --Retrait;
+        Decale(corps);
         return Ligne(fin);
+    }
+
+    // Le bloc le plus courant du texte genere : la tete, une tabulation et "{".
+    template <class Corps>
+    Emetteur& Accolade(const std::string& tete, Corps corps, const std::string& fin = "}") {
+        return Bloc(tete + Tabulation + "{", corps, fin);
     }
 
     // La forme commune des methodes generees : "// commentaire", la tete
@@ -52,7 +76,7 @@ public:
     template <class Corps>
     Emetteur& Methode(const std::string& commentaire, const std::string& tete, Corps corps) {
         Ligne("// " + commentaire);
-        Bloc(tete + Tabulation + "{", corps);
+        Accolade(tete, corps);
         return LigneVide();
     }
 

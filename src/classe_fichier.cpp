@@ -8,7 +8,7 @@
 
 namespace {
 
-int Ajoute(const std::string& chemin, const std::string& texte) {
+int AjouteOctets(const std::string& chemin, const std::string& texte) {
     if (!plateforme::Ouvrable(chemin)) return 1003;
     try {
         std::ofstream flux(plateforme::CheminSysteme(chemin),
@@ -26,24 +26,12 @@ bool EstFinDeTexte(char c) { return c == '\r' || c == '\n' || c == '\x14' || c =
 
 }  // namespace
 
-Fichier::Fichier() : NomFichier(""), FinDeLigne("\n"), Separateur("\\") {}
-
-Fichier::~Fichier() {}
-
-void Fichier::NommeFichier(std::string chemin) { NomFichier = chemin; }
-
 bool Fichier::IsPathExist(std::string chemin) {
     if (chemin.empty()) return false;
     DIR* rep = opendir(plateforme::CheminSysteme(chemin).c_str());
     if (rep == nullptr) return false;
     closedir(rep);
     return true;
-}
-
-std::string Fichier::RenvoiRepertoire(std::string chemin) {
-    std::string::size_type pos = chemin.find_last_of(Separateur + "/");
-    if (pos == std::string::npos) return "";
-    return chemin.substr(0, pos);
 }
 
 std::string Fichier::LibelleErreur(int code) {
@@ -61,11 +49,7 @@ void Fichier::VideFichier(std::string chemin) {
     std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
 }
 
-int Fichier::EcrisFichier(std::string chemin, const std::string& texte) { return Ajoute(chemin, texte); }
-
-int Fichier::EcrisFichierSansCR(std::string chemin, const std::string& texte) {
-    return Ajoute(chemin, texte);
-}
+int Fichier::EcrisFichier(std::string chemin, const std::string& texte) { return AjouteOctets(chemin, texte); }
 
 bool Fichier::IsFileExist(std::string chemin) {
     if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
@@ -79,8 +63,7 @@ int Fichier::LisFichier(std::string chemin, std::string& texte) {
 }
 
 int Fichier::LisFichier(std::string chemin, std::string& texte, bool& ouvert) {
-    NomFichier = chemin;
-    const int code = plateforme::LitFichier(NomFichier, texte);
+    const int code = plateforme::LitFichier(chemin, texte);
     ouvert = code != 1003;
     if (code != 0) return 1003;
     // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier
@@ -98,11 +81,10 @@ int Fichier::LisFichier(std::string chemin, std::string& texte, bool& ouvert) {
 }
 
 std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& lignes) {
-    NomFichier = chemin;
     lignes.clear();
     std::string contenu;
-    if (plateforme::LitFichier(NomFichier, contenu) != 0)
-        return "Impossible d'ouvrir le fichier:" + chemin + FinDeLigne;
+    if (plateforme::LitFichier(chemin, contenu) != 0)
+        return "Impossible d'ouvrir le fichier:" + chemin + plateforme::FinDeLigne;
     std::string::size_type debut = 0;
     if (contenu.compare(0, 3, "\xEF\xBB\xBF") == 0) debut = 3;
     while (debut < contenu.size()) {
@@ -120,7 +102,6 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
 }
 
 int Fichier::CopieFichier(std::string source, std::string cible) {
-    NomFichier = source;
     std::string contenu;
     if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;

@@ -8,20 +8,11 @@
 
 class Fichier {
 public:
-    std::string NomFichier;
-    std::string FinDeLigne;
-    std::string Separateur;
-
-    Fichier();
-    ~Fichier();
-
-    void NommeFichier(std::string chemin);
     bool IsPathExist(std::string chemin);
-    std::string RenvoiRepertoire(std::string chemin);
     std::string LibelleErreur(int code);
     void VideFichier(std::string chemin);
+    // Ajoute le texte, octet pour octet, a la fin du fichier (cree s'il manque).
     int EcrisFichier(std::string chemin, const std::string& texte);
-    int EcrisFichierSansCR(std::string chemin, const std::string& texte);
     bool IsFileExist(std::string chemin);
     int LisFichier(std::string chemin, std::string& texte);
     // La meme lecture ; `ouvert` faux quand le fichier ne s'ouvre pas (absent,

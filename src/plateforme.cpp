@@ -20,7 +20,7 @@ namespace plateforme {
 std::string CheminSysteme(const std::string& chemin) {
     std::string resultat(chemin);
     for (char& c : resultat) {
-        if (c == '\\') c = '/';
+        if (c == Separateur[0]) c = '/';
     }
     return resultat;
 }

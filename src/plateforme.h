@@ -8,9 +8,13 @@
 
 namespace plateforme {
 
+// La fin de ligne de tout ce que le programme ecrit.
+inline const std::string FinDeLigne = "\n";
+
 // Le programme garde "\" comme separateur dans tout ce qu'il montre ou
 // construit ; c'est ici seulement, juste avant l'appel systeme, que chaque
 // "\" devient "/".
+inline const std::string Separateur = "\\";
 std::string CheminSysteme(const std::string& chemin);
 
 // repertoire + separateur + nom, ou le nom seul quand le repertoire est vide

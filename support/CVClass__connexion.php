@@ -1,6 +1,109 @@
 <?php
 // Connexion a la base du site : classe SGBDConnexion.
+//
+// Les fichiers de classe parlent a la base par les fonctions mysql_*, retirees
+// de PHP 7 : celles qui manquent sont refaites ici sur mysqli, autour de la
+// liaison qu'ouvre Connexion(), avec le comportement d'autrefois (false en cas
+// d'echec et apres la derniere ligne, jamais d'exception).
+
+// Comme l'ancienne extension : une requete fautive rend false, sans exception.
+mysqli_report(MYSQLI_REPORT_OFF);
+
 class SGBDConnexion
 {
+	public $Serveur;
+	public $Utilisateur;
+	public $MotDePasse;
+	public $Base;
+	// La liaison des fonctions mysql_* appelees sans liaison.
+	public static $Liaison = null;
+
+	function __construct($serveur = "localhost", $utilisateur = "", $motDePasse = "", $base = "")
+	{
+		$this->Serveur = (string) $serveur;
+		$this->Utilisateur = (string) $utilisateur;
+		$this->MotDePasse = (string) $motDePasse;
+		$this->Base = (string) $base;
+	}
+
+	// Rend la liaison ouverte, ou false apres une ligne d'explication.
+	function Connexion()
+	{
+		// "localhost" est la socket Unix du serveur, celle que PHP connait.
+		$socket = $this->Serveur === "localhost" ? ini_get("mysqli.default_socket") : "";
+		$liaison = @mysqli_connect($this->Serveur, $this->Utilisateur, $this->MotDePasse, $this->Base, null,
+			$socket === "" || $socket === false ? null : $socket);
+		if (!$liaison) {
+			echo "Connexion impossible a la base " . htmlspecialchars($this->Base, ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8")
+				. " : " . htmlspecialchars((string) mysqli_connect_error(), ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8") . "<br>\n";
+			return false;
+		}
+		// Le jeu de caracteres de la page : ce que le navigateur saisit est range
+		// comme les memes caracteres que lit tout autre client.
+		mysqli_set_charset($liaison, "utf8mb4");
+		self::$Liaison = $liaison;
+		return $liaison;
+	}
+
+	// La liaison donnee, sinon celle de la derniere connexion ; null sans connexion.
+	static function Liaison($liaison = null)
+	{
+		return $liaison instanceof mysqli ? $liaison : self::$Liaison;
+	}
+}
+
+if (!function_exists("mysql_query")) {
+	function mysql_query($requete, $liaison = null)
+	{
+		$liaison = SGBDConnexion::Liaison($liaison);
+		return $liaison ? mysqli_query($liaison, (string) $requete) : false;
+	}
+}
+if (!function_exists("mysql_error")) {
+	function mysql_error($liaison = null)
+	{
+		$liaison = SGBDConnexion::Liaison($liaison);
+		return $liaison ? mysqli_error($liaison) : (string) mysqli_connect_error();
+	}
+}
+if (!function_exists("mysql_fetch_object")) {
+	function mysql_fetch_object($resultat)
+	{
+		return $resultat instanceof mysqli_result ? (mysqli_fetch_object($resultat) ?? false) : false;
+	}
+}
+if (!function_exists("mysql_fetch_row")) {
+	function mysql_fetch_row($resultat)
+	{
+		return $resultat instanceof mysqli_result ? (mysqli_fetch_row($resultat) ?? false) : false;
+	}
+}
+if (!function_exists("mysql_num_rows")) {
+	function mysql_num_rows($resultat)
+	{
+		return $resultat instanceof mysqli_result ? mysqli_num_rows($resultat) : false;
+	}
+}
+if (!function_exists("mysql_insert_id")) {
+	function mysql_insert_id($liaison = null)
+	{
+		$liaison = SGBDConnexion::Liaison($liaison);
+		return $liaison ? mysqli_insert_id($liaison) : false;
+	}
+}
+if (!function_exists("mysql_affected_rows")) {
+	function mysql_affected_rows($liaison = null)
+	{
+		$liaison = SGBDConnexion::Liaison($liaison);
+		return $liaison ? mysqli_affected_rows($liaison) : -1;
+	}
+}
+if (!function_exists("mysql_free_result")) {
+	function mysql_free_result($resultat)
+	{
+		if (!$resultat instanceof mysqli_result) return false;
+		mysqli_free_result($resultat);
+		return true;
+	}
 }
 ?>

@@ -1,6 +1,226 @@
 <?php
 // Aides des pages de formulaire : classe FormLien.
+//
+// Chaque methode rend son HTML en texte et n'affiche rien : la page en fait
+// l'echo. La balise <form> sort avec le premier morceau rendu, si bien que le
+// constructeur lui-meme n'ecrit rien. Chaque controle porte le nom que la page
+// donne : c'est sous ce nom que la page et la classe de la table relisent $_POST.
+//
+// Les valeurs (courante, postee, cachee, d'option) sont echappees pour les
+// attributs ; les libelles, les textes des boutons et le titre du cadre sortent
+// tels quels. Un texte qui n'est pas de l'UTF-8 vient du fichier de classe, ecrit
+// en Latin-1 : il est converti pour la page, qui est en UTF-8.
 class FormLien
 {
+	public $Methode;
+	public $Action;
+	public $Nom;
+	private $Ouvert = false;
+	private $Ferme = false;
+	private $DansCadre = false;
+	// Les noms des champs caches deja ecrits.
+	private $Caches = array();
+	// Le type ("radio" ou "checkbox") et le nom du groupe ouvert par FormXBoxInit.
+	private $TypeGroupe = "radio";
+	private $NomGroupe = "";
+
+	function __construct($methode = "POST", $action = "", $nom = "")
+	{
+		$this->Methode = strtolower(self::Texte($methode)) == "get" ? "get" : "post";
+		$this->Action = self::Texte($action);
+		$this->Nom = self::Texte($nom);
+	}
+
+	// Un texte de la page : null (colonne absente de la classe) et tout ce qui
+	// n'est pas un scalaire donnent un texte vide, sans avertissement.
+	static function Texte($texte)
+	{
+		if (!is_scalar($texte)) return "";
+		$texte = (string) $texte;
+		if (preg_match('//u', $texte)) return $texte;
+		return iconv("ISO-8859-1", "UTF-8", $texte);
+	}
+
+	static function Attribut($texte)
+	{
+		return htmlspecialchars(self::Texte($texte), ENT_QUOTES, "UTF-8");
+	}
+
+	// Un texte JavaScript entre guillemets, sans caractere qui fermerait l'attribut ou le script.
+	static function Js($texte)
+	{
+		return json_encode(self::Texte($texte), JSON_HEX_TAG | JSON_HEX_AMP | JSON_HEX_APOS | JSON_HEX_QUOT | JSON_UNESCAPED_UNICODE);
+	}
+
+	static function Drapeau($drapeau, $attribut)
+	{
+		return self::Texte($drapeau) === "O" ? " $attribut" : "";
+	}
+
+	// Un nombre positif (longueur, taille) en attribut ; rien sinon.
+	static function Nombre($nombre, $attribut, $plafond = 0)
+	{
+		$n = (int) self::Texte($nombre);
+		if ($n <= 0) return "";
+		if ($plafond > 0 && $n > $plafond) $n = $plafond;
+		return " $attribut=\"$n\"";
+	}
+
+	// Une option de la description, ecrite telle quelle dans la balise.
+	static function Option($option)
+	{
+		$option = self::Texte($option);
+		return $option === "" ? "" : " $option";
+	}
+
+	// La balise d'ouverture, avec le premier morceau rendu ; rien une fois le formulaire ferme.
+	private function Ouvre()
+	{
+		if ($this->Ouvert || $this->Ferme) return "";
+		$this->Ouvert = true;
+		$action = $this->Action === "" ? "" : ' action="' . self::Attribut($this->Action) . '"';
+		return '<form name="' . self::Attribut($this->Nom) . '" method="' . $this->Methode . '"' . $action . ">\n";
+	}
+
+	// Le formulaire vise par un lien ou un bouton : celui qui est nomme, sinon celui qui l'entoure.
+	private static function Cible($formulaire)
+	{
+		return "var f=document.forms[" . self::Js($formulaire) . "]||this.closest('form');";
+	}
+
+	// Un lien qui execute le script donne puis ne suit pas son adresse.
+	private static function Lien($libelle, $script)
+	{
+		return '<a href="#" onclick="' . htmlspecialchars($script . "return false;", ENT_QUOTES, "UTF-8") . '">'
+			. self::Texte($libelle) . "</a>\n";
+	}
+
+	// Pose les paires (nom, valeur) dans le formulaire vise, en creant les champs
+	// qui lui manquent, puis l'envoie.
+	private static function ScriptDeuxChamps($formulaire, $champ1, $valeur1, $champ2, $valeur2)
+	{
+		$paires = "[[" . self::Js($champ1) . "," . self::Js($valeur1) . "],[" . self::Js($champ2) . "," . self::Js($valeur2) . "]]";
+		return self::Cible($formulaire) . $paires . ".forEach(function(c){var e=f.elements[c[0]];"
+			. "if(!e){e=document.createElement('input');e.type='hidden';e.name=c[0];f.appendChild(e);}"
+			. "e.value=c[1];});f.submit();";
+	}
+
+	function AjouteChampHidden($nom = "", $valeur = "")
+	{
+		// La page peut donner deux fois le champ cache de la cle, le second vide :
+		// le premier garde sa valeur, sans quoi le vide l'emporterait a l'envoi.
+		$nom = self::Texte($nom);
+		if (isset($this->Caches[$nom])) return "";
+		$this->Caches[$nom] = true;
+		return $this->Ouvre() . '<input type="hidden" name="' . self::Attribut($nom) . '" value="' . self::Attribut($valeur) . "\">\n";
+	}
+
+	function Cadre($titre = "")
+	{
+		$fin = $this->DansCadre ? "</fieldset>\n" : "";
+		$this->DansCadre = true;
+		return $this->Ouvre() . $fin . "<fieldset><legend>" . self::Texte($titre) . "</legend>\n";
+	}
+
+	function AjouteChampInput($inputHtml = "", $nom = "", $libelle = "", $typeHtml = "", $valeur = "", $optionChamp = "",
+		$longueur = "", $longueurMax = "", $obligatoire = "", $grise = "", $autofocus = "", $optionInput = "")
+	{
+		$type = strtolower(self::Texte($typeHtml));
+		if (!preg_match('/^[a-z-]+$/', $type)) $type = "text";
+		return $this->Ouvre() . "<label>" . self::Texte($libelle) . '<input type="' . $type . '" name="' . self::Attribut($nom)
+			. '" value="' . self::Attribut($valeur) . '"' . self::Nombre($longueur, "size", 60) . self::Nombre($longueurMax, "maxlength")
+			. self::Drapeau($obligatoire, "required") . self::Drapeau($grise, "readonly") . self::Drapeau($autofocus, "autofocus")
+			. self::Option($optionChamp) . self::Option($optionInput) . "></label>\n";
+	}
+
+	function AjoutePave($nom = "", $libelle = "", $valeur = "", $optionChamp = "", $longueur = "", $optionPave1 = "",
+		$optionPave2 = "", $optionPave3 = "", $obligatoire = "", $grise = "", $autofocus = "")
+	{
+		// La fin de ligne apres <textarea> est mangee par le navigateur : une valeur
+		// qui commence par une fin de ligne la garde.
+		return $this->Ouvre() . "<label>" . self::Texte($libelle) . '<textarea name="' . self::Attribut($nom) . '"'
+			. self::Nombre($longueur, "maxlength") . self::Drapeau($obligatoire, "required") . self::Drapeau($grise, "readonly")
+			. self::Drapeau($autofocus, "autofocus") . self::Option($optionChamp) . self::Option($optionPave1)
+			. self::Option($optionPave2) . self::Option($optionPave3) . ">\n" . htmlspecialchars(self::Texte($valeur), ENT_QUOTES, "UTF-8")
+			. "</textarea></label>\n";
+	}
+
+	function FormSelectDebut($nom = "", $taille = "", $obligatoire = "", $autofocus = "")
+	{
+		return $this->Ouvre() . '<select name="' . self::Attribut($nom) . '"' . self::Nombre($taille, "size")
+			. self::Drapeau($obligatoire, "required") . self::Drapeau($autofocus, "autofocus") . ">\n";
+	}
+
+	function FormSelectOption($valeur = "", $donnees = "", $defaut = "")
+	{
+		return '<option value="' . self::Attribut($valeur) . '"' . self::Drapeau($defaut, "selected") . ">"
+			. self::Texte($donnees) . "</option>\n";
+	}
+
+	function FormSelectFin()
+	{
+		return "</select>\n";
+	}
+
+	// Ouvre un groupe de boutons radio ou de cases a cocher ; chaque case envoie
+	// une seule valeur sous le nom du groupe.
+	function FormXBoxInit($type = "", $nom = "")
+	{
+		$this->TypeGroupe = strtolower(self::Texte($type)) == "checkbox" ? "checkbox" : "radio";
+		$this->NomGroupe = self::Texte($nom);
+		return $this->Ouvre();
+	}
+
+	function FormXBox($valeur = "", $donnees = "", $defaut = "")
+	{
+		return $this->Ouvre() . '<label><input type="' . $this->TypeGroupe . '" name="' . self::Attribut($this->NomGroupe)
+			. '" value="' . self::Attribut($valeur) . '"' . self::Drapeau($defaut, "checked") . ">" . self::Texte($donnees) . "</label>\n";
+	}
+
+	// Un bouton qui envoie le formulaire avec la paire nom=libelle.
+	function ValidationParBouton($libelle = "", $nom = "")
+	{
+		return $this->Ouvre() . '<button type="submit" name="' . self::Attribut($nom) . '" value="' . self::Attribut($libelle) . '">'
+			. self::Texte($libelle) . "</button>\n";
+	}
+
+	// Un lien qui envoie la meme paire que le bouton : un bouton cache, ajoute au
+	// clic et retire aussitot, fait l'envoi (un champ cache permanent prendrait le
+	// pas sur les boutons de meme nom). Les champs obligatoires sont controles
+	// comme pour un bouton.
+	function ValidationParLien($libelle = "", $nom = "")
+	{
+		$script = self::Cible($this->Nom) . "var b=document.createElement('button');b.type='submit';b.hidden=true;"
+			. "b.name=" . self::Js($nom) . ";b.value=" . self::Js($libelle) . ";f.appendChild(b);f.requestSubmit(b);b.remove();";
+		return $this->Ouvre() . self::Lien($libelle, $script);
+	}
+
+	function BoutonResetFormulaire()
+	{
+		return $this->Ouvre() . "<button type=\"button\" onclick=\"clearForm(this.form)\">Vider le formulaire</button>\n";
+	}
+
+	function FormLienFin()
+	{
+		$texte = $this->Ouvre() . ($this->DansCadre ? "</fieldset>\n" : "") . ($this->Ferme ? "" : "</form>\n");
+		$this->DansCadre = false;
+		$this->Ferme = true;
+		return $texte;
+	}
+
+	// Appeles apres FormLienFin, hors du formulaire : donnent ses deux champs
+	// (l'action et la cle d'un enregistrement) puis l'envoient.
+	function ValidationParLien2Champs($libelle = "", $champ1 = "", $valeur1 = "", $champ2 = "", $valeur2 = "")
+	{
+		return self::Lien($libelle, self::ScriptDeuxChamps($this->Nom, $champ1, $valeur1, $champ2, $valeur2));
+	}
+
+	// Le formulaire vise est celui que nomme le deuxieme argument, sinon celui de l'objet.
+	function ValidationParBouton2Champs($libelle = "", $formulaire = "", $champ1 = "", $valeur1 = "", $champ2 = "", $valeur2 = "")
+	{
+		$formulaire = self::Texte($formulaire) === "" ? $this->Nom : $formulaire;
+		$script = self::ScriptDeuxChamps($formulaire, $champ1, $valeur1, $champ2, $valeur2);
+		return '<button type="button" onclick="' . htmlspecialchars($script, ENT_QUOTES, "UTF-8") . '">' . self::Texte($libelle) . "</button>\n";
+	}
 }
 ?>

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <stdexcept>
 
@@ -80,6 +81,22 @@ static std::string ClientRoot() {
            std::string(dossier ? dossier : "") + "/mariadb.sock' ";
 }
 
+bool SousCI() {
+    const char* ci = std::getenv("CI");
+    return ci != nullptr && std::string(ci) == "true";
+}
+
+std::string ServeurTest::Absent() {
+    static const std::string raison = []() -> std::string {
+        if (Port().empty())
+            return "pas de serveur MariaDB de test : CORVALITE_TEST_MARIADB_PORT n'est pas defini (outils/tests.sh le lance)";
+        if (Commande(ClientRoot() + "-e 'select 1' >/dev/null 2>&1") != 0)
+            return "le serveur MariaDB de test ne repond pas (port " + Port() + ")";
+        return "";
+    }();
+    return raison;
+}
+
 int ServeurTest::Sql(const std::string& sql, const std::string& base) {
     RepertoireTemporaire rep;
     EcritOctets(rep / "requete.sql", sql);
@@ -89,12 +106,26 @@ int ServeurTest::Sql(const std::string& sql, const std::string& base) {
     return code;
 }
 
+std::string ServeurTest::Resultat(const std::string& sql, const std::string& base) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "requete.sql", sql);
+    std::string sortie;
+    Commande(ClientRoot() + "-N -B " + base + " < '" + (rep / "requete.sql") + "' 2>&1", &sortie);
+    return sortie;
+}
+
 std::string ServeurTest::NouvelleBase() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
     std::string nom = "t_" + std::string(test->test_suite_name()) + "_" + test->name();
     for (char& c : nom)
         if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-    nom = nom.substr(0, 60);
+    // Un nom de base tient en 64 caracteres : un nom de test plus long garde son debut et une
+    // empreinte du reste, pour que deux tests lances ensemble n'aient jamais la meme base.
+    if (nom.size() > 60) {
+        char empreinte[17];
+        snprintf(empreinte, sizeof(empreinte), "%016zx", std::hash<std::string>{}(nom));
+        nom = nom.substr(0, 43) + "_" + empreinte;
+    }
     Sql("drop database if exists `" + nom + "`; create database `" + nom + "`;");
     return nom;
 }

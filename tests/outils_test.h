@@ -49,19 +49,28 @@ struct ServeurTest {
         const char* port = std::getenv("CORVALITE_TEST_MARIADB_PORT");
         return port ? port : "";
     }
-    static bool Disponible() { return !Port().empty(); }
+    // Pourquoi le serveur ne peut pas servir ("" quand il repond) ; lu une fois par processus.
+    static std::string Absent();
     // Execute du SQL en root (par la socket du serveur) ; le code de sortie du client.
     static int Sql(const std::string& sql, const std::string& base = "");
+    // Ce que rend une requete lancee en root : colonnes separees par "\t", chaque ligne finie par "\n".
+    static std::string Resultat(const std::string& sql, const std::string& base = "");
     // Une base neuve, videe si elle existait, nommee d'apres le test en cours.
     static std::string NouvelleBase();
     // Les lignes de la version du serveur, telles que le programme les journalise.
     static std::string LignesVersion();
 };
 
-// Au debut d'un test qui a besoin du serveur : le saute sans serveur, et sinon y mene la bibliotheque
-// cliente du processus, qui ne lit MYSQL_TCP_PORT qu'une fois, a son premier appel.
-#define SERVEUR_REQUIS()                                                                      \
-    if (ServeurTest::Disponible()) {} else GTEST_SKIP() << "pas de serveur MariaDB de test"; \
+// Vrai sous CI=true : la ou tout doit tourner, un test saute est un echec.
+bool SousCI();
+
+// Au debut d'un test qui a besoin du serveur : sans lui, le test est saute avec la raison (un echec
+// sous CI=true) ; avec lui, y mene la bibliotheque cliente du processus, qui ne lit MYSQL_TCP_PORT
+// qu'une fois, a son premier appel.
+#define SERVEUR_REQUIS()                                                                                 \
+    if (const std::string absent = ServeurTest::Absent(); absent.empty()) {                             \
+    } else if (SousCI()) FAIL() << "saute, ce qui sous CI=true est un echec : " << absent;              \
+    else GTEST_SKIP() << absent;                                                                         \
     setenv("MYSQL_TCP_PORT", ServeurTest::Port().c_str(), 1)
 
 // Code de sortie d'une commande du shell ; sa sortie dans `sortie` si non nul.

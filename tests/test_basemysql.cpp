@@ -3,6 +3,7 @@
 #include <mysql.h>
 
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ std::string MalDecode(std::initializer_list<std::string> types) {
     std::string texte = "Des anomalies sont detectees\n";
     for (const std::string& type : types) texte += "Un type est mal decode. : " + type + "\n";
     return texte;
+}
+
+// Les champs d'une colonne, de la table a la valeur par defaut.
+std::string EnTexte(const structTable& c) {
+    return c.NomTable + "|" + c.NomChamp + "|" + c.Longueur + "|" + c.TypeSgbd + "|" + c.TypePhp + "|" + c.TypeHtml +
+           "|" + c.Index + "|" + c.Commentaire + "|" + c.AutoIncrement + "|" + c.Obligatoire + "|" + c.ValeurDefaut;
 }
 
 // Une connexion du programme a `base`, ouverte par l'utilisateur corvalite.
@@ -77,22 +84,15 @@ TEST(BaseMysql, ChampsLusDeuxFoisAuxDeuxRangsDuCommentaire) {
     const std::string base = ServeurTest::NouvelleBase();
     ASSERT_EQ(ServeurTest::Sql(sql + "primary key (id)) default charset=utf8mb4;", base), 0);
     Ouverte o(base);
-    EXPECT_EQ(o.bd.ColonneCommentaire, 18);
     // La liste n'est pas videe : un lot lu au rang 18, le second, apres la
     // version, au rang 19 ; la cle repart a chaque appel.
     std::vector<structTable> liste(1);
     EXPECT_EQ(o.bd.FaitListeChamps(base, "fiche", liste), "");
     EXPECT_NE(o.bd.ChercheVersion_MYSQL(), "");
-    EXPECT_EQ(o.bd.ColonneCommentaire, 19);
     EXPECT_EQ(o.bd.FaitListeChamps(base, "fiche", liste), "");
     ASSERT_EQ(liste.size(), 1 + 2 * std::size(colonnes));
     for (size_t i = 1; i < liste.size(); ++i) {
-        const structTable& c = liste[i];
-        const std::string lu = c.NomChamp + "|" + c.Longueur + "|" + c.TypeSgbd + "|" + c.TypePhp + "|" +
-                               c.TypeHtml + "|" + c.Index + "|" + c.Commentaire + "|" + c.AutoIncrement + "|" +
-                               c.Obligatoire + "|" + c.ValeurDefaut;
-        EXPECT_EQ(lu, colonnes[(i - 1) % std::size(colonnes)].second) << "rang " << i;
-        EXPECT_EQ(c.NomTable, "fiche");
+        EXPECT_EQ(EnTexte(liste[i]), "fiche|" + colonnes[(i - 1) % std::size(colonnes)].second) << "rang " << i;
     }
     EXPECT_EQ(o.param.ListeAnomalies, MalDecode({"enum", "enum", "blob", "blob", "enum", "enum", "blob", "blob"}));
     EXPECT_EQ(o.param.ListeErreurs, "");
@@ -129,6 +129,38 @@ TEST(BaseMysql, TablesParNomPremiereColonneDeCleEtNomsAEchapper) {
     EXPECT_EQ(o.param.ListeErreurs, "");
 }
 
+// Lue en une requete, chaque table a exactement les colonnes que donne sa lecture seule, dans
+// l'ordre ; les tables ecartees par leur commentaire y sont aussi.
+TEST(BaseMysql, ColonnesDeToutesLesTablesEnUneRequete) {
+    SERVEUR_REQUIS();
+    const std::string schemas[] = {
+        LitOctets(CheminTests("donnees/sgbd.sql")), LitOctets(CheminTests("donnees/schema.sql")),
+        LitOctets(CheminTests("donnees/fiche.sql")), LitOctets(CheminTests("donnees/tous_types.sql")),
+        // Deux tables que seule la casse distingue : le serveur range leurs lignes ensemble.
+        "create table Aa (x int, y int primary key, z int); create table aa (y int primary key, x text);"};
+    for (const std::string& schema : schemas) {
+        const std::string base = ServeurTest::NouvelleBase();
+        ASSERT_EQ(ServeurTest::Sql(schema, base), 0);
+        Ouverte o(base);
+        o.bd.ChercheVersion_MYSQL();  // comme le generateur de classes : commentaire au rang 19
+        std::map<std::string, std::vector<structTable>> tables;
+        ASSERT_EQ(o.bd.FaitListeChampsBase(base, tables), "");
+        std::vector<std::string> listees;
+        ASSERT_EQ(o.bd.FaitListeTable(base, listees), "");
+        for (const std::string& table : listees) EXPECT_EQ(tables.count(table), 1u) << table;
+        for (const auto& [table, champs] : tables) {
+            std::vector<structTable> seule;
+            ASSERT_EQ(o.bd.FaitListeChamps(base, table, seule), "");
+            std::string attendu, lu;
+            for (const structTable& champ : seule) attendu += EnTexte(champ) + "\n";
+            for (const structTable& champ : champs) lu += EnTexte(champ) + "\n";
+            EXPECT_FALSE(seule.empty()) << table;
+            EXPECT_EQ(lu, attendu) << table;
+        }
+        EXPECT_EQ(o.param.ListeErreurs, "");
+    }
+}
+
 // Le serveur coupe la connexion : chaque lecture echoue, ne rend rien, et l'erreur porte
 // le numero et le texte que donne la bibliotheque.
 TEST(BaseMysql, ConnexionCoupee) {
@@ -143,5 +175,8 @@ TEST(BaseMysql, ConnexionCoupee) {
     EXPECT_EQ(o.bd.ChercheVersion_MYSQL(), "");
     EXPECT_TRUE(tables.empty() && champs.empty());
     EXPECT_NE(o.param.ListeErreurs.find("Erreur no:" + detail), std::string::npos) << o.param.ListeErreurs;
-    EXPECT_EQ(o.param.NbErreurs, 2);  // aucune avant la coupure
+    // Deux erreurs, celles des deux lectures : aucune avant la coupure.
+    size_t n = 0;
+    for (size_t p = 0; (p = o.param.ListeErreurs.find("Erreur no:", p)) != std::string::npos; ++p) ++n;
+    EXPECT_EQ(n, 2u) << o.param.ListeErreurs;
 }

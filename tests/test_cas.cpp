@@ -1,7 +1,10 @@
 // Joue les executions du programme decrites dans tests/cas/*.txt (format :
 // tests/cas/format.txt) : site prepare dans un repertoire temporaire, lancement,
 // puis console, code de sortie et fichiers laisses.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -21,11 +24,12 @@ namespace {
 
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string ConfigSimple = "RACINE=.\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\n";
-const string Binaire = CORVALITE_BINAIRE, Appui = Binaire.substr(0, Binaire.rfind('/')) + "/CVClass__connexion.php";
+const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/')),
+             Appui = Programme + "/CVClass__connexion.php";
 const auto Recursif = std::filesystem::copy_options::recursive;
 
 struct Ligne { int numero; string mot, argument; };
-struct Cas { string nom; std::vector<Ligne> lignes; };
+struct Cas { string nom; int ligne; std::vector<Ligne> lignes; };
 
 std::vector<Cas> LisCas(const string& fichier) {
     std::istringstream flux(LitOctets(CheminTests("cas/" + fichier)));
@@ -34,7 +38,7 @@ std::vector<Cas> LisCas(const string& fichier) {
     for (string texte; std::getline(flux, texte);) {
         ++numero;
         if (texte.empty() || texte[0] == '#') continue;
-        if (texte.rfind("== ", 0) == 0) cas.push_back({texte.substr(3), {}});
+        if (texte.rfind("== ", 0) == 0) cas.push_back({texte.substr(3), numero, {}});
         else if (texte.rfind("| ", 0) == 0 && !cas.back().lignes.empty())  // sinon : mot inconnu "|"
             cas.back().lignes.back().argument += texte.substr(2);
         else {
@@ -55,11 +59,20 @@ string Remplace(string texte, const string& quoi, const string& par) {
 
 class Jeu {
 public:
+    Jeu() = default;
+    Jeu(const Jeu&) = delete;
+    Jeu& operator=(const Jeu&) = delete;
+    ~Jeu() {
+        if (muet_ >= 0) close(muet_);
+        for (const string& c : lectureSeule_) chmod(c.c_str(), 0755);
+    }
+
     void Joue(const Ligne& l) {
         const string& mot = l.mot;
         // Les mots qui portent sur un chemin : "chemin = valeur".
         string chemin, valeur, a;
-        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario ajoute dur ")
+        if (string(" fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario php "
+                   "lecture_seule requete ajoute dur ")
                 .find(" " + mot + " ") != string::npos) {
             const size_t egal = l.argument.find(" =");
             chemin = Valeur(l.argument.substr(0, egal));
@@ -79,6 +92,7 @@ public:
             EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\n"
                                            "DATABASE=" + base_ + "\n");
         } else if (mot == "sql") ASSERT_EQ(ServeurTest::Sql(a, base_), 0);
+        else if (mot == "requete") EXPECT_EQ(ServeurTest::Resultat(chemin, base_), valeur) << chemin;
         else if (mot == "fichier") {
             CreeRepertoires(c.substr(0, c.rfind('/')));
             EcritOctets(c, valeur);
@@ -92,9 +106,10 @@ public:
             for (int n = std::stoi(valeur.substr(0, blanc)); n > 0; --n) texte += valeur.substr(blanc + 1);
             EcritOctets(c, texte);
         } else if (mot == "dur") ASSERT_EQ(link((rep_ / valeur).c_str(), c.c_str()), 0);
-        else if (mot == "limite") limite_ = a;
-        else if (mot == "delai") delai_ = a;
+        else if (mot == "limite") limite_ = std::stoi(a);
         else if (mot == "env") environnement_.push_back(a);
+        else if (mot == "muet") Muet();
+        else if (mot == "delai") delai_ = std::stoi(a);
         else if (mot == "lance") Lance(a);
         else if (mot == "terminal") Terminal(a);
         else if (mot == "code") EXPECT_EQ(e_.code, CodeShell(std::stoi(a))) << e_.erreurs;
@@ -114,7 +129,13 @@ public:
             EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;
         }
         else if (mot == "pareil")  // "<connexion>" : le fichier d'appui, a cote du programme
-            EXPECT_EQ(LitOctets(c), LitOctets(valeur == "<connexion>" ? Appui : rep_ / valeur)) << chemin;
+            EXPECT_EQ(LitOctets(c), LitOctets(valeur == "<connexion>" ? Appui : valeur[0] == '/' ? valeur : rep_ / valeur))
+                << chemin;
+        else if (mot == "php") Php(c, valeur);
+        else if (mot == "lecture_seule") {
+            ASSERT_EQ(chmod(c.c_str(), 0555), 0);
+            lectureSeule_.push_back(c);
+        }
         else if (mot == "classes") Classes(c, valeur.empty() ? "" : rep_ / valeur);
         else if (mot == "scenario") {
             string sortie;
@@ -137,7 +158,7 @@ private:
                 i += 2;
             } else texte += c == 'n' ? '\n' : c == 'r' ? '\r' : c == 't' ? '\t' : c == '0' ? '\0' : c;
         }
-        texte = Remplace(Remplace(texte, "<BASE>", base_), "<BANNIERE>", Banniere);
+        texte = Remplace(Remplace(Remplace(texte, "<BASE>", base_), "<BANNIERE>", Banniere), "<PROGRAMME>", Programme);
         return texte.find("<VERSION>") == string::npos ? texte : Remplace(texte, "<VERSION>", ServeurTest::LignesVersion());
     }
 
@@ -160,12 +181,14 @@ private:
     // Entree standard sur /dev/null, le port du serveur de test dans l'environnement (qu'un "env"
     // peut remplacer) ; mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
     void Lance(const string& arguments) {
-        string commande = "cd '" + rep_.Chemin() + "' && ";
         // Taille de fichier bornee (en Ko ; ulimit compte par 512 octets) : l'ecriture au-dela echoue sans signal.
-        if (!limite_.empty()) commande += "trap '' XFSZ && ulimit -f " + std::to_string(2 * std::stoi(limite_)) + " && ";
-        commande += "exec " + (delai_.empty() ? "" : "timeout -s KILL " + delai_ + " ");
-        commande += "env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
+        const string borne = limite_ > 0 ? "trap '' XFSZ && ulimit -f " + std::to_string(2 * limite_) + " && " : "";
+        string commande = "cd '" + rep_.Chemin() + "' && " + borne + "exec " +
+                          (delai_ > 0 ? "timeout -s KILL " + std::to_string(delai_) + " " : "") +
+                          "env 'MYSQL_TCP_PORT=" + ServeurTest::Port() + "'";
         for (const string& variable : environnement_) commande += " '" + variable + "'";
+        // root passe outre les droits : sans ces capacites, un repertoire en lecture seule l'est aussi pour lui.
+        if (!lectureSeule_.empty() && geteuid() == 0) commande += " setpriv --bounding-set=-dac_override,-dac_read_search";
         commande += " '" CORVALITE_BINAIRE "'";
         for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
         const string config = LitOctets(rep_ / "site.cfg");
@@ -179,6 +202,20 @@ private:
         console_ = e_.erreurs.substr(std::min(e_.erreurs.size(), Banniere.size() + 1));
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "la configuration a change";
+    }
+
+    // Ecoute sur 127.0.0.1 sans jamais accepter ni ecrire : le systeme accepte les connexions a
+    // sa place, et le client attend le premier paquet du serveur. Les lancements suivants y vont.
+    void Muet() {
+        muet_ = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_in adresse{};
+        adresse.sin_family = AF_INET;
+        adresse.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t taille = sizeof(adresse);
+        ASSERT_EQ(bind(muet_, reinterpret_cast<sockaddr*>(&adresse), taille), 0);
+        ASSERT_EQ(listen(muet_, 8), 0);
+        ASSERT_EQ(getsockname(muet_, reinterpret_cast<sockaddr*>(&adresse), &taille), 0);
+        environnement_.push_back("MYSQL_TCP_PORT=" + std::to_string(ntohs(adresse.sin_port)));
     }
 
     // Sans argument, sur un terminal : `saisie` y est tapee une seconde apres le lancement.
@@ -203,41 +240,99 @@ private:
         }
     }
 
+    // php -l accepte la page, une fois retiree la ligne `sauf` (le texte d'erreur que le programme y ecrit).
+    void Php(const string& page, const string& sauf) {
+        if (sauf.empty()) {
+            EXPECT_TRUE(PhpValide(page));
+            return;
+        }
+        std::istringstream flux(LitOctets(page));
+        string texte;
+        int retirees = 0;
+        for (string ligne; std::getline(flux, ligne);) {
+            if (ligne == sauf) ++retirees;
+            else texte += ligne + "\n";
+        }
+        EXPECT_GT(retirees, 0) << sauf;
+        RepertoireTemporaire rep;
+        EcritOctets(rep / "page.php", texte);
+        EXPECT_TRUE(PhpValide(rep / "page.php")) << page;
+    }
+
     RepertoireTemporaire rep_;
-    string base_, console_, dateFR_, dateUS_, limite_, delai_;
+    std::vector<string> lectureSeule_;
+    int muet_ = -1, delai_ = 0, limite_ = 0;
+    string base_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
     std::vector<string> environnement_;
     struct { int code = -1; string sortie, erreurs; } e_;  // code vu du shell (0 a 255), -1 pour un signal
 };
 
-void JoueLeFichier(const string& fichier) {
-    const std::vector<Cas> cas = LisCas(fichier);
-    for (size_t i = 1; i < cas.size(); ++i) {
-        SCOPED_TRACE(fichier + " : " + cas[i].nom);
-        // Le site d'abord (celui du cas plutot que le commun), puis les lignes communes et celles du cas.
-        std::vector<Ligne> lignes = cas[0].lignes;
-        lignes.insert(lignes.end(), cas[i].lignes.begin(), cas[i].lignes.end());
-        Ligne site{0, "site", "simple"};
-        for (const Ligne& l : lignes) site = l.mot == "site" ? l : site;
-        lignes.erase(std::remove_if(lignes.begin(), lignes.end(), [](const Ligne& l) { return l.mot == "site"; }),
-                     lignes.end());
-        lignes.insert(lignes.begin(), site);
+// Un cas joue comme un test a lui : le site d'abord (celui du cas plutot que le commun), puis les lignes
+// communes et celles du cas. Sans serveur, un cas qui en a besoin est saute (echoue sous CI=true).
+class CasJoue : public testing::Test {
+public:
+    explicit CasJoue(std::vector<Ligne> lignes) : lignes_(std::move(lignes)) {}
+
+    void TestBody() override {
         bool base = false;
-        for (const Ligne& l : lignes) base |= l.mot == "base";
-        if (base && !ServeurTest::Disponible()) continue;  // sgbd se connecte vraiment
+        for (const Ligne& l : lignes_) base |= l.mot == "base";
+        if (base) { SERVEUR_REQUIS(); }
         Jeu jeu;
-        for (const Ligne& l : lignes) {
+        for (const Ligne& l : lignes_) {
             SCOPED_TRACE(testing::Message() << "ligne " << l.numero << " : " << l.mot);
             jeu.Joue(l);
-            if (testing::Test::HasFatalFailure()) return;
+            if (HasFatalFailure()) return;
         }
     }
+
+private:
+    std::vector<Ligne> lignes_;
+};
+
+std::vector<Ligne> LignesDuCas(const Cas& commun, const Cas& cas) {
+    std::vector<Ligne> lignes = commun.lignes;
+    lignes.insert(lignes.end(), cas.lignes.begin(), cas.lignes.end());
+    Ligne site{0, "site", "simple"};
+    for (const Ligne& l : lignes) site = l.mot == "site" ? l : site;
+    lignes.erase(std::remove_if(lignes.begin(), lignes.end(), [](const Ligne& l) { return l.mot == "site"; }),
+                 lignes.end());
+    lignes.insert(lignes.begin(), site);
+    return lignes;
 }
 
+// Le titre d'un cas en nom de test : lettres et chiffres, le reste en "_".
+string NomDeTest(const string& titre) {
+    string nom;
+    for (char c : titre) {
+        if (std::isalnum(static_cast<unsigned char>(c))) nom += c;
+        else if (!nom.empty() && nom.back() != '_') nom += '_';
+    }
+    while (!nom.empty() && nom.back() == '_') nom.pop_back();
+    return nom.empty() ? "cas" : nom;
+}
+
+// Chaque cas de tests/cas/*.txt (sauf la description du format) devient le test
+// cas_<fichier>.<titre>, que CTest liste par son nom.
+const bool CasEnregistres = [] {
+    std::vector<string> fichiers;
+    for (const auto& e : std::filesystem::directory_iterator(CheminTests("cas")))
+        if (e.path().extension() == ".txt" && e.path().filename() != "format.txt")
+            fichiers.push_back(e.path().filename().string());
+    std::sort(fichiers.begin(), fichiers.end());
+    for (const string& fichier : fichiers) {
+        const std::vector<Cas> cas = LisCas(fichier);
+        std::set<string> noms;
+        for (size_t i = 1; i < cas.size(); ++i) {
+            string nom = NomDeTest(cas[i].nom);
+            for (int n = 2; !noms.insert(nom).second; ++n) nom = NomDeTest(cas[i].nom) + "_" + std::to_string(n);
+            const std::vector<Ligne> lignes = LignesDuCas(cas[0], cas[i]);
+            testing::RegisterTest(("cas_" + fichier.substr(0, fichier.size() - 4)).c_str(), nom.c_str(), nullptr,
+                                  nullptr, CheminTests("cas/" + fichier).c_str(), cas[i].ligne,
+                                  [lignes]() -> testing::Test* { return new CasJoue(lignes); });
+        }
+    }
+    return true;
+}();
+
 }  // namespace
-
-TEST(Cas, BoiteNoire) { JoueLeFichier("boite_noire.txt"); }
-TEST(Cas, Configuration) { JoueLeFichier("configuration.txt"); }
-TEST(Cas, Make) { JoueLeFichier("make.txt"); }
-TEST(Cas, Sgbd) { JoueLeFichier("sgbd.txt"); }
-

@@ -59,7 +59,7 @@ TEST(Fichier, AjoutVidageEtCodesDErreur) {
     CreeRepertoires(rep / "dossier");
     Fichier f;
     EXPECT_EQ(f.EcrisFichier(rep / "f", "a"), 0);
-    EXPECT_EQ(f.EcrisFichierSansCR(rep / "f", "b\n"), 0);
+    EXPECT_EQ(f.EcrisFichier(rep / "f", "b\n"), 0);
     EXPECT_EQ(f.EcrisFichier(rep / "f", ""), 0);
     EXPECT_EQ(LitOctets(rep / "f"), "ab\n");  // octet pour octet, aucun CR ajoute
     EXPECT_EQ(f.EcrisFichier(rep / "vide", ""), 0);
@@ -124,11 +124,6 @@ TEST(Fichier, CopieOctetPourOctetLiensTubesEtLignesSurLaSortie) {
 
 TEST(Fichier, RepertoiresEtLibelles) {
     Fichier f;
-    const std::pair<string, string> parties[] = {
-        {"D:\\site\\page.form", "D:\\site"}, {"page.form", ""}, {"D:\\site\\", "D:\\site"},
-        {"\\page", ""}, {"/srv/site/page.form", "/srv/site"},
-    };
-    for (const auto& p : parties) EXPECT_EQ(f.RenvoiRepertoire(p.first), p.second) << p.first;
     EXPECT_EQ(f.LibelleErreur(1001) + "|" + f.LibelleErreur(1004),
               "Repertoire non trouv\xE9|Erreur non identifie sur la gestion de fichier");
 

@@ -27,7 +27,7 @@ TEST(Configuration, LectureDesLignes) {
     Parametrage p;
     p.initErreur();
     EXPECT_EQ(p.ChargeConfiguration(rep / "site.cfg"), "");
-    EXPECT_EQ(p.NbErreurs + p.NbAnomalies, 0);
+    EXPECT_EQ(p.ListeErreurs + p.ListeAnomalies, "");
     EXPECT_EQ(p.Racine, "/srv/site ");
     EXPECT_EQ(p.RepertoireSources, "CE=pages");  // " # SOURCE=pages" : 7 caracteres sautes
     EXPECT_EQ(p.RepertoireCible, "");
@@ -77,9 +77,10 @@ TEST(Verification, CopieDuFichierDeConnexion) {
     p.CopieFichierConnexion(rep / "autre");     // deja dans l'include des sources : rien
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "EcrisFichier erreur=1003<\n" + CopieReussie);
     EXPECT_EQ(LitOctets(rep / "site/inc/CVClass__connexion.php"), "<?php ?>\r\n");
-    EXPECT_EQ(p.ListeAnomalies, "Des anomalies sont detectees\nLe fichier " + rep.Chemin() +
-                                    "/appli\\CVClass__connexion.php n'a pu etre copie dans " + rep.Chemin() +
-                                    "/ailleurs\\CVClass__connexion.php\nImpossible d'ouvrir le fichier\n\n");
+    const string avertissement = "Des anomalies sont detectees\nLe fichier " + rep.Chemin() +
+                                 "/appli\\CVClass__connexion.php n'a pu etre copie dans " + rep.Chemin() +
+                                 "/ailleurs\\CVClass__connexion.php\nImpossible d'ouvrir le fichier\n\n";
+    EXPECT_EQ(p.ListeAnomalies, avertissement);
     // Un repertoire vide designe le repertoire courant, jamais la racine du systeme.
     const std::filesystem::path courant = std::filesystem::current_path();
     std::filesystem::current_path(rep / "appli");
@@ -90,5 +91,5 @@ TEST(Verification, CopieDuFichierDeConnexion) {
     EXPECT_EQ(testing::internal::GetCapturedStdout(), CopieReussie);
     std::filesystem::current_path(courant);
     EXPECT_EQ(LitOctets(rep / "site/CVClass__connexion.php"), "<?php ?>\r\n");
-    EXPECT_EQ(p.NbAnomalies, 1);
+    EXPECT_EQ(p.ListeAnomalies, avertissement);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <tuple>
 
 #include "Utiles.h"
 
@@ -20,13 +21,12 @@ TEST(Utiles, DatesEtHeuresSurVingtQuatreHeures) {
     if (tz) setenv("TZ", ancien.c_str(), 1);
     else unsetenv("TZ");
     tzset();
-    std::string fr, us, heure, dh, dhUs;
-    do {  // les cinq lectures dans la meme seconde
+    std::string fr, us, heure, dh;
+    do {  // les quatre lectures dans la meme seconde
         heure = Utiles::Heure();
         fr = Utiles::Date_FR();
         us = Utiles::Date_US();
-        dh = Utiles::DateHeure("");
-        dhUs = Utiles::DateHeure_US("x");
+        dh = Utiles::DateHeure();
     } while (heure != Utiles::Heure());
     char attendu[16];
     const std::time_t maintenant = std::time(nullptr);
@@ -34,22 +34,29 @@ TEST(Utiles, DatesEtHeuresSurVingtQuatreHeures) {
     EXPECT_EQ(fr, attendu);
     EXPECT_EQ(us, fr.substr(3, 3) + fr.substr(0, 3) + fr.substr(6));
     EXPECT_EQ(dh, fr + " " + heure);
-    EXPECT_EQ(dhUs, fr.substr(6) + "/" + fr.substr(3, 2) + "/" + fr.substr(0, 2) + " " + heure);
-    EXPECT_EQ(Utiles::format2digit("7") + Utiles::format2digit("123"), "07123");
 }
 
 TEST(Utiles, TextesEtChemins) {
-    std::string texte = "abc-XYZ 09 \xE9t\xE9 {z}";
-    EXPECT_EQ(Utiles::Majuscule(texte), "ABC-XYZ 09 \xE9T\xE9 {Z}");
-    EXPECT_EQ(texte, "ABC-XYZ 09 \xE9T\xE9 {Z}");
     const std::pair<std::string, std::string> chemins[] = {
         {"D:\\outils\\gen.exe", "D:\\outils"}, {"gen.exe", ""}, {"D:\\outils\\", "D:\\outils"},
         {"/usr/bin/corvalite", "/usr/bin"},    {"./corvalite", "."}};
     for (const auto& c : chemins) EXPECT_EQ(Utiles::CheminSansFichier(c.first), c.second) << c.first;
-    for (const auto& [php, attendu] : {std::make_pair("sans barre \"$x\"\n", "sans barre \"$x\"\n"),
-                                       std::make_pair("a\\\\b", "a\\\\\\\\b"), std::make_pair("C:\\f.form", "C:\\\\f.form")}) {
-        std::string original = php;
-        EXPECT_EQ(Utiles::String2Php(original), attendu);
-        EXPECT_EQ(original, php);  // l'original reste tel quel
+    // Entre les guillemets d'une chaine PHP, ni "\\", ni "\"", ni "$" ne doivent garder leur sens.
+    EXPECT_EQ(Utiles::String2Php("C:\\f.form \"$x\" \xE9'"), "C:\\\\f.form \\\"\\$x\\\" \xE9'");
+    EXPECT_EQ(Utiles::Joint({}) + "|" + Utiles::Joint({"a"}) + "|" + Utiles::Joint({"a", "", "b"}, ", "), "|a|a, , b");
+}
+
+TEST(Utiles, NomsPhp) {
+    // Texte ; est un nom PHP ; fait de caracteres de nom.
+    const std::tuple<std::string, bool, bool> cas[] = {
+        {"client", true, true},   {"_x9", true, true},     {"T_2024", true, true},      {"", false, true},
+        {"9a", false, true},      {"12", false, true},      {"a-b", false, false},       {"a b", false, false},
+        {"a'b", false, false},    {"a\"b", false, false},   {"a`b", false, false},       {"a\nb", false, false},
+        {"a$b", false, false},    {"a/../b", false, false}, {"x?><?php", false, false},  {"\xE9t\xE9", false, false},
+        {"\xC3\xA9", false, false}, {std::string("a\0b", 3), false, false}, {"Z@", false, false}, {"[", false, false},
+        {"a{", false, false}, {"9:", false, false}};
+    for (const auto& [texte, nom, caracteres] : cas) {
+        EXPECT_EQ(Utiles::EstIdentifiantPhp(texte), nom) << texte;
+        EXPECT_EQ(Utiles::CaracteresIdentifiant(texte), caracteres) << texte;
     }
 }

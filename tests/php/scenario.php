@@ -2,13 +2,16 @@
 // Fait travailler la classe generee de la table fiche : php scenario.php <classe> <base>.
 // Apres chaque appel, une ligne : l'etape, l'etat de l'objet, puis la table
 // relue dans la base par une requete a part (champs separes par |).
-require __DIR__ . '/mysql_compat.php';
-// Un avertissement de PHP est une faute : il sort dans la transcription.
+require __DIR__ . '/../../support/CVClass__connexion.php';
+// Un avertissement ou une obsolescence de PHP est une faute : il sort dans la transcription.
+error_reporting(E_ALL);
 set_error_handler(function ($no, $texte, $fichier, $ligne) {
 	if (error_reporting() & $no) echo "PHP $no : $texte (ligne $ligne)\n";
 	return true;
 });
-$liaison = mysql_compat_connecte($argv[2]);
+ini_set('mysqli.default_port', getenv('MYSQL_TCP_PORT'));
+$liaison = (new SGBDConnexion('127.0.0.1', 'corvalite', 'corvalite', $argv[2]))->Connexion();
+if (!$liaison) exit(1);
 require $argv[1];
 
 function table() {
@@ -26,11 +29,12 @@ function membres($c, $noms) {
 function montre($etape, $c, $noms = '') { echo "$etape: erreur=[$c->erreur]" . membres($c, $noms) . ' => ' . table() . "\n"; }
 const TOUT = 'id nom ville qte prix jour';
 
-$c = new fiche();
-$c->fiche();  // constructeur a la PHP 4, que new n'appelle plus
-montre('fiche', $c, TOUT);
+$c = new fiche();  // new appelle fiche(), le constructeur qui porte le nom de la table
+montre('new', $c, TOUT . ' Libelle_nom');
+echo 'TabChamps: ' . implode(',', $c->TabChamps) . "\n";
 
-$c->nom = 'Petit'; $c->ville = 'Nice'; $c->qte = 7; unset($c->prix); $c->jour = '2024-02-29';
+// prix et jour restent vides : un nombre et une date vides entrent en NULL, qu'un serveur strict accepte.
+$c->nom = 'Petit'; $c->ville = 'Nice'; $c->qte = 7;
 $c->Insertion();
 montre('Insertion', $c, 'id InsertionOK');
 
@@ -49,6 +53,11 @@ $c->Cherche_qte(7);
 montre('Cherche_qte', $c, 'NbReponse ' . TOUT);
 $c->Cherche_nom('Durand');
 montre('Cherche_nom', $c, 'NbReponse ' . TOUT);
+// Colonnes choisies par numero ; ville, NULL dans la ligne lue, n'a plus de membre.
+$c->TableauInitColonne();
+foreach (array(2, 3, 5) as $n) $c->TableauAjouteColonne($n);
+echo 'Tableau: ' . implode('|', $c->TableauFaitLibelle()) . ' / '
+	. implode('|', array_map(fn($v) => $v ?? 'NULL', $c->TableauFaitChamps())) . "\n";
 
 $c->ville = 'Brest'; $c->qte = 9; $c->prix = '0.75';
 $c->Maj_ALL();
@@ -73,6 +82,14 @@ echo 'Post id: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'Modi
 $_POST = array('id' => '5', 'nom' => 'Pirate', 'ville' => 'Brest', 'qte' => '1 or 1=1', 'prix' => '0.75', 'jour' => '2023-12-31');
 $c->Form2Variable(); $c->Maj_ALL();
 echo 'Post qte: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
+
+// Recherche sur les seuls champs postes : les autres membres sont detruits.
+$_POST = array('ville' => 'Brest', 'qte' => '');
+$c->Form2Variable(); $c->Cherche(); $c->Variable2Form();
+montre('Post Cherche', $c, 'NbReponse id nom qte');
+$c->ExecuteRequete('select count(*), max(id) from fiche');
+echo 'DonneLigne: ' . implode(',', $c->DonneLigne()) . "\n";
+$c->Ferme();
 
 $c->EffaceAvecIndex_id(6);
 montre('EffaceAvecIndex_id', $c, 'EffacementOK');

@@ -25,6 +25,7 @@ class ordre	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -40,6 +41,11 @@ class ordre	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle ordre()
+	function __construct()	{
+		$this->ordre();
+	}
+
 	// Constructeur de la table ordre
 	function ordre()	{
 		// Initialisation des libellés de champs.
@@ -83,7 +89,7 @@ class ordre	{
 			else  $this->v_nom = "NULL";
 		if (isset($this->code))	$this->v_code = "'$this->code'";
 			else  $this->v_code = "NULL";
-		if (isset($this->num))	$this->v_num = (is_numeric($this->num) ? "$this->num" : "'".addslashes($this->num)."'");
+		if (isset($this->num) and $this->num!=="")	$this->v_num = (is_numeric($this->num) ? "$this->num" : "'".addslashes($this->num)."'");
 			else  $this->v_num = "NULL";
 		if (isset($this->texte))	$this->v_texte = "'$this->texte'";
 			else  $this->v_texte = "NULL";
@@ -108,7 +114,7 @@ class ordre	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -128,13 +134,13 @@ class ordre	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
-				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->nom;
-				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=$this->code;
-				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=$this->num;
-				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=$this->texte;
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->nom) ? $this->nom : null);
+				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=(isset($this->code) ? $this->code : null);
+				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=(isset($this->num) ? $this->num : null);
+				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=(isset($this->texte) ? $this->texte : null);
 			}
 		}
 		return $this->data;
@@ -172,8 +178,8 @@ class ordre	{
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
-		$this->nom=stripslashes($this->nom);
-		$this->code=stripslashes($this->code);
+		if (isset($this->nom)) $this->nom=stripslashes($this->nom);
+		if (isset($this->code)) $this->code=stripslashes($this->code);
 	}
 
 	// Fonction parcours dans les champs nom,code,num,texte, de la table ordre
@@ -182,10 +188,10 @@ class ordre	{
 		$where = "";  // Clause where
 		$this->In = ""; // in value (contenu du tableau TabIn
 		$order = ""; // Ordre des champs
-		if ($this->nom!='') $where.="nom='$this->nom' and ";
-		if ($this->code!='') $where.="code='$this->code' and ";
-		if ($this->num!='') $where.="num='$this->num' and ";
-		if ($this->texte!='') $where.="texte='$this->texte' and ";
+		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->code) and $this->code!='') $where.="code='$this->code' and ";
+		if (isset($this->num) and $this->num!='') $where.="num='$this->num' and ";
+		if (isset($this->texte) and $this->texte!='') $where.="texte='$this->texte' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -252,10 +258,10 @@ class ordre	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
-		if ($this->nom!='') $where.="nom='$this->nom' and ";
-		if ($this->code!='') $where.="code='$this->code' and ";
-		if ($this->num!='') $where.="num='$this->num' and ";
-		if ($this->texte!='') $where.="texte='$this->texte' and ";
+		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->code) and $this->code!='') $where.="code='$this->code' and ";
+		if (isset($this->num) and $this->num!='') $where.="num='$this->num' and ";
+		if (isset($this->texte) and $this->texte!='') $where.="texte='$this->texte' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);

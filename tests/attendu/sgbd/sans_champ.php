@@ -13,6 +13,7 @@ class sans_champ	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -28,6 +29,11 @@ class sans_champ	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle sans_champ()
+	function __construct()	{
+		$this->sans_champ();
+	}
+
 	// Constructeur de la table sans_champ
 	function sans_champ()	{
 		// Initialisation des libellés de champs.
@@ -64,7 +70,7 @@ class sans_champ	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -84,7 +90,7 @@ class sans_champ	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
 			}

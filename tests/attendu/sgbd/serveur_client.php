@@ -40,6 +40,7 @@ class client	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -55,6 +56,11 @@ class client	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle client()
+	function __construct()	{
+		$this->client();
+	}
+
 	// Constructeur de la table client
 	function client()	{
 		// Initialisation des libellés de champs.
@@ -109,21 +115,21 @@ class client	{
 
 	// Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.
 	function TransfertChampsEcriture()	{
-		if (isset($this->id))	$this->v_id = (is_numeric($this->id) ? "$this->id" : "'".addslashes($this->id)."'");
+		if (isset($this->id) and $this->id!=="")	$this->v_id = (is_numeric($this->id) ? "$this->id" : "'".addslashes($this->id)."'");
 			else  $this->v_id = "NULL";
 		if (isset($this->nom))	$this->v_nom = "'$this->nom'";
 			else  $this->v_nom = "NULL";
 		if (isset($this->ville))	$this->v_ville = "'$this->ville'";
 			else  $this->v_ville = "NULL";
-		if (isset($this->remise))	$this->v_remise = (is_numeric($this->remise) ? "$this->remise" : "'".addslashes($this->remise)."'");
+		if (isset($this->remise) and $this->remise!=="")	$this->v_remise = (is_numeric($this->remise) ? "$this->remise" : "'".addslashes($this->remise)."'");
 			else  $this->v_remise = "NULL";
-		if (isset($this->qte))	$this->v_qte = (is_numeric($this->qte) ? "$this->qte" : "'".addslashes($this->qte)."'");
+		if (isset($this->qte) and $this->qte!=="")	$this->v_qte = (is_numeric($this->qte) ? "$this->qte" : "'".addslashes($this->qte)."'");
 			else  $this->v_qte = "NULL";
-		if (isset($this->note))	$this->v_note = (is_numeric($this->note) ? "$this->note" : "'".addslashes($this->note)."'");
+		if (isset($this->note) and $this->note!=="")	$this->v_note = (is_numeric($this->note) ? "$this->note" : "'".addslashes($this->note)."'");
 			else  $this->v_note = "NULL";
-		if (isset($this->naissance))	$this->v_naissance = "'$this->naissance'";
+		if (isset($this->naissance) and $this->naissance!=="")	$this->v_naissance = "'$this->naissance'";
 			else  $this->v_naissance = "NULL";
-		if (isset($this->cree))	$this->v_cree = "'$this->cree'";
+		if (isset($this->cree) and $this->cree!=="")	$this->v_cree = "'$this->cree'";
 			else  $this->v_cree = "NULL";
 		if (isset($this->memo))	$this->v_memo = "'$this->memo'";
 			else  $this->v_memo = "NULL";
@@ -163,7 +169,7 @@ class client	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -183,18 +189,18 @@ class client	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
-				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->id;
-				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=$this->nom;
-				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=$this->ville;
-				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=$this->remise;
-				if ($this->dataTab[$i]==5)	$this->data[count($this->data)]=$this->qte;
-				if ($this->dataTab[$i]==6)	$this->data[count($this->data)]=$this->note;
-				if ($this->dataTab[$i]==7)	$this->data[count($this->data)]=$this->naissance;
-				if ($this->dataTab[$i]==8)	$this->data[count($this->data)]=$this->cree;
-				if ($this->dataTab[$i]==9)	$this->data[count($this->data)]=$this->memo;
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->id) ? $this->id : null);
+				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=(isset($this->nom) ? $this->nom : null);
+				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=(isset($this->ville) ? $this->ville : null);
+				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=(isset($this->remise) ? $this->remise : null);
+				if ($this->dataTab[$i]==5)	$this->data[count($this->data)]=(isset($this->qte) ? $this->qte : null);
+				if ($this->dataTab[$i]==6)	$this->data[count($this->data)]=(isset($this->note) ? $this->note : null);
+				if ($this->dataTab[$i]==7)	$this->data[count($this->data)]=(isset($this->naissance) ? $this->naissance : null);
+				if ($this->dataTab[$i]==8)	$this->data[count($this->data)]=(isset($this->cree) ? $this->cree : null);
+				if ($this->dataTab[$i]==9)	$this->data[count($this->data)]=(isset($this->memo) ? $this->memo : null);
 			}
 		}
 		return $this->data;
@@ -255,8 +261,8 @@ class client	{
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
-		$this->nom=stripslashes($this->nom);
-		$this->ville=stripslashes($this->ville);
+		if (isset($this->nom)) $this->nom=stripslashes($this->nom);
+		if (isset($this->ville)) $this->ville=stripslashes($this->ville);
 	}
 
 	// Fonction parcours dans les champs id,nom,ville,remise,qte,note,naissance,cree,memo, de la table client
@@ -265,15 +271,15 @@ class client	{
 		$where = "";  // Clause where
 		$this->In = ""; // in value (contenu du tableau TabIn
 		$order = ""; // Ordre des champs
-		if ($this->id!='') $where.="id='$this->id' and ";
-		if ($this->nom!='') $where.="nom='$this->nom' and ";
-		if ($this->ville!='') $where.="ville='$this->ville' and ";
-		if ($this->remise!='') $where.="remise='$this->remise' and ";
-		if ($this->qte!='') $where.="qte='$this->qte' and ";
-		if ($this->note!='') $where.="note='$this->note' and ";
-		if ($this->naissance!='') $where.="naissance='$this->naissance' and ";
-		if ($this->cree!='') $where.="cree='$this->cree' and ";
-		if ($this->memo!='') $where.="memo='$this->memo' and ";
+		if (isset($this->id) and $this->id!='') $where.="id='$this->id' and ";
+		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->ville) and $this->ville!='') $where.="ville='$this->ville' and ";
+		if (isset($this->remise) and $this->remise!='') $where.="remise='$this->remise' and ";
+		if (isset($this->qte) and $this->qte!='') $where.="qte='$this->qte' and ";
+		if (isset($this->note) and $this->note!='') $where.="note='$this->note' and ";
+		if (isset($this->naissance) and $this->naissance!='') $where.="naissance='$this->naissance' and ";
+		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
+		if (isset($this->memo) and $this->memo!='') $where.="memo='$this->memo' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -350,15 +356,15 @@ class client	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
-		if ($this->id!='') $where.="id='$this->id' and ";
-		if ($this->nom!='') $where.="nom='$this->nom' and ";
-		if ($this->ville!='') $where.="ville='$this->ville' and ";
-		if ($this->remise!='') $where.="remise='$this->remise' and ";
-		if ($this->qte!='') $where.="qte='$this->qte' and ";
-		if ($this->note!='') $where.="note='$this->note' and ";
-		if ($this->naissance!='') $where.="naissance='$this->naissance' and ";
-		if ($this->cree!='') $where.="cree='$this->cree' and ";
-		if ($this->memo!='') $where.="memo='$this->memo' and ";
+		if (isset($this->id) and $this->id!='') $where.="id='$this->id' and ";
+		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->ville) and $this->ville!='') $where.="ville='$this->ville' and ";
+		if (isset($this->remise) and $this->remise!='') $where.="remise='$this->remise' and ";
+		if (isset($this->qte) and $this->qte!='') $where.="qte='$this->qte' and ";
+		if (isset($this->note) and $this->note!='') $where.="note='$this->note' and ";
+		if (isset($this->naissance) and $this->naissance!='') $where.="naissance='$this->naissance' and ";
+		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
+		if (isset($this->memo) and $this->memo!='') $where.="memo='$this->memo' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);

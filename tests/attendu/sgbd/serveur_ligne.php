@@ -22,6 +22,7 @@ class ligne	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -37,6 +38,11 @@ class ligne	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle ligne()
+	function __construct()	{
+		$this->ligne();
+	}
+
 	// Constructeur de la table ligne
 	function ligne()	{
 		// Initialisation des libellés de champs.
@@ -73,9 +79,9 @@ class ligne	{
 
 	// Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.
 	function TransfertChampsEcriture()	{
-		if (isset($this->commande))	$this->v_commande = (is_numeric($this->commande) ? "$this->commande" : "'".addslashes($this->commande)."'");
+		if (isset($this->commande) and $this->commande!=="")	$this->v_commande = (is_numeric($this->commande) ? "$this->commande" : "'".addslashes($this->commande)."'");
 			else  $this->v_commande = "NULL";
-		if (isset($this->rang))	$this->v_rang = (is_numeric($this->rang) ? "$this->rang" : "'".addslashes($this->rang)."'");
+		if (isset($this->rang) and $this->rang!=="")	$this->v_rang = (is_numeric($this->rang) ? "$this->rang" : "'".addslashes($this->rang)."'");
 			else  $this->v_rang = "NULL";
 		if (isset($this->libelle))	$this->v_libelle = "'$this->libelle'";
 			else  $this->v_libelle = "NULL";
@@ -97,7 +103,7 @@ class ligne	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -117,12 +123,12 @@ class ligne	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
-				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->commande;
-				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=$this->rang;
-				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=$this->libelle;
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->commande) ? $this->commande : null);
+				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=(isset($this->rang) ? $this->rang : null);
+				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=(isset($this->libelle) ? $this->libelle : null);
 			}
 		}
 		return $this->data;
@@ -153,7 +159,7 @@ class ligne	{
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
-		$this->libelle=stripslashes($this->libelle);
+		if (isset($this->libelle)) $this->libelle=stripslashes($this->libelle);
 	}
 
 	// Fonction parcours dans les champs commande,rang,libelle, de la table ligne
@@ -162,9 +168,9 @@ class ligne	{
 		$where = "";  // Clause where
 		$this->In = ""; // in value (contenu du tableau TabIn
 		$order = ""; // Ordre des champs
-		if ($this->commande!='') $where.="commande='$this->commande' and ";
-		if ($this->rang!='') $where.="rang='$this->rang' and ";
-		if ($this->libelle!='') $where.="libelle='$this->libelle' and ";
+		if (isset($this->commande) and $this->commande!='') $where.="commande='$this->commande' and ";
+		if (isset($this->rang) and $this->rang!='') $where.="rang='$this->rang' and ";
+		if (isset($this->libelle) and $this->libelle!='') $where.="libelle='$this->libelle' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -229,9 +235,9 @@ class ligne	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
-		if ($this->commande!='') $where.="commande='$this->commande' and ";
-		if ($this->rang!='') $where.="rang='$this->rang' and ";
-		if ($this->libelle!='') $where.="libelle='$this->libelle' and ";
+		if (isset($this->commande) and $this->commande!='') $where.="commande='$this->commande' and ";
+		if (isset($this->rang) and $this->rang!='') $where.="rang='$this->rang' and ";
+		if (isset($this->libelle) and $this->libelle!='') $where.="libelle='$this->libelle' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);

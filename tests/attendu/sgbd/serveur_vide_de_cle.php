@@ -19,6 +19,7 @@ class vide_de_cle	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -34,6 +35,11 @@ class vide_de_cle	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle vide_de_cle()
+	function __construct()	{
+		$this->vide_de_cle();
+	}
+
 	// Constructeur de la table vide_de_cle
 	function vide_de_cle()	{
 		// Initialisation des libellés de champs.
@@ -69,7 +75,7 @@ class vide_de_cle	{
 	function TransfertChampsEcriture()	{
 		if (isset($this->a))	$this->v_a = "'$this->a'";
 			else  $this->v_a = "NULL";
-		if (isset($this->b))	$this->v_b = (is_numeric($this->b) ? "$this->b" : "'".addslashes($this->b)."'");
+		if (isset($this->b) and $this->b!=="")	$this->v_b = (is_numeric($this->b) ? "$this->b" : "'".addslashes($this->b)."'");
 			else  $this->v_b = "NULL";
 	}
 
@@ -86,7 +92,7 @@ class vide_de_cle	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -106,11 +112,11 @@ class vide_de_cle	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
-				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->a;
-				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=$this->b;
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->a) ? $this->a : null);
+				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=(isset($this->b) ? $this->b : null);
 			}
 		}
 		return $this->data;
@@ -138,7 +144,7 @@ class vide_de_cle	{
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
-		$this->a=stripslashes($this->a);
+		if (isset($this->a)) $this->a=stripslashes($this->a);
 	}
 
 	// Fonction parcours dans les champs a,b, de la table vide_de_cle
@@ -147,8 +153,8 @@ class vide_de_cle	{
 		$where = "";  // Clause where
 		$this->In = ""; // in value (contenu du tableau TabIn
 		$order = ""; // Ordre des champs
-		if ($this->a!='') $where.="a='$this->a' and ";
-		if ($this->b!='') $where.="b='$this->b' and ";
+		if (isset($this->a) and $this->a!='') $where.="a='$this->a' and ";
+		if (isset($this->b) and $this->b!='') $where.="b='$this->b' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -211,8 +217,8 @@ class vide_de_cle	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
-		if ($this->a!='') $where.="a='$this->a' and ";
-		if ($this->b!='') $where.="b='$this->b' and ";
+		if (isset($this->a) and $this->a!='') $where.="a='$this->a' and ";
+		if (isset($this->b) and $this->b!='') $where.="b='$this->b' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);

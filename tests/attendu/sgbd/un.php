@@ -16,6 +16,7 @@ class un	{
 	public	$Resultat;
 	public	$TabChamps = array();
 	public	$TabChampsLibelle= array();
+	public	$TabChampsLibNum = array();
 	private $data = array();
 	private $dataTab = array();
 	public	$TabLongueurChamps;
@@ -31,6 +32,11 @@ class un	{
 	public	$OK=1;
 	public	$NOK=0;
 	public	$erreur="";
+	// Constructeur appelé par new : il appelle un()
+	function __construct()	{
+		$this->un();
+	}
+
 	// Constructeur de la table un
 	function un()	{
 		// Initialisation des libellés de champs.
@@ -75,7 +81,7 @@ class un	{
 
 	// Met le contenu des champs concaténés.
 	function TableauInitColonne()	{
-		unset($this->dataTab);
+		$this->dataTab=array();
 	}
 
 	// Ajoute le contenu à l'affichage.
@@ -95,10 +101,10 @@ class un	{
 
 	// Construit le tableau avec les champs indiqué TableauAjouteColonne.
 	function TableauFaitChamps()	{
-		unset($this->data);
+		$this->data=array();
 		for($i=0;$i<count($this->dataTab);$i++)	{
 			if (isset($this->dataTab[$i]))	{
-				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=$this->seul;
+				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->seul) ? $this->seul : null);
 			}
 		}
 		return $this->data;
@@ -121,7 +127,7 @@ class un	{
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
-		$this->seul=stripslashes($this->seul);
+		if (isset($this->seul)) $this->seul=stripslashes($this->seul);
 	}
 
 	// Fonction parcours dans les champs seul, de la table un
@@ -130,7 +136,7 @@ class un	{
 		$where = "";  // Clause where
 		$this->In = ""; // in value (contenu du tableau TabIn
 		$order = ""; // Ordre des champs
-		if ($this->seul!='') $where.="seul='$this->seul' and ";
+		if (isset($this->seul) and $this->seul!='') $where.="seul='$this->seul' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -191,7 +197,7 @@ class un	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
-		if ($this->seul!='') $where.="seul='$this->seul' and ";
+		if (isset($this->seul) and $this->seul!='') $where.="seul='$this->seul' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);

@@ -1,0 +1,33 @@
+<!doctype html>
+<HTML lang="fr">
+<HEAD>
+<title>Formulaire : boutons.form</title>
+<meta http-equiv="Content-Type" content="text/html; charset=UTF-8">
+<script>function clearForm(form) { "use strict"; var champs = form.elements, champ, genre, options, i, j; for (i = 0; i < champs.length; i++) { champ = champs[i]; genre = (champ.type || "").toLowerCase(); 
+// Ne pas changer les valeurs de submit, reset & buttons
+if (genre == "submit" || genre == "reset" || genre == "button") continue; if (champ.tagName.toLowerCase() == "select") { options = champ.options; for (j = 0; j < options.length; j++) options[j].defaultSelected = false; } else if (genre == "checkbox" || genre == "radio") { champ.defaultChecked = false; } else if ("defaultValue" in champ) { champ.defaultValue = ""; } } // Maintenant on reinit.
+form.reset(); return false; }</script></HEAD>
+<BODY>
+<?php
+	// Variable du formulaire.
+	if (isset($_POST['envoyer'])) $envoyer=$_POST['envoyer'];	else	$envoyer="";
+	if (isset($_POST['annuler'])) $annuler=$_POST['annuler'];	else	$annuler="";
+?>
+corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : boutons.form 
+.<br>
+<?php
+	require_once("CVForm.php");
+	echo "<br>";
+	// Creer un formulaire avec valeur des champs defin par le fichier descriptif.
+	$F = new FormLien("POST","","Formulaire_");
+	echo $F->Cadre("Formulaire ".htmlentities("boutons.form"));
+	echo $F->ValidationParBouton("Envoyer","envoyer");
+	echo $F->ValidationParLien("Annuler","annuler");
+	echo $F->FormLienFin();
+	echo "<fieldset><legend>R&eacutesultat du formulaire : </legend>";
+	echo "envoyer=".htmlspecialchars($envoyer)."<br/>";
+	echo "annuler=".htmlspecialchars($annuler)."<br/>";
+	echo "</fieldset>";
+?>
+</BODY>
+</HTML>

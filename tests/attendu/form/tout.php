@@ -1,0 +1,88 @@
+<!doctype html>
+<HTML lang="fr">
+<HEAD>
+<title>Formulaire : pages\tout.form</title>
+<meta http-equiv="Content-Type" content="text/html; charset=UTF-8">
+<script>function clearForm(form) { "use strict"; var champs = form.elements, champ, genre, options, i, j; for (i = 0; i < champs.length; i++) { champ = champs[i]; genre = (champ.type || "").toLowerCase(); 
+// Ne pas changer les valeurs de submit, reset & buttons
+if (genre == "submit" || genre == "reset" || genre == "button") continue; if (champ.tagName.toLowerCase() == "select") { options = champ.options; for (j = 0; j < options.length; j++) options[j].defaultSelected = false; } else if (genre == "checkbox" || genre == "radio") { champ.defaultChecked = false; } else if ("defaultValue" in champ) { champ.defaultValue = ""; } } // Maintenant on reinit.
+form.reset(); return false; }</script></HEAD>
+<BODY>
+<?php
+	// Variable du formulaire.
+	if (isset($_POST['Envoyer'])) $Envoyer=$_POST['Envoyer'];	else	$Envoyer="";
+	if (isset($_POST['retour'])) $retour=$_POST['retour'];	else	$retour="";
+	if (isset($_POST['nom'])) $nom=$_POST['nom'];	else	$nom="";
+	if (isset($_POST['x'])) $x=$_POST['x'];	else	$x="";
+	if (isset($_POST['code'])) $code=$_POST['code'];	else	$code="";
+	if (isset($_POST['remarque'])) $remarque=$_POST['remarque'];	else	$remarque="";
+	if (isset($_POST['avis'])) $avis=$_POST['avis'];	else	$avis="";
+	if (isset($_POST['pays'])) $pays=$_POST['pays'];	else	$pays="";
+	if (isset($_POST['civilite'])) $civilite=$_POST['civilite'];	else	$civilite="";
+	if (isset($_POST['options'])) $options=$_POST['options'];	else	$options="";
+	if (isset($_POST['jeton'])) $jeton=$_POST['jeton'];	else	$jeton="";
+	if (isset($_POST['ancien'])) $ancien=$_POST['ancien'];	else	$ancien="";
+?>
+corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : pages\tout.form 
+.<br>
+<?php
+	require_once("CVForm.php");
+	echo "<br>";
+	// Creer un formulaire avec valeur des champs defin par le fichier descriptif.
+	$F = new FormLien("POST","","Formulaire_");
+	echo $F->Cadre("Formulaire ".htmlentities("pages\\tout.form"));
+	if (isset($nom)) $valeur=stripslashes($nom);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT","nom","Nom : ","","Dupont","size=40","40","40","O","N","O","placeholder"); // 
+	echo "<br>\n";
+	if (isset($x)) $valeur=stripslashes($x);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT","x","x : ","",($_POST['x'] ?? ""),"","","","N","N","N",""); // 
+	echo "<br>\n";
+	if (isset($code)) $valeur=stripslashes($code);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT","code","code : ","",($_POST['code'] ?? ""),"","00","00","N","O","N",""); // 
+	echo "<br>\n";
+	echo $F->AjoutePave("remarque","Remarque : ",($_POST['remarque'] ?? ""),"","","5","60","wrap","N","N","N");
+	echo "<br>\n";
+	echo $F->AjoutePave("avis","",($_POST['avis'] ?? ""),"","200","","","","N","N","N");
+	echo "<br>\n";
+	echo $F->FormSelectDebut("pays","1","N","N");
+	echo $F->FormSelectOption("fr","France","N");
+	echo $F->FormSelectOption("be","Belgique","O");
+	echo $F->FormSelectFin();
+
+	echo "<br>\n";
+	echo $F->FormXBoxInit("RADIO","civilite");
+	echo $F->FormXBox("M","Monsieur","O");
+	echo $F->FormXBox("Mme","Madame","N");
+
+	echo "<br>\n";
+	echo $F->FormXBoxInit("CHECKBOX","options");
+	echo $F->FormXBox("a","Option A","N");
+
+	echo "<br>\n";
+	echo $F->AjouteChampHidden("jeton","");
+	echo "<br>\n";
+	echo "<br>\n";
+	Le parametre INPUTHTML du champ ancien est inattendu
+
+	echo "<br>\n";
+	echo $F->ValidationParBouton("Envoyer","Envoyer");
+	echo $F->ValidationParLien("Retour","retour");
+	echo $F->FormLienFin();
+	echo "<fieldset><legend>R&eacutesultat du formulaire : </legend>";
+	echo "Envoyer=".htmlspecialchars($Envoyer)."<br/>";
+	echo "retour=".htmlspecialchars($retour)."<br/>";
+	echo "nom=".htmlspecialchars($nom)."<BR>";
+	echo "x=".htmlspecialchars($x)."<BR>";
+	echo "code=".htmlspecialchars($code)."<BR>";
+	echo "remarque=".htmlspecialchars($remarque)."<BR>";
+	echo "avis=".htmlspecialchars($avis)."<BR>";
+	echo "pays=".htmlspecialchars($pays)."<BR>";
+	echo "civilite=".htmlspecialchars($civilite)."<BR>";
+	echo "options=".htmlspecialchars($options)."<BR>";
+	echo "jeton=".htmlspecialchars($jeton)."<BR>";
+	echo "cache=".htmlspecialchars($cache)."<BR>";
+	echo "ancien=".htmlspecialchars($ancien)."<BR>";
+	echo "</fieldset>";
+?>
+</BODY>
+</HTML>
