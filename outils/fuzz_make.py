@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Fuzz de corvalite -make sous les sanitizers (lance par outils/fuzz.sh).
+"""Fuzz de corvalite -make sous les sanitizers (lance par outils/fuzz_make.sh).
 
 Cibles : "configuration" (site.cfg malmene) et "pages" (pages et pages de
 reference malmenees). Chaque essai monte un site jetable sous /dev/shm et y lance
@@ -391,7 +391,7 @@ def main():
     arguments.add_argument("--cibles", default="configuration,pages")
     arguments.add_argument("--duree", type=float, default=180, help="secondes par cible")
     arguments.add_argument("--graine", type=int, default=int(time.time()))
-    arguments.add_argument("--echecs", default="/tmp/corvalite-fuzz-echecs")
+    arguments.add_argument("--echecs", default="/tmp/corvalite-fuzz-make-echecs")
     arguments.add_argument("--mesure", help="le programme sans sanitizers, pour la memoire")
     options = arguments.parse_args()
     os.makedirs(options.echecs, exist_ok=True)
