@@ -252,6 +252,8 @@ def lance(binaire, site, arguments, limite=None, tuer=None):
         if limite is not None:
             signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
             resource.setrlimit(resource.RLIMIT_FSIZE, (limite, limite))
+    if limite is None:
+        prepare = None
     commande = ["unshare", "-n", "setpriv", f"--reuid={NOBODY}", f"--regid={NOBODY}", "--clear-groups", "--",
                 binaire] + arguments
     env = {"PATH": "/usr/bin:/bin", "ASAN_OPTIONS": "detect_leaks=1:quarantine_size_mb=16",
@@ -274,9 +276,11 @@ def lance(binaire, site, arguments, limite=None, tuer=None):
         erreurs.seek(0)
         code = -os.WTERMSIG(statut) if os.WIFSIGNALED(statut) else os.WEXITSTATUS(statut)
         memoire = usage.ru_maxrss
+        COMPTES["memoire_sanitizers_ko"] = max(COMPTES["memoire_sanitizers_ko"], memoire)
         if memoire > MEMOIRE_KO and MESURE is not None and tuer is None:
-            COMPTES["memoire remesuree sans sanitizers"] += 1
+            COMPTES["remesurees"] += 1
             memoire = lance(MESURE, site, arguments, limite)[2]
+            COMPTES["memoire_remesuree_ko"] = max(COMPTES["memoire_remesuree_ko"], memoire)
         return (code if duree <= DELAI else "delai"), duree, memoire, erreurs.read()
 
 
@@ -302,7 +306,8 @@ def essai_pages(hasard, binaire, site):
     noms = [f"p{i}.php" for i in range(1, hasard.randint(2, 5))]
     pages = {nom: page_source(hasard) for nom in noms}
     prepare_site(hasard, site, pages, CONFIG)
-    petit = sum(map(len, pages.values())) < 200000
+    # L'assemblage de reference, lent, ne prend que les pages de taille raisonnable.
+    petit = sum(map(len, pages.values())) < 100000 and sum(t.count(b"{#") for t in pages.values()) < 5000
     attendues = {nom: page_attendue(site, texte) for nom, texte in pages.items()} if petit else {}
     anciennes = anciennes_pages(hasard, site, noms, attendues)
     # Un essai sur trois est coupe : tue en cours de route, ou prive de place.
@@ -404,10 +409,16 @@ def main():
                                              options.mesure and os.path.abspath(options.mesure)) for i in range(n)])
         essais, defauts = sum(b["essais"] for b in bilans), sum(b["defauts"] for b in bilans)
         secondes, memoire = max(b["secondes_max"] for b in bilans), max(b["memoire_max_ko"] for b in bilans)
-        print(f"{cible}: {essais} essais, {defauts} en defaut ; le plus long {secondes:.2f} s, "
-              f"memoire la plus haute {memoire / 1024:.1f} Mo (graine {options.graine})")
-        for cle, nombre in (sum((b["comptes"] for b in bilans), collections.Counter()) +
-                            sum((b["par_defaut"] for b in bilans), collections.Counter())).items():
+        comptes = sum((b["comptes"] for b in bilans), collections.Counter())
+        sanitizers = max(b["comptes"]["memoire_sanitizers_ko"] for b in bilans)
+        remesuree = max(b["comptes"]["memoire_remesuree_ko"] for b in bilans)
+        for cle in ("memoire_sanitizers_ko", "memoire_remesuree_ko", "remesurees"):
+            del comptes[cle]
+        print(f"{cible}: {essais} essais, {defauts} en defaut ; le plus long {secondes:.2f} s ; memoire la plus "
+              f"haute {sanitizers / 1024:.1f} Mo sous les sanitizers, {memoire / 1024:.1f} Mo retenus "
+              f"({sum(b['comptes']['remesurees'] for b in bilans)} essais remesures sans eux, au plus "
+              f"{remesuree / 1024:.1f} Mo) (graine {options.graine})")
+        for cle, nombre in (comptes + sum((b["par_defaut"] for b in bilans), collections.Counter())).items():
             print(f"  {cle} : {nombre}")
         total += defauts
     if total:
