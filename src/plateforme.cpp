@@ -245,14 +245,15 @@ bool Nomme(int fd, const std::string& cible) {
 
 // Une cible qu'on sait absente nait d'un coup, toute ecrite : un fichier sans nom
 // (qu'une execution tuee ne laisse pas derriere elle) recoit son nom une fois
-// plein. SurPlace quand le systeme ne le permet pas ou que la cible existe.
+// plein. SurPlace quand le systeme ne le permet pas ou que la cible existe
+// deja : le chemin ordinaire prend alors le relais.
 int CreeDUnCoup(const std::string& cible, const std::string& texte) {
     std::string::size_type barre = cible.find_last_of('/');
     const std::string repertoire = barre == std::string::npos ? "." : cible.substr(0, barre + 1);
     Descripteur d(open(repertoire.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (d.fd < 0) return SurPlace;
     if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
-    if (!Nomme(d.fd, cible)) return errno == EEXIST ? SurPlace : 1003;
+    if (!Nomme(d.fd, cible)) return SurPlace;
     return d.Ferme() ? 0 : 1004;
 }
 
