@@ -40,6 +40,20 @@ bool EstLitteralNumerique(const std::string& texte) {
     return chiffres > 0 && i == texte.size();
 }
 
+// Un nom venu de la base tel qu'un message peut le montrer : entre guillemets, les
+// octets de controle en \xHH, le guillemet et la barre oblique inverse precedes de "\".
+std::string NomMontre(const std::string& nom) {
+    static const char chiffres[] = "0123456789ABCDEF";
+    std::string texte = "\"";
+    for (char c : nom) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F) texte += std::string("\\x") + chiffres[u >> 4] + chiffres[u & 0xF];
+        else if (c == '"' || c == '\\') texte += std::string("\\") + c;
+        else texte += c;
+    }
+    return texte + "\"";
+}
+
 // Une valeur venue de la base ou d'un formulaire, rendue inoffensive pour la page.
 std::string EnHtml(const std::string& valeur) { return "htmlspecialchars(" + valeur + ", ENT_COMPAT, \"ISO-8859-1\")"; }
 
@@ -50,6 +64,25 @@ class ClassePhp : private Emetteur {
 public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
         : champs_(champs), classe_(table), tableSql_(prefixe + table) {}
+
+    // Apres Construit : le premier nom que la classe declarerait deux fois (PHP
+    // refuserait alors le fichier), dit d'apres le nom de table ou de colonne qui
+    // le donne ; "" s'il n'y en a pas. La casse compte pour les membres, pas pour
+    // les methodes.
+    std::string DoubleDeclaration() const {
+        std::map<std::string, const Declaration*> vus;
+        for (const Declaration& d : declarations_) {
+            std::string cle = d.nom;
+            if (d.methode) cle = Utiles::Majuscule(cle) + "()";
+            const auto [deja, nouveau] = vus.emplace(cle, &d);
+            if (nouveau) continue;
+            const Declaration& fautif = d.source == Fixe ? *deja->second : d;
+            const Declaration& autre = &fautif == &d ? *deja->second : d;
+            return Origine(fautif.source) + " donne " + (d.methode ? "la methode " + fautif.nom + "()" : "le membre $" + fautif.nom) +
+                   (autre.source == Fixe ? ", que la classe declare deja." : ", comme " + Origine(autre.source) + ".");
+        }
+        return "";
+    }
 
     std::string Construit(const std::string& banniere, const std::string& dateHeure) {
         Ligne("<?php").LigneVide();
@@ -91,6 +124,44 @@ private:
     const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
     const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
 
+    // Chaque membre et chaque methode, tels que la classe les declare : les noms
+    // fixes et ceux que donnent la table (Table) ou la colonne d'indice source.
+    static constexpr int Fixe = -2, Table = -1;
+    struct Declaration {
+        std::string nom;
+        bool methode;
+        int source;
+    };
+    std::vector<Declaration> declarations_;
+
+    std::string Origine(int source) const {
+        return source == Table ? "son nom" : "le nom de sa colonne " + NomMontre(champs_[source].NomChamp);
+    }
+
+    // Le nom qui suit `marque` ("$" ou "function ") dans la tete d'une declaration.
+    void Declare(const std::string& tete, const std::string& marque, bool methode, int source) {
+        const size_t debut = tete.find(marque) + marque.size();
+        size_t fin = debut;
+        while (fin < tete.size() && Utiles::CaracteresIdentifiant(tete.substr(fin, 1))) ++fin;
+        declarations_.push_back({tete.substr(debut, fin - debut), methode, source});
+    }
+
+    const std::string& Fonction(const std::string& tete, int source = Fixe) {
+        Declare(tete, "function ", true, source);
+        return tete;
+    }
+
+    // Cache celle d'Emetteur : toute methode emise est aussi declaree.
+    template <class Corps>
+    void Methode(const std::string& commentaire, const std::string& tete, Corps corps, int source = Fixe) {
+        Emetteur::Methode(commentaire, Fonction(tete, source), corps);
+    }
+
+    void Propriete(const std::string& ligne, int source) {
+        Declare(ligne, "$", false, source);
+        Ligne(ligne);
+    }
+
     void CreerDeclarations() {
         static const std::pair<const char*, const char*> parChamp[] = {
             {"Variable de la table.", "public $"},
@@ -98,7 +169,7 @@ private:
             {"Variable Libell\xE9 des champs de la table.", "public\t$Libelle_"}};
         for (const auto& [commentaire, debut] : parChamp) {
             Ligne(std::string("// ") + commentaire);
-            for (const structTable& c : champs_) Ligne(debut + c.NomChamp + ";");
+            for (size_t i = 0; i < champs_.size(); ++i) Propriete(debut + champs_[i].NomChamp + ";", static_cast<int>(i));
         }
         Ligne("// Variable de la classe;");
         static const char* const fixes[] = {
@@ -109,7 +180,7 @@ private:
             "public\t$NbReponse=0;",               "public\t$InsertionOK=0;",             "public\t$ModificationOK=0;",
             "public\t$EffacementOK=0;",            "public\t$OK=1;",                      "public\t$NOK=0;",
             "public\t$erreur=\"\";"};
-        for (const char* ligne : fixes) Ligne(ligne);
+        for (const char* ligne : fixes) Propriete(ligne, Fixe);
     }
 
     void CreerConstructeur() {
@@ -144,7 +215,7 @@ private:
             Ligne("$this->TabLongueurChamps = array(" + Utiles::Joint(longueurs) + ");");
             for (const char* membre : {"ChampIn", "ChampTri", "ChampTriSens"}) Ligne(std::string("$this->") + membre + "=\"\";");
             Ligne("$this->NbReponse=0;");
-        });
+        }, Table);
     }
 
     // Le defaut d'une colonne numerique s'il est un nombre simple ; sinon "" (un
@@ -328,7 +399,7 @@ private:
     // Sans ligne vide apres elle : Next suit directement.
     void ConstruitRequeteParcours() {
         Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + classe_);
-        Accolade("function Parcours()", [&] {
+        Accolade(Fonction("function Parcours()"), [&] {
             Ligne("// Constitution de la requ\xEAte");
             Ligne("$where = \"\";  // Clause where");
             Ligne("$this->In = \"\"; // in value (contenu du tableau TabIn");
@@ -397,15 +468,15 @@ private:
     }
 
     void ConstruitRequetesCherche() {
-        for (const structTable& c : champs_) {
-            const std::string& f = c.NomChamp;
+        for (size_t i = 0; i < champs_.size(); ++i) {
+            const std::string& f = champs_[i].NomChamp;
             Methode("Fonction Cherche dans le champ " + f + " de la table " + tableSql_,
                     "function Cherche_" + f + "( $" + f + "=null )", [&] {
                 Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
                 Ligne("$this->TransfertChampsEcriture();");
                 Interroge(" \"Select * from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
                 ChargePremiereLigne(classe_ + "::Cherche dans " + tableSql_ + "." + f);
-            });
+            }, static_cast<int>(i));
         }
     }
 
@@ -457,14 +528,14 @@ private:
                           Premier() + ";\"");
                 Ligne("$this->ModificationOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
-            });
+            }, static_cast<int>(i));
         }
     }
 
     void ConstruitRequeteDelete() {
-        for (const structTable& c : champs_) {
-            const std::string& f = c.NomChamp;
-            const bool index = c.Index == "O";
+        for (size_t i = 0; i < champs_.size(); ++i) {
+            const std::string& f = champs_[i].NomChamp;
+            const bool index = champs_[i].Index == "O";
             Methode("Fonction Efface de la table " + tableSql_ + (index ? " avec le champ index" : " avec le champ ") + f,
                     (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
                 Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
@@ -472,7 +543,7 @@ private:
                 Interroge("\"Delete from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
                 Ligne("$this->EffacementOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Efface de la table " + classe_);
-            });
+            }, static_cast<int>(i));
         }
     }
 
@@ -486,7 +557,7 @@ private:
     // Sans ligne vide apres elle : Ferme suit directement.
     void ConstruitVerifie_erreur() {
         Ligne("// V\xE9rification des erreurs MySql");
-        Accolade("function verifie_erreur($res,$endroit,$errMysql)", [&] {
+        Accolade(Fonction("function verifie_erreur($res,$endroit,$errMysql)"), [&] {
             Ligne("$retour=\"\";");
             Accolade("if (!$res)", [&] {
                 Ligne("$retour=\"<br><br>ERREUR Mysql : $endroit<br>\";");
@@ -523,18 +594,44 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
 
 namespace {
 
-// Un nom venu de la base tel qu'un message peut le montrer : entre guillemets, les
-// octets de controle en \xHH, le guillemet et la barre oblique inverse precedes de "\".
-std::string NomMontre(const std::string& nom) {
-    static const char chiffres[] = "0123456789ABCDEF";
-    std::string texte = "\"";
-    for (char c : nom) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (u < 0x20 || u == 0x7F) texte += std::string("\\x") + chiffres[u >> 4] + chiffres[u & 0xF];
-        else if (c == '"' || c == '\\') texte += std::string("\\") + c;
-        else texte += c;
-    }
-    return texte + "\"";
+// Les noms que PHP 8.2 prend pour lui et qu'une classe ne peut donc porter (la casse
+// n'y compte pas) : mots cles et constantes de compilation, types, classes predefinies
+// du coeur, methodes magiques (le nom de la table nomme aussi une methode) ; et les
+// classes des fichiers d'appui, incluses avec les classes des tables. enum, resource
+// et numeric, que PHP 8.2 tolere encore comme noms de classe, restent permis.
+bool NomReserve(std::string nom) {
+    static const char* const reserves[] = {
+        "__halt_compiler", "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class", "clone",
+        "const", "continue", "declare", "default", "die", "do", "echo", "else", "elseif", "empty", "enddeclare",
+        "endfor", "endforeach", "endif", "endswitch", "endwhile", "eval", "exit", "extends", "final", "finally", "fn",
+        "for", "foreach", "function", "global", "goto", "if", "implements", "include", "include_once", "instanceof",
+        "insteadof", "interface", "isset", "list", "match", "namespace", "new", "or", "print", "private", "protected",
+        "public", "readonly", "require", "require_once", "return", "static", "switch", "throw", "trait", "try",
+        "unset", "use", "var", "while", "xor", "yield", "__CLASS__", "__DIR__", "__FILE__", "__FUNCTION__",
+        "__LINE__", "__METHOD__", "__NAMESPACE__", "__TRAIT__", "bool", "false", "float", "int", "iterable", "mixed",
+        "never", "null", "object", "parent", "self", "string", "true", "void", "ArithmeticError", "AssertionError",
+        "Closure", "Directory", "DivisionByZeroError", "Error", "ErrorException", "Exception", "Generator",
+        "ParseError", "php_user_filter", "stdClass", "Throwable", "TypeError", "__PHP_Incomplete_Class", "__call",
+        "__callStatic", "__clone", "__construct", "__debugInfo", "__destruct", "__get", "__invoke", "__isset",
+        "__serialize", "__set", "__set_state", "__sleep", "__toString", "__unserialize", "__unset", "__wakeup",
+        "FormLien", "SGBDConnexion"};
+    Utiles::Majuscule(nom);
+    for (std::string reserve : reserves)
+        if (Utiles::Majuscule(reserve) == nom) return true;
+    return false;
+}
+
+// Les variables que PHP refuse comme parametre d'une methode (la casse compte).
+bool VariableReservee(const std::string& nom) {
+    static const char* const reservees[] = {"this", "GLOBALS", "_SERVER", "_GET", "_POST",
+                                            "_FILES", "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
+    for (const char* reservee : reservees)
+        if (nom == reservee) return true;
+    return false;
+}
+
+std::string RefusClasse(const std::string& table) {
+    return "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
 }
 
 // Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
@@ -559,36 +656,43 @@ bool FrwSgbd::CreeRepertoiresDuSite() {
 }
 
 // Le nom de la table et ceux de ses colonnes nomment une classe, des membres, des
-// methodes et un fichier : chacun doit etre un nom PHP, sans quoi rien n'est ecrit.
+// methodes, des parametres et un fichier : chacun doit etre un nom PHP que PHP
+// accepte a sa place, sans quoi rien n'est ecrit.
 bool FrwSgbd::NomsPhp(const std::string& table) {
-    const std::string refus = "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
     const std::string regle = " n'est pas un nom PHP (lettres sans accent, chiffres et _, pas de chiffre en tete).";
-    if (!Utiles::EstIdentifiantPhp(table)) {
-        Param.AddErreur(refus + "son nom" + regle);
-        return false;
+    std::string raison;
+    if (!Utiles::EstIdentifiantPhp(table)) raison = "son nom" + regle;
+    else if (NomReserve(table))
+        raison = "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
+    for (size_t i = 0; i < ListeChamps.size() && raison.empty(); ++i) {
+        const std::string colonne = "le nom de sa colonne " + NomMontre(ListeChamps[i].NomChamp);
+        if (!Utiles::EstIdentifiantPhp(ListeChamps[i].NomChamp)) raison = colonne + regle;
+        else if (VariableReservee(ListeChamps[i].NomChamp)) raison = colonne + " est une variable reservee de PHP.";
     }
-    for (const structTable& c : ListeChamps) {
-        if (Utiles::EstIdentifiantPhp(c.NomChamp)) continue;
-        Param.AddErreur(refus + "le nom de sa colonne " + NomMontre(c.NomChamp) + regle);
-        return false;
-    }
-    return true;
+    if (raison.empty()) return true;
+    Param.AddErreur(RefusClasse(table) + raison);
+    return false;
 }
 
 // La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
 void FrwSgbd::EcritClasse(const std::string& table) {
     if (!NomsPhp(table)) return;
+    ClassePhp generateur(ListeChamps, table, Param.PrefixeTables);
+    const std::string classe = generateur.Construit(Param.Banniere, Utiles::DateHeure());
+    const std::string doublon = generateur.DoubleDeclaration();
+    if (!doublon.empty()) {
+        Param.AddErreur(RefusClasse(table) + doublon);
+        return;
+    }
     const std::string nom = Param.PrefixeFichierClasse + table + ".php";
     if (nom == Param.NomFichierConnexion) {
-        Param.AddErreur("La classe de la table " + table + " n'est pas ecrite : son fichier " + nom +
-                        " serait le fichier de connexion.");
+        Param.AddErreur(RefusClasse(table) + "son fichier " + nom + " serait le fichier de connexion.");
         return;
     }
     // Une colonne d'un type hors des deux familles entre dans le SQL entre apostrophes.
     for (const structTable& c : ListeChamps)
         if (DonneTypeChamp(c.TypeSgbd) == "E")
             Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
-    const std::string classe = ConstruitClasse(table, Utiles::DateHeure());
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
         int code = fichier.RemplaceFichier(*repertoire + nom, classe);
