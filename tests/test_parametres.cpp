@@ -50,17 +50,13 @@ TEST(Configuration, CopieDuFichierDeConnexionManquee) {
                                     "/absent\\CVClass__connexion.php\nImpossible d'ouvrir le fichier\n\n");
 }
 
-TEST(Texte, ExtensionsBarresEtNomsPhp) {
+TEST(Texte, ExtensionsEtNomsPhp) {
     Parametrage p;
     // Le point compte dans le dernier element du chemin, et pas en tete de nom.
     for (const auto& [nom, attendu] : {std::pair<string, string>{"site", "site.log"}, {"a.b.cfg", "a.b.log"},
                                        {"conf.d/site", "conf.d/site.log"}, {"D:\\v1.2\\site", "D:\\v1.2\\site.log"},
                                        {".site", ".site.log"}, {"d/.cache.cfg", "d/.cache.log"}})
         EXPECT_EQ(p.ChangeExtention(nom, ".log"), attendu) << nom;
-    // Une barre inverse de moins a chaque bout, jamais le texte d'un seul caractere.
-    for (const auto& [texte, attendu] : {std::pair<string, string>{"\\", "\\"}, {"\\\\src", "\\src"},
-                                         {"\\src\\", "src"}, {"/src/", "/src/"}})
-        EXPECT_EQ(p.TrimSlash(texte), attendu) << texte;
     // Un nom PHP : lettres sans accent, chiffres et _, pas de chiffre en tete ; un prefixe peut
     // commencer par un chiffre ou etre vide. Les voisins des bornes des intervalles sont refuses.
     for (const string nom : {"client", "_x9", "T_2024"}) EXPECT_TRUE(Utiles::EstIdentifiantPhp(nom)) << nom;
