@@ -83,8 +83,9 @@ TEST(FormLecture, EnregistrementsDuLecteur) {
     }
 }
 
-// L'exemple de description commente, contre sa table ; puis un element hors de la table,
-// qui n'est pas "en base" (ce que les colonnes completent, les pages attendues le montrent).
+// L'exemple de description commente, contre sa table ; puis un libelle donne, que la colonne
+// ne remplace pas, et un element hors de la table, qui n'est pas "en base" (le reste de ce que
+// les colonnes completent, les pages attendues le montrent).
 TEST(FormLecture, ExempleEtElementHorsDeLaTable) {
     SERVEUR_REQUIS();
     const string base = ServeurTest::NouvelleBase();
@@ -94,8 +95,8 @@ TEST(FormLecture, ExempleEtElementHorsDeLaTable) {
     EXPECT_EQ(exemple.resultat + exemple.param.ListeAnomalies + exemple.param.ListeErreurs, "Table : clients\n");
     EXPECT_EQ(exemple.lu, Liste({"O|civilite@3|civilite@0|radio|TEXT|0|NONN||char,string|*M,Monsieur;Mme,Madame;@6|"
                                  "M=MonsieurO;Mme=MadameN;", "B:Enregistrer,Ajouter"}));
-    Lecture hors("TABLE=clients\nCHAMP=civilite\nFINCHP\nCHAMP=hors\nFINCHP\n", base);
-    EXPECT_EQ(hors.lu, Liste({"O|civilite@2|civilite@0|input|TEXT|0|NONN||char,string|@0|", "N|hors@4|@0|input||0|NON||,|@0|"}));
+    Lecture hors("TABLE=clients\nCHAMP=civilite\nLIBELLE=Titre\nFINCHP\nCHAMP=hors\nFINCHP\n", base);
+    EXPECT_EQ(hors.lu, Liste({"O|civilite@2|Titre@3|input|TEXT|0|NONN||char,string|@0|", "N|hors@5|@0|input||0|NON||,|@0|"}));
 }
 
 // Un guillemet, un "\" ou un "$" de la configuration ou du chemin de la description ne casse

@@ -66,16 +66,20 @@ TEST(Texte, ExtensionsEtNomsPhp) {
         EXPECT_FALSE(Utiles::EstIdentifiantPhp(nom) || Utiles::CaracteresIdentifiant(nom)) << nom;
 }
 
-// Dans un fuseau ou il est 13 h passees : l'heure se lit sur 24 heures.
-TEST(Texte, HeureSurVingtQuatreHeures) {
-    const long secondes = static_cast<long>(std::time(nullptr) % 86400);
-    const long decalage = (secondes - 13 * 3600 + 86400) % 86400;
+// Dans un fuseau ou il est 13 h passees : l'heure se lit sur 24 heures, les dates du jour
+// s'ecrivent JJ/MM/AAAA et MM/JJ/AAAA (les cas masquent les dates du jour avec ces fonctions memes).
+TEST(Texte, HeureEtDatesDuJour) {
+    const std::time_t t = std::time(nullptr);
+    const long decalage = (static_cast<long>(t % 86400) - 13 * 3600 + 86400) % 86400;
     const char* tz = std::getenv("TZ");
     const string ancien = tz ? tz : "";
     setenv("TZ", ("AAA+" + std::to_string(decalage / 3600) + ":" + std::to_string(decalage / 60 % 60) + ":" +
                   std::to_string(decalage % 60)).c_str(), 1);
     tzset();
-    EXPECT_EQ(Utiles::Heure().substr(0, 5), "13:00");
+    char attendu[64];
+    std::strftime(attendu, sizeof(attendu), "13:00 %d/%m/%Y %m/%d/%Y %d/%m/%Y 13:00", std::localtime(&t));
+    EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
+                  Utiles::DateHeure().substr(0, 16), attendu);
     if (tz) setenv("TZ", ancien.c_str(), 1);
     else unsetenv("TZ");
     tzset();
