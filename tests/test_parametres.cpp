@@ -1,83 +1,86 @@
+// Reglages, mots fixes et petits textes que les executions du programme
+// (tests/cas) n'atteignent pas.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <ctime>
+
+#include "FrwForm.h"
 #include "Parametres.h"
+#include "Utiles.h"
 #include "outils_test.h"
 
 using std::string;
-using P = Parametrage;
 
-namespace {
-
-// Journal d'un appel : ce que la console a recu.
-template <typename F>
-string Console(F appel) {
-    testing::internal::CaptureStderr();
-    appel();
-    return testing::internal::GetCapturedStderr();
+// Les mots brouilles qu'aucune execution des cas ne lit doivent se relire exacts, longueur
+// comprise : un mot tronque se trouverait dans d'autres lignes.
+TEST(MotsFixes, MotsQueLesCasNeLisentPas) {
+    Parametrage p;
+    MesForms f(p);
+    EXPECT_EQ(Utiles::Joint({p.MotCleFichierLog, f.MotCleNonUtilise1, f.MotCleControleJS, f.MotCleNonUtilise2,
+                             f.MotCleNonUtilise3}, " "),
+              "FICHIER_LOG= INUTIL1= CONTROLEJS= INUTILISE02= INUT3");
 }
 
-}  // namespace
-
-TEST(Journal, ConsoleEtFichierDeTrace) {
+// Un mot cle est cherche partout dans la ligne, sauf derriere un "#" en tete ; sa valeur part
+// de la longueur du mot cle depuis le debut de la ligne, et la derniere ligne l'emporte.
+TEST(Configuration, LectureDesLignes) {
     RepertoireTemporaire rep;
-    const string trace = rep / "site.log";
-    const struct { const char* nom; bool avecTrace; std::function<void(P&)> appels; string console, fichier; } cas[] = {
-        {"niveaux inconnus", true, [](P& p) { p.Log("x", static_cast<P::MonEnumerationLog>(7));
-                                              p.LogSansCR("y", static_cast<P::MonEnumerationLog>(-1)); },
-         "Pb de sortie log!!!Pb de sortie log!!!", "avant"},
-        {"vidage", true, [](P& p) { p.Log("x", P::LogVideFichier); }, "", ""},
-        {"ecran seul", true, [](P& p) { p.Log("x", P::LogEcran); p.LogSansCR("y", P::LogEcran); }, "x\ny", "avant"},
-        {"sans nom de trace", false, [](P& p) { p.Log("x", P::LogFichier); p.Log("y", P::LogEcranEtFichier); },
-         "y\n", "avant"},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.nom);
-        EcritOctets(trace, "avant");
-        P p;
-        if (c.avecTrace) p.SetFichierLog(trace);
-        EXPECT_EQ(Console([&] { c.appels(p); }), c.console);
-        EXPECT_EQ(LitOctets(trace), c.avecTrace ? c.fichier : "avant");
-    }
+    EcritOctets(rep / "site.cfg",
+                "# RACINE=/non\nRACINE=/premiere\nRACINE=/srv/site \r\n # SOURCE=pages\nsource=minuscules\n"
+                "xxHOST=abcdef\nUSER=moi MDP=secret\nFICHIER_A_COPIER=a.css\nFICHIER_A_COPIER=\n"
+                "FICHIER_A_INCLURE=lib.php\nSEPREP=/\nligne sans mot cle\n\n");
+    Parametrage p;
+    EXPECT_EQ(p.ChargeConfiguration(rep / "site.cfg") + p.ListeErreurs + p.ListeAnomalies, "");
+    EXPECT_EQ(Utiles::Joint({p.Racine, p.RepertoireSources, p.ServeurMysql, p.UtilisateurMysql, p.MotDePasseMysql,
+                             Utiles::Joint(p.ListeFichiersACopier, ","), Utiles::Joint(p.ListeFichiersInclude),
+                             p.Separateur}, "|"),
+              "/srv/site |CE=pages|T=abcdef|moi MDP=secret|=moi MDP=secret|a.css,|lib.php|/");
 }
 
-// Ce que la fermeture d'une etape journalise, et quand.
-TEST(Registre, EntetesEtFermetureDEtape) {
-    P p;
-    p.initErreur();
-    p.AddWarning("A");
-    p.AddWarning("B");
-    // Remise a zero des compteurs : l'avertissement attend la prochaine fermeture.
-    p.NbAnomalies = 0;
-    EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, "F", P::LogEcranEtFichier), 0); }), "");
-    p.AddWarning("C");
-    for (const char* mode : {"", "f"})
-        EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, mode, P::LogEcranEtFichier), 0); }), "");
-    EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, "F", P::LogEcranEtFichier), 1); }),
-              "Des anomalies sont detectees\nA\nB\nC\n\n");
-    // Apres la fermeture, le registre repart de son entete.
-    p.AddWarning("D");
-    EXPECT_EQ(Console([&] { EXPECT_EQ(p.GestionErreur(-30, "F", P::LogEcranEtFichier), 1); }),
-              "Des anomalies sont detectees\nD\n\n");
+// Une copie manquee du fichier de connexion est une anomalie qui nomme la source et la cible.
+TEST(Configuration, CopieDuFichierDeConnexionManquee) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "CVClass__connexion.php", "<?php ?>");
+    Parametrage p;
+    p.CheminAppli = rep.Chemin();
+    p.RepertoireIncludeSources = rep / "inc/";
+    p.CopieFichierConnexion(rep / "absent");
+    EXPECT_EQ(p.ListeAnomalies, "Des anomalies sont detectees\nLe fichier " + rep.Chemin() +
+                                    "\\CVClass__connexion.php n'a pu etre copie dans " + rep.Chemin() +
+                                    "/absent\\CVClass__connexion.php\nImpossible d'ouvrir le fichier\n\n");
 }
 
-TEST(RegistreMort, UneErreurTermineLeProcessusAvecLeCodeDeLEtape) {
-    P p;
-    p.initErreur();
-    p.AddErreur("E");
-    EXPECT_EXIT(p.GestionErreur(-50, "F", P::LogEcranEtFichier), testing::ExitedWithCode(CodeShell(-50)),
-                "^\nDes erreurs sont detectees\nE\n\n$");
-}
-
-TEST(Texte, CheminsExtensionsEtIncludes) {
-    P p;
-    const std::pair<string, string> trims[] = {
-        {"\\", "\\"}, {"\\\\", ""}, {"\\src\\", "src"}, {"\\\\src", "\\src"}, {"/src/", "/src/"}, {"a", "a"}};
-    for (const auto& t : trims) EXPECT_EQ(p.TrimSlash(t.first), t.second) << t.first;
+TEST(Texte, ExtensionsEtNomsPhp) {
+    Parametrage p;
     // Le point compte dans le dernier element du chemin, et pas en tete de nom.
-    const std::pair<string, string> extensions[] = {
-        {"site.cfg", "site.log"},     {"site", "site.log"},         {"a.b.cfg", "a.b.log"},
-        {"conf.d/site", "conf.d/site.log"}, {"D:\\v1.2\\site", "D:\\v1.2\\site.log"},
-        {"..\\site", "..\\site.log"}, {".site", ".site.log"},       {"dir/.cache.cfg", "dir/.cache.log"}};
-    for (const auto& e : extensions) EXPECT_EQ(p.ChangeExtention(e.first, ".log"), e.second) << e.first;
+    for (const auto& [nom, attendu] : {std::pair<string, string>{"site", "site.log"}, {"a.b.cfg", "a.b.log"},
+                                       {"conf.d/site", "conf.d/site.log"}, {"D:\\v1.2\\site", "D:\\v1.2\\site.log"},
+                                       {".site", ".site.log"}, {"d/.cache.cfg", "d/.cache.log"}})
+        EXPECT_EQ(p.ChangeExtention(nom, ".log"), attendu) << nom;
+    // Un nom PHP : lettres sans accent, chiffres et _, pas de chiffre en tete ; un prefixe peut
+    // commencer par un chiffre ou etre vide. Les voisins des bornes des intervalles sont refuses.
+    for (const string nom : {"client", "_x9", "T_2024"}) EXPECT_TRUE(Utiles::EstIdentifiantPhp(nom)) << nom;
+    for (const string nom : {"", "9a"})
+        EXPECT_TRUE(!Utiles::EstIdentifiantPhp(nom) && Utiles::CaracteresIdentifiant(nom)) << nom;
+    for (const string& nom : std::vector<string>{"a-b", "Z@", "[", "`", "a{", "/", "9:", "\xE9t\xE9", {"a\0b", 3}})
+        EXPECT_FALSE(Utiles::EstIdentifiantPhp(nom) || Utiles::CaracteresIdentifiant(nom)) << nom;
+}
+
+// Dans un fuseau ou il est 13 h passees : l'heure se lit sur 24 heures, les dates du jour
+// s'ecrivent JJ/MM/AAAA et MM/JJ/AAAA (les cas masquent les dates du jour avec ces fonctions memes).
+TEST(Texte, HeureEtDatesDuJour) {
+    const std::time_t t = std::time(nullptr);
+    const long decalage = (static_cast<long>(t % 86400) - 13 * 3600 + 86400) % 86400;
+    const char* tz = std::getenv("TZ");
+    const string ancien = tz ? tz : "";
+    setenv("TZ", ("AAA+" + std::to_string(decalage / 3600) + ":" + std::to_string(decalage / 60 % 60) + ":" +
+                  std::to_string(decalage % 60)).c_str(), 1);
+    tzset();
+    char attendu[64];
+    std::strftime(attendu, sizeof(attendu), "13:00 %d/%m/%Y %m/%d/%Y %d/%m/%Y 13:00", std::localtime(&t));
+    EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
+                  Utiles::DateHeure().substr(0, 16), attendu);
+    if (tz) setenv("TZ", ancien.c_str(), 1);
+    else unsetenv("TZ");
+    tzset();
 }

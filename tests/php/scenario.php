@@ -2,13 +2,8 @@
 // Fait travailler la classe generee de la table fiche : php scenario.php <classe> <base>.
 // Apres chaque appel, une ligne : l'etape, l'etat de l'objet, puis la table
 // relue dans la base par une requete a part (champs separes par |).
+require __DIR__ . '/verifie.php';  // un avertissement de PHP sort en echec dans la transcription
 require __DIR__ . '/../../support/CVClass__connexion.php';
-// Un avertissement ou une obsolescence de PHP est une faute : il sort dans la transcription.
-error_reporting(E_ALL);
-set_error_handler(function ($no, $texte, $fichier, $ligne) {
-	if (error_reporting() & $no) echo "PHP $no : $texte (ligne $ligne)\n";
-	return true;
-});
 ini_set('mysqli.default_port', getenv('MYSQL_TCP_PORT'));
 $liaison = (new SGBDConnexion('127.0.0.1', 'corvalite', 'corvalite', $argv[2]))->Connexion();
 if (!$liaison) exit(1);
@@ -70,18 +65,17 @@ montre('Maj_nom', $c, 'ModificationOK');
 $c->ExecuteRequete('select * from `a<b>"c`');
 montre('ExecuteRequete', $c);
 
-// Un formulaire poste renvoie tous les champs ; seul nom change, et il porte une injection.
-$_POST = array('id' => '5', 'nom' => "x', ville='pirate", 'ville' => 'Brest', 'qte' => '9', 'prix' => '0.75',
-	'jour' => '2023-12-31');
-$c->Form2Variable(); $c->Maj_ALL();
-montre('Post nom', $c, 'ModificationOK');
-// Un nombre poste qui porte du SQL : entre cote, le serveur le refuse au lieu de l'executer.
-$_POST = array('id' => '5 or 1=1', 'nom' => 'Pirate', 'ville' => 'Pirate', 'qte' => '1', 'prix' => '1', 'jour' => '2000-01-01');
-$c->Form2Variable(); $c->Maj_ALL();
-echo 'Post id: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
-$_POST = array('id' => '5', 'nom' => 'Pirate', 'ville' => 'Brest', 'qte' => '1 or 1=1', 'prix' => '0.75', 'jour' => '2023-12-31');
-$c->Form2Variable(); $c->Maj_ALL();
-echo 'Post qte: refuse=' . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
+// Un formulaire poste renvoie tous les champs ; seul nom change, et il porte une injection. Puis
+// un nombre poste qui porte du SQL : entre cote, le serveur le refuse au lieu de l'executer.
+$postes = array('Post nom' => array('id' => '5', 'nom' => "x', ville='pirate", 'qte' => '9'),
+	'Post id' => array('id' => '5 or 1=1', 'nom' => 'Pirate', 'ville' => 'Pirate', 'qte' => '1', 'prix' => '1', 'jour' => '2000-01-01'),
+	'Post qte' => array('id' => '5', 'nom' => 'Pirate', 'qte' => '1 or 1=1'));
+foreach ($postes as $etape => $poste) {
+	$_POST = $poste + array('ville' => 'Brest', 'prix' => '0.75', 'jour' => '2023-12-31');
+	$c->Form2Variable(); $c->Maj_ALL();
+	if ($etape == 'Post nom') montre($etape, $c, 'ModificationOK');
+	else echo "$etape: refuse=" . ($c->erreur != '' ? 'oui' : 'non') . membres($c, 'ModificationOK') . ' => ' . table() . "\n";
+}
 
 // Recherche sur les seuls champs postes : les autres membres sont detruits.
 $_POST = array('ville' => 'Brest', 'qte' => '');

@@ -71,23 +71,21 @@ foreach ($cas as $nom => list($html, $attendu)) {
 }
 verifie('fermetures', $F->FormLienFin(), '');
 
-// Les liens : le clic poste ses textes dans l'ordre (formulaire vise, puis paires).
+// Les liens et les boutons a deux champs : le clic poste ses textes dans l'ordre (formulaire vise,
+// puis paires) et soumet le formulaire comme le ferait un bouton.
 $lien = balises($F->ValidationParLien("Par <i>lien</i>", MAL))[0];
-verifie('lien : balise', array($lien['balise'], $lien['texte']), array('a', 'Par '));
-verifie('lien : paire', textes_js($lien['onclick']), array('Formulaire_t', MAL, 'Par <i>lien</i>'));
-verifie('lien : envoi comme le bouton', strpos($lien['onclick'], 'requestSubmit(b)') !== false, true);
-
-$forme = $E->AjouteChampHidden("action", "") . $E->AjouteChampHidden("id", "") . $E->FormLienFin();
-verifie('formulaire des liens', balises($forme), array(array('balise' => 'form', 'name' => 'Editer', 'method' => 'post'),
+verifie('lien', array($lien['balise'], $lien['texte'], textes_js($lien['onclick']), str_contains($lien['onclick'], 'requestSubmit(b)')),
+	array('a', 'Par ', array('Formulaire_t', MAL, 'Par <i>lien</i>'), true));
+verifie('formulaire des liens', balises($E->AjouteChampHidden("action", "") . $E->AjouteChampHidden("id", "") . $E->FormLienFin()),
+	array(array('balise' => 'form', 'name' => 'Editer', 'method' => 'post'),
 	array('balise' => 'input', 'type' => 'hidden', 'name' => 'action', 'value' => ''),
 	array('balise' => 'input', 'type' => 'hidden', 'name' => 'id', 'value' => '')));
-$lien = balises($E->ValidationParLien2Champs("Editer", "action", "Editer", "id", MAL))[0];
-verifie('lien 2 champs', array($lien['balise'], $lien['texte'], textes_js($lien['onclick'])),
-	array('a', 'Editer', array('Editer', 'action', 'Editer', 'id', MAL)));
-$bouton = balises($E->ValidationParBouton2Champs("Effacer", "Autre", "action", "Effacer", "id", null))[0];
-verifie('bouton 2 champs', array($bouton['balise'], $bouton['type'], $bouton['texte'], textes_js($bouton['onclick'])),
-	array('button', 'button', 'Effacer', array('Autre', 'action', 'Effacer', 'id', '')));
-$bouton = balises($E->ValidationParBouton2Champs("Effacer", "", "action", "Effacer", "id", 7))[0];
-verifie('bouton 2 champs, formulaire de l\'objet', textes_js($bouton['onclick'])[0], 'Editer');
+$deux = array(balises($E->ValidationParLien2Champs("Editer", "action", "Editer", "id", MAL))[0],
+	balises($E->ValidationParBouton2Champs("Effacer", "Autre", "action", "Effacer", "id", null))[0],
+	balises($E->ValidationParBouton2Champs("Effacer", "", "action", "Effacer", "id", 7))[0]);
+verifie('deux champs', array_map(fn($b) => array($b['balise'], $b['type'] ?? '', $b['texte'], textes_js($b['onclick'])), $deux), array(
+	array('a', '', 'Editer', array('Editer', 'action', 'Editer', 'id', MAL)),
+	array('button', 'button', 'Effacer', array('Autre', 'action', 'Effacer', 'id', '')),
+	array('button', 'button', 'Effacer', array('Editer', 'action', 'Effacer', 'id', '7'))));
 verifie('rien apres la fermeture', strpos($E->ValidationParLien2Champs("E", "a", "b", "c", "d"), '<form'), false);
 bilan();

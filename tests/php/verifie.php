@@ -1,6 +1,7 @@
 <?php
 // Petit banc des essais PHP : chaque verification compte, les echecs s'affichent,
 // et un avertissement ou une obsolescence de PHP est un echec (sauf sous @).
+error_reporting(E_ALL);
 $GLOBALS['essais'] = array('passes' => 0, 'echecs' => 0);
 set_error_handler(function ($no, $texte, $fichier, $ligne) {
 	if (error_reporting() & $no) verifie("PHP $no a la ligne $ligne de " . basename($fichier), $texte, null);

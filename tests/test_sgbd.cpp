@@ -1,0 +1,132 @@
+// Lecture du schema sur le serveur de test, et texte des fichiers de classe genere
+// depuis des colonnes donnees, compare octet pour octet aux fichiers attendus.
+#include <gtest/gtest.h>
+
+#include "BaseMysql.h"
+#include "FrwSgbd.h"
+#include "outils_test.h"
+
+using std::string;
+
+namespace {
+
+// Les champs d'une colonne, de son nom a sa valeur par defaut.
+string EnTexte(const structTable& c) {
+    return c.NomChamp + "|" + c.Longueur + "|" + c.TypeSgbd + "|" + c.TypePhp + "|" + c.TypeHtml + "|" + c.Index + "|" +
+           c.Commentaire + "|" + c.AutoIncrement + "|" + c.Obligatoire + "|" + c.ValeurDefaut;
+}
+
+string EnTexte(const std::vector<structTable>& colonnes) {
+    string texte;
+    for (const structTable& c : colonnes) texte += c.NomTable + ":" + EnTexte(c) + "\n";
+    return texte;
+}
+
+structTable Champ(string nom, string type, string longueur, string commentaire = "", string defaut = "",
+                  string index = "N", string autoIncrement = "N", string obligatoire = "N") {
+    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut};
+}
+
+}  // namespace
+
+TEST(BaseMysql, DefautsMariaDBSousLaFormeMySQL) {
+    const std::pair<string, string> cas[] = {
+        {"NULL", ""},          {"''", ""},           {"'Paris'", "Paris"}, {"'NULL'", "NULL"},
+        {"0", "0"},            {"1.50", "1.50"},     {"current_timestamp()", "CURRENT_TIMESTAMP"},
+        {"'l''ami'", "l'ami"}, {"'a''''b'", "a''b"}, {"'a\\\\b'", "a\\b"}, {"'\\''", "'"},
+        {"'x\\ny'", "x\ny"},   {"'", "'"},           {"", ""}};
+    for (const auto& c : cas) EXPECT_EQ(BaseMysql::NormaliseDefautMariaDB(c.first), c.second) << c.first;
+}
+
+// Une base dont le nom, comme ceux d'une table et d'une colonne, porte apostrophe et barre
+// oblique inverse. Les colonnes d'une table sont lues seules (commentaire au rang 18), puis
+// celles de toute la base en une requete apres la version (rang 19) : memes enregistrements,
+// tables ecartees par leur commentaire comprises, "Aa" et "aa" tenues a part.
+TEST(BaseMysql, SchemaLuDuServeur) {
+    SERVEUR_REQUIS();
+    const string base = ServeurTest::NouvelleBase() + "'\\";
+    // Les types et largeurs que les classes attendues du schema de test ne montrent pas.
+    ASSERT_EQ(ServeurTest::Sql("drop database if exists `" + base + "`; create database `" + base + "`; use `" + base +
+                               "`; create table fiche (id int not null auto_increment comment 'Identifiant', "
+                               "nom varchar(40) not null default '' comment 'l''ami', ville varchar(30) default 'Paris' "
+                               "comment 'Création', stock mediumint not null default 0, gros bigint, taux float, "
+                               "prix double default 0, code char(2), cle binary(4), court tinytext, moyen mediumtext, "
+                               "grand longtext, heure time, maj timestamp not null default current_timestamp, "
+                               "etat enum('a','bc') default 'a', image blob, primary key (id)) default charset=utf8mb4;"
+                               "create table deux (a int, b int, c int unique, primary key (a, b)) comment '';"
+                               "create table apres (x int, y int primary key) comment 'a_b';"
+                               "create table `l'o\\t` (`c'ol` int comment 'x') comment ' _x';"
+                               "create table Aa (x int, y int primary key, z int) comment '_';"
+                               "create table aa (y int primary key, x text) comment '_x';"), 0);
+    Parametrage param;
+    BaseMysql bd(param);
+    bd.OuvreBase("127.0.0.1", base, "corvalite", "corvalite");
+    std::vector<string> tables;
+    EXPECT_EQ(bd.FaitListeTable(base, tables), "");
+    EXPECT_EQ(tables, (std::vector<string>{"apres", "deux", "fiche", "l'o\\t"}));
+    std::vector<structTable> fiche;
+    EXPECT_EQ(bd.FaitListeChamps(base, "fiche", fiche), "");
+    EXPECT_EQ(EnTexte(fiche),
+              "fiche:id|10|int|int|TEXT|O|Identifiant|O|O|\nfiche:nom|40|varchar|string|TEXT|N|l'ami|N|O|\n"
+              "fiche:ville|30|varchar|string|TEXT|N|Cr\351ation|N|N|Paris\nfiche:stock|0|mediumint|int|TEXT|N||N|O|0\n"
+              "fiche:gros|19|bigint|int|TEXT|N||N|N|\nfiche:taux|10|float|int|TEXT|N||N|N|\n"
+              "fiche:prix|0|double|int|TEXT|N||N|N|0\nfiche:code|2|char|string|TEXT|N||N|N|\n"
+              "fiche:cle|4|binary|string|TEXT|N||N|N|\nfiche:court|255|tinytext|string|TEXT|N||N|N|\n"
+              "fiche:moyen|16777215|mediumtext|string|TEXT|N||N|N|\nfiche:grand|4294967295|longtext|string|TEXT|N||N|N|\n"
+              "fiche:heure|10|time|string|TEXT|N||N|N|\nfiche:maj|0|timestamp|string|TEXT|N||N|O|CURRENT_TIMESTAMP\n"
+              "fiche:etat|2|enum|||N||N|N|a\nfiche:image|65535|blob|||N||N|N|\n");
+    EXPECT_NE(bd.ChercheVersion_MYSQL(), "");
+    std::map<string, std::vector<structTable>> colonnes;
+    ASSERT_EQ(bd.FaitListeChampsBase(base, colonnes), "");
+    string cles;
+    for (const auto& [table, champs] : colonnes) {
+        std::vector<structTable> seule;
+        EXPECT_EQ(bd.FaitListeChamps(base, table, seule), "");
+        EXPECT_EQ(EnTexte(champs), EnTexte(seule)) << table;
+        cles += table + ":";
+        for (const structTable& champ : champs) cles += champ.Index;
+        cles += " ";
+    }
+    EXPECT_EQ(EnTexte(colonnes["fiche"]), EnTexte(fiche));
+    EXPECT_EQ(cles, "Aa:NON aa:ON apres:NO deux:ONN fiche:ONNNNNNNNNNNNNNN l'o\\t:N ");
+    EXPECT_EQ(EnTexte(colonnes["l'o\\t"]), "l'o\\t:c'ol|10|int|int|TEXT|N|x|N|N|\n");
+    EXPECT_EQ(param.ListeErreurs, "");
+}
+
+TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
+    const std::vector<structTable> client = {
+        Champ("id", "int", "10", "", "", "O", "O", "O"), Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "Dupont"),
+        Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
+        Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
+        Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")};
+    // Cle ni premiere ni auto-incrementee, pas de cle du tout : ou vont la cle generee et les where.
+    const std::vector<structTable> ordre = {Champ("nom", "varchar", "20"), Champ("code", "char", "3", "", "", "O"),
+                                            Champ("num", "bigint", "19", "", "", "N", "O"), Champ("texte", "text", "0")};
+    const struct { const char* table; const char* prefixe; std::vector<structTable> champs; const char* attendu; } cas[] = {
+        {"sans_champ", "", {}, "sans_champ.php"},
+        {"un", "", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
+        {"client", "", client, "client.php"},
+        {"client", "p_", client, "client_prefixe.php"},
+        {"ordre", "", ordre, "ordre.php"},
+    };
+    RepertoireTemporaire rep;
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.attendu);
+        Parametrage p;
+        p.PrefixeTables = c.prefixe;
+        FrwSgbd sgbd(p);
+        sgbd.ListeChamps = c.champs;
+        const string texte = sgbd.ConstruitClasse(c.table, "<DATE> <HEURE>");
+        EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/" + string(c.attendu))));
+        EcritOctets(rep / "classe.php", texte);
+        EXPECT_TRUE(PhpValide(rep / "classe.php"));
+        EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, "");  // le texte genere n'enregistre rien
+    }
+}
+
+TEST(ClasseGeneree, FamillesDeTypes) {
+    const std::pair<const char*, const char*> types[] = {
+        {"int", "N"}, {"decimal", "N"}, {"tinyint", "N"}, {"date", "C"}, {"text", "C"}, {"varchar", "C"},
+        {"INT", "E"}, {"mediumint", "E"}, {"double", "E"}, {"timestamp", "E"}, {"", "E"}};
+    for (const auto& t : types) EXPECT_EQ(FrwSgbd::DonneTypeChamp(t.first), t.second) << t.first;
+}
