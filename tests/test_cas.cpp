@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <sstream>
 
 #include "Utiles.h"
@@ -216,13 +217,9 @@ private:
 
 // Le titre d'un cas en nom de test : lettres et chiffres, le reste en "_".
 string NomDeTest(const string& titre) {
-    string nom;
-    for (char c : titre) {
-        if (std::isalnum(static_cast<unsigned char>(c))) nom += c;
-        else if (!nom.empty() && nom.back() != '_') nom += '_';
-    }
-    while (!nom.empty() && nom.back() == '_') nom.pop_back();
-    return nom;
+    string nom = std::regex_replace(titre, std::regex("[^A-Za-z0-9]+"), "_");
+    if (nom.back() == '_') nom.pop_back();
+    return nom[0] == '_' ? nom.substr(1) : nom;
 }
 
 // Chaque cas d'un fichier (les lignes communes puis les siennes) devient le test cas_<fichier>.<titre>,
