@@ -1,6 +1,10 @@
 #include "FrwMake.h"
 
+#include <algorithm>
+#include <cstring>
 #include <new>
+#include <string_view>
+#include <functional>
 
 #include "Utiles.h"
 #include "classe_fichier.h"
@@ -13,12 +17,246 @@ const char* const BrouilleBaliseReference2 = "Pcq>D=zbG2k[S8t~L5r~Z0yY";
 const char* const BrouilleDebutBloc = "P,q`D-zrG@ku";
 const char* const BrouilleFinBloc = "P.qdD9z|";
 
-void RemplaceTout(std::string& texte, const std::string& balise, const std::string& valeur) {
-    for (std::string::size_type p = texte.find(balise); p != std::string::npos; p = texte.find(balise, p + valeur.size()))
-        texte.replace(p, balise.size(), valeur);
+const std::string::size_type Aucun = std::string::npos;
+
+// Les pages de reference gardees en memoire, au plus, d'une page a l'autre.
+const size_t TailleMaxReferences = size_t(4) << 20;
+
+// Un nom de balise s'arrete au plus tard a la fin de sa ligne ou au "{" suivant.
+bool FinitUnNom(char c) { return c == '}' || c == '{' || c == '\n' || c == '\r'; }
+
+size_t FinDuNom(const std::string& texte, size_t p) {
+    while (p < texte.size() && !FinitUnNom(texte[p])) ++p;
+    return p;
 }
 
+// Le mot est-il dans le texte a la position p ? Son dernier octet, le plus
+// distinctif apres "{#", est compare d'abord.
+bool Commence(const std::string& texte, size_t p, const std::string& mot) {
+    const size_t n = mot.size();
+    return n > 0 && p + n <= texte.size() && texte[p + n - 1] == mot[n - 1] &&
+           std::memcmp(texte.data() + p, mot.data(), n) == 0;
+}
+
+// Ce qu'un message cite d'un nom : son debut, marque de "..." quand il est coupe.
+std::string Cite(const std::string& nom) { return nom.size() <= 60 ? nom : nom.substr(0, 60) + "..."; }
+
 }  // namespace
+
+// Assemble une page cible en une lecture de la reference : chaque balise "{#nom}"
+// cede la place au corps du bloc "nom" de la page, lu a son tour avant la suite,
+// de sorte qu'un bloc peut en appeler un autre. Un "{" laisse juste avant une
+// balise retiree peut former une balise avec le debut du corps qui la remplace.
+// Les tampons servent d'une page a l'autre.
+class Assemblage {
+public:
+    enum Genre { SansAccolade, SansDebut, SansFin };
+    // Apprend, dans l'ordre, chaque balise qui reste sans bloc.
+    struct Temoin {
+        virtual void Signale(Genre genre, const std::string& nom) = 0;
+
+    protected:
+        ~Temoin() = default;
+    };
+
+    Assemblage(const std::string& motDebut, const std::string& motFin) : motDebut_(motDebut), motFin_(motFin) {}
+
+    // Releve les marqueurs de bloc de la page parmi ses "{#" (positions croissantes).
+    void Releve(const std::string& page, const std::vector<size_t>& balises);
+    // Faux quand le texte a assembler depasserait `limite` octets.
+    bool Assemble(const std::string& reference, std::string& sortie, size_t limite, Temoin& temoin);
+
+private:
+    // Un marqueur de debut de la page, dans l'ordre de la page ; chacun ne sert
+    // qu'une fois, dans l'ordre, et le suivant du meme nom prend la releve.
+    struct Debut {
+        size_t position, suivant, heure;  // heure : quand il a servi (Aucun : pas encore)
+    };
+    // Un nom de bloc de la page : son prochain marqueur de debut libre et son
+    // premier marqueur de fin. Table a adressage ouvert, videe d'une page a
+    // l'autre en changeant de generation.
+    struct Bloc {
+        std::string_view nom;
+        size_t empreinte, generation, libre, dernier, fin;
+    };
+    // Ce qui reste a lire : la reference au fond, chaque corps insere par-dessus.
+    struct Morceau {
+        const std::string* texte;
+        size_t lu, fin;
+        size_t heure;  // l'horloge des blocs servis quand le morceau a ete insere
+    };
+
+    Bloc* Cherche(std::string_view nom, bool cree);
+    void Agrandit();
+    bool Fini();
+    bool Efface(const Morceau& m, size_t q) const;
+    char Car() const;
+    void Copie();
+    void LisNom();
+    bool Balise();
+    bool Rejette(Genre genre, const char* fermeture);
+
+    const std::string& motDebut_;
+    const std::string& motFin_;
+    const std::string* page_ = nullptr;
+    std::string* sortie_ = nullptr;
+    Temoin* temoin_ = nullptr;
+    size_t limite_ = 0, engage_ = 0, horloge_ = 0;
+    std::vector<Debut> debuts_;
+    std::vector<Bloc> blocs_;  // taille : une puissance de deux
+    size_t generation_ = 0, noms_ = 0;
+    std::vector<Morceau> pile_;
+    std::string nom_;
+};
+
+void Assemblage::Releve(const std::string& page, const std::vector<size_t>& balises) {
+    page_ = &page;
+    debuts_.clear();
+    ++generation_;
+    noms_ = 0;
+    for (size_t q : balises) {
+        const bool debut = Commence(page, q + 2, motDebut_);
+        if (!debut && !Commence(page, q + 2, motFin_)) continue;
+        const size_t nom = q + 2 + (debut ? motDebut_ : motFin_).size();
+        const size_t c = FinDuNom(page, nom);
+        if (c == page.size() || page[c] != '}') continue;
+        Bloc& bloc = *Cherche(std::string_view(page).substr(nom, c - nom), true);
+        if (!debut) {
+            if (bloc.fin == Aucun) bloc.fin = q;
+            continue;
+        }
+        (bloc.libre == Aucun ? bloc.libre : debuts_[bloc.dernier].suivant) = debuts_.size();
+        bloc.dernier = debuts_.size();
+        debuts_.push_back({q, Aucun, Aucun});
+    }
+}
+
+// Le bloc du nom ; cree vide s'il manque et que `cree` le demande, nul sinon.
+Assemblage::Bloc* Assemblage::Cherche(std::string_view nom, bool cree) {
+    if (cree && 2 * (noms_ + 1) > blocs_.size()) Agrandit();
+    if (blocs_.empty()) return nullptr;
+    const size_t empreinte = std::hash<std::string_view>()(nom);
+    for (size_t i = empreinte & (blocs_.size() - 1);; i = (i + 1) & (blocs_.size() - 1)) {
+        Bloc& bloc = blocs_[i];
+        if (bloc.generation != generation_) {
+            if (!cree) return nullptr;
+            bloc = Bloc{nom, empreinte, generation_, Aucun, Aucun, Aucun};
+            ++noms_;
+            return &bloc;
+        }
+        if (bloc.empreinte == empreinte && bloc.nom == nom) return &bloc;
+    }
+}
+
+void Assemblage::Agrandit() {
+    std::vector<Bloc> anciens(std::max<size_t>(64, 2 * blocs_.size()), Bloc{{}, 0, 0, Aucun, Aucun, Aucun});
+    anciens.swap(blocs_);
+    noms_ = 0;
+    for (const Bloc& bloc : anciens) {
+        if (bloc.generation == generation_) *Cherche(bloc.nom, true) = bloc;
+    }
+}
+
+bool Assemblage::Assemble(const std::string& reference, std::string& sortie, size_t limite, Temoin& temoin) {
+    sortie_ = &sortie;
+    temoin_ = &temoin;
+    limite_ = limite;
+    engage_ = reference.size();
+    horloge_ = 0;
+    sortie.clear();
+    if (engage_ > limite_) return false;
+    sortie.reserve(reference.size() + page_->size());
+    pile_.assign(1, Morceau{&reference, 0, reference.size(), 0});
+    while (!Fini()) {
+        Copie();
+        if (Fini() || Car() != '{') continue;
+        ++pile_.back().lu;
+        sortie += '{';
+        while (!sortie.empty() && sortie.back() == '{' && !Fini() && Car() == '#') {
+            if (!Balise()) return false;
+        }
+    }
+    return true;
+}
+
+bool Assemblage::Fini() {
+    while (!pile_.empty() && pile_.back().lu == pile_.back().fin) pile_.pop_back();
+    return pile_.empty();
+}
+
+// Le "{" du marqueur de debut d'un bloc servi avant l'insertion du morceau se lit
+// "!" : le morceau est tel que la page etait quand il a ete insere.
+bool Assemblage::Efface(const Morceau& m, size_t q) const {
+    if (m.texte != page_ || horloge_ == 0) return false;
+    auto it = std::lower_bound(debuts_.begin(), debuts_.end(), q,
+                               [](const Debut& d, size_t position) { return d.position < position; });
+    return it != debuts_.end() && it->position == q && it->heure < m.heure;
+}
+
+char Assemblage::Car() const {
+    const Morceau& m = pile_.back();
+    const char c = (*m.texte)[m.lu];
+    return c == '{' && Efface(m, m.lu) ? '!' : c;
+}
+
+// Recopie le morceau du dessus jusqu'a son prochain "{" ou sa fin.
+void Assemblage::Copie() {
+    Morceau& m = pile_.back();
+    const char* t = m.texte->data();
+    for (;;) {
+        const void* r = std::memchr(t + m.lu, '{', m.fin - m.lu);
+        const size_t q = r == nullptr ? m.fin : static_cast<size_t>(static_cast<const char*>(r) - t);
+        sortie_->append(t + m.lu, q - m.lu);
+        m.lu = q;
+        if (q == m.fin || !Efface(m, q)) return;
+        *sortie_ += '!';
+        ++m.lu;
+    }
+}
+
+// Le nom qui suit "{#", jusqu'a ce qui le finit (non compris) ou la fin du texte.
+void Assemblage::LisNom() {
+    nom_.clear();
+    while (!Fini()) {
+        Morceau& m = pile_.back();
+        const char* t = m.texte->data();
+        size_t q = m.lu;
+        while (q < m.fin && (!FinitUnNom(t[q]) || (t[q] == '{' && Efface(m, q)))) ++q;
+        for (; m.lu < q; ++m.lu) nom_ += t[m.lu] == '{' ? '!' : t[m.lu];
+        if (q < m.fin) return;
+    }
+}
+
+// Au "#" qui suit le "{" de la fin de la sortie.
+bool Assemblage::Balise() {
+    ++pile_.back().lu;
+    LisNom();
+    if (Fini() || Car() != '}') return Rejette(SansAccolade, "");
+    ++pile_.back().lu;
+    Bloc* bloc = Cherche(nom_, false);
+    if (bloc == nullptr || bloc->libre == Aucun) return Rejette(SansDebut, "}");
+    if (bloc->fin == Aucun) return Rejette(SansFin, "}");
+    Debut& sert = debuts_[bloc->libre];
+    bloc->libre = sert.suivant;
+    sert.heure = horloge_++;
+    const size_t corps = sert.position + 2 + motDebut_.size() + nom_.size() + 1;
+    const size_t bout = bloc->fin < corps ? page_->size() : bloc->fin;
+    sortie_->pop_back();
+    Fini();
+    if (bout == corps) return true;
+    engage_ += bout - corps;
+    pile_.push_back(Morceau{page_, corps, bout, horloge_});
+    return engage_ <= limite_;
+}
+
+// La balise reste dans la sortie, "!" a la place de son "{".
+bool Assemblage::Rejette(Genre genre, const char* fermeture) {
+    sortie_->back() = '!';
+    (*sortie_ += '#') += nom_;
+    *sortie_ += fermeture;
+    temoin_->Signale(genre, nom_);
+    return true;
+}
 
 Make::Make(Parametrage& param)
     : FinDeLigne("\n"), Separateur("\\"), Param(param), AccoladeFermante("}"), NbFichiers(0) {
@@ -73,107 +311,167 @@ std::string Make::PreTraitement(std::string filtre) {
     return resume;
 }
 
-void Make::RemplaceDatesEtHeures(std::string& page) {
-    RemplaceTout(page, "{#DATE_FR}", Utiles::Date_FR());
-    RemplaceTout(page, "{#DATE_US}", Utiles::Date_US());
-    RemplaceTout(page, "{#HEURE}", Utiles::Heure());
+// Retire de la page sa balise de reference (la premiere du premier ouvreur
+// present) et retient le fichier qu'elle nomme ; rend les mots qui diront d'ou
+// vient la reference (construits seulement s'il faut les dire).
+const char* Make::ReferenceDeLaPage(_ListeFichier& page, std::string& texte) {
+    const std::string* ouvreur = &BaliseReference;
+    auto p = std::find_if(Balises.begin(), Balises.end(), [&](size_t q) { return Commence(texte, q, *ouvreur); });
+    if (p == Balises.end()) {
+        ouvreur = &BaliseReference2;
+        p = std::find_if(Balises.begin(), Balises.end(), [&](size_t q) { return Commence(texte, q, *ouvreur); });
+    }
+    if (p == Balises.end()) return "(il a ete defini dans le fichier de configuration)";
+    const size_t debut = *p, c = FinDuNom(texte, debut + ouvreur->size());
+    if (c == texte.size() || texte[c] != AccoladeFermante[0]) {
+        Param.AddWarning("La balise #reference n'a pas d'accolade fermante.");
+        return "";  // l'origine reste inconnue
+    }
+    std::string nom = texte.substr(debut + ouvreur->size(), c - debut - ouvreur->size());
+    page.FichierReference = Param.Racine + Separateur + Param.TrimSlash(nom);
+    texte.erase(debut, c + 1 - debut);
+    // Les "{#" de la balise disparaissent, ceux d'apres reculent ; la coupure peut en former un.
+    const size_t coupe = c + 1 - debut;
+    auto apres = std::upper_bound(p, Balises.end(), c);
+    for (auto q = apres; q != Balises.end(); ++q) *q -= coupe;
+    p = Balises.erase(p, apres);
+    if (debut > 0 && texte[debut - 1] == '{' && debut < texte.size() && texte[debut] == '#')
+        Balises.insert(p, debut - 1);
+    return nullptr;
 }
 
-// Remplace chaque balise "{#nom}" de la sortie par le bloc "nom" de la page. Un
-// bloc ne sert qu'une fois : son marqueur de debut est neutralise dans la page.
-void Make::AssembleBlocs(std::string& sortie, std::string& page, const std::string& source,
-                         const std::string& reference) {
-    // Rien avant p ne change : la recherche reprend juste avant, la ou un "{"
-    // pourrait se coller au debut d'un bloc insere.
-    for (std::string::size_type p = sortie.find("{#"); p != std::string::npos;
-         p = sortie.find("{#", p > 0 ? p - 1 : 0)) {
-        std::string::size_type c = sortie.find(AccoladeFermante, p);
-        if (c == std::string::npos) {
-            Param.AddErreur("La balise {#reference=X} n'a pas d'accolade fermante dans le fichier:" + reference);
-            sortie[p] = '!';
+// Les balises de date et d'heure de la page, remplacees sur place ; les textes
+// des dates ne sont refaits que quand la seconde a change. Les "{#" des balises
+// remplacees quittent la liste.
+void Make::RemplaceDatesEtHeures(std::string& page) {
+    static const std::string balises[] = {"{#DATE_FR}", "{#DATE_US}", "{#HEURE}"};
+    const std::string* valeurs[] = {&DateFR, &DateUS, &HeureCourante};
+    bool egales = true;
+    size_t gardees = 0;
+    for (size_t q : Balises) {
+        size_t i = 0;
+        while (i < 3 && !Commence(page, q, balises[i])) ++i;
+        if (i == 3) {
+            Balises[gardees++] = q;
             continue;
         }
-        std::string nom = sortie.substr(p + 2, c - p - 2);
-        std::string debut = "{#" + MotDebutBloc + nom + AccoladeFermante;
-        std::string::size_type b = page.find(debut);
-        sortie[p] = '!';
-        if (b == std::string::npos) {
-            Param.AddErreur("Balise " + debut + " introuvable dans " + source);
-            continue;
+        const std::time_t maintenant = std::time(nullptr);
+        if (maintenant != SecondeDates) {
+            DateFR = Utiles::Date_FR();
+            DateUS = Utiles::Date_US();
+            HeureCourante = Utiles::Heure();
+            SecondeDates = maintenant;
         }
-        std::string fin = "{#" + MotFinBloc + nom + AccoladeFermante;
-        std::string::size_type e = page.find(fin);
-        if (e == std::string::npos) {
-            Param.AddErreur("Balise " + fin + " introuvable dans " + source);
-            continue;
-        }
-        std::string::size_type corps = b + debut.size();
-        std::string bloc = e < corps ? page.substr(corps) : page.substr(corps, e - corps);
-        sortie.replace(p, c + 1 - p, bloc);
-        page[b] = '!';
+        if (valeurs[i]->size() == balises[i].size()) page.replace(q, balises[i].size(), *valeurs[i]);
+        else egales = false;
     }
+    Balises.resize(gardees);
+    if (egales) return;
+    // Une annee hors de 1000 a 9999 change la longueur : tout est refait, plus lentement.
+    for (size_t i = 0; i < 3; ++i) {
+        for (size_t q = page.find(balises[i]); q != Aucun; q = page.find(balises[i], q + valeurs[i]->size()))
+            page.replace(q, balises[i].size(), *valeurs[i]);
+    }
+    ReleveBalises(page);
+}
+
+void Make::ReleveBalises(const std::string& texte) {
+    Balises.clear();
+    for (size_t q = texte.find("{#"); q != Aucun; q = texte.find("{#", q + 1)) Balises.push_back(q);
+}
+
+// Le texte de la page de reference, lu une fois par execution ; nul quand elle
+// manque ou ne se lit pas (une lecture ratee n'est pas gardee).
+// `origine` : les mots qui disent ou la reference a ete nommee ; nul pour la page elle-meme.
+const std::string* Make::Reference(const _ListeFichier& page, const std::string& source, const char* origine) {
+    auto connue = References.find(page.FichierReference);
+    if (connue != References.end()) return &connue->second;
+    Fichier fichier;
+    std::string texte;
+    bool ouvert = false;
+    int code = fichier.LisFichier(page.FichierReference, texte, ouvert);
+    if (!ouvert) {
+        Param.AddWarning("Le fichier " + source + " ne sera pas traite, car le fichier de reference " +
+                         page.FichierReference + " n'existe pas." +
+                         (origine != nullptr ? origine : "(il a ete defini dans le fichier " + source + ")"));
+        return nullptr;
+    }
+    if (code != 0) {
+        Param.AddErreur("Le fichier " + source + " ne sera pas traite. le fichier ref " + page.FichierReference +
+                        " est illisible." + FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
+        return nullptr;
+    }
+    if (TailleReferences + texte.size() > TailleMaxReferences) {
+        References.clear();
+        TailleReferences = 0;
+    }
+    TailleReferences += texte.size();
+    return &(References[page.FichierReference] = std::move(texte));
+}
+
+// Assemble la page lue dans Sortie ; faux quand elle serait trop grande.
+bool Make::AssembleLaPage(const _ListeFichier& page, const std::string& reference, const std::string& source) {
+    struct Erreurs : Assemblage::Temoin {
+        Make& make;
+        const std::string& chemin;
+        const std::string& source;
+        Erreurs(Make& m, const std::string& c, const std::string& s) : make(m), chemin(c), source(s) {}
+        void Signale(Assemblage::Genre genre, const std::string& nom) override {
+            if (genre == Assemblage::SansAccolade)
+                make.Param.AddErreur("La balise {#reference=X} n'a pas d'accolade fermante dans le fichier:" + chemin);
+            else
+                make.Param.AddErreur("Balise {#" + (genre == Assemblage::SansDebut ? make.MotDebutBloc
+                                                                                   : make.MotFinBloc) +
+                                     Cite(nom) + make.AccoladeFermante + " introuvable dans " + source);
+        }
+    } erreurs(*this, page.FichierReference, source);
+    if (!Assembleur) Assembleur = std::make_unique<Assemblage>(MotDebutBloc, MotFinBloc);
+    bool entiere = false;
+    try {
+        Assembleur->Releve(TextePage, Balises);
+        // Une page assemblee depasse rarement sa reference et sa source reunies ; au-dela
+        // du double, des blocs qui s'inserent les uns dans les autres la feraient enfler.
+        const size_t limite = 2 * (reference.size() + TextePage.size()) + (1 << 20);
+        entiere = Assembleur->Assemble(reference, Sortie, limite, erreurs);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!entiere)
+        Param.AddErreur("Le fichier " + source + " ne sera pas traite : la page produite serait trop grande.");
+    return entiere;
+}
+
+void Make::TraitePage(_ListeFichier& page, const std::string& source, const std::string& cible,
+                      const std::string& nom) {
+    Fichier fichier;
+    int code = fichier.LisFichier(source, TextePage);
+    if (code != 0) {
+        Param.AddErreur("Le fichier " + source + " est illisible, il ne sera pas traite." + FinDeLigne +
+                        fichier.LibelleErreur(code));
+        return;
+    }
+    ReleveBalises(TextePage);
+    const std::string* reference = Reference(page, source, ReferenceDeLaPage(page, TextePage));
+    if (reference == nullptr) return;
+    if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
+    RemplaceDatesEtHeures(TextePage);
+    if (!AssembleLaPage(page, *reference, source)) return;
+    code = plateforme::RemplaceFichier(cible, Sortie, OccupationCible->Absent(nom));
+    if (code != 0)
+        Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
 }
 
 std::string Make::Traitement() {
     std::string rapport;
-    std::string cheminMemorise, referenceMemorisee;
-    Fichier fichier;
+    if (!OccupationCible) OccupationCible = std::make_unique<plateforme::Occupation>(Param.RepertoireCible);
+    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
+    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
+    std::string source, cible;
     for (_ListeFichier& page : ListeFichiers) {
-        std::string source = Param.TrimSlash(Param.RepertoireSources) + Separateur + Param.TrimSlash(page.NomFichier);
-        std::string cible = Param.TrimSlash(Param.RepertoireCible) + Separateur + Param.TrimSlash(page.NomFichier);
-        rapport += "Traite fichier:" + source + FinDeLigne;
-        std::string texte;
-        fichier.LisFichier(source, texte);
-
-        std::string origine;
-        std::string::size_type p = texte.find(BaliseReference);
-        std::string::size_type ouvrant = BaliseReference.size();
-        if (p == std::string::npos) {
-            p = texte.find(BaliseReference2);
-            ouvrant = BaliseReference2.size();
-        }
-        if (p == std::string::npos) {
-            origine = "(il a ete defini dans le fichier de configuration)";
-        } else {
-            std::string::size_type c = texte.find(AccoladeFermante, p);
-            if (c == std::string::npos) {
-                Param.AddWarning("La balise #reference n'a pas d'accolade fermante.");
-            } else {
-                std::string nom = texte.substr(p + ouvrant, c - p - ouvrant);
-                origine = "(il a ete defini dans le fichier " + source + ")";
-                page.FichierReference = Param.Racine + Separateur + Param.TrimSlash(nom);
-                texte.erase(p, c + 1 - p);
-            }
-        }
-        if (!fichier.IsFileExist(page.FichierReference)) {
-            Param.AddWarning("Le fichier " + source + " ne sera pas traite, car le fichier de reference " +
-                             page.FichierReference + " n'existe pas." + origine);
-            continue;
-        }
-        if (page.FichierReference != cheminMemorise) {
-            int code = fichier.LisFichier(page.FichierReference, referenceMemorisee);
-            if (code != 0) {
-                // Une lecture ratee n'est pas gardee : la page suivante relira le fichier.
-                cheminMemorise.clear();
-                Param.AddErreur("Le fichier " + source + " ne sera pas traite. le fichier ref " +
-                                page.FichierReference + " est illisible." + FinDeLigne + fichier.LibelleErreur(code) +
-                                FinDeLigne);
-                continue;
-            }
-            cheminMemorise = page.FichierReference;
-        }
-        std::string sortie = referenceMemorisee;
-        if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
-        RemplaceDatesEtHeures(texte);
-        try {
-            AssembleBlocs(sortie, texte, source, page.FichierReference);
-        } catch (const std::bad_alloc&) {
-            Param.AddErreur("Le fichier " + source + " ne sera pas traite : la page produite serait trop grande.");
-            continue;
-        }
-        int code = fichier.RemplaceFichier(cible, sortie);
-        if (code != 0)
-            Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
+        const std::string nom = Param.TrimSlash(page.NomFichier);
+        (source = sources) += nom;
+        (cible = cibles) += nom;
+        ((rapport += "Traite fichier:") += source) += FinDeLigne;
+        TraitePage(page, source, cible, nom);
     }
     return rapport;
 }

@@ -4,10 +4,16 @@
 #ifndef FRWMAKE_H
 #define FRWMAKE_H
 
+#include <ctime>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "Parametres.h"
+#include "plateforme.h"
+
+class Assemblage;
 
 class Make {
 public:
@@ -40,9 +46,26 @@ public:
 
 private:
     bool CopieAppui(const std::string& source, const std::string& cible);
+    void ReleveBalises(const std::string& texte);
+    const char* ReferenceDeLaPage(_ListeFichier& page, std::string& texte);
+    const std::string* Reference(const _ListeFichier& page, const std::string& source, const char* origine);
     void RemplaceDatesEtHeures(std::string& page);
-    void AssembleBlocs(std::string& sortie, std::string& page, const std::string& source,
-                       const std::string& reference);
+    bool AssembleLaPage(const _ListeFichier& page, const std::string& reference, const std::string& source);
+    void TraitePage(_ListeFichier& page, const std::string& source, const std::string& cible, const std::string& nom);
+
+    // Les pages de reference deja lues, par chemin, dans une taille bornee.
+    std::map<std::string, std::string> References;
+    size_t TailleReferences = 0;
+    // Les textes des dates, refaits quand la seconde change.
+    std::time_t SecondeDates = -1;
+    std::string DateFR, DateUS, HeureCourante;
+    // Gardes d'une page a l'autre pour ne pas reallouer : la page lue, les
+    // positions de ses "{#" (croissantes), la page produite et ce qui la produit.
+    std::string TextePage, Sortie;
+    std::vector<size_t> Balises;
+    std::unique_ptr<Assemblage> Assembleur;
+    // Le repertoire cible, occupe de la premiere ecriture a la fin de make.
+    std::unique_ptr<plateforme::Occupation> OccupationCible;
 };
 
 #endif

@@ -8,26 +8,6 @@
 
 namespace {
 
-// Lit tous les octets du fichier ; faux quand il ne s'ouvre pas, que c'est un
-// repertoire, ou qu'une erreur de lecture survient en cours de route.
-bool LitOctets(const std::string& chemin, std::string& contenu) {
-    contenu.clear();
-    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
-    try {
-        std::ifstream flux(plateforme::CheminSysteme(chemin), std::ios::in | std::ios::binary);
-        if (!flux.is_open()) return false;
-        char tampon[65536];
-        while (flux.read(tampon, sizeof(tampon)) || flux.gcount() > 0) {
-            contenu.append(tampon, static_cast<size_t>(flux.gcount()));
-        }
-        if (!flux.bad()) return true;
-    } catch (const std::exception&) {
-        // Un fichier plus grand que la memoire echoue comme un fichier illisible.
-    }
-    contenu.clear();
-    return false;
-}
-
 int AjouteOctets(const std::string& chemin, const std::string& texte) {
     if (!plateforme::Ouvrable(chemin)) return 1003;
     try {
@@ -78,7 +58,14 @@ bool Fichier::IsFileExist(std::string chemin) {
 }
 
 int Fichier::LisFichier(std::string chemin, std::string& texte) {
-    if (!LitOctets(chemin, texte)) return 1003;
+    bool ouvert;
+    return LisFichier(chemin, texte, ouvert);
+}
+
+int Fichier::LisFichier(std::string chemin, std::string& texte, bool& ouvert) {
+    const int code = plateforme::LitFichier(chemin, texte);
+    ouvert = code != 1003;
+    if (code != 0) return 1003;
     // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier
     // octet reste toujours.
     std::string::size_type debut = texte.size();
@@ -96,7 +83,8 @@ int Fichier::LisFichier(std::string chemin, std::string& texte) {
 std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& lignes) {
     lignes.clear();
     std::string contenu;
-    if (!LitOctets(chemin, contenu)) return "Impossible d'ouvrir le fichier:" + chemin + plateforme::FinDeLigne;
+    if (plateforme::LitFichier(chemin, contenu) != 0)
+        return "Impossible d'ouvrir le fichier:" + chemin + plateforme::FinDeLigne;
     std::string::size_type debut = 0;
     if (contenu.compare(0, 3, "\xEF\xBB\xBF") == 0) debut = 3;
     while (debut < contenu.size()) {
@@ -115,7 +103,7 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
 
 int Fichier::CopieFichier(std::string source, std::string cible) {
     std::string contenu;
-    if (!LitOctets(source, contenu)) {
+    if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;
         return 1003;
     }

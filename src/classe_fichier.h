@@ -15,6 +15,9 @@ public:
     int EcrisFichier(std::string chemin, const std::string& texte);
     bool IsFileExist(std::string chemin);
     int LisFichier(std::string chemin, std::string& texte);
+    // La meme lecture ; `ouvert` faux quand le fichier ne s'ouvre pas (absent,
+    // interdit, ou pas un fichier ordinaire), vrai quand seule la lecture echoue.
+    int LisFichier(std::string chemin, std::string& texte, bool& ouvert);
     std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
     int CopieFichier(std::string source, std::string cible);
     // Ecrit le texte a la place du fichier, en entier ou pas du tout.

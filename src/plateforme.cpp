@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <iostream>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -50,6 +55,12 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
             ok = errno == 0;  // fin du repertoire, ou lecture interrompue
             break;
         }
+        // Le genre donne par le repertoire suffit, sauf pour un lien ou un genre inconnu.
+        if (entree->d_type == DT_REG) {
+            noms.push_back(entree->d_name);
+            continue;
+        }
+        if (entree->d_type != DT_LNK && entree->d_type != DT_UNKNOWN) continue;
         struct stat st;
         if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0) {
             if (S_ISREG(st.st_mode)) noms.push_back(entree->d_name);
@@ -65,36 +76,250 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
 
 namespace {
 
-bool EcritTout(int fd, const std::string& texte) {
-    const char* p = texte.data();
-    size_t reste = texte.size();
+// Le code rendu quand le fichier ne peut s'ecrire que sur place.
+const int SurPlace = -1;
+
+// Les droits du processus ne changent pas en cours d'execution : lus une fois.
+uid_t Utilisateur() {
+    static const uid_t u = geteuid();
+    return u;
+}
+
+gid_t Groupe() {
+    static const gid_t g = getegid();
+    return g;
+}
+
+mode_t Masque() {
+    static const mode_t m = [] {
+        mode_t masque = umask(0);
+        umask(masque);
+        return masque;
+    }();
+    return m;
+}
+
+mode_t ModeParDefaut() { return 0666 & ~Masque(); }
+
+// Ferme le descripteur en quittant la portee, sauf s'il a ete ferme avant.
+struct Descripteur {
+    int fd;
+    explicit Descripteur(int f) : fd(f) {}
+    ~Descripteur() {
+        if (fd >= 0) close(fd);
+    }
+    Descripteur(const Descripteur&) = delete;
+    Descripteur& operator=(const Descripteur&) = delete;
+    bool Ferme() {
+        int code = close(fd);
+        fd = -1;
+        return code == 0;
+    }
+};
+
+// Ecrit n octets a la suite, ou a partir de `position` quand elle est positive.
+bool EcritTout(int fd, const char* p, size_t reste, off_t position = -1) {
     while (reste > 0) {
-        ssize_t n = write(fd, p, reste);
+        ssize_t n = position < 0 ? write(fd, p, reste) : pwrite(fd, p, reste, position);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
         p += n;
         reste -= static_cast<size_t>(n);
+        if (position >= 0) position += n;
     }
     return true;
 }
 
-// Ecriture sur place, comme un vidage suivi d'un ajout : pour ce qui ne se
-// remplace pas sans dommage (peripherique, fichier a plusieurs liens, fichier
-// d'un autre proprietaire, repertoire ou l'on ne peut rien creer).
-int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mode) {
-    int fd = open(chemin.c_str(), O_WRONLY | O_CREAT | O_TRUNC, mode);
-    if (fd < 0) return 1003;
-    bool ok = EcritTout(fd, texte);
-    if (close(fd) != 0) ok = false;
-    return ok ? 0 : 1004;
+// Vrai quand le fichier ouvert contient deja exactement le texte. Une lecture
+// d'un octet de plus que le texte, rendue courte, dit que la fin est atteinte ;
+// un peripherique qui ne finit pas donne cet octet de trop.
+bool MemeContenu(int fd, const std::string& texte) {
+    char tampon[65536];
+    for (size_t lu = 0;;) {
+        const size_t voulu = std::min(sizeof(tampon), texte.size() + 1 - lu);
+        ssize_t n = pread(fd, tampon, voulu, static_cast<off_t>(lu));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || lu + static_cast<size_t>(n) > texte.size() ||
+            std::memcmp(tampon, texte.data() + lu, static_cast<size_t>(n)) != 0)
+            return false;
+        lu += static_cast<size_t>(n);
+        if (static_cast<size_t>(n) < voulu) return lu == texte.size();
+    }
 }
 
-mode_t ModeParDefaut() {
-    mode_t masque = umask(0);
-    umask(masque);
-    return 0666 & ~masque;
+// Ecriture sur place d'un fichier ordinaire ouvert. La place des nouveaux octets
+// est prise avant de toucher aux anciens : reservee quand le systeme de fichiers
+// le sait (le texte part alors en une ecriture, la plus courte fenetre ou le
+// fichier melange l'ancien et le nouveau), sinon occupee en ecrivant d'abord la
+// nouvelle fin. Sans place, l'ancien contenu reste.
+int RemplaceSurPlace(int fd, off_t ancienne, const std::string& texte) {
+    const off_t nouvelle = static_cast<off_t>(texte.size());
+    // La taille permise au processus borne aussi la reecriture d'octets deja la.
+    struct rlimit taille;
+    if (getrlimit(RLIMIT_FSIZE, &taille) == 0 && taille.rlim_cur != RLIM_INFINITY &&
+        static_cast<rlim_t>(nouvelle) > taille.rlim_cur)
+        return 1004;
+    const bool reserve = nouvelle == 0 || fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, nouvelle) == 0;
+    if (!reserve && (errno == ENOSPC || errno == EDQUOT || errno == EFBIG)) return 1004;
+    off_t tete = nouvelle;  // ce qui reste a ecrire depuis le debut du fichier
+    if (!reserve && nouvelle > ancienne) {
+        if (!EcritTout(fd, texte.data() + ancienne, static_cast<size_t>(nouvelle - ancienne), ancienne)) {
+            static_cast<void>(ftruncate(fd, ancienne) == 0);  // rend la fin ecrite en partie
+            return 1004;
+        }
+        tete = ancienne;
+    }
+    if (!EcritTout(fd, texte.data(), static_cast<size_t>(tete), 0)) return 1004;
+    if (nouvelle < ancienne && ftruncate(fd, nouvelle) != 0) return 1004;
+    return 0;
+}
+
+// Sur place par le chemin : un peripherique, ou le fichier qu'un lien pendant
+// designe (cree a travers lui).
+int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mode) {
+    Descripteur d(open(chemin.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, mode));
+    struct stat st;
+    if (d.fd < 0 || fstat(d.fd, &st) != 0) return 1003;
+    int code = S_ISREG(st.st_mode) ? RemplaceSurPlace(d.fd, st.st_size, texte)
+                                   : EcritTout(d.fd, texte.data(), texte.size()) ? 0 : 1004;
+    return d.Ferme() ? code : 1004;
+}
+
+// Cree a cote de la cible un temporaire au nom libre : ".cv-" et six lettres ou chiffres.
+int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporaire) {
+    static const char lettres[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    static std::uint64_t etat = static_cast<std::uint64_t>(getpid()) << 32 ^
+                                static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    std::string::size_type barre = cible.find_last_of('/');
+    temporaire = (barre == std::string::npos ? "" : cible.substr(0, barre + 1)) + ".cv-XXXXXX";
+    for (int essai = 0; essai < 100; ++essai) {
+        for (size_t i = temporaire.size() - 6; i < temporaire.size(); ++i) {
+            etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
+            temporaire[i] = lettres[(etat >> 33) % 62];
+        }
+        int fd = open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
+}
+
+// Le texte va dans un temporaire du meme repertoire, avec le proprietaire et les
+// droits de l'ancien fichier quand il y en a un, puis le temporaire prend la place
+// de la cible : un lecteur voit l'ancien fichier ou le nouveau, jamais un fichier
+// coupe. SurPlace quand le repertoire refuse toute creation.
+int RemplaceParRenommage(const std::string& cible, const std::string& texte, const struct stat* ancien) {
+    const mode_t mode = ancien != nullptr ? ancien->st_mode & 07777 : 0666;
+    std::string temporaire;
+    Descripteur d(CreeTemporaire(cible, mode, temporaire));
+    if (d.fd < 0) return errno == EACCES || errno == EPERM ? SurPlace : 1003;
+    bool ok = EcritTout(d.fd, texte.data(), texte.size());
+    // A la creation, le groupe a pu venir du repertoire et le masque retirer des droits.
+    if (ancien != nullptr && (ancien->st_uid != Utilisateur() || ancien->st_gid != Groupe()) &&
+        fchown(d.fd, ancien->st_uid, ancien->st_gid) != 0 && Utilisateur() == 0)
+        ok = false;
+    if (ancien != nullptr && (mode & (Masque() | 07000)) != 0 && fchmod(d.fd, mode) != 0) ok = false;
+    if (!d.Ferme()) ok = false;
+    if (!ok || rename(temporaire.c_str(), cible.c_str()) != 0) {
+        unlink(temporaire.c_str());
+        return ok ? 1003 : 1004;
+    }
+    return 0;
+}
+
+int Remplace(const std::string& cible, const std::string& texte, bool suitLien);
+
+// Donne au fichier sans nom ouvert le nom de la cible, qui ne doit pas exister.
+bool Nomme(int fd, const std::string& cible) {
+    // Lier un descripteur demande un privilege ; sans lui, on passe par /proc.
+    static bool parProc = false;
+    if (!parProc) {
+        if (linkat(fd, "", AT_FDCWD, cible.c_str(), AT_EMPTY_PATH) == 0) return true;
+        if (errno != ENOENT && errno != EPERM) return false;
+        parProc = true;
+    }
+    const std::string chemin = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, chemin.c_str(), AT_FDCWD, cible.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Une cible qu'on sait absente nait d'un coup, toute ecrite : un fichier sans nom
+// (qu'une execution tuee ne laisse pas derriere elle) recoit son nom une fois
+// plein. SurPlace quand le systeme ne le permet pas ou que la cible existe
+// deja : le chemin ordinaire prend alors le relais.
+int CreeDUnCoup(const std::string& cible, const std::string& texte) {
+    std::string::size_type barre = cible.find_last_of('/');
+    const std::string repertoire = barre == std::string::npos ? "." : cible.substr(0, barre + 1);
+    Descripteur d(open(repertoire.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (d.fd < 0) return SurPlace;
+    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
+    if (!Nomme(d.fd, cible)) return SurPlace;
+    return d.Ferme() ? 0 : 1004;
+}
+
+// Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
+int RemplaceLien(const std::string& lien, const std::string& texte) {
+    char reel[PATH_MAX];
+    if (realpath(lien.c_str(), reel) != nullptr) return Remplace(reel, texte, false);
+    return EcritSurPlace(lien, texte, ModeParDefaut());
+}
+
+int Remplace(const std::string& cible, const std::string& texte, bool suitLien) {
+    if (cible.empty()) return 1003;
+    Descripteur d(open(cible.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (d.fd < 0) {
+        if (errno == ENOENT) {
+            int code = RemplaceParRenommage(cible, texte, nullptr);
+            return code == SurPlace ? 1003 : code;
+        }
+        return errno == ELOOP && suitLien ? RemplaceLien(cible, texte) : 1003;
+    }
+    // Le plus souvent la page n'a pas change : une lecture suffit a le voir.
+    if (MemeContenu(d.fd, texte)) return 0;
+    struct stat st;
+    if (fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return 1003;
+    if (!S_ISREG(st.st_mode)) {  // un peripherique
+        d.Ferme();
+        return EcritSurPlace(cible, texte, 0);
+    }
+    // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
+    bool partage = st.st_nlink > 1 || (Utilisateur() != 0 && st.st_uid != Utilisateur());
+    int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st);
+    if (code != SurPlace) return code;
+    code = RemplaceSurPlace(d.fd, st.st_size, texte);
+    return d.Ferme() ? code : 1004;
+}
+
+// ".cv-" et six lettres ou chiffres : les temporaires que ce programme cree.
+bool EstTemporaire(const char* nom) {
+    if (std::strncmp(nom, ".cv-", 4) != 0 || std::strlen(nom) != 10) return false;
+    for (const char* c = nom + 4; *c != '\0'; ++c) {
+        if (!((*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') || (*c >= '0' && *c <= '9'))) return false;
+    }
+    return true;
+}
+
+// Efface les temporaires du repertoire et rend les noms des autres entrees,
+// tries ; faux quand la lecture du repertoire echoue.
+bool Inventorie(int repertoire, std::vector<std::string>& noms) {
+    int copie = dup(repertoire);
+    DIR* rep = copie < 0 ? nullptr : fdopendir(copie);
+    if (rep == nullptr) {
+        if (copie >= 0) close(copie);
+        return false;
+    }
+    for (errno = 0; dirent* entree = readdir(rep); errno = 0) {
+        struct stat st;
+        if (!EstTemporaire(entree->d_name)) noms.push_back(entree->d_name);
+        else if (entree->d_type == DT_REG ||
+                 (entree->d_type == DT_UNKNOWN &&
+                  fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)))
+            unlinkat(dirfd(rep), entree->d_name, 0);
+    }
+    const bool complet = errno == 0;
+    closedir(rep);
+    std::sort(noms.begin(), noms.end());
+    return complet;
 }
 
 }  // namespace
@@ -110,48 +335,56 @@ bool Ouvrable(const std::string& chemin) {
     return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);
 }
 
-int RemplaceFichier(const std::string& chemin, const std::string& texte) {
-    std::string cible = CheminSysteme(chemin);
-    if (cible.empty() || !Ouvrable(chemin)) return 1003;
+int LitFichier(const std::string& chemin, std::string& contenu) {
+    contenu.clear();
+    Descripteur d(open(CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st;
-    bool existe = stat(cible.c_str(), &st) == 0;
-    if (existe) {
-        if (access(cible.c_str(), W_OK) != 0) return 1003;
-        if (!S_ISREG(st.st_mode) || st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid()))
-            return EcritSurPlace(cible, texte, 0);
-        // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
-        char reel[PATH_MAX];
-        if (realpath(cible.c_str(), reel) != nullptr) cible = reel;
-    } else {
-        struct stat lien;
-        if (lstat(cible.c_str(), &lien) == 0) return EcritSurPlace(cible, texte, ModeParDefaut());
+    if (d.fd < 0 || fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) return 1003;
+    try {
+        const size_t annonce = static_cast<size_t>(st.st_size);
+        contenu.resize(annonce > 0 ? annonce + 1 : 65536);
+        for (size_t lu = 0;;) {
+            if (lu == contenu.size()) contenu.resize(2 * lu);
+            ssize_t n = read(d.fd, &contenu[lu], contenu.size() - lu);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) break;
+            lu += static_cast<size_t>(n);
+            // Une lecture courte qui atteint la taille annoncee est la fin : pas d'appel de plus.
+            if (n == 0 || (annonce > 0 && lu >= annonce && lu < contenu.size())) {
+                contenu.resize(lu);
+                return 0;
+            }
+        }
+    } catch (const std::exception&) {
+        // Un fichier plus grand que la memoire echoue comme une lecture.
     }
-    std::string::size_type barre = cible.find_last_of('/');
-    std::string temporaire = (barre == std::string::npos ? "" : cible.substr(0, barre + 1)) + ".cv-XXXXXX";
-    int fd = mkstemp(&temporaire[0]);
-    if (fd < 0) {
-        // Sans droit de creer dans le repertoire, le fichier lui-meme peut rester
-        // inscriptible ; toute autre cause (disque plein...) laisse l'ancien intact.
-        if (errno == EACCES || errno == EPERM) return EcritSurPlace(cible, texte, ModeParDefaut());
-        return 1003;
+    contenu.clear();
+    return 1004;
+}
+
+int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent) {
+    const std::string cible = CheminSysteme(chemin);
+    if (absent && !cible.empty()) {
+        int code = CreeDUnCoup(cible, texte);
+        if (code != SurPlace) return code;
     }
-    bool ok = EcritTout(fd, texte);
-    if (existe) {
-        if (fchown(fd, st.st_uid, st.st_gid) != 0 && geteuid() == 0) ok = false;
-        if (fchmod(fd, st.st_mode & 07777) != 0) ok = false;
-    } else if (fchmod(fd, ModeParDefaut()) != 0) {
-        ok = false;
-    }
-    if (close(fd) != 0) ok = false;
-    if (!ok) {
-        unlink(temporaire.c_str());
-        return 1004;
-    }
-    if (rename(temporaire.c_str(), cible.c_str()) != 0) {
-        unlink(temporaire.c_str());
-        return 1003;
-    }
-    return 0;
+    return Remplace(cible, texte, true);
+}
+
+Occupation::Occupation(const std::string& repertoire)
+    : fd_(open(CheminSysteme(repertoire).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) return;
+    // Seule, l'execution sait que les temporaires presents ne sont a personne.
+    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
+    flock(fd_, LOCK_SH);
+}
+
+bool Occupation::Absent(const std::string& nom) const {
+    return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
+}
+
+Occupation::~Occupation() {
+    if (fd_ >= 0) close(fd_);
 }
 
 std::string RepertoireExecutable() {

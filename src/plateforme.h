@@ -39,13 +39,42 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 // repertoire ne s'ouvre pas.
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
 
+// Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
+// ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
+// fin) ; 1004 quand il s'ouvre mais qu'une lecture echoue. Le contenu est vide
+// apres un echec.
+int LitFichier(const std::string& chemin, std::string& contenu);
+
 // Cree un niveau de repertoire, droits par defaut ; faux en cas d'echec.
 bool CreeRepertoire(const std::string& chemin);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
-// place, soit l'ancien fichier reste tel quel. 0, 1003 (ouverture ou creation
-// impossible) ou 1004 (ecriture ou fermeture en echec).
-int RemplaceFichier(const std::string& chemin, const std::string& texte);
+// place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
+// n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
+// ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
+// `absent` : l'appelant sait que le fichier n'existait pas, ce qui epargne de
+// le chercher.
+int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent = false);
+
+// Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
+// Celle qui l'occupe seule efface d'abord les fichiers temporaires
+// (".cv-XXXXXX") qu'une execution tuee y a laisses ; une execution en cours
+// garde les siens.
+class Occupation {
+public:
+    explicit Occupation(const std::string& repertoire);
+    ~Occupation();
+    Occupation(const Occupation&) = delete;
+    Occupation& operator=(const Occupation&) = delete;
+
+    // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
+    bool Absent(const std::string& nom) const;
+
+private:
+    int fd_;
+    bool inventaire_ = false;
+    std::vector<std::string> presents_;  // tries
+};
 
 // Repertoire de l'executable d'apres /proc/self/exe, "" s'il est illisible.
 std::string RepertoireExecutable();

@@ -22,8 +22,8 @@ namespace {
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
 // Les mots dont l'argument s'ecrit "chemin = valeur".
-const string MotsAChemin = " fichier lien attendu absent contient pareil classes crlf repertoire tube scenario php "
-                           "lecture_seule requete ";
+const string MotsAChemin = " fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario "
+                           "php lecture_seule requete ajoute dur ";
 
 struct Ligne { int numero; string mot, argument; };
 
@@ -91,6 +91,13 @@ private:
         else if (mot == "tube") ASSERT_EQ(mkfifo(c.c_str(), 0600), 0);
         else if (mot == "lien") ASSERT_EQ(symlink(valeur.c_str(), c.c_str()), 0);
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
+        else if (mot == "ajoute") {  // "N TEXTE" : TEXTE N fois a la fin du fichier
+            const size_t blanc = valeur.find(' ');
+            string texte = LitOctets(c);
+            for (int n = std::stoi(valeur.substr(0, blanc)); n > 0; --n) texte += valeur.substr(blanc + 1);
+            EcritOctets(c, texte);
+        } else if (mot == "dur") ASSERT_EQ(link((rep_ / valeur).c_str(), c.c_str()), 0);
+        else if (mot == "limite") limite_ = std::stoi(a);
         else if (mot == "muet") Muet();
         else if (mot == "delai") delai_ = std::stoi(a);
         else if (mot == "lecture_seule") {
@@ -108,6 +115,7 @@ private:
         } else if (mot == "sans") EXPECT_EQ(console_.find(a), string::npos) << a << "\n---\n" << console_;
         else if (mot == "fin") EXPECT_EQ(console_.substr(console_.size() - std::min(a.size(), console_.size())), a);
         else if (mot == "attendu") EXPECT_EQ(AvecMarques(LitOctets(c)), AvecMarques(valeur)) << chemin;
+        else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, valeur.size()), valeur) << chemin;
         else if (mot == "absent") EXPECT_FALSE(Existe(c)) << chemin;
         else if (mot == "contient") {
             const std::vector<string> noms = Mots(valeur);
@@ -152,9 +160,11 @@ private:
     }
 
     // Entree standard sur /dev/null, le port du serveur de test (ou du muet) dans l'environnement ;
-    // mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu.
+    // mots entre apostrophes ; avec exec, un signal rend -1, jamais un code attendu. Taille de fichier
+    // bornee (en Ko ; ulimit compte par 512 octets) : l'ecriture au-dela echoue sans signal.
     void Lance(const string& arguments) {
-        string commande = "cd '" + rep_.Chemin() + "' && exec " +
+        const string borne = limite_ > 0 ? "trap '' XFSZ && ulimit -f " + std::to_string(2 * limite_) + " && " : "";
+        string commande = "cd '" + rep_.Chemin() + "' && " + borne + "exec " +
                           (delai_ > 0 ? "timeout -s KILL " + std::to_string(delai_) + " " : "") +
                           "env 'MYSQL_TCP_PORT=" + (portMuet_.empty() ? ServeurTest::Port() : portMuet_) + "'";
         // root passe outre les droits : sans ces capacites, un repertoire en lecture seule l'est aussi pour lui.
@@ -210,7 +220,7 @@ private:
     std::vector<Ligne> lignes_;
     RepertoireTemporaire rep_;
     std::vector<string> lectureSeule_;
-    int muet_ = -1, delai_ = 0, code_ = -1;  // code vu du shell (0 a 255), -1 pour un signal
+    int muet_ = -1, delai_ = 0, limite_ = 0, code_ = -1;  // code vu du shell (0 a 255), -1 pour un signal
     string base_, portMuet_, sortie_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
 };

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "classe_fichier.h"
@@ -132,4 +134,24 @@ TEST(Fichier, RepertoiresEtLibelles) {
         {rep.Chemin() + "\\a\\b\\", 1}, {rep.Chemin() + "\\a\\f", 2}, {rep / "absent", 0}, {"", 0}};
     for (const auto& [chemin, genre] : chemins)
         EXPECT_EQ(f.IsPathExist(chemin) + 2 * f.IsFileExist(chemin), genre) << chemin;
+}
+
+TEST(Fichier, RemplacementDUnContenuIdentiqueSansEcriture) {
+    // Comme un outil de construction : un fichier qui a deja le texte garde sa date et son inode.
+    RepertoireTemporaire rep;
+    const string f = rep / "page.php";
+    EcritOctets(f, "meme texte");
+    const timespec hier[2] = {{std::time(nullptr) - 86400, 0}, {std::time(nullptr) - 86400, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, f.c_str(), hier, 0), 0);
+    struct stat avant, apres;
+    ASSERT_EQ(stat(f.c_str(), &avant), 0);
+    Fichier fichier;
+    EXPECT_EQ(fichier.RemplaceFichier(f, "meme texte"), 0);
+    ASSERT_EQ(stat(f.c_str(), &apres), 0);
+    EXPECT_EQ(apres.st_ino, avant.st_ino);
+    EXPECT_EQ(apres.st_mtime, avant.st_mtime);
+    EXPECT_EQ(fichier.RemplaceFichier(f, "meme texte, un peu plus"), 0);
+    ASSERT_EQ(stat(f.c_str(), &apres), 0);
+    EXPECT_GT(apres.st_mtime, avant.st_mtime);
+    EXPECT_EQ(LitOctets(f), "meme texte, un peu plus");
 }
