@@ -22,8 +22,8 @@ namespace {
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
 // Les mots dont l'argument s'ecrit "chemin = valeur".
-const string MotsAChemin = " fichier lien attendu commence absent contient pareil classes crlf repertoire tube scenario "
-                           "php lecture_seule requete ajoute dur ";
+const string MotsAChemin = " fichier lien attendu commence absent contient pareil classes crlf repertoire tube "
+                           "scenario php lecture_seule requete ajoute dur ";
 
 struct Ligne { int numero; string mot, argument; };
 
@@ -75,13 +75,15 @@ private:
             if (egal != string::npos) valeur = Valeur(l.argument.substr(std::min(egal + 3, l.argument.size())));
         } else a = Valeur(l.argument);
         const string c = rep_ / chemin;
-        if (mot == "site") { ASSERT_EQ(a, "exemple"); fs::copy(CORVALITE_EXEMPLE, rep_.Chemin(), fs::copy_options::recursive); }
-        else if (mot == "config") EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + a + "\n");
+        if (mot == "site") {
+            ASSERT_EQ(a, "exemple");
+            fs::copy(CORVALITE_EXEMPLE, rep_.Chemin(), fs::copy_options::recursive);
+        } else if (mot == "config") EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + a + "\n");
         else if (mot == "base") {
             base_ = ServeurTest::NouvelleBase();
             if (!a.empty()) { ASSERT_EQ(ServeurTest::Sql(a, base_), 0); }
-            EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") +
-                                               "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\nDATABASE=" + base_ + "\n");
+            const string serveur = "HOST=127.0.0.1\nUSER=corvalite\nMDP=corvalite\nDATABASE=" + base_ + "\n";
+            EcritOctets(rep_ / "site.cfg", LitOctets(rep_ / "site.cfg") + serveur);
         } else if (mot == "sql") ASSERT_EQ(ServeurTest::Sql(a, base_), 0);
         else if (mot == "requete") EXPECT_EQ(ServeurTest::Resultat(chemin, base_), valeur) << chemin;
         else if (mot == "fichier") {
@@ -120,7 +122,9 @@ private:
         else if (mot == "contient") {
             const std::vector<string> noms = Mots(valeur);
             EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;
-        } else if (mot == "pareil") EXPECT_EQ(LitOctets(c), LitOctets(valeur[0] == '/' ? valeur : rep_ / valeur)) << chemin;
+        } else if (mot == "pareil") {
+            EXPECT_EQ(LitOctets(c), LitOctets(valeur[0] == '/' ? valeur : rep_ / valeur)) << chemin;
+        }
         else if (mot == "php") {  // sans la ligne `valeur` (le texte d'erreur que le programme y ecrit)
             string sortie;
             const string filtre = valeur.empty() ? "cat" : "grep -vxF '" + valeur + "'";
