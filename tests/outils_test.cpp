@@ -119,13 +119,11 @@ std::string ServeurTest::NouvelleBase() {
     std::string nom = "t_" + std::string(test->test_suite_name()) + "_" + test->name();
     for (char& c : nom)
         if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-    // Un nom de base tient en 64 caracteres : un nom de test plus long garde son debut et une
-    // empreinte du reste, pour que deux tests lances ensemble n'aient jamais la meme base.
-    if (nom.size() > 60) {
-        char empreinte[17];
-        snprintf(empreinte, sizeof(empreinte), "%016zx", std::hash<std::string>{}(nom));
-        nom = nom.substr(0, 43) + "_" + empreinte;
-    }
+    // Un nom de base tient en 64 caracteres : le debut du nom du test et une empreinte du nom entier,
+    // pour que deux tests lances ensemble n'aient jamais la meme base.
+    char empreinte[17];
+    snprintf(empreinte, sizeof(empreinte), "%016zx", std::hash<std::string>{}(nom));
+    nom = nom.substr(0, 43) + "_" + empreinte;
     Sql("drop database if exists `" + nom + "`; create database `" + nom + "`;");
     return nom;
 }
