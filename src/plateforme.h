@@ -52,9 +52,7 @@ bool CreeRepertoire(const std::string& chemin);
 // place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
 // n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
 // ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
-// `absent` : l'appelant sait que le fichier n'existait pas, ce qui epargne de
-// le chercher.
-int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent = false);
+int RemplaceFichier(const std::string& chemin, const std::string& texte);
 
 // Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
 // Celle qui l'occupe seule efface d'abord les fichiers temporaires
@@ -69,6 +67,11 @@ public:
 
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
     bool Absent(const std::string& nom) const;
+    // Cree dans le repertoire le fichier `nom` qu'on sait absent, ecrit en
+    // entier ou pas du tout ; AFaireAilleurs quand il faut passer par
+    // RemplaceFichier (nom deja present, systeme qui ne s'y prete pas).
+    static const int AFaireAilleurs = -1;
+    int Cree(const std::string& nom, const std::string& texte) const;
 
 private:
     int fd_;
