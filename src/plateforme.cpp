@@ -322,8 +322,8 @@ bool Ouvrable(const std::string& chemin) {
     return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);
 }
 
-int LitFichier(const std::string& chemin, std::string& contenu) {
-    Descripteur d(open(CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire) {
+    Descripteur d(openat(repertoire, CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st;
     if (d.fd < 0 || fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         contenu.clear();
@@ -356,6 +356,15 @@ int LitFichier(const std::string& chemin, std::string& contenu) {
 
 int RemplaceFichier(const std::string& chemin, const std::string& texte) {
     return Remplace(CheminSysteme(chemin), texte, true);
+}
+
+RepertoireOuvert::RepertoireOuvert(const std::string& chemin)
+    : fd_(open(CheminSysteme(chemin).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) fd_ = AT_FDCWD;
+}
+
+RepertoireOuvert::~RepertoireOuvert() {
+    if (fd_ >= 0) close(fd_);
 }
 
 Occupation::Occupation(const std::string& repertoire)

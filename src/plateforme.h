@@ -3,6 +3,8 @@
 #ifndef PLATEFORME_H
 #define PLATEFORME_H
 
+#include <fcntl.h>
+
 #include <string>
 #include <vector>
 
@@ -42,8 +44,22 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
 // Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
 // fin) ; 1004 quand il s'ouvre mais qu'une lecture echoue. Le contenu est vide
-// apres un echec.
-int LitFichier(const std::string& chemin, std::string& contenu);
+// apres un echec. Un chemin relatif part de `repertoire`, un repertoire ouvert.
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire = AT_FDCWD);
+
+// Un repertoire ouvert le temps de sa vie, pour y ouvrir des fichiers sans
+// refaire le chemin ; AT_FDCWD quand il ne s'ouvre pas.
+class RepertoireOuvert {
+public:
+    explicit RepertoireOuvert(const std::string& chemin);
+    ~RepertoireOuvert();
+    RepertoireOuvert(const RepertoireOuvert&) = delete;
+    RepertoireOuvert& operator=(const RepertoireOuvert&) = delete;
+    int Fd() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 // Cree un niveau de repertoire, droits par defaut ; faux en cas d'echec.
 bool CreeRepertoire(const std::string& chemin);
