@@ -457,7 +457,7 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
-    code = OccupationCible->Cree(nom, Sortie);
+    code = OccupationCible->Ecris(nom, Sortie);
     if (code == plateforme::Occupation::AFaireAilleurs) code = plateforme::RemplaceFichier(cible, Sortie);
     if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));

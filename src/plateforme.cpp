@@ -379,11 +379,17 @@ bool Occupation::Absent(const std::string& nom) const {
     return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
-// Une page qu'on sait absente nait d'un coup, toute ecrite : un fichier sans nom
-// (qu'une execution tuee ne laisse pas derriere elle) recoit son nom une fois
-// plein. Tout part du repertoire deja ouvert, sans refaire le chemin.
-int Occupation::Cree(const std::string& nom, const std::string& texte) const {
-    if (!Absent(nom) || nom.find('/') != std::string::npos) return AFaireAilleurs;
+// Tout part du repertoire deja ouvert, sans refaire le chemin. Une page qu'on
+// sait absente nait d'un coup, toute ecrite : un fichier sans nom (qu'une
+// execution tuee ne laisse pas derriere elle) recoit son nom une fois plein.
+// Une page presente qui a deja ces octets reste telle quelle ; ouverte comme
+// pour l'ecrire, afin qu'une page interdite d'ecriture echoue comme avant.
+int Occupation::Ecris(const std::string& nom, const std::string& texte) const {
+    if (fd_ < 0 || nom.find('/') != std::string::npos) return AFaireAilleurs;
+    if (!Absent(nom)) {
+        Descripteur d(openat(fd_, nom.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        return d.fd >= 0 && MemeContenu(d.fd, texte) ? 0 : AFaireAilleurs;
+    }
     Descripteur d(openat(fd_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (d.fd < 0) return AFaireAilleurs;
     if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;

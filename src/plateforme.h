@@ -83,11 +83,12 @@ public:
 
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
     bool Absent(const std::string& nom) const;
-    // Cree dans le repertoire le fichier `nom` qu'on sait absent, ecrit en
-    // entier ou pas du tout ; AFaireAilleurs quand il faut passer par
-    // RemplaceFichier (nom deja present, systeme qui ne s'y prete pas).
-    static const int AFaireAilleurs = -1;
-    int Cree(const std::string& nom, const std::string& texte) const;
+    // Ecrit dans le repertoire le fichier `nom` qu'on sait absent (en entier ou
+    // pas du tout), ou constate qu'il a deja ces octets ; AFaireAilleurs quand
+    // il faut passer par RemplaceFichier (page changee, systeme qui ne s'y
+    // prete pas).
+    static constexpr int AFaireAilleurs = -1;
+    int Ecris(const std::string& nom, const std::string& texte) const;
 
 private:
     int fd_;
