@@ -367,8 +367,7 @@ RepertoireOuvert::~RepertoireOuvert() {
     if (fd_ >= 0) close(fd_);
 }
 
-Occupation::Occupation(const std::string& repertoire)
-    : fd_(open(CheminSysteme(repertoire).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+Occupation::Occupation(const std::string& repertoire) : repertoire_(repertoire), fd_(repertoire_.Fd()) {
     if (fd_ < 0) return;
     // Seule, l'execution sait que les temporaires presents ne sont a personne.
     if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
@@ -395,10 +394,6 @@ int Occupation::Ecris(const std::string& nom, const std::string& texte) const {
     if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
     if (!Nomme(d.fd, fd_, nom.c_str())) return AFaireAilleurs;
     return d.Ferme() ? 0 : 1004;
-}
-
-Occupation::~Occupation() {
-    if (fd_ >= 0) close(fd_);
 }
 
 std::string RepertoireExecutable() {

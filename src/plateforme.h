@@ -77,9 +77,6 @@ int RemplaceFichier(const std::string& chemin, const std::string& texte);
 class Occupation {
 public:
     explicit Occupation(const std::string& repertoire);
-    ~Occupation();
-    Occupation(const Occupation&) = delete;
-    Occupation& operator=(const Occupation&) = delete;
 
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
     bool Absent(const std::string& nom) const;
@@ -91,7 +88,8 @@ public:
     int Ecris(const std::string& nom, const std::string& texte) const;
 
 private:
-    int fd_;
+    RepertoireOuvert repertoire_;
+    const int fd_;  // negatif quand le repertoire ne s'ouvre pas
     bool inventaire_ = false;
     std::vector<std::string> presents_;  // tries
 };
