@@ -443,7 +443,9 @@ bool Make::AssembleLaPage(const _ListeFichier& page, const std::string& referenc
 void Make::TraitePage(_ListeFichier& page, const std::string& source, const std::string& cible,
                       const std::string& nom) {
     Fichier fichier;
-    int code = fichier.LisFichier(source, TextePage);
+    bool ouvert;
+    const bool parNom = Sources->Fd() != AT_FDCWD;
+    int code = fichier.LisFichier(parNom ? nom : source, TextePage, ouvert, Sources->Fd());
     if (code != 0) {
         Param.AddErreur("Le fichier " + source + " est illisible, il ne sera pas traite." + FinDeLigne +
                         fichier.LibelleErreur(code));
@@ -455,7 +457,8 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
-    code = plateforme::RemplaceFichier(cible, Sortie, OccupationCible->Absent(nom));
+    code = OccupationCible->Ecris(nom, Sortie);
+    if (code == plateforme::Occupation::AFaireAilleurs) code = plateforme::RemplaceFichier(cible, Sortie);
     if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
 }
@@ -463,6 +466,7 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
 std::string Make::Traitement() {
     std::string rapport;
     if (!OccupationCible) OccupationCible = std::make_unique<plateforme::Occupation>(Param.RepertoireCible);
+    if (!Sources) Sources = std::make_unique<plateforme::RepertoireOuvert>(Param.RepertoireSources);
     const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
     const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
     std::string source, cible;

@@ -66,6 +66,8 @@ private:
     std::unique_ptr<Assemblage> Assembleur;
     // Le repertoire cible, occupe de la premiere ecriture a la fin de make.
     std::unique_ptr<plateforme::Occupation> OccupationCible;
+    // Le repertoire des sources, d'ou chaque page est ouverte par son nom.
+    std::unique_ptr<plateforme::RepertoireOuvert> Sources;
 };
 
 #endif

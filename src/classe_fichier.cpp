@@ -62,8 +62,8 @@ int Fichier::LisFichier(std::string chemin, std::string& texte) {
     return LisFichier(chemin, texte, ouvert);
 }
 
-int Fichier::LisFichier(std::string chemin, std::string& texte, bool& ouvert) {
-    const int code = plateforme::LitFichier(chemin, texte);
+int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire) {
+    const int code = plateforme::LitFichier(chemin, texte, repertoire);
     ouvert = code != 1003;
     if (code != 0) return 1003;
     // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier

@@ -3,6 +3,8 @@
 #ifndef CLASSE_FICHIER_H
 #define CLASSE_FICHIER_H
 
+#include <fcntl.h>
+
 #include <string>
 #include <vector>
 
@@ -17,7 +19,8 @@ public:
     int LisFichier(std::string chemin, std::string& texte);
     // La meme lecture ; `ouvert` faux quand le fichier ne s'ouvre pas (absent,
     // interdit, ou pas un fichier ordinaire), vrai quand seule la lecture echoue.
-    int LisFichier(std::string chemin, std::string& texte, bool& ouvert);
+    // Un chemin relatif part de `repertoire`, un repertoire ouvert.
+    int LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire = AT_FDCWD);
     std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
     int CopieFichier(std::string source, std::string cible);
     // Ecrit le texte a la place du fichier, en entier ou pas du tout.

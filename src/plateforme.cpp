@@ -230,31 +230,18 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
 
 int Remplace(const std::string& cible, const std::string& texte, bool suitLien);
 
-// Donne au fichier sans nom ouvert le nom de la cible, qui ne doit pas exister.
-bool Nomme(int fd, const std::string& cible) {
+// Donne au fichier sans nom ouvert le nom `nom` dans le repertoire ouvert, ou
+// le nom ne doit pas exister.
+bool Nomme(int fd, int repertoire, const char* nom) {
     // Lier un descripteur demande un privilege ; sans lui, on passe par /proc.
     static bool parProc = false;
     if (!parProc) {
-        if (linkat(fd, "", AT_FDCWD, cible.c_str(), AT_EMPTY_PATH) == 0) return true;
+        if (linkat(fd, "", repertoire, nom, AT_EMPTY_PATH) == 0) return true;
         if (errno != ENOENT && errno != EPERM) return false;
         parProc = true;
     }
     const std::string chemin = "/proc/self/fd/" + std::to_string(fd);
-    return linkat(AT_FDCWD, chemin.c_str(), AT_FDCWD, cible.c_str(), AT_SYMLINK_FOLLOW) == 0;
-}
-
-// Une cible qu'on sait absente nait d'un coup, toute ecrite : un fichier sans nom
-// (qu'une execution tuee ne laisse pas derriere elle) recoit son nom une fois
-// plein. SurPlace quand le systeme ne le permet pas ou que la cible existe
-// deja : le chemin ordinaire prend alors le relais.
-int CreeDUnCoup(const std::string& cible, const std::string& texte) {
-    std::string::size_type barre = cible.find_last_of('/');
-    const std::string repertoire = barre == std::string::npos ? "." : cible.substr(0, barre + 1);
-    Descripteur d(open(repertoire.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (d.fd < 0) return SurPlace;
-    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
-    if (!Nomme(d.fd, cible)) return SurPlace;
-    return d.Ferme() ? 0 : 1004;
+    return linkat(AT_FDCWD, chemin.c_str(), repertoire, nom, AT_SYMLINK_FOLLOW) == 0;
 }
 
 // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
@@ -335,14 +322,19 @@ bool Ouvrable(const std::string& chemin) {
     return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);
 }
 
-int LitFichier(const std::string& chemin, std::string& contenu) {
-    contenu.clear();
-    Descripteur d(open(CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire) {
+    Descripteur d(openat(repertoire, CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st;
-    if (d.fd < 0 || fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) return 1003;
+    if (d.fd < 0 || fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        contenu.clear();
+        return 1003;
+    }
     try {
+        // Les octets deja la servent de place sans etre remis a zero : la
+        // lecture les recouvre et la taille finale coupe le reste.
         const size_t annonce = static_cast<size_t>(st.st_size);
-        contenu.resize(annonce > 0 ? annonce + 1 : 65536);
+        const size_t place = annonce > 0 ? annonce + 1 : 65536;
+        if (contenu.size() < place || contenu.size() > 2 * place + 65536) contenu.resize(place);
         for (size_t lu = 0;;) {
             if (lu == contenu.size()) contenu.resize(2 * lu);
             ssize_t n = read(d.fd, &contenu[lu], contenu.size() - lu);
@@ -362,17 +354,20 @@ int LitFichier(const std::string& chemin, std::string& contenu) {
     return 1004;
 }
 
-int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent) {
-    const std::string cible = CheminSysteme(chemin);
-    if (absent && !cible.empty()) {
-        int code = CreeDUnCoup(cible, texte);
-        if (code != SurPlace) return code;
-    }
-    return Remplace(cible, texte, true);
+int RemplaceFichier(const std::string& chemin, const std::string& texte) {
+    return Remplace(CheminSysteme(chemin), texte, true);
 }
 
-Occupation::Occupation(const std::string& repertoire)
-    : fd_(open(CheminSysteme(repertoire).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+RepertoireOuvert::RepertoireOuvert(const std::string& chemin)
+    : fd_(open(CheminSysteme(chemin).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (fd_ < 0) fd_ = AT_FDCWD;
+}
+
+RepertoireOuvert::~RepertoireOuvert() {
+    if (fd_ >= 0) close(fd_);
+}
+
+Occupation::Occupation(const std::string& repertoire) : repertoire_(repertoire), fd_(repertoire_.Fd()) {
     if (fd_ < 0) return;
     // Seule, l'execution sait que les temporaires presents ne sont a personne.
     if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
@@ -383,8 +378,22 @@ bool Occupation::Absent(const std::string& nom) const {
     return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
-Occupation::~Occupation() {
-    if (fd_ >= 0) close(fd_);
+// Tout part du repertoire deja ouvert, sans refaire le chemin. Une page qu'on
+// sait absente nait d'un coup, toute ecrite : un fichier sans nom (qu'une
+// execution tuee ne laisse pas derriere elle) recoit son nom une fois plein.
+// Une page presente qui a deja ces octets reste telle quelle ; ouverte comme
+// pour l'ecrire, afin qu'une page interdite d'ecriture echoue comme avant.
+int Occupation::Ecris(const std::string& nom, const std::string& texte) const {
+    if (fd_ < 0 || nom.find('/') != std::string::npos) return AFaireAilleurs;
+    if (!Absent(nom)) {
+        Descripteur d(openat(fd_, nom.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        return d.fd >= 0 && MemeContenu(d.fd, texte) ? 0 : AFaireAilleurs;
+    }
+    Descripteur d(openat(fd_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (d.fd < 0) return AFaireAilleurs;
+    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
+    if (!Nomme(d.fd, fd_, nom.c_str())) return AFaireAilleurs;
+    return d.Ferme() ? 0 : 1004;
 }
 
 std::string RepertoireExecutable() {

@@ -3,6 +3,8 @@
 #ifndef PLATEFORME_H
 #define PLATEFORME_H
 
+#include <fcntl.h>
+
 #include <string>
 #include <vector>
 
@@ -42,8 +44,22 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
 // Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
 // fin) ; 1004 quand il s'ouvre mais qu'une lecture echoue. Le contenu est vide
-// apres un echec.
-int LitFichier(const std::string& chemin, std::string& contenu);
+// apres un echec. Un chemin relatif part de `repertoire`, un repertoire ouvert.
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire = AT_FDCWD);
+
+// Un repertoire ouvert le temps de sa vie, pour y ouvrir des fichiers sans
+// refaire le chemin ; AT_FDCWD quand il ne s'ouvre pas.
+class RepertoireOuvert {
+public:
+    explicit RepertoireOuvert(const std::string& chemin);
+    ~RepertoireOuvert();
+    RepertoireOuvert(const RepertoireOuvert&) = delete;
+    RepertoireOuvert& operator=(const RepertoireOuvert&) = delete;
+    int Fd() const { return fd_; }
+
+private:
+    int fd_;
+};
 
 // Cree un niveau de repertoire, droits par defaut ; faux en cas d'echec.
 bool CreeRepertoire(const std::string& chemin);
@@ -52,9 +68,7 @@ bool CreeRepertoire(const std::string& chemin);
 // place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
 // n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
 // ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
-// `absent` : l'appelant sait que le fichier n'existait pas, ce qui epargne de
-// le chercher.
-int RemplaceFichier(const std::string& chemin, const std::string& texte, bool absent = false);
+int RemplaceFichier(const std::string& chemin, const std::string& texte);
 
 // Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
 // Celle qui l'occupe seule efface d'abord les fichiers temporaires
@@ -63,15 +77,19 @@ int RemplaceFichier(const std::string& chemin, const std::string& texte, bool ab
 class Occupation {
 public:
     explicit Occupation(const std::string& repertoire);
-    ~Occupation();
-    Occupation(const Occupation&) = delete;
-    Occupation& operator=(const Occupation&) = delete;
 
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
     bool Absent(const std::string& nom) const;
+    // Ecrit dans le repertoire le fichier `nom` qu'on sait absent (en entier ou
+    // pas du tout), ou constate qu'il a deja ces octets ; AFaireAilleurs quand
+    // il faut passer par RemplaceFichier (page changee, systeme qui ne s'y
+    // prete pas).
+    static constexpr int AFaireAilleurs = -1;
+    int Ecris(const std::string& nom, const std::string& texte) const;
 
 private:
-    int fd_;
+    RepertoireOuvert repertoire_;
+    const int fd_;  // negatif quand le repertoire ne s'ouvre pas
     bool inventaire_ = false;
     std::vector<std::string> presents_;  // tries
 };

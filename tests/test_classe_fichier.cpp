@@ -7,6 +7,7 @@
 
 #include "classe_fichier.h"
 #include "outils_test.h"
+#include "plateforme.h"
 
 using std::string;
 using Lignes = std::vector<string>;
@@ -154,4 +155,25 @@ TEST(Fichier, RemplacementDUnContenuIdentiqueSansEcriture) {
     ASSERT_EQ(stat(f.c_str(), &apres), 0);
     EXPECT_GT(apres.st_mtime, avant.st_mtime);
     EXPECT_EQ(LitOctets(f), "meme texte, un peu plus");
+}
+
+TEST(Occupation, EcritLaPageNeuveEtGardeLaPagePareille) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "pareille.php", "R1");
+    EcritOctets(rep / "changee.php", "R1");
+    const timespec hier[2] = {{std::time(nullptr) - 86400, 0}, {std::time(nullptr) - 86400, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, (rep / "pareille.php").c_str(), hier, 0), 0);
+    struct stat avant, apres;
+    ASSERT_EQ(stat((rep / "pareille.php").c_str(), &avant), 0);
+    plateforme::Occupation occupation(rep.Chemin());
+    EXPECT_EQ(occupation.Ecris("neuve.php", "R2"), 0);
+    EXPECT_EQ(LitOctets(rep / "neuve.php"), "R2");
+    EXPECT_EQ(occupation.Ecris("pareille.php", "R1"), 0);
+    ASSERT_EQ(stat((rep / "pareille.php").c_str(), &apres), 0);
+    EXPECT_EQ(apres.st_ino, avant.st_ino);
+    EXPECT_EQ(apres.st_mtime, avant.st_mtime);
+    // Meme taille, autres octets : la page est a refaire, pas gardee.
+    EXPECT_EQ(occupation.Ecris("changee.php", "R2"), plateforme::Occupation::AFaireAilleurs);
+    EXPECT_EQ(occupation.Ecris("changee.php", "R"), plateforme::Occupation::AFaireAilleurs);
+    EXPECT_EQ(LitOctets(rep / "changee.php"), "R1");
 }
