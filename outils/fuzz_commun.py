@@ -36,7 +36,8 @@ def a_nobody(repertoire):
 
 def lance(binaire, repertoire, arguments, port=9, reseau=False, limite=None, tuer=None):
     """Un lancement ; code None quand il a ete tue (au bout de DELAI, ou de `tuer` secondes).
-    `limite` borne en octets la taille des fichiers : l'ecriture au-dela echoue sans signal."""
+    `limite` borne en octets la taille des fichiers : l'ecriture au-dela echoue sans signal.
+    La memoire vient de time(1) : un fils de Python herite dans ru_maxrss de la taille de Python."""
     def prepare():
         if limite is not None:
             signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
@@ -45,24 +46,21 @@ def lance(binaire, repertoire, arguments, port=9, reseau=False, limite=None, tue
         b"setpriv", b"--reuid=%d" % NOBODY, b"--regid=%d" % NOBODY, b"--clear-groups", b"--", binaire.encode()]
     env = {"PATH": "/usr/bin:/bin", "MYSQL_TCP_PORT": str(port),
            "ASAN_OPTIONS": "detect_leaks=1:abort_on_error=0", "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1"}
-    with tempfile.TemporaryFile() as erreurs:
+    with tempfile.TemporaryFile() as erreurs, tempfile.NamedTemporaryFile() as mesure:
         debut = time.monotonic()
-        processus = subprocess.Popen(commande + list(arguments), cwd=repertoire, stdin=subprocess.DEVNULL,
+        processus = subprocess.Popen([b"/usr/bin/time", b"-f", b"%M", b"-o", mesure.name.encode()] + commande +
+                                     list(arguments), cwd=repertoire, stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=erreurs, env=env, start_new_session=True,
                                      preexec_fn=prepare)
-        borne = DELAI if tuer is None else min(tuer, DELAI)
-        while True:
-            pid, statut, usage = os.wait4(processus.pid, os.WNOHANG)
-            duree = time.monotonic() - debut
-            if pid or duree > borne:
-                break
-            time.sleep(0.003)
-        if not pid:
+        try:
+            processus.wait(DELAI if tuer is None else min(tuer, DELAI))
+        except subprocess.TimeoutExpired:
             os.killpg(processus.pid, signal.SIGKILL)
-            _, statut, usage = os.wait4(processus.pid, 0)
-        processus.returncode = 0  # deja attendu
-        erreurs.seek(0)
-        return Resultat(os.waitstatus_to_exitcode(statut) if pid else None, duree, usage.ru_maxrss, erreurs.read())
+            processus.wait()
+            return Resultat(None, time.monotonic() - debut, 0, erreurs.seek(0) or erreurs.read())
+        duree, rapport = time.monotonic() - debut, mesure.read().decode().split()
+        code = -int(rapport[rapport.index("signal") + 1]) if "signal" in rapport else processus.returncode
+        return Resultat(code, duree, int(rapport[-1]), erreurs.seek(0) or erreurs.read())
 
 
 def defauts_du_lancement(resultat, tue=False):
