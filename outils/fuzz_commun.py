@@ -11,7 +11,6 @@ import collections
 import concurrent.futures
 import os
 import random
-import resource
 import shutil
 import signal
 import stat
@@ -38,11 +37,9 @@ def lance(binaire, repertoire, arguments, port=9, reseau=False, limite=None, tue
     """Un lancement ; code None quand il a ete tue (au bout de DELAI, ou de `tuer` secondes).
     `limite` borne en octets la taille des fichiers : l'ecriture au-dela echoue sans signal.
     La memoire vient de time(1) : un fils de Python herite dans ru_maxrss de la taille de Python."""
-    def prepare():
-        if limite is not None:
-            signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
-            resource.setrlimit(resource.RLIMIT_FSIZE, (limite, limite))
-    commande = ([] if reseau else [b"unshare", b"-n"]) + [
+    # La borne par prlimit : time(1) doit pouvoir ecrire sa mesure.
+    commande = ([] if limite is None else [b"prlimit", b"--fsize=%d" % limite]) + ([] if reseau else [b"unshare",
+                                                                                                      b"-n"]) + [
         b"setpriv", b"--reuid=%d" % NOBODY, b"--regid=%d" % NOBODY, b"--clear-groups", b"--", binaire.encode()]
     env = {"PATH": "/usr/bin:/bin", "MYSQL_TCP_PORT": str(port),
            "ASAN_OPTIONS": "detect_leaks=1:abort_on_error=0", "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1"}
@@ -51,7 +48,7 @@ def lance(binaire, repertoire, arguments, port=9, reseau=False, limite=None, tue
         processus = subprocess.Popen([b"/usr/bin/time", b"-f", b"%M", b"-o", mesure.name.encode()] + commande +
                                      list(arguments), cwd=repertoire, stdin=subprocess.DEVNULL,
                                      stdout=subprocess.DEVNULL, stderr=erreurs, env=env, start_new_session=True,
-                                     preexec_fn=prepare)
+                                     preexec_fn=lambda: signal.signal(signal.SIGXFSZ, signal.SIG_IGN))
         try:
             processus.wait(DELAI if tuer is None else min(tuer, DELAI))
         except subprocess.TimeoutExpired:
