@@ -31,3 +31,11 @@ demarre_mariadb() {
     done
     return 1
 }
+
+# Les deux constructions des fuzz : sous les sanitizers, et sans eux pour mesurer la memoire.
+construit_fuzz() {
+    cmake -S "$1" -B "$1/construction-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVALITE_SANITIZE=ON -DCORVALITE_TESTS=OFF >/dev/null
+    cmake --build "$1/construction-fuzz" -j "$(nproc)" >/dev/null
+    cmake -S "$1" -B "$1/construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
+    cmake --build "$1/construction" -j "$(nproc)" >/dev/null
+}

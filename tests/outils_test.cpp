@@ -97,20 +97,23 @@ std::string ServeurTest::Absent() {
     return raison;
 }
 
-int ServeurTest::Sql(const std::string& sql, const std::string& base) {
+// Le client root sur le texte `sql` ; son code de sortie, sa sortie (erreurs comprises) dans `sortie`.
+static int Client(const std::string& options, const std::string& sql, std::string* sortie) {
     RepertoireTemporaire rep;
     EcritOctets(rep / "requete.sql", sql);
+    return Commande(ClientRoot() + options + " < '" + (rep / "requete.sql") + "' 2>&1", sortie);
+}
+
+int ServeurTest::Sql(const std::string& sql, const std::string& base) {
     std::string sortie;
-    int code = Commande(ClientRoot() + base + " < '" + (rep / "requete.sql") + "' 2>&1", &sortie);
+    const int code = Client(base, sql, &sortie);
     if (code != 0) fprintf(stderr, "%s", sortie.c_str());
     return code;
 }
 
 std::string ServeurTest::Resultat(const std::string& sql, const std::string& base) {
-    RepertoireTemporaire rep;
-    EcritOctets(rep / "requete.sql", sql);
     std::string sortie;
-    Commande(ClientRoot() + "-N -B " + base + " < '" + (rep / "requete.sql") + "' 2>&1", &sortie);
+    Client("-N -B " + base, sql, &sortie);
     return sortie;
 }
 
@@ -129,8 +132,7 @@ std::string ServeurTest::NouvelleBase() {
 }
 
 std::string ServeurTest::LignesVersion() {
-    std::string version;
-    Commande(ClientRoot() + "-N -B -e 'select version()'", &version);
+    std::string version = Resultat("select version()");
     version.erase(version.find_last_not_of('\n') + 1);
     const size_t tiret = version.find('-');
     return "Distribution Mysql : " + version.substr(tiret + 1) + "\nVersion Mysql : " + version.substr(0, tiret) + "\n";

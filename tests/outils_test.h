@@ -76,7 +76,4 @@ bool SousCI();
 // Code de sortie d'une commande du shell ; sa sortie dans `sortie` si non nul.
 int Commande(const std::string& commande, std::string* sortie = nullptr);
 
-// Le code de sortie qu'un shell voit pour un code passe a exit().
-inline int CodeShell(int code) { return code & 0xFF; }
-
 #endif
