@@ -621,13 +621,14 @@ void MesForms::BlocListe(Emetteur& e, const std::string& table) {
     });
 }
 
-// Les valeurs postees sont echappees avant d'etre montrees.
+// Les valeurs postees sont echappees avant d'etre montrees ; un element invisible n'a
+// pas de variable, et un nom poste en tableau (x[]=...) ne doit pas arreter la page.
 void MesForms::BoiteResultat(Emetteur& e) {
     e.Ligne("echo \"<fieldset><legend>R&eacutesultat du formulaire : </legend>\";");
     for (const ElementBouton& bouton : ListeBoutons)
-        e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars($" + bouton.Nom + ").\"<br/>\";");
+        e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars(print_r($" + bouton.Nom + " ?? \"\", true)).\"<br/>\";");
     for (const Element& element : ListeElements)
-        e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars($" + element.Champ + ").\"<BR>\";");
+        e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars(print_r($" + element.Champ + " ?? \"\", true)).\"<BR>\";");
     e.Ligne("echo \"</fieldset>\";");
 }
 

@@ -25,8 +25,8 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo $F->ValidationParLien("Annuler","annuler");
 	echo $F->FormLienFin();
 	echo "<fieldset><legend>R&eacutesultat du formulaire : </legend>";
-	echo "envoyer=".htmlspecialchars($envoyer)."<br/>";
-	echo "annuler=".htmlspecialchars($annuler)."<br/>";
+	echo "envoyer=".htmlspecialchars(print_r($envoyer ?? "", true))."<br/>";
+	echo "annuler=".htmlspecialchars(print_r($annuler ?? "", true))."<br/>";
 	echo "</fieldset>";
 ?>
 </BODY>

@@ -69,19 +69,19 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo $F->ValidationParLien("Retour","retour");
 	echo $F->FormLienFin();
 	echo "<fieldset><legend>R&eacutesultat du formulaire : </legend>";
-	echo "Envoyer=".htmlspecialchars($Envoyer)."<br/>";
-	echo "retour=".htmlspecialchars($retour)."<br/>";
-	echo "nom=".htmlspecialchars($nom)."<BR>";
-	echo "x=".htmlspecialchars($x)."<BR>";
-	echo "code=".htmlspecialchars($code)."<BR>";
-	echo "remarque=".htmlspecialchars($remarque)."<BR>";
-	echo "avis=".htmlspecialchars($avis)."<BR>";
-	echo "pays=".htmlspecialchars($pays)."<BR>";
-	echo "civilite=".htmlspecialchars($civilite)."<BR>";
-	echo "options=".htmlspecialchars($options)."<BR>";
-	echo "jeton=".htmlspecialchars($jeton)."<BR>";
-	echo "cache=".htmlspecialchars($cache)."<BR>";
-	echo "ancien=".htmlspecialchars($ancien)."<BR>";
+	echo "Envoyer=".htmlspecialchars(print_r($Envoyer ?? "", true))."<br/>";
+	echo "retour=".htmlspecialchars(print_r($retour ?? "", true))."<br/>";
+	echo "nom=".htmlspecialchars(print_r($nom ?? "", true))."<BR>";
+	echo "x=".htmlspecialchars(print_r($x ?? "", true))."<BR>";
+	echo "code=".htmlspecialchars(print_r($code ?? "", true))."<BR>";
+	echo "remarque=".htmlspecialchars(print_r($remarque ?? "", true))."<BR>";
+	echo "avis=".htmlspecialchars(print_r($avis ?? "", true))."<BR>";
+	echo "pays=".htmlspecialchars(print_r($pays ?? "", true))."<BR>";
+	echo "civilite=".htmlspecialchars(print_r($civilite ?? "", true))."<BR>";
+	echo "options=".htmlspecialchars(print_r($options ?? "", true))."<BR>";
+	echo "jeton=".htmlspecialchars(print_r($jeton ?? "", true))."<BR>";
+	echo "cache=".htmlspecialchars(print_r($cache ?? "", true))."<BR>";
+	echo "ancien=".htmlspecialchars(print_r($ancien ?? "", true))."<BR>";
 	echo "</fieldset>";
 ?>
 </BODY>
