@@ -1,0 +1,113 @@
+<!doctype html>
+<HTML lang="fr">
+<HEAD>
+<title>Formulaire Table : produit</title>
+<meta http-equiv="Content-Type" content="text/html; charset=UTF-8">
+<script>function clearForm(form) { "use strict"; var champs = form.elements, champ, genre, options, i, j; for (i = 0; i < champs.length; i++) { champ = champs[i]; genre = (champ.type || "").toLowerCase(); 
+// Ne pas changer les valeurs de submit, reset & buttons
+if (genre == "submit" || genre == "reset" || genre == "button") continue; if (champ.tagName.toLowerCase() == "select") { options = champ.options; for (j = 0; j < options.length; j++) options[j].defaultSelected = false; } else if (genre == "checkbox" || genre == "radio") { champ.defaultChecked = false; } else if ("defaultValue" in champ) { champ.defaultValue = ""; } } // Maintenant on reinit.
+form.reset(); return false; }</script></HEAD>
+<BODY>
+<?php
+	// Variable du formulaire.
+	if (isset($_POST['action'])) $action=$_POST['action'];	else	$action="";
+?>
+corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : nom.form 
+ et sur le descriptif de la table : produit.<br>
+<?php
+	require_once("CVForm.php");
+	require_once("CVClass__connexion.php");
+	$MaConnexion = new SGBDConnexion("localhost","corvalite","corvalite","<BASE>");
+	$Connexion = $MaConnexion->Connexion();
+	require_once("CVClass_produit.php");
+	$produit = new produit();
+	$produit->Form2Variable();
+
+	// Les actions en fonction du type de bouton préssé
+	if ($action=="Editer") {
+		$produit->Cherche_nom($produit->nom);
+		if ($produit->NbReponse==0)	{
+			echo "Enregistrement non trouvé<br>";
+			exit;
+		}
+	}
+	if ($action=="Ajouter") {
+		$retour=$produit->Insertion();
+		if ($retour)	{
+			echo "<strong>Pb insertion : $retour</strong><br>";
+		} else    {
+			echo "Ajouter Ok.<br>";
+		}
+	}
+	if ($action=="Modifier") {
+		$retour=$produit->Maj_ALL();
+		if ($retour)	{
+			echo "<strong>Pb Modification : $retour</strong><br>";
+		} else    {
+			echo "Modification Ok.<br>";
+		}
+	}
+	if ($action=="Effacer") {
+		$retour=$produit->EffaceAvec_nom();
+		if ($retour)	{
+			echo "<strong>Pb Effacement : $retour</strong><br>";
+		} else    {
+			echo "Effacement Ok.<br>";
+		}
+	}
+	echo "<br>";
+	// Creer un formulaire avec passage de clé technique pour edition, effacement, modification.
+	$F = new FormLien("POST","","Formulaire_produit");
+	if (isset($produit->nom))    echo $F->AjouteChampHidden("nom",$produit->nom);
+	echo $F->Cadre("Table produit");
+	if (isset($produit->nom)) $valeur=stripslashes($produit->nom);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['nom'],$produit->Libelle_nom." : ","TEXT",$valeur,"","","","O","N","N",""); // Champ dans la table.
+	echo "<br>\n";
+	if (isset($produit->id)) $valeur=stripslashes($produit->id);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['id'],$produit->Libelle_id." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
+	echo "<br>\n";
+	if (isset($produit->prix)) $valeur=stripslashes($produit->prix);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['prix'],$produit->Libelle_prix." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
+	echo "<br>\n";
+	if (isset($produit->note)) $valeur=stripslashes($produit->note);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['note'],$produit->Libelle_note." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
+	echo "<br>\n";
+	if (isset($produit->cree)) $valeur=stripslashes($produit->cree);	else $valeur="";
+	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['cree'],$produit->Libelle_cree." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
+	echo "<br>\n";
+	echo $F->ValidationParBouton("Ajouter","action");
+	echo $F->ValidationParBouton("Modifier","action");
+	echo $F->BoutonResetFormulaire();
+	echo $F->FormLienFin();
+	// Creer un lien pour lancer l'edition du formulaire (recuperation donnees+mise dans les champs)
+	$Editerformlien= new FormLien("POST","","Editer");
+	echo $Editerformlien->AjouteChampHidden("action","");
+	echo $Editerformlien->AjouteChampHidden("nom","");
+	echo $Editerformlien->FormLienFin();
+	// Creer un lien pour effacer l'enregistrement  dans la table
+	$Effacerformlien= new FormLien("POST","","Effacer");
+	echo $Effacerformlien->AjouteChampHidden("action","");
+	echo $Effacerformlien->AjouteChampHidden("nom","");
+	echo $Effacerformlien->FormLienFin();
+	// Champs vides : le parcours rend toutes les lignes de la table.
+	foreach (array_keys($produit->TabChamps) as $produit->ChampTri) $produit->{$produit->ChampTri}="";
+	// Determine le champ sur lequel le tri  doit être fait et le sens + (asc) et - (desc)
+	$produit->ChampTri="nom";
+	$produit->ChampTriSens="+";
+	$produit->Parcours();
+	while ($produit->Next())	{
+		echo "<hr>\n";
+		$produit->AfficheVarClasse();
+		echo "Pour une edition de l'enregistrement par lien, cliquer sur : ";
+		echo $Editerformlien->ValidationParLien2Champs("Editer","action","Editer","nom",$produit->nom);
+		echo "<br>Pour une edition de l'enregistrement par bouton, cliquer sur le bouton : ";
+		echo $Editerformlien->ValidationParBouton2Champs("Editer","Editer","action","Editer","nom",$produit->nom);
+		echo "<br>Pour un effacement de l'enregistrement par lien, cliquer sur : ";
+		echo $Effacerformlien->ValidationParLien2Champs("Effacer","action","Effacer","nom",$produit->nom);
+		echo "<br>Pour un effacement de l'enregistrement par bouton, cliquer sur le bouton : ";
+		echo $Effacerformlien->ValidationParBouton2Champs("Effacer","Effacer","action","Effacer","nom",$produit->nom);
+		$produit->InitVariable();
+	}
+?>
+</BODY>
+</HTML>
