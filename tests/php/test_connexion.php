@@ -29,9 +29,8 @@ verifie('table', mysql_query('create table t (id int auto_increment primary key,
 verifie('insertion', array(mysql_query("insert into t (nom) values ('\u{E9}t\u{E9}'), ('b')"), mysql_insert_id(), mysql_affected_rows()),
 	array(true, 1, 2));
 $r = mysql_query('select id, nom from t order by id');
-verifie('lecture', array(mysql_num_rows($r), mysql_fetch_object($r)->nom, mysql_fetch_row($r), mysql_fetch_object($r), mysql_fetch_row($r)),
-	array(2, "\u{E9}t\u{E9}", array('2', 'b'), false, false));
-verifie('liberation', mysql_free_result($r), true);
+verifie('lecture', array(mysql_num_rows($r), mysql_fetch_object($r)->nom, mysql_fetch_row($r), mysql_fetch_object($r),
+	mysql_fetch_row($r), mysql_free_result($r)), array(2, "\u{E9}t\u{E9}", array('2', 'b'), false, false, true));
 verifie('requete fautive', array(mysql_query('select * from absente'), str_contains(mysql_error(), 'absente'), mysql_affected_rows()),
 	array(false, true, -1));
 verifie('liaison donnee', mysqli_fetch_row(mysql_query('select database()', $tcp))[0], null);

@@ -44,8 +44,6 @@ $cas = array(
 			'data-x' => '1', 'placeholder' => 'p'))),
 	'input aux arguments nuls' => array($F->AjouteChampInput(null, null, null, null, null, null, null, null, null, null, null, null),
 		array(array('balise' => 'label'), array('balise' => 'input', 'type' => 'text', 'name' => '', 'value' => ''))),
-	'input type date, sans longueur ni drapeau' => array($F->AjouteChampInput("INPUT", "jour", "Jour : ", "DATE", "2024-01-05", "", "", "", "N", "N", "N", ""),
-		array(array('balise' => 'label', 'texte' => 'Jour : '), array('balise' => 'input', 'type' => 'date', 'name' => 'jour', 'value' => '2024-01-05'))),
 	'zone de texte' => array($F->AjoutePave("note", "Note : ", MAL . "\n", 'cols="9"', "200", 'rows="3"', "", "", "O", "N", "N"),
 		array(array('balise' => 'label', 'texte' => 'Note : '), array('balise' => 'textarea', 'name' => 'note', 'maxlength' => '200',
 			'required' => '', 'cols' => '9', 'rows' => '3', 'texte' => "\n" . MAL . "\n"))),
@@ -57,8 +55,6 @@ $cas = array(
 	'cases a cocher' => array($F->FormXBoxInit("CHECKBOX", "choix") . $F->FormXBox("a", "A", "O") . $F->FormXBox(MAL, "B", "N"), array(
 		array('balise' => 'label'), array('balise' => 'input', 'type' => 'checkbox', 'name' => 'choix', 'value' => 'a', 'checked' => '', 'texte' => 'A'),
 		array('balise' => 'label'), array('balise' => 'input', 'type' => 'checkbox', 'name' => 'choix', 'value' => MAL, 'texte' => 'B'))),
-	'boutons radio' => array($F->FormXBoxInit("RADIO", "sens") . $F->FormXBox("+", "Plus", "N"), array(
-		array('balise' => 'label'), array('balise' => 'input', 'type' => 'radio', 'name' => 'sens', 'value' => '+', 'texte' => 'Plus'))),
 	'bouton : nom=libelle' => array($F->ValidationParBouton("Ajouter", MAL), array(
 		array('balise' => 'button', 'type' => 'submit', 'name' => MAL, 'value' => 'Ajouter', 'texte' => 'Ajouter'))),
 	'bouton vider' => array($F->BoutonResetFormulaire(), array(
