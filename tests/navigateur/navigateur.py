@@ -149,6 +149,13 @@ def scenario_sans_table(p):
         verifie(f"{clic} : paire postee, valeur rendue sans rien d'interprete, champ rendu",
                 (f"envoi={envoi}" in resultat.text, f"message={PIEGE}" in resultat.text,
                  resultat.find_elements(By.TAG_NAME, "b"), p.valeurs("input[name=message]")), (True, True, [], [PIEGE]))
+    # Un nom poste en tableau n'arrete pas la boite de resultat (l'element invisible y figure).
+    p.clique(p.n.execute_script("""
+        const f = document.body.appendChild(document.createElement('form'));
+        f.method = 'post';
+        f.innerHTML = '<input name="envoi[]" value="x"><button>tableau</button>';
+        return f.lastChild;"""))
+    verifie("tableau poste : boite complete", "cache=" in p.tous("fieldset")[-1].text, True)
     # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
     # ceux des boutons ; puis le formulaire est remis a zero.
     verifie("clearForm", p.n.execute_script("""
