@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -38,13 +39,9 @@ std::set<std::string> NomsDans(const std::string& repertoire) {
 }
 
 std::string MasqueDates(std::string texte) {
-    // 9 tient lieu d'un chiffre, tout autre caractere de lui-meme.
-    const std::pair<std::string, const char*> motifs[] = {
-        {"99/99/9999", "<DATE>"}, {"9999/99/99", "<DATE_US>"}, {"99:99:99", "<HEURE>"}};
-    const auto egal = [](char f, char t) { return f == '9' ? isdigit(static_cast<unsigned char>(t)) != 0 : f == t; };
-    for (const auto& [forme, masque] : motifs)
-        for (size_t p = 0; p + forme.size() <= texte.size(); ++p)
-            if (std::equal(forme.begin(), forme.end(), texte.begin() + p, egal)) texte.replace(p, forme.size(), masque);
+    for (const auto& [forme, masque] : {std::pair{R"(\d\d/\d\d/\d{4})", "<DATE>"}, {R"(\d{4}/\d\d/\d\d)", "<DATE_US>"},
+                                        {R"(\d\d:\d\d:\d\d)", "<HEURE>"}})
+        texte = std::regex_replace(texte, std::regex(forme), masque);
     return texte;
 }
 
