@@ -87,7 +87,7 @@ std::string ServeurTest::Absent() {
 int ServeurTest::Sql(const std::string& sql, const std::string& base) {
     std::string sortie;
     const int code = Client(sql, base, sortie);
-    if (code != 0) fprintf(stderr, "%s", sortie.c_str());
+    if (code) fputs(sortie.c_str(), stderr);
     return code;
 }
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <vector>
@@ -163,11 +164,11 @@ private:
         dateFR_ = Utiles::Date_FR();
         dateUS_ = Utiles::Date_US();
         RepertoireTemporaire captures;
-        code_ = Commande(commande + " </dev/null >'" + (captures / "sortie") + "' 2>'" + (captures / "erreurs") + "'");
-        sortie_ = LitOctets(captures / "sortie");
+        sortie_.clear();
+        code_ = Commande(commande + " </dev/null 2>'" + (captures / "erreurs") + "'", &sortie_);
         console_ = LitOctets(captures / "erreurs");
         EXPECT_EQ(console_.substr(0, Banniere.size() + 1), Banniere + "\n");
-        console_.erase(0, std::min(console_.size(), Banniere.size() + 1));
+        console_.erase(0, Banniere.size() + 1);
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "site.cfg a change";
     }
