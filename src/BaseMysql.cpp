@@ -98,10 +98,6 @@ BaseMysql::~BaseMysql() {
 }
 
 void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
-    Serveur = serveur;
-    Base = base;
-    Utilisateur = utilisateur;
-    MotDePasse = motDePasse;
     ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
@@ -114,8 +110,8 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
     mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
     mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
     mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
-    Connectee = mysql_real_connect(&Connexion, Serveur.c_str(), Utilisateur.c_str(), MotDePasse.c_str(),
-                                   Base.c_str(), 0, nullptr, 0) != nullptr;
+    Connectee = mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
+                                   base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
         Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + ErreurClient());
         return;
@@ -196,28 +192,31 @@ std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std:
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChamps2, Param->Cle) + Echappe(table) +
                           Param->DeCrypt(BrouilleRequeteChamps3, Param->Cle);
-    return LisChamps(requete, "de la table " + table, true,
-                     [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
+    std::string retour = LisChamps(requete, "de la table " + table,
+                                   [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
+    DonneMotsDesTypes(liste);
+    return retour;
 }
 
 std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
                                            bool motsDesTypes) {
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChampsBase, Param->Cle);
-    return LisChamps(requete, "de la base " + base, motsDesTypes,
-                     [&tables](const std::string& table) -> std::vector<structTable>& { return tables[table]; });
+    std::string retour = LisChamps(requete, "de la base " + base, [&tables](const std::string& table)
+                                       -> std::vector<structTable>& { return tables[table]; });
+    if (motsDesTypes)
+        for (auto& table : tables) DonneMotsDesTypes(table.second);
+    return retour;
 }
 
 void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs) {
-    for (structTable& champ : champs) DonneMotsDuType(champ);
+    for (structTable& champ : champs) {
+        champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
+        champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
+    }
 }
 
-void BaseMysql::DonneMotsDuType(structTable& champ) {
-    champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
-    champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
-}
-
-std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
+std::string BaseMysql::LisChamps(const std::string& requete, const std::string& quoi,
                                  const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
     // Les lignes arrivent une a une : les colonnes de toute une base ne sont jamais
     // tenues deux fois en memoire (resultat brut et enregistrements).
@@ -236,7 +235,6 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
         while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
             structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat), nbColonnes);
             if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
-            if (motsDesTypes) DonneMotsDuType(champ);
             listeDe(champ.NomTable).push_back(std::move(champ));
         }
         // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.

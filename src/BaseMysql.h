@@ -34,10 +34,6 @@ public:
     std::string FinDeLigne;
     Parametrage* Param;
     MYSQL Connexion;
-    std::string Serveur;
-    std::string Base;
-    std::string Utilisateur;
-    std::string MotDePasse;
     // Ou lire le commentaire de colonne : la requete le demande deux fois, et
     // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
     int ColonneCommentaire;
@@ -85,11 +81,11 @@ private:
     // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
     std::string ErreurClient();
     // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
-    // donne pour sa table ; `quoi` ("de la table x") complete les messages d'erreur.
-    std::string LisChamps(const std::string& requete, const std::string& quoi, bool motsDesTypes,
+    // donne pour sa table, sans TypePhp ni TypeHtml ; `quoi` ("de la table x")
+    // complete les messages d'erreur.
+    std::string LisChamps(const std::string& requete, const std::string& quoi,
                           const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
     structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
-    void DonneMotsDuType(structTable& champ);
 };
 
 #endif
