@@ -182,7 +182,7 @@ void MesForms::AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, 
             ListeElements.push_back(courant);
             ElementDeDepart(courant, "N");
             break;
-        case 'A': LitLigneAttribut(motCle, ligne, numero, courant); break;
+        case 'A': LitLigneAttribut(motCle, valeur, ligne, numero, courant); break;
         case 'V': LitLigneValeur(valeur, numero, courant); break;
         default: LitLigneBouton(motCle, ligne, numero); break;
     }
@@ -201,7 +201,8 @@ void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne
     Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
 }
 
-void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant) {
+void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
+                                Element& courant) {
     int& premiere = courant.*motCle.Ligne;
     if (premiere != 0) {
         const std::string n = Param.ConvertIntToString(numero);
@@ -210,9 +211,9 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne
                          (motCle.LigneEnPlus ? FinDeLigne : ""));
         return;
     }
-    courant.*motCle.Valeur = ligne.substr(motCle.MotCle.size());
+    courant.*motCle.Valeur = valeur;
     premiere = numero;
-    NoteGuillemets(courant.*motCle.Valeur);
+    NoteGuillemets(valeur);
 }
 
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
