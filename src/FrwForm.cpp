@@ -12,9 +12,6 @@
 
 namespace {
 
-// L'unite de retrait du texte genere, quand une ligne en porte une au milieu.
-const std::string Tabulation = "\t";
-
 // Mots cles de la description ".form", conserves brouilles comme les autres
 // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
 // partout dans la ligne.
@@ -185,7 +182,7 @@ void MesForms::AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, 
             ListeElements.push_back(courant);
             ElementDeDepart(courant, "N");
             break;
-        case 'A': LitLigneAttribut(motCle, ligne, numero, courant); break;
+        case 'A': LitLigneAttribut(motCle, valeur, ligne, numero, courant); break;
         case 'V': LitLigneValeur(valeur, numero, courant); break;
         default: LitLigneBouton(motCle, ligne, numero); break;
     }
@@ -204,7 +201,8 @@ void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne
     Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
 }
 
-void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant) {
+void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
+                                Element& courant) {
     int& premiere = courant.*motCle.Ligne;
     if (premiere != 0) {
         const std::string n = Param.ConvertIntToString(numero);
@@ -213,9 +211,9 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne
                          (motCle.LigneEnPlus ? FinDeLigne : ""));
         return;
     }
-    courant.*motCle.Valeur = ligne.substr(motCle.MotCle.size());
+    courant.*motCle.Valeur = valeur;
     premiere = numero;
-    NoteGuillemets(courant.*motCle.Valeur);
+    NoteGuillemets(valeur);
 }
 
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
@@ -367,16 +365,14 @@ void MesForms::ControleNomsPhp() {
 }
 
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
-// pas un nom que la page emploie deja.
+// pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {
-    static const char* const dejaEmployes[] = {"F",      "valeur", "this",    "GLOBALS",  "_SERVER", "_GET",
-                                               "_POST",  "_FILES", "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
     bool valide = !nom.empty() && !(nom[0] >= '0' && nom[0] <= '9');
     for (char c : nom) {
         const unsigned char u = static_cast<unsigned char>(c);
         valide = valide && (std::isalnum(u) != 0 || c == '_' || u >= 0x80);
     }
-    for (const char* employe : dejaEmployes) valide = valide && nom != employe;
+    valide = valide && !Utiles::VariableReserveePhp(nom) && nom != "F" && nom != "valeur";
     if (!valide)
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +
                          "par la page) : la page generee sera invalide.");
@@ -464,23 +460,23 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
                              : "<title>Formulaire Table : " + NomTable + "</title>");
     e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
     e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
-    ++e.Retrait;
-    e.Ligne("// Variable du formulaire.");
     auto recupere = [&](const std::string& n) {
-        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + Tabulation + "else" +
-                Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
+        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + e.Tabulation + "else" +
+                e.Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
     };
-    if (!table.empty()) {
-        recupere("action");
-    } else {
+    e.Decale([&] {
+        e.Ligne("// Variable du formulaire.");
+        if (!table.empty()) {
+            recupere("action");
+            return;
+        }
         for (const ElementBouton& bouton : ListeBoutons) {
             if (bouton.Type == "B" || bouton.Type == "L") recupere(bouton.Nom);
         }
         for (const Element& element : ListeElements) {
             if (element.Visible == "O") recupere(element.Champ);
         }
-    }
-    --e.Retrait;
+    });
     e.Ligne("?>");
     return e.Prends();
 }
@@ -523,10 +519,7 @@ void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::
         e.Ligne("$retour=" + appel + ";");
         e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
                "} else    {");
-        ++e.Retrait;
-        e.Ligne("echo \"" + succes + "<br>\";");
-        --e.Retrait;
-        e.Ligne("}");
+        e.Decale([&] { e.Ligne("echo \"" + succes + "<br>\";"); }).Ligne("}");
     });
 }
 
@@ -654,7 +647,7 @@ std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
     const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
     const std::string longueur = ArgumentLongueur(element.Longueur);
     std::string texte = "if (isset(" + source + ")) $valeur=stripslashes(" + source + ");\telse $valeur=\"\";" +
-                        FinDeLigne + Tabulation + "echo $F->AjouteChampInput(" + Argument(element.InputHtml);
+                        FinDeLigne + "\techo $F->AjouteChampInput(" + Argument(element.InputHtml);
     if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
     texte += Argument(element.TypeHtml);
@@ -681,8 +674,7 @@ std::string MesForms::ChampPave(Element& element, const std::string& table) {
 std::string MesForms::ChampValeurs(Element& element) {
     Emetteur e(1);
     const bool liste = element.InputHtml == "SELECT";
-    e.Brut(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"" + Param.ConvertIntToString(1) +
-                       "\",\"N\",\"N\");"
+    e.Brut(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
                  : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
     e.Brut(FinDeLigne);
     for (const FElement& valeur : element.ListeValeurs)

@@ -161,7 +161,8 @@ private:
     void LisLignes(const std::vector<std::string>& lignes);
     void AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant);
     void LitLigneTable(const std::string& valeur, const std::string& ligne, int numero);
-    void LitLigneAttribut(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant);
+    void LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
+                          Element& courant);
     void LitLigneValeur(const std::string& valeur, int numero, Element& courant);
     void LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero);
     void NoteGuillemets(const std::string& valeur);

@@ -100,3 +100,11 @@ Emetteur& Emetteur::Brut(const std::string& texte) {
     Resultat += texte;
     return *this;
 }
+
+bool Utiles::VariableReserveePhp(const std::string& nom) {
+    static const char* const reservees[] = {"this",   "GLOBALS", "_SERVER",  "_GET",     "_POST",
+                                            "_FILES", "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
+    for (const char* reservee : reservees)
+        if (nom == reservee) return true;
+    return false;
+}

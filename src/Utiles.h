@@ -30,6 +30,10 @@ public:
     // Un nom PHP sur : de ces caracteres, non vide, sans chiffre en tete. Un nom venu
     // de la base ne sert de nom de classe, de chemin ou de texte genere qu'a ce prix.
     static bool EstIdentifiantPhp(const std::string& texte);
+
+    // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
+    // aucune variable ni aucun parametre genere ne peut porter ces noms.
+    static bool VariableReserveePhp(const std::string& nom);
 };
 
 // Texte genere (fichiers de classe, pages de formulaire) : chaque ligne a
