@@ -70,7 +70,7 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
         {&MotCleNonUtilise3, BrouilleNonUtilise3},
     };
     for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
-    NomFichierConnexion = Param.DeCrypt(BrouilleFichierConnexion, Param.Cle);
+    NomFichierConnexion = Param.NomFichierConnexion;
 }
 
 MesForms::~MesForms() {}

@@ -621,15 +621,6 @@ bool NomReserve(std::string nom) {
     return false;
 }
 
-// Les variables que PHP refuse comme parametre d'une methode (la casse compte).
-bool VariableReservee(const std::string& nom) {
-    static const char* const reservees[] = {"this", "GLOBALS", "_SERVER", "_GET", "_POST",
-                                            "_FILES", "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
-    for (const char* reservee : reservees)
-        if (nom == reservee) return true;
-    return false;
-}
-
 std::string RefusClasse(const std::string& table) {
     return "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
 }
@@ -667,7 +658,7 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
     for (size_t i = 0; i < ListeChamps.size() && raison.empty(); ++i) {
         const std::string colonne = "le nom de sa colonne " + NomMontre(ListeChamps[i].NomChamp);
         if (!Utiles::EstIdentifiantPhp(ListeChamps[i].NomChamp)) raison = colonne + regle;
-        else if (VariableReservee(ListeChamps[i].NomChamp)) raison = colonne + " est une variable reservee de PHP.";
+        else if (Utiles::VariableReserveePhp(ListeChamps[i].NomChamp)) raison = colonne + " est une variable reservee de PHP.";
     }
     if (raison.empty()) return true;
     Param.AddErreur(RefusClasse(table) + raison);

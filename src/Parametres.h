@@ -9,9 +9,6 @@
 
 #include "classe_fichier.h"
 
-// Nom du fichier d'appui de connexion, tel que le programme le garde (brouille).
-extern const char* const BrouilleFichierConnexion;
-
 class Parametrage {
 public:
     // Type sous-jacent fixe : une valeur hors liste reste representable et
