@@ -458,7 +458,6 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
     code = OccupationCible->Ecris(nom, Sortie);
-    if (code == plateforme::Occupation::AFaireAilleurs) code = plateforme::RemplaceFichier(cible, Sortie);
     if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
 }

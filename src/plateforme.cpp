@@ -277,6 +277,20 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien) 
     return d.Ferme() ? code : 1004;
 }
 
+// Quand une ecriture directe ne se fait pas : il faut passer par le chemin.
+const int AFaireAilleurs = -2;
+
+// Fait naitre d'un coup, tout ecrit, le fichier `nom` absent du repertoire
+// ouvert : un fichier sans nom (qu'une execution tuee ne laisse pas derriere
+// elle) recoit son nom une fois plein.
+int CreeEntier(int repertoire, const std::string& nom, const std::string& texte) {
+    Descripteur d(openat(repertoire, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (d.fd < 0) return AFaireAilleurs;
+    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
+    if (!Nomme(d.fd, repertoire, nom.c_str())) return AFaireAilleurs;
+    return d.Ferme() ? 0 : 1004;
+}
+
 // ".cv-" et six lettres ou chiffres : les temporaires que ce programme cree.
 bool EstTemporaire(const char* nom) {
     if (std::strncmp(nom, ".cv-", 4) != 0 || std::strlen(nom) != 10) return false;
@@ -367,7 +381,8 @@ RepertoireOuvert::~RepertoireOuvert() {
     if (fd_ >= 0) close(fd_);
 }
 
-Occupation::Occupation(const std::string& repertoire) : repertoire_(repertoire), fd_(repertoire_.Fd()) {
+Occupation::Occupation(const std::string& repertoire)
+    : chemin_(repertoire), repertoire_(repertoire), fd_(repertoire_.Fd()) {
     if (fd_ < 0) return;
     // Seule, l'execution sait que les temporaires presents ne sont a personne.
     if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
@@ -378,22 +393,12 @@ bool Occupation::Absent(const std::string& nom) const {
     return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
-// Tout part du repertoire deja ouvert, sans refaire le chemin. Une page qu'on
-// sait absente nait d'un coup, toute ecrite : un fichier sans nom (qu'une
-// execution tuee ne laisse pas derriere elle) recoit son nom une fois plein.
-// Une page presente qui a deja ces octets reste telle quelle ; ouverte comme
-// pour l'ecrire, afin qu'une page interdite d'ecriture echoue comme avant.
 int Occupation::Ecris(const std::string& nom, const std::string& texte) const {
-    if (fd_ < 0 || nom.find('/') != std::string::npos) return AFaireAilleurs;
-    if (!Absent(nom)) {
-        Descripteur d(openat(fd_, nom.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-        return d.fd >= 0 && MemeContenu(d.fd, texte) ? 0 : AFaireAilleurs;
+    if (fd_ >= 0 && nom.find('/') == std::string::npos && Absent(nom)) {
+        const int code = CreeEntier(fd_, nom, texte);
+        if (code != AFaireAilleurs) return code;
     }
-    Descripteur d(openat(fd_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-    if (d.fd < 0) return AFaireAilleurs;
-    if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
-    if (!Nomme(d.fd, fd_, nom.c_str())) return AFaireAilleurs;
-    return d.Ferme() ? 0 : 1004;
+    return RemplaceFichier(Joindre(chemin_, Separateur, nom), texte);
 }
 
 std::string RepertoireExecutable() {

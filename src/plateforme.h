@@ -78,16 +78,15 @@ class Occupation {
 public:
     explicit Occupation(const std::string& repertoire);
 
-    // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
-    bool Absent(const std::string& nom) const;
-    // Ecrit dans le repertoire le fichier `nom` qu'on sait absent (en entier ou
-    // pas du tout), ou constate qu'il a deja ces octets ; AFaireAilleurs quand
-    // il faut passer par RemplaceFichier (page changee, systeme qui ne s'y
-    // prete pas).
-    static constexpr int AFaireAilleurs = -1;
+    // Ecrit le fichier `nom` du repertoire comme RemplaceFichier, sans refaire
+    // le chemin quand on le sait absent.
     int Ecris(const std::string& nom, const std::string& texte) const;
 
 private:
+    // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
+    bool Absent(const std::string& nom) const;
+
+    const std::string chemin_;
     RepertoireOuvert repertoire_;
     const int fd_;  // negatif quand le repertoire ne s'ouvre pas
     bool inventaire_ = false;
