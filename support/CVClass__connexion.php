@@ -45,16 +45,11 @@ class SGBDConnexion
 		return $liaison;
 	}
 
-	// La liaison donnee, sinon celle de la derniere connexion ; null sans connexion.
-	static function Liaison($liaison = null)
-	{
-		return $liaison instanceof mysqli ? $liaison : self::$Liaison;
-	}
-
-	// Applique la fonction a la liaison (voir Liaison) ; rend $sinon sans liaison.
+	// Applique la fonction a la liaison donnee, sinon a celle de la derniere
+	// connexion ; rend $sinon sans connexion.
 	static function SurLiaison($liaison, $fonction, $sinon)
 	{
-		$liaison = self::Liaison($liaison);
+		$liaison = $liaison instanceof mysqli ? $liaison : self::$Liaison;
 		return $liaison ? $fonction($liaison) : $sinon;
 	}
 
