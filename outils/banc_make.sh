@@ -11,10 +11,8 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 installe_paquets "${PAQUETS_CONSTRUCTION[@]}" time
 tours=${TOURS:-7}
 
-construction="$racine/construction"
-cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
-cmake --build "$construction" -j "$(nproc)" >/dev/null
-corvalite="$construction/corvalite"
+construit_release "$racine" >/dev/null
+corvalite="$racine/construction/corvalite"
 
 # tmpfs : le disque ne fausse pas la comparaison.
 base=/dev/shm
@@ -54,8 +52,6 @@ chrono() {
 construit() { rm -rf "$site/web"/*.php && chrono "$corvalite" -c site.cfg -make; }
 copie() { rm -rf "$site/copie" && chrono cp -rT src copie; }
 reconstruit() { chrono "$corvalite" -c site.cfg -make; }
-
-mediane() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 memoire_ko() {
     (cd "$site" && /usr/bin/time -v "$@" 2>&1 >/dev/null) | awk -F': ' '/Maximum resident set size/ { print $2 }'

@@ -15,9 +15,8 @@ installe_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_MARIADB[@]}" mariadb-cl
 tables=${TABLES:-400}
 tours=${TOURS:-11}
 
+construit_release "$racine" >/dev/null
 construction="$racine/construction"
-cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
-cmake --build "$construction" -j "$(nproc)" >/dev/null
 
 serveur=$(mktemp -d /tmp/corvalite-banc-mariadb-XXXXXX)
 site=$(mktemp -d "${SITE_DANS:-/tmp}/corvalite-banc-sgbd-XXXXXX")
@@ -69,7 +68,6 @@ classes=$(find src/inc web/inc -name 'CVClass_table_*.php' | wc -l)
 grep -q '^Fin de traitement' site.log || { echo "corvalite -sgbd a echoue :" >&2; cat site.log >&2; exit 1; }
 [ "$classes" -eq $(( 2 * tables )) ] || { echo "classes ecrites : $classes" >&2; exit 1; }
 
-mediane() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 maximum() { sort -g | tail -1; }
 rapports=$(paste corvalite.temps dump.temps | awk '{ printf "%.4f\n", $1 / $2 }' | mediane)
 printf 'tables: %d, tours: %d, classes ecrites: %d, site sur %s\n' "$tables" "$tours" "$classes" "$(stat -f -c %T .)"

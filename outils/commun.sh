@@ -32,10 +32,28 @@ demarre_mariadb() {
     return 1
 }
 
+# Charge la base de l'exemple (celle que nomme exemple/site.cfg) dans le serveur prive $1.
+charge_exemple() {
+    local outils
+    outils=$(dirname "${BASH_SOURCE[0]}")
+    bash "$outils/mariadb.sh" sql "$1" -e "create database corvalite_exemple"
+    bash "$outils/mariadb.sh" sql "$1" --default-character-set=utf8mb4 corvalite_exemple < "$outils/../exemple/base.sql"
+}
+
+# Le programme seul, optimise, dans $1/construction (le compte rendu de la compilation sort).
+construit_release() {
+    cmake -S "$1" -B "$1/construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
+    cmake --build "$1/construction" -j "$(nproc)"
+}
+
 # Les deux constructions des fuzz : sous les sanitizers, et sans eux pour mesurer la memoire.
 construit_fuzz() {
     cmake -S "$1" -B "$1/construction-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVALITE_SANITIZE=ON -DCORVALITE_TESTS=OFF >/dev/null
     cmake --build "$1/construction-fuzz" -j "$(nproc)" >/dev/null
-    cmake -S "$1" -B "$1/construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
-    cmake --build "$1/construction" -j "$(nproc)" >/dev/null
+    construit_release "$1" >/dev/null
+}
+
+# La mediane des nombres lus sur l'entree, separes par des espaces ou des fins de ligne.
+mediane() {
+    tr -s ' ' '\n' | sort -g | awk 'NF { v[++n] = $1 } END { print (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2 }'
 }

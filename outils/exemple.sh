@@ -9,17 +9,14 @@ racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
 installe_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_MARIADB[@]}"
 
+construit_release "$racine"
 construction="$racine/construction"
-cmake -S "$racine" -B "$construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null
-cmake --build "$construction" -j "$(nproc)"
 
 travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
 serveur="$travail.mariadb"
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
 demarre_mariadb "$serveur" 34100
-bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
-bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
-    < "$racine/exemple/base.sql"
+charge_exemple "$serveur"
 
 cp -r "$racine/exemple/." "$travail/"
 cd "$travail"

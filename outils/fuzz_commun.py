@@ -73,8 +73,10 @@ def defauts_du_lancement(resultat, tue=False):
     return defauts
 
 
-def remesure(parametres, resultat, repertoire, arguments, **options):
-    """Au-dela de 100 Mo sous les sanitizers, la memoire retenue est celle du programme sans eux."""
+def lance_mesure(parametres, repertoire, arguments, tuer=None, **options):
+    """Un lancement du programme sous les sanitizers (voir lance) ; au-dela de 100 Mo, la memoire
+    retenue est celle du programme sans eux, relance jusqu'au bout."""
+    resultat = lance(parametres.binaire, repertoire, arguments, tuer=tuer, **options)
     if resultat.memoire <= MEMOIRE_KO or not parametres.mesure:
         return resultat
     return resultat._replace(memoire=lance(parametres.mesure, repertoire, arguments, **options).memoire)

@@ -73,8 +73,7 @@ def essai(hasard, repertoire, _):
     banc.a_nobody(repertoire)
     with open(os.path.join(site, "site.cfg"), "rb") as f:
         configuration = f.read()
-    options = {"port": BANC.port, "reseau": True}
-    resultat = banc.remesure(BANC, banc.lance(BANC.binaire, site, arguments, **options), site, arguments, **options)
+    resultat = banc.lance_mesure(BANC, site, arguments, port=BANC.port, reseau=True)
     defauts = banc.defauts_du_lancement(resultat)
     with open(os.path.join(site, "site.cfg"), "rb") as f:
         if f.read() != configuration:

@@ -11,9 +11,6 @@ construit_fuzz "$racine"
 serveur=$(mktemp -d /tmp/corvalite-fuzz-mariadb-XXXXXX)
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
 demarre_mariadb "$serveur" 34900
-# La base que nomme la configuration de l'exemple.
-bash "$racine/outils/mariadb.sh" sql "$serveur" -e "create database corvalite_exemple"
-bash "$racine/outils/mariadb.sh" sql "$serveur" --default-character-set=utf8mb4 corvalite_exemple \
-    < "$racine/exemple/base.sql"
+charge_exemple "$serveur"
 python3 "$racine/outils/fuzz_ligne.py" "$racine/construction-fuzz/corvalite" --mesure "$racine/construction/corvalite" \
     --exemple "$racine/exemple" --port "$port" --duree "${DUREE:-180}" --echecs /tmp/corvalite-fuzz-ligne-echecs "$@"

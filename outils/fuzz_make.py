@@ -143,13 +143,12 @@ def essai_pages(hasard, site, _):
     choix, arguments = hasard.random(), ["-c", "site.cfg", "-make"]
     limite = hasard.randint(1, 4096) if choix < 0.15 else None
     tuer = hasard.uniform(0.0, 0.05) if 0.15 <= choix < 0.33 else None
-    resultat = banc.remesure(BANC, banc.lance(BANC.binaire, site, arguments, limite=limite, tuer=tuer), site,
-                             arguments, limite=limite)
+    resultat = banc.lance_mesure(BANC, site, arguments, limite=limite, tuer=tuer)
     defauts = banc.defauts_du_lancement(resultat, tuer is not None)
     if limite is None and tuer is None:
         return defauts + temporaires(f"{site}/web"), resultat, ["complets"]
     coupees = cibles(site, noms)
-    resultat = banc.remesure(BANC, banc.lance(BANC.binaire, site, arguments), site, arguments)
+    resultat = banc.lance_mesure(BANC, site, arguments)
     entieres = cibles(site, noms)
     defauts += banc.defauts_du_lancement(resultat) + temporaires(f"{site}/web")
     for nom in noms:
@@ -163,7 +162,7 @@ def essai_configuration(hasard, site, _):
     config = configuration(hasard)
     prepare_site(hasard, site, {"p1.php": page_source(hasard), "p2.php": b"{#DEBUT_a}A{#FIN_a}"}, config)
     arguments = ["-c", "site.cfg", "-make"] + (["-bavard"] if hasard.random() < 0.2 else [])
-    resultat = banc.remesure(BANC, banc.lance(BANC.binaire, site, arguments), site, arguments)
+    resultat = banc.lance_mesure(BANC, site, arguments)
     defauts = banc.defauts_du_lancement(resultat) + temporaires(site)
     if open(f"{site}/site.cfg", "rb").read() != config:
         defauts.append("configuration : site.cfg modifie")

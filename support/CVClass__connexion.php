@@ -45,57 +45,62 @@ class SGBDConnexion
 		return $liaison;
 	}
 
-	// La liaison donnee, sinon celle de la derniere connexion ; null sans connexion.
-	static function Liaison($liaison = null)
+	// Applique la fonction a la liaison donnee, sinon a celle de la derniere
+	// connexion ; rend $sinon sans connexion.
+	static function SurLiaison($liaison, $fonction, $sinon)
 	{
-		return $liaison instanceof mysqli ? $liaison : self::$Liaison;
+		$liaison = $liaison instanceof mysqli ? $liaison : self::$Liaison;
+		return $liaison ? $fonction($liaison) : $sinon;
+	}
+
+	// Applique la fonction a un resultat de requete ; false pour tout autre
+	// argument et apres la derniere ligne.
+	static function SurResultat($resultat, $fonction)
+	{
+		return $resultat instanceof mysqli_result ? ($fonction($resultat) ?? false) : false;
 	}
 }
 
 if (!function_exists("mysql_query")) {
 	function mysql_query($requete, $liaison = null)
 	{
-		$liaison = SGBDConnexion::Liaison($liaison);
-		return $liaison ? mysqli_query($liaison, (string) $requete) : false;
+		return SGBDConnexion::SurLiaison($liaison, fn($l) => mysqli_query($l, (string) $requete), false);
 	}
 }
 if (!function_exists("mysql_error")) {
 	function mysql_error($liaison = null)
 	{
-		$liaison = SGBDConnexion::Liaison($liaison);
-		return $liaison ? mysqli_error($liaison) : (string) mysqli_connect_error();
+		return SGBDConnexion::SurLiaison($liaison, "mysqli_error", (string) mysqli_connect_error());
 	}
 }
 if (!function_exists("mysql_fetch_object")) {
 	function mysql_fetch_object($resultat)
 	{
-		return $resultat instanceof mysqli_result ? (mysqli_fetch_object($resultat) ?? false) : false;
+		return SGBDConnexion::SurResultat($resultat, "mysqli_fetch_object");
 	}
 }
 if (!function_exists("mysql_fetch_row")) {
 	function mysql_fetch_row($resultat)
 	{
-		return $resultat instanceof mysqli_result ? (mysqli_fetch_row($resultat) ?? false) : false;
+		return SGBDConnexion::SurResultat($resultat, "mysqli_fetch_row");
 	}
 }
 if (!function_exists("mysql_num_rows")) {
 	function mysql_num_rows($resultat)
 	{
-		return $resultat instanceof mysqli_result ? mysqli_num_rows($resultat) : false;
+		return SGBDConnexion::SurResultat($resultat, "mysqli_num_rows");
 	}
 }
 if (!function_exists("mysql_insert_id")) {
 	function mysql_insert_id($liaison = null)
 	{
-		$liaison = SGBDConnexion::Liaison($liaison);
-		return $liaison ? mysqli_insert_id($liaison) : false;
+		return SGBDConnexion::SurLiaison($liaison, "mysqli_insert_id", false);
 	}
 }
 if (!function_exists("mysql_affected_rows")) {
 	function mysql_affected_rows($liaison = null)
 	{
-		$liaison = SGBDConnexion::Liaison($liaison);
-		return $liaison ? mysqli_affected_rows($liaison) : -1;
+		return SGBDConnexion::SurLiaison($liaison, "mysqli_affected_rows", -1);
 	}
 }
 if (!function_exists("mysql_free_result")) {

@@ -46,6 +46,12 @@ class FormLien
 		return htmlspecialchars(self::Texte($texte), ENT_QUOTES, "UTF-8");
 	}
 
+	// Un attribut et sa valeur echappee, precede d'une espace.
+	static function Valeur($attribut, $texte)
+	{
+		return " $attribut=\"" . self::Attribut($texte) . '"';
+	}
+
 	// Un texte JavaScript entre guillemets, sans caractere qui fermerait l'attribut ou le script.
 	static function Js($texte)
 	{
@@ -57,6 +63,12 @@ class FormLien
 		return self::Texte($drapeau) === "O" ? " $attribut" : "";
 	}
 
+	// Les trois etats qu'un controle de saisie peut porter.
+	static function Etats($obligatoire, $grise, $autofocus)
+	{
+		return self::Drapeau($obligatoire, "required") . self::Drapeau($grise, "readonly") . self::Drapeau($autofocus, "autofocus");
+	}
+
 	// Un nombre positif (longueur, taille) en attribut ; rien sinon.
 	static function Nombre($nombre, $attribut, $plafond = 0)
 	{
@@ -66,11 +78,15 @@ class FormLien
 		return " $attribut=\"$n\"";
 	}
 
-	// Une option de la description, ecrite telle quelle dans la balise.
-	static function Option($option)
+	// Les options de la description, ecrites telles quelles dans la balise.
+	static function Option(...$options)
 	{
-		$option = self::Texte($option);
-		return $option === "" ? "" : " $option";
+		$texte = "";
+		foreach ($options as $option) {
+			$option = self::Texte($option);
+			if ($option !== "") $texte .= " $option";
+		}
+		return $texte;
 	}
 
 	// La balise d'ouverture, avec le premier morceau rendu ; rien une fois le formulaire ferme.
@@ -78,8 +94,8 @@ class FormLien
 	{
 		if ($this->Ouvert || $this->Ferme) return "";
 		$this->Ouvert = true;
-		$action = $this->Action === "" ? "" : ' action="' . self::Attribut($this->Action) . '"';
-		return '<form name="' . self::Attribut($this->Nom) . '" method="' . $this->Methode . '"' . $action . ">\n";
+		$action = $this->Action === "" ? "" : self::Valeur("action", $this->Action);
+		return "<form" . self::Valeur("name", $this->Nom) . self::Valeur("method", $this->Methode) . $action . ">\n";
 	}
 
 	// Le formulaire vise par un lien ou un bouton : celui qui est nomme, sinon celui qui l'entoure.
@@ -91,8 +107,7 @@ class FormLien
 	// Un lien qui execute le script donne puis ne suit pas son adresse.
 	private static function Lien($libelle, $script)
 	{
-		return '<a href="#" onclick="' . htmlspecialchars($script . "return false;", ENT_QUOTES, "UTF-8") . '">'
-			. self::Texte($libelle) . "</a>\n";
+		return '<a href="#"' . self::Valeur("onclick", $script . "return false;") . ">" . self::Texte($libelle) . "</a>\n";
 	}
 
 	// Pose les paires (nom, valeur) dans le formulaire vise, en creant les champs
@@ -112,7 +127,7 @@ class FormLien
 		$nom = self::Texte($nom);
 		if (isset($this->Caches[$nom])) return "";
 		$this->Caches[$nom] = true;
-		return $this->Ouvre() . '<input type="hidden" name="' . self::Attribut($nom) . '" value="' . self::Attribut($valeur) . "\">\n";
+		return $this->Ouvre() . '<input type="hidden"' . self::Valeur("name", $nom) . self::Valeur("value", $valeur) . ">\n";
 	}
 
 	function Cadre($titre = "")
@@ -127,10 +142,9 @@ class FormLien
 	{
 		$type = strtolower(self::Texte($typeHtml));
 		if (!preg_match('/^[a-z-]+$/', $type)) $type = "text";
-		return $this->Ouvre() . "<label>" . self::Texte($libelle) . '<input type="' . $type . '" name="' . self::Attribut($nom)
-			. '" value="' . self::Attribut($valeur) . '"' . self::Nombre($longueur, "size", 60) . self::Nombre($longueurMax, "maxlength")
-			. self::Drapeau($obligatoire, "required") . self::Drapeau($grise, "readonly") . self::Drapeau($autofocus, "autofocus")
-			. self::Option($optionChamp) . self::Option($optionInput) . "></label>\n";
+		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<input" . self::Valeur("type", $type) . self::Valeur("name", $nom)
+			. self::Valeur("value", $valeur) . self::Nombre($longueur, "size", 60) . self::Nombre($longueurMax, "maxlength")
+			. self::Etats($obligatoire, $grise, $autofocus) . self::Option($optionChamp, $optionInput) . "></label>\n";
 	}
 
 	function AjoutePave($nom = "", $libelle = "", $valeur = "", $optionChamp = "", $longueur = "", $optionPave1 = "",
@@ -138,22 +152,20 @@ class FormLien
 	{
 		// La fin de ligne apres <textarea> est mangee par le navigateur : une valeur
 		// qui commence par une fin de ligne la garde.
-		return $this->Ouvre() . "<label>" . self::Texte($libelle) . '<textarea name="' . self::Attribut($nom) . '"'
-			. self::Nombre($longueur, "maxlength") . self::Drapeau($obligatoire, "required") . self::Drapeau($grise, "readonly")
-			. self::Drapeau($autofocus, "autofocus") . self::Option($optionChamp) . self::Option($optionPave1)
-			. self::Option($optionPave2) . self::Option($optionPave3) . ">\n" . htmlspecialchars(self::Texte($valeur), ENT_QUOTES, "UTF-8")
-			. "</textarea></label>\n";
+		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<textarea" . self::Valeur("name", $nom)
+			. self::Nombre($longueur, "maxlength") . self::Etats($obligatoire, $grise, $autofocus)
+			. self::Option($optionChamp, $optionPave1, $optionPave2, $optionPave3) . ">\n" . self::Attribut($valeur) . "</textarea></label>\n";
 	}
 
 	function FormSelectDebut($nom = "", $taille = "", $obligatoire = "", $autofocus = "")
 	{
-		return $this->Ouvre() . '<select name="' . self::Attribut($nom) . '"' . self::Nombre($taille, "size")
-			. self::Drapeau($obligatoire, "required") . self::Drapeau($autofocus, "autofocus") . ">\n";
+		return $this->Ouvre() . "<select" . self::Valeur("name", $nom) . self::Nombre($taille, "size")
+			. self::Etats($obligatoire, "", $autofocus) . ">\n";
 	}
 
 	function FormSelectOption($valeur = "", $donnees = "", $defaut = "")
 	{
-		return '<option value="' . self::Attribut($valeur) . '"' . self::Drapeau($defaut, "selected") . ">"
+		return "<option" . self::Valeur("value", $valeur) . self::Drapeau($defaut, "selected") . ">"
 			. self::Texte($donnees) . "</option>\n";
 	}
 
@@ -173,14 +185,14 @@ class FormLien
 
 	function FormXBox($valeur = "", $donnees = "", $defaut = "")
 	{
-		return $this->Ouvre() . '<label><input type="' . $this->TypeGroupe . '" name="' . self::Attribut($this->NomGroupe)
-			. '" value="' . self::Attribut($valeur) . '"' . self::Drapeau($defaut, "checked") . ">" . self::Texte($donnees) . "</label>\n";
+		return $this->Ouvre() . "<label><input" . self::Valeur("type", $this->TypeGroupe) . self::Valeur("name", $this->NomGroupe)
+			. self::Valeur("value", $valeur) . self::Drapeau($defaut, "checked") . ">" . self::Texte($donnees) . "</label>\n";
 	}
 
 	// Un bouton qui envoie le formulaire avec la paire nom=libelle.
 	function ValidationParBouton($libelle = "", $nom = "")
 	{
-		return $this->Ouvre() . '<button type="submit" name="' . self::Attribut($nom) . '" value="' . self::Attribut($libelle) . '">'
+		return $this->Ouvre() . '<button type="submit"' . self::Valeur("name", $nom) . self::Valeur("value", $libelle) . ">"
 			. self::Texte($libelle) . "</button>\n";
 	}
 
@@ -220,7 +232,7 @@ class FormLien
 	{
 		$formulaire = self::Texte($formulaire) === "" ? $this->Nom : $formulaire;
 		$script = self::ScriptDeuxChamps($formulaire, $champ1, $valeur1, $champ2, $valeur2);
-		return '<button type="button" onclick="' . htmlspecialchars($script, ENT_QUOTES, "UTF-8") . '">' . self::Texte($libelle) . "</button>\n";
+		return '<button type="button"' . self::Valeur("onclick", $script) . ">" . self::Texte($libelle) . "</button>\n";
 	}
 }
 ?>
