@@ -120,9 +120,3 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
         EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, "");  // le texte genere n'enregistre rien
     }
 }
-
-TEST(ClasseGeneree, FamillesDeTypes) {
-    const std::pair<const char*, const char*> types[] = {{"int", "N"}, {"decimal", "N"}, {"date", "C"}, {"varchar", "C"},
-                                                         {"INT", "E"}, {"mediumint", "E"}, {"timestamp", "E"}};
-    for (const auto& t : types) EXPECT_EQ(FrwSgbd::DonneTypeChamp(t.first), t.second) << t.first;
-}
