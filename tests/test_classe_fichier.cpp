@@ -66,7 +66,8 @@ TEST(Fichier, CopieOctetPourOctetLiensTubesEtLignesSurLaSortie) {
     EcritOctets(rep / "a", "ancien");
     ASSERT_EQ(link((rep / "a").c_str(), (rep / "b").c_str()), 0);
     ASSERT_EQ(mkfifo((rep / "tube").c_str(), 0600), 0);
-    const string lecture = "LisFichier erreur=1003<\n", ecriture = "EcrisFichier erreur=1003<\n";
+    const string lecture = "LisFichier erreur=1003<\n", ecriture = "EcrisFichier erreur=1003<\n",
+                 CopieReussie = "EcrisFichier erreur=0<\n";
     const struct { string source, cible; int code; string sortie; } cas[] = {
         {rep / "absent", rep / "cible", 1003, lecture},
         {rep / "image.gif", rep / "copie.gif", 0, CopieReussie},
