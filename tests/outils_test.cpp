@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -36,13 +35,6 @@ std::set<std::string> NomsDans(const std::string& repertoire) {
     std::set<std::string> noms;
     for (const auto& e : fs::directory_iterator(repertoire)) noms.insert(e.path().filename().string());
     return noms;
-}
-
-std::string MasqueDates(std::string texte) {
-    for (const auto& [forme, masque] : {std::pair{R"(\d\d/\d\d/\d{4})", "<DATE>"}, {R"(\d{4}/\d\d/\d\d)", "<DATE_US>"},
-                                        {R"(\d\d:\d\d:\d\d)", "<HEURE>"}})
-        texte = std::regex_replace(texte, std::regex(forme), masque);
-    return texte;
 }
 
 int Commande(const std::string& commande, std::string* sortie) {

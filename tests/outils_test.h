@@ -26,10 +26,6 @@ std::string LitOctets(const std::string& chemin);
 void CreeRepertoires(const std::string& chemin);
 std::set<std::string> NomsDans(const std::string& repertoire);
 inline std::string CheminTests(const std::string& relatif) { return CORVALITE_EXEMPLE "/../tests/" + relatif; }
-// Ce que le programme ecrit sur la sortie standard pour chaque fichier copie.
-inline const std::string CopieReussie = "EcrisFichier erreur=0<\n";
-// JJ/MM/AAAA devient "<DATE>", AAAA/MM/JJ "<DATE_US>", HH:MM:SS "<HEURE>".
-std::string MasqueDates(std::string texte);
 // Code de sortie d'une commande du shell (-1 pour un signal) ; sa sortie dans `sortie` si non nul.
 int Commande(const std::string& commande, std::string* sortie = nullptr);
 testing::AssertionResult PhpValide(const std::string& fichier);

@@ -146,7 +146,11 @@ private:
     string AvecMarques(string texte) const {
         for (const string& fr : {dateFR_, Utiles::Date_FR()}) texte = Remplace(texte, fr, "<FR>");
         for (const string& us : {dateUS_, Utiles::Date_US()}) texte = Remplace(texte, us, "<US>");
-        return MasqueDates(dateFR_ == dateUS_ ? Remplace(texte, "<US>", "<FR>") : texte);
+        if (dateFR_ == dateUS_) texte = Remplace(texte, "<US>", "<FR>");
+        for (const auto& [forme, masque] : {std::pair{R"(\d\d/\d\d/\d{4})", "<DATE>"}, {R"(\d{4}/\d\d/\d\d)", "<DATE_US>"},
+                                            {R"(\d\d:\d\d:\d\d)", "<HEURE>"}})
+            texte = std::regex_replace(texte, std::regex(forme), masque);
+        return texte;
     }
 
     // Entree sur /dev/null ; avec exec, un signal rend -1, jamais un code attendu. ulimit compte par

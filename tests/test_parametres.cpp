@@ -4,22 +4,11 @@
 
 #include <ctime>
 
-#include "FrwForm.h"
 #include "Parametres.h"
 #include "Utiles.h"
 #include "outils_test.h"
 
 using std::string;
-
-// Les mots brouilles qu'aucune execution des cas ne lit doivent se relire exacts, longueur
-// comprise : un mot tronque se trouverait dans d'autres lignes.
-TEST(MotsFixes, MotsQueLesCasNeLisentPas) {
-    Parametrage p;
-    MesForms f(p);
-    EXPECT_EQ(Utiles::Joint({p.MotCleFichierLog, f.MotCleNonUtilise1, f.MotCleControleJS, f.MotCleNonUtilise2,
-                             f.MotCleNonUtilise3}, " "),
-              "FICHIER_LOG= INUTIL1= CONTROLEJS= INUTILISE02= INUT3");
-}
 
 // Un mot cle est cherche partout dans la ligne, sauf derriere un "#" en tete ; sa valeur part
 // de la longueur du mot cle depuis le debut de la ligne, et la derniere ligne l'emporte.
