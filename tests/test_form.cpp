@@ -1,11 +1,98 @@
-// La page de formulaire hors des executions du programme : valeurs de la configuration et
-// chemin de la description echappes dans les chaines PHP.
+// La fonction form hors des executions du programme : enregistrements que laisse la lecture
+// d'une description, valeurs echappees dans la page, constructeurs de pages que le programme
+// n'appelle pas et vidages des enregistrements.
 #include <gtest/gtest.h>
+
+#include <regex>
 
 #include "FrwForm.h"
 #include "outils_test.h"
 
 using std::string;
+using Liste = std::vector<string>;
+
+namespace {
+
+// Les champs qu'une ligne de la description peut poser, en une ligne ; puis les boutons.
+Liste Lis(const string& description) {
+    RepertoireTemporaire rep;
+    Parametrage param;
+    MesForms form(param);
+    EcritOctets(rep / "p.form", description);
+    EXPECT_EQ(form.ChargeFichierConfigFormulaire(rep / "p.form"), "");
+    Liste lu;
+    for (const MesForms::Element& e : form.ListeElements) {
+        string texte = e.PresentEnBase + "|" + e.Champ + "@" + std::to_string(e.LigneChamp) + "|" + e.Libelle + "@" +
+                       std::to_string(e.LigneLibelle) + "|" + e.InputHtml + "|" + e.TypeHtml + "|" + e.Longueur + "|" +
+                       e.Obligatoire + e.Visible + e.Index + "|" + e.ValeurInitiale + "|" + e.Element_ + "@" +
+                       std::to_string(e.LigneElement) + "|";
+        for (const MesForms::FElement& v : e.ListeValeurs) texte += v.Valeur + "=" + v.Donnees + v.Defaut + ";";
+        lu.push_back(texte);
+    }
+    for (const MesForms::ElementBouton& b : form.ListeBoutons) lu.push_back(b.Type + ":" + b.Libelle + "," + b.Nom);
+    return lu;
+}
+
+MesForms::Element Champ(string nom) {
+    MesForms::Element e;
+    e.Champ = nom;
+    return e;
+}
+
+structTable Colonne(string nom, string longueur) { return {"t", nom, longueur, "int", "", "", "N", "", "N", "N", ""}; }
+
+// Les cinq constructeurs a la suite, separes par une ligne de reperes.
+string Blocs(MesForms& f, const std::vector<MesForms::Element>& elements, const string& nom) {
+    const string reperes = "=====\n";
+    return f.CreerFormulaireInsertion("") + reperes + f.CreerFormAction("") + reperes + f.CreerAffichageTableau("") +
+           reperes + f.CreerFormVariable(elements, nom) + reperes + f.CreerFormEntete(nom + ".form", nom) + reperes;
+}
+
+}  // namespace
+
+// Les regles de la lecture que les pages ne montrent pas toutes.
+TEST(FormLecture, EnregistrementsDuLecteur) {
+    const std::pair<const char*, Liste> cas[] = {
+        // Valeurs offertes : etoile de preselection, virgules suivantes gardees, valeur sans separateur.
+        {"CHAMP=c\nELEMENTS=*1,Oui\nELEMENTS=2,Non,peut-etre\nELEMENTS=3\nFINCHP\n",
+         {"|c@1|@0|input||0|NON||*1,Oui;2,Non,peut-etre;3;@4|1=OuiO;2=Non,peut-etreN;"}},
+        // Une fin d'element remet tout a zero, valeur initiale comprise ; ce qui suit la derniere est perdu.
+        {"CHAMP=a\nVALINI=v\nLIBELLE=\nOBLIGATOIRE=O\nVISIBLE=N\nINPUTHTML=select\nTYPE=hidden\nFINCHP\n"
+         "CHAMP=b\nFINCHP\nCHAMP=perdu\n",
+         {"|a@1|@3|select|hidden|0|ONN|v|@0|", "N|b@9|@0|input||0|NON||@0|"}},
+        // Fin d'element et attribut sur une ligne : l'attribut va a l'element suivant, sa valeur
+        // coupee a la longueur de son mot cle depuis le debut de la ligne.
+        {"CHAMP=a\nCHAMP=xFINCHP\nLIBELLE=lFINCHP\nFINCHPCHAMP=c\nFINCHP\n",
+         {"|a@1|@0|input||0|NON||@0|", "N|xFINCHP@2|@0|input||0|NON||@0|", "N|@0|lFINCHP@3|input||0|NON||@0|",
+          "N|CHAMP=c@4|@0|input||0|NON||@0|"}},
+        // Libelle entre le mot cle et la premiere virgule de la ligne, vide quand elle suit le mot cle.
+        {"BOUTON=,Ajouter\nLIEN=Liste,voir,tout\n", {"B:,Ajouter", "L:Liste,voir,tout"}},
+    };
+    for (const auto& [description, lu] : cas) EXPECT_EQ(Lis(description), lu) << description;
+}
+
+// Textes fixes des constructeurs que rien n'appelle, vidages ; une position hors liste rend un texte vide.
+TEST(ConstructeursNonAppeles, TextesEtVidages) {
+    Parametrage p, vide;
+    p.ListeFichiersInclude = {"a.php", "inc\\b.php"};
+    MesForms f(p), g(vide), h(vide);
+    f.ListeChamps = {Colonne("id", "10"), Colonne("nom", "40"), Colonne("ville", "0")};
+    h.ListeChamps = {Colonne("a", "1"), {"t", "nom", "40", "varchar", "string", "TEXT", "O", "Le nom", "N", "O", "x"}};
+    h.ListeChamps[0].Obligatoire = "oui";
+    MesForms::Element e = Champ("ville");
+    e.Libelle = "Ville";
+    e.Element_ = "P;L;";
+    e.ListeValeurs = {{"P", "Paris", "O"}, {"L", "Lyon", "N"}};
+    e.TypeHtml = "TEXT";
+    e.Visible = "O";
+    h.ListeElements = {Champ(""), e};
+    h.ListeBoutons = {{"B", "action", "Envoyer"}};
+    string texte = Blocs(f, {Champ("id"), Champ("nom")}, "client") + Blocs(g, {}, "");
+    for (unsigned i = 0; i < 3; ++i) texte += h.AfficheListeDeChamps(i) + h.AfficheElementBouton(i) + h.AfficheElement(i);
+    texte = std::regex_replace(texte + h.AfficheElement(~0u), std::regex(R"(\d\d/\d\d/\d{4} \d\d:\d\d:\d\d)"),
+                               "<DATE> <HEURE>");
+    EXPECT_EQ(texte, LitOctets(CheminTests("attendu/form/constructeurs.txt")));
+}
 
 // Un guillemet, un "\" ou un "$" de la configuration ou du chemin de la description ne casse
 // pas la page et ne change pas la valeur.

@@ -156,6 +156,18 @@ def scenario_sans_table(p):
         f.innerHTML = '<input name="envoi[]" value="x"><button>tableau</button>';
         return f.lastChild;"""))
     verifie("tableau poste : boite complete", "cache=" in p.tous("fieldset")[-1].text, True)
+    # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
+    # ceux des boutons ; puis le formulaire est remis a zero.
+    verifie("clearForm", p.n.execute_script("""
+        const f = document.body.appendChild(document.createElement('form'));
+        f.innerHTML = '<input name=t value=a><input type=hidden value=7><textarea>t</textarea>'
+            + '<input type=checkbox value=v checked><input type=radio value=r checked>'
+            + '<select><option selected>x<option>y</select><select multiple><option selected>z</select>'
+            + '<input type=submit value=Envoyer><input type=reset value=Effacer><button type=button value=b>b</button>';
+        f.t.value = 'tape';
+        return [clearForm(f)].concat(Array.from(f.elements, e => e.value
+            + (e.checked ? '+' : '') + (e.options ? Array.from(e.options, o => o.selected ? '+' : '-').join('') : '')));
+        """), [False, "", "", "", "v", "r", "x+-", "-", "Envoyer", "Effacer", "b"])
 
 
 SCENARIOS = {"table": ("personne.php", scenario_table), "sans_table": ("sans_table.php", scenario_sans_table)}
