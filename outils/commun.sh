@@ -36,7 +36,7 @@ demarre_mariadb() {
 charge_exemple() {
     local outils
     outils=$(dirname "${BASH_SOURCE[0]}")
-    bash "$outils/mariadb.sh" sql "$1" -e "create database corvalite_exemple"
+    bash "$outils/mariadb.sh" sql "$1" -e "create database corvalite_exemple character set utf8mb4"
     bash "$outils/mariadb.sh" sql "$1" --default-character-set=utf8mb4 corvalite_exemple < "$outils/../exemple/base.sql"
 }
 

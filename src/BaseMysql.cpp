@@ -264,7 +264,8 @@ structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs,
         for (const auto& largeur : largeurs)
             if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
     }
-    champ.Index = texte(ChampCle).find("PRI") != std::string::npos ? "O" : "N";
+    champ.CleServeur = texte(ChampCle);
+    champ.Index = champ.CleServeur.find("PRI") != std::string::npos ? "O" : "N";
     champ.AutoIncrement = texte(ChampExtra).find("auto_increment") != std::string::npos ? "O" : "N";
     return champ;
 }
@@ -300,6 +301,16 @@ std::string BaseMysql::TypeSgbd2Html(std::string type) {
     if (FamilleType(type) != 0) return "TEXT";
     Param->AddWarning("Un type est mal decode. : " + type);
     return "";
+}
+
+int BaseMysql::CleDUneColonne(const std::vector<structTable>& champs) {
+    int cle = -1;
+    for (size_t i = 0; i < champs.size(); ++i) {
+        if (champs[i].CleServeur != "PRI") continue;
+        if (cle >= 0) return -1;
+        cle = static_cast<int>(i);
+    }
+    return cle;
 }
 
 std::string BaseMysql::NormaliseDefautMariaDB(const std::string& defaut) {

@@ -27,6 +27,10 @@ struct structTable {
     std::string AutoIncrement;
     std::string Obligatoire;    // "N" : la colonne accepte NULL ; "O" sinon
     std::string ValeurDefaut;
+    // La cle de la colonne telle que le serveur la nomme (COLUMN_KEY) : "PRI" pour
+    // chaque colonne de la cle primaire, "UNI" pour la premiere colonne d'un index
+    // unique d'une seule colonne, "MUL" sinon pour une colonne indexee, "" sans index.
+    std::string CleServeur;
 };
 
 class BaseMysql {
@@ -67,6 +71,10 @@ public:
     // MariaDB decrit une valeur par defaut comme une expression SQL ('Paris',
     // NULL, current_timestamp()) ; MySQL en donne la valeur. Rend la forme MySQL.
     static std::string NormaliseDefautMariaDB(const std::string& defaut);
+
+    // La position de la colonne qui est a elle seule la cle primaire de la table (la
+    // seule colonne "PRI"), ou -1 quand la table n'a pas de telle cle.
+    static int CleDUneColonne(const std::vector<structTable>& champs);
 
 private:
     bool Initialisee;
