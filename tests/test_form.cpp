@@ -39,7 +39,7 @@ MesForms::Element Champ(string nom) {
     return e;
 }
 
-structTable Colonne(string nom, string longueur) { return {"t", nom, longueur, "int", "", "", "N", "", "N", "N", ""}; }
+structTable Colonne(string nom, string longueur) { return {"t", nom, longueur, "int", "", "", "N", "", "N", "N", "", ""}; }
 
 // Les cinq constructeurs a la suite, separes par une ligne de reperes.
 string Blocs(MesForms& f, const std::vector<MesForms::Element>& elements, const string& nom) {
@@ -77,7 +77,7 @@ TEST(ConstructeursNonAppeles, TextesEtVidages) {
     p.ListeFichiersInclude = {"a.php", "inc\\b.php"};
     MesForms f(p), g(vide), h(vide);
     f.ListeChamps = {Colonne("id", "10"), Colonne("nom", "40"), Colonne("ville", "0")};
-    h.ListeChamps = {Colonne("a", "1"), {"t", "nom", "40", "varchar", "string", "TEXT", "O", "Le nom", "N", "O", "x"}};
+    h.ListeChamps = {Colonne("a", "1"), {"t", "nom", "40", "varchar", "string", "TEXT", "O", "Le nom", "N", "O", "x", ""}};
     h.ListeChamps[0].Obligatoire = "oui";
     MesForms::Element e = Champ("ville");
     e.Libelle = "Ville";
@@ -110,7 +110,7 @@ TEST(PageForm, ValeursEchappeesDansLesChainesPhp) {
         form.ListeElements[0].Champ = "id";
         if (table) {
             form.NomTable = "t";
-            form.ListeChamps.push_back({"t", "id", "10", "int", "", "", "O", "", "O", "O", ""});
+            form.ListeChamps.push_back({"t", "id", "10", "int", "", "", "O", "", "O", "O", "", "PRI"});
         }
         const string page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
                             form.FaitFormulaire(form.NomTable);

@@ -21,7 +21,7 @@ string EnTexte(const std::vector<structTable>& colonnes) {
 
 structTable Champ(string nom, string type, string longueur, string commentaire = "", string defaut = "",
                   string index = "N", string autoIncrement = "N", string obligatoire = "N") {
-    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut};
+    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut, ""};
 }
 
 }  // namespace
