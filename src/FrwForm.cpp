@@ -301,7 +301,29 @@ std::string MesForms::ControleBase() {
     if (!base.FaitListeChamps(Param.DatabaseMysql, NomTable, ListeChamps).empty())
         Param.GestionErreur(-130, "", Parametrage::LogEcranEtFichier);
     PasseColonnes();
+    ControleCle();
     return "Table : " + NomTable + FinDeLigne;
+}
+
+// Editer, Modifier et Effacer reperent leur ligne par la cle de la page, son premier
+// element : elle doit en designer une seule. Le peuvent la cle primaire d'une seule
+// colonne, ou, sans elle, une premiere colonne qu'un index unique couvre seule.
+void MesForms::ControleCle() {
+    if (ListeElements.empty() || ListeChamps.empty()) return;
+    const int primaire = BaseMysql::CleDUneColonne(ListeChamps);
+    const structTable& premiere = ListeChamps[0];
+    const structTable* cle = primaire >= 0 ? &ListeChamps[static_cast<size_t>(primaire)]
+                             : premiere.CleServeur == "UNI" ? &premiere : nullptr;
+    if (cle != nullptr && cle->NomChamp == ChampCle()) return;
+    std::string erreur = "La cle de la page, son premier element (" + ChampCle() + "), ne designe pas une seule ligne de la table " +
+                         NomTable + " : Editer, Modifier et Effacer toucheraient toutes les lignes de meme valeur. ";
+    if (cle == nullptr)
+        erreur += "Aucune colonne ne le peut : donnez a la table une cle primaire d'une seule colonne, ou un index unique "
+                  "sur sa premiere colonne seule.";
+    else
+        erreur += "Decrivez d'abord la colonne " + cle->NomChamp +
+                  (primaire >= 0 ? ", sa cle primaire." : ", sa premiere colonne, qu'un index unique couvre.");
+    Param.AddErreur(erreur);
 }
 
 // Sans element decrit, un element par colonne ; sinon chaque colonne complete
@@ -398,6 +420,9 @@ const char* const ScriptClearForm =
     "else if (\"defaultValue\" in champ) { champ.defaultValue = \"\"; } } // Maintenant on reinit.\n"
     "form.reset(); return false; }</script>";
 
+// La ligne qui refuse une demande dont un champ est envoye en tableau.
+const char* const RefusTableau = "Demande refus\xC3\xA9" "e : un champ est envoy\xC3\xA9 en tableau.";
+
 // Un argument texte d'un appel PHP, suivi de sa virgule.
 std::string Argument(const std::string& valeur) { return "\"" + valeur + "\","; }
 
@@ -465,6 +490,12 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
                 e.Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
     };
     e.Decale([&] {
+        // Les pages et les classes ne lisent que des textes : un nom envoye en tableau
+        // arreterait la page sur une erreur de type, ou ecrirait "Array".
+        e.Ligne("// Un champ envoy\xC3\xA9 en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.");
+        e.Bloc("if (array_filter($_POST, \"is_string\")!==$_POST)\t{", [&] {
+            e.Ligne(std::string("echo \"") + RefusTableau + "<br>\";").Ligne("$_POST=array();");
+        });
         e.Ligne("// Variable du formulaire.");
         if (!table.empty()) {
             recupere("action");
@@ -502,20 +533,51 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     e.Ligne(objet + "Form2Variable();").LigneVide();
     e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
     e.Bloc("if ($action==\"Editer\") {", [&] {
-        e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + ");");
+        e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + " ?? null);");
         e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
             e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
         });
     });
     BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.");
-    BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.");
+    std::vector<std::string> gardees;
+    for (const std::string& colonne : ColonnesNonMontrees()) gardees.push_back("\"" + colonne + "\"");
+    const std::string garde =
+        gardees.empty() ? "" : "SGBDConnexion::GardeColonnes($" + table + ",\"" + cle + "\",array(" + Utiles::Joint(gardees) + "));";
+    BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.", garde);
     BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
+    e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
+    e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
+    e.Ligne("if (($action==\"Ajouter\" or $action==\"Modifier\") and !$retour) " + objet + "Cherche_" + cle + "(" + objet + cle +
+            " ?? null);");
+    e.Ligne("if ($action==\"Effacer\" and !$retour) $_POST=array();");
+    e.Ligne("// Les champs montrent la ligne lue telle quelle, sinon ce qui a \xC3\xA9t\xC3\xA9 envoy\xC3\xA9.");
+    e.Ligne("FormLien::Montre($" + table + ",$_POST);");
     return e.Prends();
 }
 
+// Les colonnes de la table, hors la cle, qu'aucun champ de la page ne laisse changer :
+// non decrites, invisibles, ou portees par un champ cache.
+std::vector<std::string> MesForms::ColonnesNonMontrees() const {
+    std::vector<std::string> colonnes;
+    for (const structTable& colonne : ListeChamps) {
+        if (colonne.NomChamp == ChampCle()) continue;
+        bool montree = false;
+        for (const Element& element : ListeElements) {
+            std::string type = element.TypeHtml;
+            Utiles::Majuscule(type);
+            montree = montree || (element.Champ == colonne.NomChamp && element.PresentEnBase == "O" &&
+                                  element.Visible == "O" && type != "HIDDEN");
+        }
+        if (!montree) colonnes.push_back(colonne.NomChamp);
+    }
+    return colonnes;
+}
+
 void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel,
-                             const std::string& echec, const std::string& succes) {
+                             const std::string& echec, const std::string& succes, const std::string& avant) {
     e.Bloc("if ($action==\"" + action + "\") {", [&] {
+        if (!avant.empty())
+            e.Ligne("// Les colonnes que la page ne laisse pas changer gardent la valeur de la ligne.").Ligne(avant);
         e.Ligne("$retour=" + appel + ";");
         e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
                "} else    {");
@@ -525,12 +587,10 @@ void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::
 
 // La classe de la table nomme EffaceAvecIndex_ la methode de sa cle primaire
 // et EffaceAvec_ celle de toute autre colonne.
-std::string MesForms::MethodeEffacement(const std::string& champ) {
+std::string MesForms::MethodeEffacement(const std::string& champ) const {
     for (const structTable& colonne : ListeChamps) {
-        if (colonne.NomChamp == champ) return (colonne.Index == "O" ? "EffaceAvecIndex_" : "EffaceAvec_") + champ;
+        if (colonne.NomChamp == champ && colonne.Index == "O") return "EffaceAvecIndex_" + champ;
     }
-    Param.AddWarning("Le premier champ du formulaire (" + champ + ") n'est pas une colonne de la table " + NomTable +
-                     " : la page appellera des methodes que sa classe n'a pas.");
     return "EffaceAvec_" + champ;
 }
 
@@ -628,12 +688,16 @@ void MesForms::BoiteResultat(Emetteur& e) {
 std::string MesForms::FaitChamp(int index, std::string table) {
     Element& element = ListeElements[static_cast<size_t>(index)];
     Utiles::Majuscule(element.TypeHtml);
-    if (element.TypeHtml == "HIDDEN") return "echo $F->AjouteChampHidden(\"" + element.Champ + "\",\"\");";
+    // Un champ cache d'une colonne porte la valeur de la ligne, comme les autres champs.
+    const bool colonne = !table.empty() && element.PresentEnBase == "O";
+    if (element.TypeHtml == "HIDDEN")
+        return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? "$" + table + "->" + element.Champ : "\"\"") + ");";
     Utiles::Majuscule(element.InputHtml);
     const std::string& genre = element.InputHtml;
     if (genre == "INPUT") return ChampSaisie(element, table);
     if (genre == "TEXTAREA") return ChampPave(element, table);
-    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element);
+    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX")
+        return ChampValeurs(element, table.empty() ? "$" + element.Champ : "$" + table + "->" + element.Champ);
     const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
     Param.AddErreur(erreur);
     return erreur + FinDeLigne;
@@ -646,7 +710,7 @@ std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
     const bool avecTable = !table.empty();
     const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
     const std::string longueur = ArgumentLongueur(element.Longueur);
-    std::string texte = "if (isset(" + source + ")) $valeur=stripslashes(" + source + ");\telse $valeur=\"\";" +
+    std::string texte = "if (isset(" + source + ")) $valeur=" + source + ";\telse $valeur=\"\";" +
                         FinDeLigne + "\techo $F->AjouteChampInput(" + Argument(element.InputHtml);
     if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
@@ -670,13 +734,16 @@ std::string MesForms::ChampPave(Element& element, const std::string& table) {
            element.Autofocus + "\");";
 }
 
-// Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher.
-std::string MesForms::ChampValeurs(Element& element) {
+// Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher, qui
+// montre la valeur `valeur` (la variable PHP de la ligne ou de l'envoi).
+std::string MesForms::ChampValeurs(Element& element, const std::string& valeur) {
     Emetteur e(1);
     const bool liste = element.InputHtml == "SELECT";
-    e.Brut(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
-                 : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
-    e.Brut(FinDeLigne);
+    std::vector<std::string> offertes;
+    for (const FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
+    e.Brut("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));" + FinDeLigne);
+    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
+                  : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
     for (const FElement& valeur : element.ListeValeurs)
         e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
                 "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");

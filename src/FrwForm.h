@@ -169,6 +169,7 @@ private:
     void ControleDescription();
     std::string ControleBase();
     void PasseColonnes();
+    void ControleCle();
     void CompleteElement(Element& element, const structTable& colonne);
     void ControleNomsPhp();
     void ControleNomPhp(const std::string& nom);
@@ -181,14 +182,16 @@ private:
     // Le champ du premier element, cle de la page ; "" sans element.
     std::string ChampCle() const;
     // La methode d'effacement que la classe de la table definit pour ce champ.
-    std::string MethodeEffacement(const std::string& champ);
+    std::string MethodeEffacement(const std::string& champ) const;
+    std::vector<std::string> ColonnesNonMontrees() const;
+    // Une branche d'action ; `avant`, quand il n'est pas vide, precede l'appel.
     void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
-                       const std::string& succes);
+                       const std::string& succes, const std::string& avant = "");
     void BlocListe(Emetteur& e, const std::string& table);
     void BoiteResultat(Emetteur& e);
     std::string ChampSaisie(Element& element, const std::string& table);
     std::string ChampPave(Element& element, const std::string& table);
-    std::string ChampValeurs(Element& element);
+    std::string ChampValeurs(Element& element, const std::string& valeur);
     // Copie un fichier a cote de la page et rend sa ligne du journal ; un echec
     // enregistre l'anomalie donnee, suivie de la raison.
     std::string CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie);

@@ -33,16 +33,44 @@ class SGBDConnexion
 		$socket = $this->Serveur === "localhost" ? ini_get("mysqli.default_socket") : "";
 		$liaison = @mysqli_connect($this->Serveur, $this->Utilisateur, $this->MotDePasse, $this->Base, null,
 			$socket === "" || $socket === false ? null : $socket);
-		if (!$liaison) {
-			echo "Connexion impossible a la base " . htmlspecialchars($this->Base, ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8")
-				. " : " . htmlspecialchars((string) mysqli_connect_error(), ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8") . "<br>\n";
-			return false;
-		}
+		if (!$liaison) return $this->Refus(mysqli_connect_error());
 		// Le jeu de caracteres de la page : ce que le navigateur saisit est range
 		// comme les memes caracteres que lit tout autre client.
 		mysqli_set_charset($liaison, "utf8mb4");
+		// Les classes echappent leurs valeurs par des barres obliques inverses : sur un
+		// serveur en NO_BACKSLASH_ESCAPES, une apostrophe echappee fermerait la chaine
+		// SQL. La session les rend a leur sens, ou la liaison n'est pas donnee.
+		$mode = "SET SESSION sql_mode=TRIM(BOTH ',' FROM REPLACE(CONCAT(',',@@SESSION.sql_mode,','),',NO_BACKSLASH_ESCAPES,',','))";
+		if (!mysqli_query($liaison, $mode)) {
+			$refus = $this->Refus(mysqli_error($liaison));
+			mysqli_close($liaison);
+			return $refus;
+		}
 		self::$Liaison = $liaison;
 		return $liaison;
+	}
+
+	// La ligne qui explique un refus, echappee pour la page ; rend false.
+	private function Refus($raison)
+	{
+		echo "Connexion impossible a la base " . htmlspecialchars($this->Base, ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8")
+			. " : " . htmlspecialchars((string) $raison, ENT_QUOTES | ENT_SUBSTITUTE, "UTF-8") . "<br>\n";
+		return false;
+	}
+
+	// Pour une modification : les colonnes donnees, que la page ne laisse pas changer,
+	// reprennent dans l'objet de la table la valeur que la ligne garde dans la base,
+	// echappee comme un membre doit l'etre ; la ligne est cherchee par la cle $cle de
+	// l'objet, sans toucher a l'objet lui-meme. Sans ligne, l'objet reste tel quel.
+	static function GardeColonnes($objet, $cle, $colonnes)
+	{
+		$rangee = clone $objet;
+		$rangee->{"Cherche_" . $cle}($objet->$cle ?? null);
+		if ($rangee->NbReponse == 0) return;
+		foreach ($colonnes as $colonne) {
+			if (isset($rangee->$colonne)) $objet->$colonne = addslashes((string) $rangee->$colonne);
+			else unset($objet->$colonne);
+		}
 	}
 
 	// Applique la fonction a la liaison donnee, sinon a celle de la derniere

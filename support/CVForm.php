@@ -23,6 +23,11 @@ class FormLien
 	// Le type ("radio" ou "checkbox") et le nom du groupe ouvert par FormXBoxInit.
 	private $TypeGroupe = "radio";
 	private $NomGroupe = "";
+	// La valeur que ValeurDuGroupe donne au prochain groupe (liste, radios ou cases), puis
+	// celle du groupe ouvert : null, le choix par defaut de la description.
+	private $Prochaine = null;
+	private $ProchainesOffertes = array();
+	private $Choisie = null;
 
 	function __construct($methode = "POST", $action = "", $nom = "")
 	{
@@ -147,6 +152,15 @@ class FormLien
 			. self::Etats($obligatoire, $grise, $autofocus) . self::Option($optionChamp, $optionInput) . "></label>\n";
 	}
 
+	// Une option de la zone de texte faite de chiffres seuls est sa taille (la premiere
+	// le nombre de lignes, la deuxieme celui des colonnes) ; un autre texte reste un
+	// attribut ecrit tel quel.
+	static function Taille($option, $attribut)
+	{
+		$option = self::Texte($option);
+		return preg_match('/^[0-9]+$/', $option) ? self::Nombre($option, $attribut) : self::Option($option);
+	}
+
 	function AjoutePave($nom = "", $libelle = "", $valeur = "", $optionChamp = "", $longueur = "", $optionPave1 = "",
 		$optionPave2 = "", $optionPave3 = "", $obligatoire = "", $grise = "", $autofocus = "")
 	{
@@ -154,39 +168,77 @@ class FormLien
 		// qui commence par une fin de ligne la garde.
 		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<textarea" . self::Valeur("name", $nom)
 			. self::Nombre($longueur, "maxlength") . self::Etats($obligatoire, $grise, $autofocus)
-			. self::Option($optionChamp, $optionPave1, $optionPave2, $optionPave3) . ">\n" . self::Attribut($valeur) . "</textarea></label>\n";
+			. self::Option($optionChamp) . self::Taille($optionPave1, "rows") . self::Taille($optionPave2, "cols")
+			. self::Option($optionPave3) . ">\n" . self::Attribut($valeur) . "</textarea></label>\n";
+	}
+
+	// La valeur que montre le groupe qui suit (liste, radios ou cases) : celle de la ligne
+	// ou celle qui a ete envoyee. Sans valeur (null ou ""), le groupe montre son choix par
+	// defaut. Une valeur que le groupe n'offre pas (parmi $offertes) lui est ajoutee,
+	// choisie : renvoye tel quel, le formulaire ne change pas la ligne a l'insu de
+	// l'utilisateur.
+	function ValeurDuGroupe($valeur = null, $offertes = array())
+	{
+		$valeur = self::Texte($valeur);
+		$this->Prochaine = $valeur === "" ? null : $valeur;
+		$this->ProchainesOffertes = is_array($offertes) ? array_map(array(self::class, "Texte"), $offertes) : array();
+	}
+
+	// Le groupe qui s'ouvre prend la valeur donnee juste avant lui, et elle seule ; rend
+	// la valeur a ajouter au groupe, ou null.
+	private function OuvreGroupe()
+	{
+		$this->Choisie = $this->Prochaine;
+		$ajoutee = $this->Choisie !== null && !in_array($this->Choisie, $this->ProchainesOffertes, true) ? $this->Choisie : null;
+		$this->Prochaine = null;
+		$this->ProchainesOffertes = array();
+		return $ajoutee;
+	}
+
+	// Choisie quand elle est la valeur du groupe ; sans valeur, selon le drapeau de la description.
+	private function EstChoisie($valeur, $defaut)
+	{
+		if ($this->Choisie === null) return self::Texte($defaut) === "O";
+		return self::Texte($valeur) === $this->Choisie;
 	}
 
 	function FormSelectDebut($nom = "", $taille = "", $obligatoire = "", $autofocus = "")
 	{
+		$ajoutee = $this->OuvreGroupe();
 		return $this->Ouvre() . "<select" . self::Valeur("name", $nom) . self::Nombre($taille, "size")
-			. self::Etats($obligatoire, "", $autofocus) . ">\n";
+			. self::Etats($obligatoire, "", $autofocus) . ">\n"
+			. ($ajoutee === null ? "" : "<option" . self::Valeur("value", $ajoutee) . " selected>" . self::Attribut($ajoutee) . "</option>\n");
 	}
 
 	function FormSelectOption($valeur = "", $donnees = "", $defaut = "")
 	{
-		return "<option" . self::Valeur("value", $valeur) . self::Drapeau($defaut, "selected") . ">"
-			. self::Texte($donnees) . "</option>\n";
+		$choisie = $this->EstChoisie($valeur, $defaut) ? " selected" : "";
+		return "<option" . self::Valeur("value", $valeur) . $choisie . ">" . self::Texte($donnees) . "</option>\n";
 	}
 
 	function FormSelectFin()
 	{
+		$this->Choisie = null;
 		return "</select>\n";
 	}
 
 	// Ouvre un groupe de boutons radio ou de cases a cocher ; chaque case envoie
-	// une seule valeur sous le nom du groupe.
+	// une seule valeur sous le nom du groupe. Des cases toutes decochees envoient
+	// une valeur vide : l'absence de choix est un choix.
 	function FormXBoxInit($type = "", $nom = "")
 	{
 		$this->TypeGroupe = strtolower(self::Texte($type)) == "checkbox" ? "checkbox" : "radio";
 		$this->NomGroupe = self::Texte($nom);
-		return $this->Ouvre();
+		$ajoutee = $this->OuvreGroupe();
+		$vide = $this->TypeGroupe == "checkbox" ? '<input type="hidden"' . self::Valeur("name", $this->NomGroupe) . ' value="">' . "\n" : "";
+		return $this->Ouvre() . $vide . ($ajoutee === null ? "" : $this->FormXBox($ajoutee, self::Attribut($ajoutee), ""));
 	}
 
 	function FormXBox($valeur = "", $donnees = "", $defaut = "")
 	{
+		$coche = $this->EstChoisie($valeur, $defaut) ? " checked" : "";
 		return $this->Ouvre() . "<label><input" . self::Valeur("type", $this->TypeGroupe) . self::Valeur("name", $this->NomGroupe)
-			. self::Valeur("value", $valeur) . self::Drapeau($defaut, "checked") . ">" . self::Texte($donnees) . "</label>\n";
+			. self::Valeur("value", $valeur) . $coche . ">" . self::Texte($donnees) . "</label>\n";
 	}
 
 	// Un bouton qui envoie le formulaire avec la paire nom=libelle.
@@ -233,6 +285,17 @@ class FormLien
 		$formulaire = self::Texte($formulaire) === "" ? $this->Nom : $formulaire;
 		$script = self::ScriptDeuxChamps($formulaire, $champ1, $valeur1, $champ2, $valeur2);
 		return '<button type="button"' . self::Valeur("onclick", $script) . ">" . self::Texte($libelle) . "</button>\n";
+	}
+
+	// Apres les actions de la page, les membres de l'objet de la table portent ce que ses
+	// champs montrent : la ligne lue, telle quelle, quand une lecture en a trouve une
+	// (NbReponse), sinon les valeurs envoyees ($envoi, d'ordinaire $_POST) telles
+	// quelles. Un membre sans valeur vaut null : il se lit sans avertissement.
+	static function Montre($objet, $envoi = array())
+	{
+		$lue = $objet->NbReponse > 0;
+		foreach (array_keys($objet->TabChamps) as $champ)
+			$objet->$champ = $lue ? ($objet->$champ ?? null) : ($envoi[$champ] ?? null);
 	}
 }
 ?>

@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
+	if (array_filter($_POST, "is_string")!==$_POST)	{
+		echo "Demande refusée : un champ est envoyé en tableau.<br>";
+		$_POST=array();
+	}
 	// Variable du formulaire.
 	if (isset($_POST['envoyer'])) $envoyer=$_POST['envoyer'];	else	$envoyer="";
 	if (isset($_POST['annuler'])) $annuler=$_POST['annuler'];	else	$annuler="";

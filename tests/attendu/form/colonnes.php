@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
+	if (array_filter($_POST, "is_string")!==$_POST)	{
+		echo "Demande refusée : un champ est envoyé en tableau.<br>";
+		$_POST=array();
+	}
 	// Variable du formulaire.
 	if (isset($_POST['action'])) $action=$_POST['action'];	else	$action="";
 ?>
@@ -25,7 +30,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 
 	// Les actions en fonction du type de bouton préssé
 	if ($action=="Editer") {
-		$produit->Cherche_id($produit->id);
+		$produit->Cherche_id($produit->id ?? null);
 		if ($produit->NbReponse==0)	{
 			echo "Enregistrement non trouvé<br>";
 			exit;
@@ -40,6 +45,8 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Modifier") {
+		// Les colonnes que la page ne laisse pas changer gardent la valeur de la ligne.
+		SGBDConnexion::GardeColonnes($produit,"id",array("nom","prix","note","cree"));
 		$retour=$produit->Maj_ALL();
 		if ($retour)	{
 			echo "<strong>Pb Modification : $retour</strong><br>";
@@ -55,6 +62,12 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 			echo "Effacement Ok.<br>";
 		}
 	}
+	// Après un ajout ou une modification réussis, la ligne est relue telle que la base la garde
+	// (clé, défauts et valeurs posées par le serveur compris) ; après un effacement, plus rien.
+	if (($action=="Ajouter" or $action=="Modifier") and !$retour) $produit->Cherche_id($produit->id ?? null);
+	if ($action=="Effacer" and !$retour) $_POST=array();
+	// Les champs montrent la ligne lue telle quelle, sinon ce qui a été envoyé.
+	FormLien::Montre($produit,$_POST);
 	echo "<br>";
 	// Creer un formulaire avec passage de clé technique pour edition, effacement, modification.
 	$F = new FormLien("POST","","Formulaire_produit");

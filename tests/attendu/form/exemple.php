@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
+	if (array_filter($_POST, "is_string")!==$_POST)	{
+		echo "Demande refusée : un champ est envoyé en tableau.<br>";
+		$_POST=array();
+	}
 	// Variable du formulaire.
 	if (isset($_POST['action'])) $action=$_POST['action'];	else	$action="";
 ?>
@@ -25,7 +30,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 
 	// Les actions en fonction du type de bouton préssé
 	if ($action=="Editer") {
-		$clients->Cherche_civilite($clients->civilite);
+		$clients->Cherche_civilite($clients->civilite ?? null);
 		if ($clients->NbReponse==0)	{
 			echo "Enregistrement non trouvé<br>";
 			exit;
@@ -48,18 +53,25 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Effacer") {
-		$retour=$clients->EffaceAvec_civilite();
+		$retour=$clients->EffaceAvecIndex_civilite();
 		if ($retour)	{
 			echo "<strong>Pb Effacement : $retour</strong><br>";
 		} else    {
 			echo "Effacement Ok.<br>";
 		}
 	}
+	// Après un ajout ou une modification réussis, la ligne est relue telle que la base la garde
+	// (clé, défauts et valeurs posées par le serveur compris) ; après un effacement, plus rien.
+	if (($action=="Ajouter" or $action=="Modifier") and !$retour) $clients->Cherche_civilite($clients->civilite ?? null);
+	if ($action=="Effacer" and !$retour) $_POST=array();
+	// Les champs montrent la ligne lue telle quelle, sinon ce qui a été envoyé.
+	FormLien::Montre($clients,$_POST);
 	echo "<br>";
 	// Creer un formulaire avec passage de clé technique pour edition, effacement, modification.
 	$F = new FormLien("POST","","Formulaire_clients");
 	if (isset($clients->civilite))    echo $F->AjouteChampHidden("civilite",$clients->civilite);
 	echo $F->Cadre("Table clients");
+	$F->ValeurDuGroupe($clients->civilite,array("M","Mme"));
 	echo $F->FormXBoxInit("RADIO","civilite");
 	echo $F->FormXBox("M","Monsieur","O");
 	echo $F->FormXBox("Mme","Madame","N");

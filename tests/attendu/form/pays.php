@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
+	if (array_filter($_POST, "is_string")!==$_POST)	{
+		echo "Demande refusée : un champ est envoyé en tableau.<br>";
+		$_POST=array();
+	}
 	// Variable du formulaire.
 	if (isset($_POST['action'])) $action=$_POST['action'];	else	$action="";
 ?>
@@ -25,7 +30,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 
 	// Les actions en fonction du type de bouton préssé
 	if ($action=="Editer") {
-		$pays->Cherche_code($pays->code);
+		$pays->Cherche_code($pays->code ?? null);
 		if ($pays->NbReponse==0)	{
 			echo "Enregistrement non trouvé<br>";
 			exit;
@@ -55,21 +60,28 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 			echo "Effacement Ok.<br>";
 		}
 	}
+	// Après un ajout ou une modification réussis, la ligne est relue telle que la base la garde
+	// (clé, défauts et valeurs posées par le serveur compris) ; après un effacement, plus rien.
+	if (($action=="Ajouter" or $action=="Modifier") and !$retour) $pays->Cherche_code($pays->code ?? null);
+	if ($action=="Effacer" and !$retour) $_POST=array();
+	// Les champs montrent la ligne lue telle quelle, sinon ce qui a été envoyé.
+	FormLien::Montre($pays,$_POST);
 	echo "<br>";
 	// Creer un formulaire avec passage de clé technique pour edition, effacement, modification.
 	$F = new FormLien("POST","","Formulaire_pays");
 	if (isset($pays->code))    echo $F->AjouteChampHidden("code",$pays->code);
 	echo $F->Cadre("Table pays");
-	if (isset($pays->code)) $valeur=stripslashes($pays->code);	else $valeur="";
+	if (isset($pays->code)) $valeur=$pays->code;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT",$pays->TabChamps['code'],$pays->Libelle_code." : ","TEXT",$valeur,"","","","O","N","N",""); // Champ dans la table.
 	echo "<br>\n";
+	$F->ValeurDuGroupe($pays->rang,array("1","2"));
 	echo $F->FormSelectDebut("rang","1","N","N");
 	echo $F->FormSelectOption("1","Premier","N");
 	echo $F->FormSelectOption("2","Second","O");
 	echo $F->FormSelectFin();
 
 	echo "<br>\n";
-	if (isset($pays->nom)) $valeur=stripslashes($pays->nom);	else $valeur="";
+	if (isset($pays->nom)) $valeur=$pays->nom;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT",$pays->TabChamps['nom'],$pays->Libelle_nom." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
 	echo "<br>\n";
 	echo $F->ValidationParBouton("Ajouter","action");

@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
+	if (array_filter($_POST, "is_string")!==$_POST)	{
+		echo "Demande refusée : un champ est envoyé en tableau.<br>";
+		$_POST=array();
+	}
 	// Variable du formulaire.
 	if (isset($_POST['Envoyer'])) $Envoyer=$_POST['Envoyer'];	else	$Envoyer="";
 	if (isset($_POST['retour'])) $retour=$_POST['retour'];	else	$retour="";
@@ -31,30 +36,33 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	// Creer un formulaire avec valeur des champs defin par le fichier descriptif.
 	$F = new FormLien("POST","","Formulaire_");
 	echo $F->Cadre("Formulaire ".htmlentities("pages\\tout.form"));
-	if (isset($nom)) $valeur=stripslashes($nom);	else $valeur="";
+	if (isset($nom)) $valeur=$nom;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT","nom","Nom : ","","Dupont","size=40","40","40","O","N","O","placeholder"); // 
 	echo "<br>\n";
-	if (isset($x)) $valeur=stripslashes($x);	else $valeur="";
+	if (isset($x)) $valeur=$x;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT","x","x : ","",($_POST['x'] ?? ""),"","","","N","N","N",""); // 
 	echo "<br>\n";
-	if (isset($code)) $valeur=stripslashes($code);	else $valeur="";
+	if (isset($code)) $valeur=$code;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT","code","code : ","",($_POST['code'] ?? ""),"","00","00","N","O","N",""); // 
 	echo "<br>\n";
 	echo $F->AjoutePave("remarque","Remarque : ",($_POST['remarque'] ?? ""),"","","5","60","wrap","N","N","N");
 	echo "<br>\n";
 	echo $F->AjoutePave("avis","",($_POST['avis'] ?? ""),"","200","","","","N","N","N");
 	echo "<br>\n";
+	$F->ValeurDuGroupe($pays,array("fr","be"));
 	echo $F->FormSelectDebut("pays","1","N","N");
 	echo $F->FormSelectOption("fr","France","N");
 	echo $F->FormSelectOption("be","Belgique","O");
 	echo $F->FormSelectFin();
 
 	echo "<br>\n";
+	$F->ValeurDuGroupe($civilite,array("M","Mme"));
 	echo $F->FormXBoxInit("RADIO","civilite");
 	echo $F->FormXBox("M","Monsieur","O");
 	echo $F->FormXBox("Mme","Madame","N");
 
 	echo "<br>\n";
+	$F->ValeurDuGroupe($options,array("a"));
 	echo $F->FormXBoxInit("CHECKBOX","options");
 	echo $F->FormXBox("a","Option A","N");
 
