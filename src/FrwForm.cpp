@@ -102,9 +102,27 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     }
     LisLignes(lignes);
     ControleDescription();
+    // Apres le controle contre la base, dont le point d'arret suivant la connexion arrete
+    // l'etape sur toute erreur deja enregistree.
     std::string resultat = NomTable.empty() ? "" : ControleBase();
+    ControlePageEcrasee();
     ControleNomsPhp();
+    ControleChainesPhp();
     return resultat;
+}
+
+// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
+void MesForms::ControlePageEcrasee() {
+    auto commeChemin = [](std::string chemin) {
+        std::replace(chemin.begin(), chemin.end(), '\\', '/');
+        return chemin;
+    };
+    for (const Copie& copie : CopiesACote()) {
+        if (commeChemin(copie.Cible) != commeChemin(NomFichierSortie)) continue;
+        Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
+                        " faite a cote d'elle : donnez au descriptif un autre nom.");
+        return;
+    }
 }
 
 // Valeurs de l'element de travail avant la premiere ligne et apres chaque fin d'element.
@@ -154,7 +172,6 @@ void MesForms::LisLignes(const std::vector<std::string>& lignes) {
         const std::string& ligne = lignes[i];
         const int numero = static_cast<int>(i) + 1;
         if (ligne.empty() || ligne[0] == '#') continue;
-        GuillemetsImpairs = false;
         bool reconnue = false;
         for (const MotCleLu& motCle : motsCles) {
             if (ligne.find(motCle.MotCle) == std::string::npos) continue;
@@ -165,9 +182,6 @@ void MesForms::LisLignes(const std::vector<std::string>& lignes) {
         if (!reconnue)
             Param.AddWarning(designation + ", cette identifiant n'est pas compris (soit pas en majuscule soit inconnu)." +
                              FinDeLigne);
-        if (GuillemetsImpairs)
-            Param.AddWarning(designation + ", une valeur a un nombre impair de guillemets non echappes : " +
-                             "elle cassera sa chaine PHP et la page generee sera invalide.");
     }
     // Ce qui suit la derniere fin d'element n'est jamais retenu.
 }
@@ -196,7 +210,6 @@ void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne
     }
     NomTable = valeur;
     LigneTable = numero;
-    NoteGuillemets(valeur);
     // Le fichier d'appui de connexion va a cote de la page, donc du descriptif.
     Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
 }
@@ -213,7 +226,6 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeu
     }
     courant.*motCle.Valeur = valeur;
     premiere = numero;
-    NoteGuillemets(valeur);
 }
 
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
@@ -230,8 +242,6 @@ void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& co
     offerte.Valeur = valeur.substr(debut, separateur - debut);
     offerte.Donnees = valeur.substr(separateur + SeparateurValeurs.size());
     offerte.Defaut = preselectionnee ? "O" : "N";
-    NoteGuillemets(offerte.Valeur);
-    NoteGuillemets(offerte.Donnees);
     courant.ListeValeurs.push_back(offerte);
 }
 
@@ -249,21 +259,78 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
     bouton.Type = motCle.Action == 'B' ? "B" : "L";
     bouton.Libelle = virgule > debut ? ligne.substr(debut, virgule - debut) : "";
     bouton.Nom = ligne.substr(virgule + 1);
-    NoteGuillemets(bouton.Libelle);
-    NoteGuillemets(bouton.Nom);
     ListeBoutons.push_back(bouton);
 }
 
-// Un guillemet precede d'un nombre impair de barres obliques inverses est
-// echappe ; les valeurs restent copiees telles quelles.
-void MesForms::NoteGuillemets(const std::string& valeur) {
-    int guillemets = 0;
-    int barres = 0;
-    for (char c : valeur) {
-        if (c == '"' && barres % 2 == 0) ++guillemets;
-        barres = c == '\\' ? barres + 1 : 0;
+// Ce qui, dans une valeur ecrite telle quelle entre les guillemets d'une chaine PHP, empeche
+// la page d'etre lue : un guillemet que ne precede pas un nombre impair de barres obliques
+// inverses ferme la chaine, une barre finale echappe le guillemet qui la ferme, "{$" et
+// "$nom[" ouvrent une interpolation que la valeur doit finir, et "${" n'est plus admis
+// sans avertissement. "" si rien.
+std::string MesForms::DefautChainePhp(const std::string& valeur) {
+    const std::string Invalide = " : la page generee ne sera pas du PHP valide";
+    auto lettre = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); };
+    auto chiffreOuLettre = [&](char c) { return lettre(c) || std::isdigit(static_cast<unsigned char>(c)); };
+    for (size_t i = 0; i < valeur.size(); ++i) {
+        const char c = valeur[i];
+        if (c == '\\') {
+            if (++i == valeur.size()) return "une barre oblique inverse qui echappe le guillemet fermant" + Invalide;
+        } else if (c == '"') {
+            return "un guillemet non echappe (\\\" pour l'ecrire)" + Invalide;
+        } else if (c == '$' && i + 1 < valeur.size() && valeur[i + 1] == '{') {
+            return std::string("une interpolation ${, que PHP 8.2 signale comme depreciee a chaque affichage de la page");
+        } else if (c == '{' && i + 1 < valeur.size() && valeur[i + 1] == '$') {
+            // Seule la forme simple {$nom} est reconnue ; une autre reste a verifier a la main.
+            size_t fin = i + 2;
+            while (fin < valeur.size() && chiffreOuLettre(valeur[fin])) ++fin;
+            if (fin == i + 2 || fin == valeur.size() || valeur[fin] != '}' || !lettre(valeur[i + 2]))
+                return "une interpolation {$ que PHP ne peut pas lire" + Invalide;
+            i = fin;
+        } else if (c == '$' && i + 1 < valeur.size() && lettre(valeur[i + 1])) {
+            size_t fin = i + 1;
+            while (fin < valeur.size() && chiffreOuLettre(valeur[fin])) ++fin;
+            if (fin < valeur.size() && valeur[fin] == '[') {
+                // Apres "$nom[", PHP attend un nom, un nombre ou une variable, puis "]".
+                size_t j = fin + 1;
+                if (j < valeur.size() && (valeur[j] == '$' || valeur[j] == '-')) ++j;
+                const size_t debut = j;
+                while (j < valeur.size() && chiffreOuLettre(valeur[j])) ++j;
+                if (j == debut || j == valeur.size() || valeur[j] != ']')
+                    return "une interpolation " + valeur.substr(i, fin - i + 1) + " que PHP ne peut pas lire" + Invalide;
+                fin = j;
+            }
+            i = fin - 1;
+        }
     }
-    if (guillemets % 2 != 0) GuillemetsImpairs = true;
+    return "";
+}
+
+// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
+void MesForms::ControleChainesPhp() {
+    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
+        const std::string defaut = DefautChainePhp(valeur);
+        if (!defaut.empty())
+            Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
+    };
+    controle("Pour la table", MotCleTable, NomTable);
+    for (const Element& e : ListeElements) {
+        const std::string ou = "Pour l'element " + e.Champ;
+        const std::pair<const std::string&, const std::string&> valeurs[] = {
+            {MotCleChamp, e.Champ},           {MotCleLibelle, e.Libelle},         {MotCleTypeHtml, e.TypeHtml},
+            {MotCleValeurInitiale, e.ValeurInitiale}, {MotCleOptionChamp, e.OptionChamp}, {MotCleOptionInput, e.OptionInput},
+            {MotCleOptionPave1, e.OptionPave1}, {MotCleOptionPave2, e.OptionPave2}, {MotCleOptionPave3, e.OptionPave3},
+            {MotCleLongueur, e.Longueur},     {MotCleObligatoire, e.Obligatoire}, {MotCleGrise, e.Grise},
+            {MotCleAutofocus, e.Autofocus}};
+        for (const auto& [motCle, valeur] : valeurs) controle(ou, motCle, valeur);
+        for (const FElement& v : e.ListeValeurs) {
+            controle(ou, MotCleElement, v.Valeur);
+            controle(ou, MotCleElement, v.Donnees);
+        }
+    }
+    for (const ElementBouton& b : ListeBoutons) {
+        controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, b.Libelle);
+        controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, b.Nom);
+    }
 }
 
 void MesForms::ControleDescription() {
@@ -378,6 +445,16 @@ void MesForms::CompleteElement(Element& element, const structTable& colonne) {
 // champ du premier element.
 void MesForms::ControleNomsPhp() {
     if (!NomTable.empty()) {
+        // L'objet de la table est la variable $<table> : il ne doit pas en remplacer une de
+        // celles que la page ecrit elle-meme (PHP distingue la casse des noms de variables).
+        static const char* const variablesDeLaPage[] = {"action", "retour", "MaConnexion", "Connexion", "F",
+                                                        "valeur", "Editerformlien", "Effacerformlien", "_POST"};
+        for (const char* variable : variablesDeLaPage) {
+            if (NomTable != variable) continue;
+            Param.AddErreur("La table " + NomTable + " donnerait a son objet la variable $" + NomTable +
+                            ", que la page emploie deja : la page ne peut pas servir cette table.");
+            return;
+        }
         ControleNomPhp(NomTable);
         if (!ListeElements.empty()) ControleNomPhp(ListeElements[0].Champ);
         return;
@@ -447,24 +524,31 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
                         fichier.LibelleErreur(code));
         return "";
     }
-    // Sans repertoire dans son chemin, la description est dans le repertoire courant : les copies aussi.
+    std::string journal;
+    for (const Copie& copie : CopiesACote()) journal += CopieAppui(copie.Source, copie.Cible, copie.Anomalie);
+    return journal;
+}
+
+// Les fichiers que la page inclut, copies a cote d'elle : l'appui des formulaires, avec une
+// table la connexion et la classe de la table, puis les fichiers a inclure. Sans repertoire
+// dans son chemin, la description est dans le repertoire courant : les copies aussi.
+std::vector<MesForms::Copie> MesForms::CopiesACote() const {
     const std::string repertoire = Utiles::CheminSansFichier(NomFichierForm);
     auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
     auto duProgramme = [&](const std::string& nom) {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
     };
-    std::string journal = CopieAppui(duProgramme("CVForm.php"), aCote("CVForm.php"), "");
+    std::vector<Copie> copies = {{duProgramme("CVForm.php"), aCote("CVForm.php"), ""}};
     if (!NomTable.empty()) {
-        journal += CopieAppui(duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), "");
+        copies.push_back({duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), ""});
         const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
-        journal += CopieAppui(Param.RepertoireIncludeSources + classe, aCote(classe), "");
+        copies.push_back({Param.RepertoireIncludeSources + classe, aCote(classe), ""});
     }
     for (const std::string& include : Param.ListeFichiersInclude) {
         const std::string source = Param.RepertoireIncludeSources + include;
-        journal += CopieAppui(source, aCote(include),
-                              "Le chemin pour copier le fichier (" + source + ") a inclure n'est pas correct.");
+        copies.push_back({source, aCote(include), "Le chemin pour copier le fichier (" + source + ") a inclure n'est pas correct."});
     }
-    return journal;
+    return copies;
 }
 
 std::string MesForms::CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie) {

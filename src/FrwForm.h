@@ -165,7 +165,9 @@ private:
                           Element& courant);
     void LitLigneValeur(const std::string& valeur, int numero, Element& courant);
     void LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero);
-    void NoteGuillemets(const std::string& valeur);
+    static std::string DefautChainePhp(const std::string& valeur);
+    void ControleChainesPhp();
+    void ControlePageEcrasee();
     void ControleDescription();
     std::string ControleBase();
     void PasseColonnes();
@@ -174,9 +176,6 @@ private:
     void ControleNomsPhp();
     void ControleNomPhp(const std::string& nom);
 
-    // Vrai quand une valeur retenue pour la ligne en cours casserait la
-    // chaine PHP qui la recevra.
-    bool GuillemetsImpairs = false;
 
     // --- ecriture (aides privees de la page) ---
     // Le champ du premier element, cle de la page ; "" sans element.
@@ -192,6 +191,10 @@ private:
     std::string ChampSaisie(Element& element, const std::string& table);
     std::string ChampPave(Element& element, const std::string& table);
     std::string ChampValeurs(Element& element, const std::string& valeur);
+    struct Copie {
+        std::string Source, Cible, Anomalie;
+    };
+    std::vector<Copie> CopiesACote() const;
     // Copie un fichier a cote de la page et rend sa ligne du journal ; un echec
     // enregistre l'anomalie donnee, suivie de la raison.
     std::string CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie);
