@@ -15,12 +15,16 @@ bool EstNumerique(const std::string& type) {
     return false;
 }
 
-// Les colonnes dont la valeur vide n'a de sens en SQL que comme NULL : nombres, dates et heures.
+// Les colonnes dont la valeur vide n'a de sens en SQL que comme NULL : chaque type de nombre,
+// de date ou d'heure que le serveur nomme. InitVariable met leurs membres a "", et un serveur
+// strict refuse '' pour chacun d'eux, meme ceux qu'EstNumerique ne connait pas.
 bool VideEstNull(const std::string& type) {
-    static const char* const datesHeures[] = {"date", "time", "datetime", "timestamp", "year"};
-    for (const char* t : datesHeures)
+    static const char* const nombresDatesHeures[] = {"tinyint", "smallint", "mediumint", "int",       "bigint",
+                                                     "decimal", "float",    "double",    "bit",       "long",
+                                                     "date",    "time",     "datetime",  "timestamp", "year"};
+    for (const char* t : nombresDatesHeures)
         if (type == t) return true;
-    return EstNumerique(type);
+    return false;
 }
 
 // Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
@@ -493,6 +497,11 @@ private:
         }
         Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
+            // A l'insertion, NULL ecarterait le defaut de la colonne (current_timestamp, 0 d'une
+            // colonne not null...) ; DEFAULT le garde. La mise a jour, elle, ecrit bien NULL.
+            if (!colonnes.empty())
+                Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
+            for (const std::string& c : colonnes) Ligne("if ($this->v_" + c + "===\"NULL\")\t$this->v_" + c + "=\"DEFAULT\";");
             Ligne("$Requete=\"insert into " + tableSql_ + " (" + Utiles::Joint(colonnes) + ") values(" +
                   Utiles::Joint(valeurs) + ");\";");
             Interroge("$Requete");
@@ -503,29 +512,40 @@ private:
         });
     }
 
-    // La premiere colonne sert de cle a toutes les mises a jour.
-    std::string Premier() const { return champs_.empty() ? "" : champs_[0].NomChamp; }
+    // La colonne qui repere la ligne des mises a jour : la cle primaire quand une seule colonne
+    // la forme, sinon la premiere colonne. Reperee par une colonne non unique, une mise a jour
+    // reecrirait toutes les lignes qui en partagent la valeur.
+    size_t Repere() const {
+        const int cle = BaseMysql::CleDUneColonne(champs_);
+        return cle >= 0 ? static_cast<size_t>(cle) : 0;
+    }
+
+    std::string NomRepere() const { return champs_.empty() ? "" : champs_[Repere()].NomChamp; }
+
+    // La clause where des mises a jour.
+    std::string OuRepere() const { return " where " + NomRepere() + "=$this->v_" + NomRepere() + ";"; }
 
     void ConstruitRequeteUpdateAll() {
         std::vector<std::string> affectations;
-        for (size_t i = 1; i < champs_.size(); ++i) affectations.push_back(champs_[i].NomChamp + "=$this->v_" + champs_[i].NomChamp);
+        for (size_t i = 0; i < champs_.size(); ++i)
+            if (i != Repere()) affectations.push_back(champs_[i].NomChamp + "=$this->v_" + champs_[i].NomChamp);
         Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
-            Ligne("$Requete = \"update " + tableSql_ + " set " + Utiles::Joint(affectations) + " where " + Premier() +
-                  "=$this->v_" + Premier() + ";\";");
+            Ligne("$Requete = \"update " + tableSql_ + " set " + Utiles::Joint(affectations) + OuRepere() + "\";");
             Interroge(" $Requete");
             Ligne("$this->ModificationOK=mysql_affected_rows();");
-            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + Premier());
+            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + NomRepere());
         });
     }
 
+    // Une methode par colonne, sauf celle qui repere la ligne.
     void ConstruitRequetesUpdate() {
-        for (size_t i = 1; i < champs_.size(); ++i) {
+        for (size_t i = 0; i < champs_.size(); ++i) {
+            if (i == Repere()) continue;
             const std::string& f = champs_[i].NomChamp;
             Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge("\"update " + tableSql_ + " set " + f + "=$this->v_" + f + " where " + Premier() + "=$this->v_" +
-                          Premier() + ";\"");
+                Interroge("\"update " + tableSql_ + " set " + f + "=$this->v_" + f + OuRepere() + "\"");
                 Ligne("$this->ModificationOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
             }, static_cast<int>(i));

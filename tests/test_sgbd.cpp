@@ -20,8 +20,8 @@ string EnTexte(const std::vector<structTable>& colonnes) {
 }
 
 structTable Champ(string nom, string type, string longueur, string commentaire = "", string defaut = "",
-                  string index = "N", string autoIncrement = "N", string obligatoire = "N") {
-    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut, ""};
+                  string index = "N", string autoIncrement = "N", string obligatoire = "N", string cle = "") {
+    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut, cle};
 }
 
 }  // namespace
@@ -37,7 +37,8 @@ TEST(BaseMysql, DefautsMariaDBSousLaFormeMySQL) {
 // Une base dont le nom, comme ceux d'une table et d'une colonne, porte apostrophe et barre
 // oblique inverse. Les colonnes d'une table lues seules (pour form) et celles de toute la base
 // en une requete (pour sgbd, que montrent les classes attendues) sont les memes, tables ecartees
-// par leur commentaire comprises, "Aa" et "aa" tenues a part ; une cle a deux colonnes, un unique.
+// par leur commentaire comprises, "Aa" et "aa" tenues a part ; une cle a deux colonnes, un unique,
+// et apres "/" la colonne qui, seule, est la cle primaire (celle qui repere la ligne a mettre a jour).
 TEST(BaseMysql, SchemaLuDuServeur) {
     SERVEUR_REQUIS();
     const string base = ServeurTest::NouvelleBase() + "'\\";
@@ -67,9 +68,9 @@ TEST(BaseMysql, SchemaLuDuServeur) {
         EXPECT_EQ(EnTexte(champs), EnTexte(seule)) << table;
         cles += table + ":";
         for (const structTable& champ : champs) cles += champ.Index;
-        cles += " ";
+        cles += "/" + std::to_string(BaseMysql::CleDUneColonne(champs)) + " ";
     }
-    EXPECT_EQ(cles, "Aa:NON aa:ON apres:NO deux:ONN fiche:ONNNNN l'o\\t:N ");
+    EXPECT_EQ(cles, "Aa:NON/1 aa:ON/0 apres:NO/1 deux:ONN/-1 fiche:ONNNNN/0 l'o\\t:N/-1 ");
     EXPECT_EQ(EnTexte(colonnes["fiche"]),
               "fiche:id|10|int|int|TEXT|O|Identifiant|O|O|\nfiche:ville|30|varchar|string|TEXT|N|Cr\351ation|N|N|Paris\n"
               "fiche:gros|19|bigint|int|TEXT|N||N|N|\nfiche:grand|4294967295|longtext|string|TEXT|N||N|N|\n"
@@ -84,8 +85,10 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
         Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
         Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
         Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")};
-    // Cle ni premiere ni auto-incrementee, pas de cle du tout : ou vont la cle generee et les where.
-    const std::vector<structTable> ordre = {Champ("nom", "varchar", "20"), Champ("code", "char", "3", "", "", "O"),
+    // Cle d'une colonne, ni premiere ni auto-incrementee, apres une premiere colonne indexee mais
+    // non unique : ou vont la cle generee et les where.
+    const std::vector<structTable> ordre = {Champ("nom", "varchar", "20", "", "", "N", "N", "N", "MUL"),
+                                            Champ("code", "char", "3", "", "", "O", "N", "N", "PRI"),
                                             Champ("num", "bigint", "19", "", "", "N", "O"), Champ("texte", "text", "0")};
     const struct { const char* table; const char* prefixe; std::vector<structTable> champs; const char* attendu; } cas[] = {
         {"sans_champ", "", {}, "sans_champ.php"},

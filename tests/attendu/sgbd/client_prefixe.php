@@ -587,6 +587,14 @@ class client	{
 	// Fonction Insertion de la table client
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_nom==="NULL")	$this->v_nom="DEFAULT";
+		if ($this->v_remise==="NULL")	$this->v_remise="DEFAULT";
+		if ($this->v_qte==="NULL")	$this->v_qte="DEFAULT";
+		if ($this->v_calcul==="NULL")	$this->v_calcul="DEFAULT";
+		if ($this->v_cree==="NULL")	$this->v_cree="DEFAULT";
+		if ($this->v_grand==="NULL")	$this->v_grand="DEFAULT";
+		if ($this->v_note==="NULL")	$this->v_note="DEFAULT";
 		$Requete="insert into p_client (nom,remise,qte,calcul,cree,grand,note) values($this->v_nom,$this->v_remise,$this->v_qte,$this->v_calcul,$this->v_cree,$this->v_grand,$this->v_note);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();

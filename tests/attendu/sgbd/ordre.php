@@ -381,6 +381,10 @@ class ordre	{
 	// Fonction Insertion de la table ordre
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_nom==="NULL")	$this->v_nom="DEFAULT";
+		if ($this->v_code==="NULL")	$this->v_code="DEFAULT";
+		if ($this->v_texte==="NULL")	$this->v_texte="DEFAULT";
 		$Requete="insert into ordre (nom,code,texte) values($this->v_nom,$this->v_code,$this->v_texte);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();
@@ -392,26 +396,26 @@ class ordre	{
 	// Fonction mise à jour des champs de la table ordre
 	function Maj_ALL()	{
 		$this->TransfertChampsEcriture();
-		$Requete = "update ordre set code=$this->v_code,num=$this->v_num,texte=$this->v_texte where nom=$this->v_nom;";
+		$Requete = "update ordre set nom=$this->v_nom,num=$this->v_num,texte=$this->v_texte where code=$this->v_code;";
 		$this->Resultat=mysql_query( $Requete );
 		$this->ModificationOK=mysql_affected_rows();
-		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_All du champ ordre.nom",mysql_error() );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_All du champ ordre.code",mysql_error() );
 		return $this->erreur;
 	}
 
-	// Fonction Update du champ code de la table ordre
-	function Maj_code()	{
+	// Fonction Update du champ nom de la table ordre
+	function Maj_nom()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update ordre set code=$this->v_code where nom=$this->v_nom;" );
+		$this->Resultat=mysql_query("update ordre set nom=$this->v_nom where code=$this->v_code;" );
 		$this->ModificationOK=mysql_affected_rows();
-		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_code - Update du champ ordre.code",mysql_error() );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_nom - Update du champ ordre.nom",mysql_error() );
 		return $this->erreur;
 	}
 
 	// Fonction Update du champ num de la table ordre
 	function Maj_num()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update ordre set num=$this->v_num where nom=$this->v_nom;" );
+		$this->Resultat=mysql_query("update ordre set num=$this->v_num where code=$this->v_code;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_num - Update du champ ordre.num",mysql_error() );
 		return $this->erreur;
@@ -420,7 +424,7 @@ class ordre	{
 	// Fonction Update du champ texte de la table ordre
 	function Maj_texte()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update ordre set texte=$this->v_texte where nom=$this->v_nom;" );
+		$this->Resultat=mysql_query("update ordre set texte=$this->v_texte where code=$this->v_code;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"ordre::Maj_texte - Update du champ ordre.texte",mysql_error() );
 		return $this->erreur;

@@ -644,6 +644,15 @@ class client	{
 	// Fonction Insertion de la table client
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_nom==="NULL")	$this->v_nom="DEFAULT";
+		if ($this->v_ville==="NULL")	$this->v_ville="DEFAULT";
+		if ($this->v_remise==="NULL")	$this->v_remise="DEFAULT";
+		if ($this->v_qte==="NULL")	$this->v_qte="DEFAULT";
+		if ($this->v_note==="NULL")	$this->v_note="DEFAULT";
+		if ($this->v_naissance==="NULL")	$this->v_naissance="DEFAULT";
+		if ($this->v_cree==="NULL")	$this->v_cree="DEFAULT";
+		if ($this->v_memo==="NULL")	$this->v_memo="DEFAULT";
 		$Requete="insert into client (nom,ville,remise,qte,note,naissance,cree,memo) values($this->v_nom,$this->v_ville,$this->v_remise,$this->v_qte,$this->v_note,$this->v_naissance,$this->v_cree,$this->v_memo);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();

@@ -331,6 +331,10 @@ class ligne	{
 	// Fonction Insertion de la table ligne
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_commande==="NULL")	$this->v_commande="DEFAULT";
+		if ($this->v_rang==="NULL")	$this->v_rang="DEFAULT";
+		if ($this->v_libelle==="NULL")	$this->v_libelle="DEFAULT";
 		$Requete="insert into ligne (commande,rang,libelle) values($this->v_commande,$this->v_rang,$this->v_libelle);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();

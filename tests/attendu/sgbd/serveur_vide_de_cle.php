@@ -288,6 +288,9 @@ class vide_de_cle	{
 	// Fonction Insertion de la table vide_de_cle
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_a==="NULL")	$this->v_a="DEFAULT";
+		if ($this->v_b==="NULL")	$this->v_b="DEFAULT";
 		$Requete="insert into vide_de_cle (a,b) values($this->v_a,$this->v_b);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();

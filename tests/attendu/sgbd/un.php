@@ -245,6 +245,8 @@ class un	{
 	// Fonction Insertion de la table un
 	function Insertion()	{
 		$this->TransfertChampsEcriture();
+		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
+		if ($this->v_seul==="NULL")	$this->v_seul="DEFAULT";
 		$Requete="insert into un (seul) values($this->v_seul);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();
