@@ -945,9 +945,7 @@ std::string MesForms::CreerFormVariable(const std::vector<Element>& liste, std::
 
 std::string MesForms::CreerFormEntete(std::string form, std::string table) {
     Emetteur e(0);
-    e.Ligne("<?php").Decale([&] {
-        for (const std::string& include : Param.ListeFichiersInclude) e.Ligne("Require_once(\"" + include + "\");");
-    });
+    e.Ligne("<?php").Brut(Param.GenereListeInclude());
     e.Ligne("Require_once(\"inc/" + NomFichierConnexion + "\");").LigneVide();
     e.Ligne("// Formulaire decrit par : " + form);
     if (table != "") e.Ligne("// Utilisant la structure de la table : " + table);

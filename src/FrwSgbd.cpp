@@ -608,6 +608,27 @@ std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) {
     return "E";
 }
 
+std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
+    Emetteur e(1);
+    e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
+    for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
+    e.Ligne("// Action CREATION,MODIFICATION,EFFACE");
+    for (const char* action : {"Creation=\"CREATION\"", "Modification=\"MODIFICATION\"", "Efface=\"EFFACE\""})
+        e.Ligne(std::string("public\t$") + action + ";");
+    e.LigneVide().Ligne("// Type de formulaire");
+    for (const char* type : {"Text=\"text\"", "Password=\"password\"", "File=\"file\"", "Image=\"image\"", "Hidden=\"hidden\""})
+        e.Ligne(std::string("public\t$Type") + type + ";");
+    return e.Ligne("// Variable interne.").Ligne("public\t$NomFormulaire=\"\";").Prends();
+}
+
+std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& dateHeure) const {
+    Emetteur e(0);
+    e.Ligne("<?php").Brut(Param.GenereListeInclude());
+    e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
+    e.Ligne("// Date de generation : " + dateHeure).LigneVide();
+    return e.Ligne("class " + nom + "_FORM\t{").LigneVide().Prends();
+}
+
 std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string& dateHeure) const {
     return ClassePhp(ListeChamps, table, Param.PrefixeTables).Construit(Param.Banniere, dateHeure);
 }

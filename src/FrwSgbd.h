@@ -32,6 +32,11 @@ public:
     // `dateHeure` imprime en tete. Ne lit pas l'horloge et n'enregistre rien.
     std::string ConstruitClasse(const std::string& table, const std::string& dateHeure) const;
 
+    // Declarations et tete d'une classe de formulaire <nom>_FORM : textes que rien n'ecrit
+    // encore dans un fichier. `dateHeure` est imprime dans la tete.
+    std::string CreerFormVariable(const std::string& nom) const;
+    std::string CreerFormEntete(const std::string& nom, const std::string& dateHeure) const;
+
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd);
 

@@ -138,6 +138,12 @@ int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niv
 
 std::string Parametrage::Pluriel(int n) { return n > 1 ? "s" : ""; }
 
+std::string Parametrage::GenereListeInclude() const {
+    Emetteur e(1);
+    for (const std::string& include : ListeFichiersInclude) e.Ligne("Require_once(\"" + include + "\");");
+    return e.Prends();
+}
+
 void Parametrage::SetFichierLog(std::string nom) { FichierLog = nom; }
 
 std::string Parametrage::ConvertIntToString(int n) {

@@ -94,6 +94,8 @@ public:
     std::string TrimSlash(std::string texte);
     std::string ChangeExtention(std::string nom, std::string extension);
     std::string DeCrypt(std::string texte, std::string cle);
+    // Une ligne Require_once par fichier a inclure, retrait d'une tabulation ; "" sans fichier.
+    std::string GenereListeInclude() const;
 
     // Fichier de configuration, controles, chemins et repertoires.
     std::string ChargeConfiguration(std::string nomFichier);

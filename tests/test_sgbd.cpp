@@ -111,3 +111,30 @@ TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
         EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, "");  // le texte genere n'enregistre rien
     }
 }
+
+// Les declarations et la tete d'une classe de formulaire, que rien n'ecrit : avec des champs et
+// des fichiers a inclure, puis sans l'un ni l'autre (ni ligne de champ, ni ligne d'inclusion).
+TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
+    const string types = "\t// Type de formulaire\n\tpublic\t$TypeText=\"text\";\n\tpublic\t$TypePassword=\"password\";\n"
+                         "\tpublic\t$TypeFile=\"file\";\n\tpublic\t$TypeImage=\"image\";\n\tpublic\t$TypeHidden=\"hidden\";\n"
+                         "\t// Variable interne.\n\tpublic\t$NomFormulaire=\"\";\n";
+    const string actions = "\t// Action CREATION,MODIFICATION,EFFACE\n\tpublic\t$Creation=\"CREATION\";\n"
+                           "\tpublic\t$Modification=\"MODIFICATION\";\n\tpublic\t$Efface=\"EFFACE\";\n\n";
+    const struct { std::vector<structTable> champs; std::vector<string> includes; string variables, entete; } cas[] = {
+        {{Champ("id", "int", "10"), Champ("nom", "varchar", "40")},
+         {"a.php", "inc\\b.php"},
+         "\t// Variable de classe client Champs + Action.\n\t// Variable de la Form\n\tpublic\t$id;\n\tpublic\t$nom;\n" + actions + types,
+         "<?php\n\tRequire_once(\"a.php\");\n\tRequire_once(\"inc\\b.php\");\n// Classe : client\n// Fichier g\xE9n\xE9r\xE9 par "},
+        {{}, {}, "\t// Variable de classe client Champs + Action.\n\t// Variable de la Form\n" + actions + types,
+         "<?php\n// Classe : client\n// Fichier g\xE9n\xE9r\xE9 par "},
+    };
+    for (const auto& c : cas) {
+        Parametrage p;
+        p.ListeFichiersInclude = c.includes;
+        FrwSgbd sgbd(p);
+        sgbd.ListeChamps = c.champs;
+        EXPECT_EQ(sgbd.CreerFormVariable("client"), c.variables);
+        EXPECT_EQ(sgbd.CreerFormEntete("client", "<DATE> <HEURE>"),
+                  c.entete + p.Banniere + "\n// Date de generation : <DATE> <HEURE>\n\nclass client_FORM\t{\n\n");
+    }
+}
