@@ -21,7 +21,7 @@ namespace {
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
 // Les mots dont l'argument s'ecrit "chemin = valeur".
-const string MotsAChemin = " fichier lien attendu commence absent contient pareil classes crlf repertoire tube "
+const string MotsAChemin = " fichier lien attendu ecart commence absent contient pareil classes crlf repertoire tube "
                            "scenario php lecture_seule requete ajoute dur ";
 
 struct Ligne { int numero; string mot, argument; };
@@ -106,7 +106,16 @@ private:
             suiteDans_ = trouve == string::npos ? suiteDans_ : trouve + v.size();
         } else if (mot == "fin") EXPECT_EQ(console_.substr(console_.size() - std::min(v.size(), console_.size())), v);
         else if (mot == "attendu") EXPECT_EQ(AvecMarques(LitOctets(c)), AvecMarques(v)) << chemin;
-        else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, v.size()), v) << chemin;
+        else if (mot == "ecart") {
+            // Ce qui separe C du fichier attendu entier que nomme la premiere ligne ("--- f").
+            const string entier = v.substr(4, v.find('\n') - 4);
+            EcritOctets(rep_ / ".entier", AvecMarques(Valeur("@" + entier)));
+            EcritOctets(rep_ / ".obtenu", AvecMarques(LitOctets(c)));
+            string ecart;
+            Commande("diff -U0 --label " + entier + " --label " + chemin + " '" + rep_ / ".entier" + "' '" + rep_ / ".obtenu" + "'",
+                     &ecart);
+            EXPECT_EQ(ecart, AvecMarques(v)) << chemin;
+        } else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, v.size()), v) << chemin;
         else if (mot == "absent") EXPECT_FALSE(fs::exists(fs::symlink_status(c))) << chemin;
         else if (mot == "contient") {
             const std::vector<string> noms = Mots(v);

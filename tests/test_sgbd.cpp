@@ -2,6 +2,8 @@
 // depuis des colonnes donnees, compare octet pour octet aux fichiers attendus.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "BaseMysql.h"
 #include "FrwSgbd.h"
 #include "outils_test.h"
@@ -79,37 +81,64 @@ TEST(BaseMysql, SchemaLuDuServeur) {
     EXPECT_EQ(param.ListeErreurs, "");
 }
 
-TEST(ClasseGeneree, FichiersCompletsSelonLesChamps) {
+// La classe de colonnes donnees en memoire : entiere pour la table la plus riche (celle de
+// client dans tests/donnees/schema.sql, que la lecture du serveur doit redonner a l'octet) et
+// pour une table d'une colonne ; chaque variante par ce qui la separe de l'une d'elles.
+TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
     const std::vector<structTable> client = {
-        Champ("id", "int", "10", "", "", "O", "O", "O"), Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "Dupont"),
-        Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"),
-        Champ("calcul", "int", "10", "", "abs(-1)"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
-        Champ("grand", "INT", "0", "", "7"), Champ("note", "float", "10", "", "-2.5e3")};
-    // Cle d'une colonne, ni premiere ni auto-incrementee, apres une premiere colonne indexee mais
-    // non unique : ou vont la cle generee et les where.
-    const std::vector<structTable> ordre = {Champ("nom", "varchar", "20", "", "", "N", "N", "N", "MUL"),
-                                            Champ("code", "char", "3", "", "", "O", "N", "N", "PRI"),
-                                            Champ("num", "bigint", "19", "", "", "N", "O"), Champ("texte", "text", "0")};
-    const struct { const char* table; const char* prefixe; std::vector<structTable> champs; const char* attendu; } cas[] = {
-        {"sans_champ", "", {}, "sans_champ.php"},
-        {"un", "", {Champ("seul", "varchar", "12", "Le seul champ")}, "un.php"},
+        Champ("id", "int", "10", "Identifiant", "", "O", "O", "O", "PRI"),
+        Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "", "N", "N", "O"), Champ("ville", "varchar", "30", "", "Paris"),
+        Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"), Champ("note", "int", "10"),
+        Champ("naissance", "date", "10"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
+        Champ("memo", "text", "65535"), Champ("calcul", "int", "10", "", "abs(-1)"), Champ("mesure", "float", "10", "", "-2500")};
+    const std::vector<structTable> un = {Champ("seul", "varchar", "12", "Le seul champ")};
+    auto avec = [](std::vector<structTable> champs, std::function<void(std::vector<structTable>&)> change) {
+        change(champs);
+        return champs;
+    };
+    const struct { const char* nom; const char* prefixe; std::vector<structTable> champs; const char* entier; } cas[] = {
         {"client", "", client, "client.php"},
-        {"client", "p_", client, "client_prefixe.php"},
-        {"ordre", "", ordre, "ordre.php"},
+        {"un", "", un, "un.php"},
+        {"prefixe dans le SQL", "p_", un, "un.php"},
+        // La cle primaire en deuxieme colonne : elle repere la ligne ; la premiere, indexee sans etre
+        // unique, reste l'auto-incrementee.
+        {"cle en deuxieme colonne", "", avec(client, [](auto& c) {
+             c[0].Index = "N", c[0].CleServeur = "MUL";
+             c[1].Index = "O", c[1].CleServeur = "PRI";
+         }), "client.php"},
+        {"sans auto-increment", "", avec(client, [](auto& c) { c[0].AutoIncrement = "N"; }), "client.php"},
+        // Un defaut numerique n'est ecrit tel quel que s'il est un nombre PHP.
+        {"defauts en notation exponentielle", "", avec(client, [](auto& c) {
+             c[4].ValeurDefaut = "5e", c[10].ValeurDefaut = "-2.5e3";
+         }), "client.php"},
+        // Une cle de deux colonnes ne repere pas une ligne : la premiere colonne le fait, comme avant.
+        {"cle de deux colonnes", "", avec(client, [](auto& c) { c[1].CleServeur = "PRI"; }), "client.php"},
+        {"sans cle", "", avec(client, [](auto& c) { c[0].Index = "N", c[0].CleServeur = ""; }), "client.php"},
+        {"sans colonne", "", {}, "un.php"},
     };
     RepertoireTemporaire rep;
+    string variantes;
     for (const auto& c : cas) {
-        SCOPED_TRACE(c.attendu);
+        SCOPED_TRACE(c.nom);
         Parametrage p;
         p.PrefixeTables = c.prefixe;
         FrwSgbd sgbd(p);
         sgbd.ListeChamps = c.champs;
-        const string texte = sgbd.ConstruitClasse(c.table, "<DATE> <HEURE>");
-        EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/" + string(c.attendu))));
+        const string table = c.champs.empty() ? "sans_champ" : string(c.entier).substr(0, string(c.entier).find('.'));
+        const string texte = sgbd.ConstruitClasse(table, "<FR> <HEURE>");
         EcritOctets(rep / "classe.php", texte);
         EXPECT_TRUE(PhpValide(rep / "classe.php"));
         EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, "");  // le texte genere n'enregistre rien
+        const string entier = CheminTests("attendu/sgbd/" + string(c.entier));
+        if (table == c.nom) {
+            EXPECT_EQ(texte, LitOctets(entier));
+            continue;
+        }
+        string ecart;
+        Commande("diff -U0 --label " + string(c.entier) + " --label variante '" + entier + "' '" + rep / "classe.php" + "'", &ecart);
+        variantes += "== " + string(c.nom) + "\n" + ecart;
     }
+    EXPECT_EQ(variantes, LitOctets(CheminTests("attendu/sgbd/variantes.diff")));
 }
 
 // Les declarations et la tete d'une classe de formulaire, que rien n'ecrit : avec des champs et

@@ -1,5 +1,6 @@
--- Schema de test de la fonction sgbd : commentaires, cle auto-incrementee,
--- colonnes NOT NULL, valeurs par defaut de toutes sortes.
+-- Schema de test de la fonction sgbd : commentaires, cle auto-incrementee, colonnes NOT NULL,
+-- valeurs par defaut de toutes sortes (un nombre, un texte, une expression, un instant). La
+-- classe de client est aussi celle que les tests tirent de colonnes donnees en memoire.
 create table client (
   id int not null auto_increment comment 'Identifiant',
   nom varchar(40) not null default '' comment 'Nom du "client" \\ $x',
@@ -10,16 +11,9 @@ create table client (
   naissance date,
   cree datetime default current_timestamp comment 'Création',
   memo text,
+  calcul int default (abs(-1)),
+  mesure float default -2.5e3,
   primary key (id)
 ) comment 'Les clients';
 
-create table ligne (
-  commande int not null,
-  rang smallint not null,
-  libelle varchar(60),
-  primary key (commande, rang)
-);
-
 create table _reglages (cle varchar(20)) comment '_interne';
-
-create table vide_de_cle (a varchar(5), b tinyint);

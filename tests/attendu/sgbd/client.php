@@ -2,37 +2,46 @@
 
 	// Classe : client
 	// Fichier généré par corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL
-	// Date de génération : <DATE> <HEURE>
+	// Date de génération : <FR> <HEURE>
 
 class client	{
 
 	// Variable de la table.
 	public $id;
 	public $nom;
+	public $ville;
 	public $remise;
 	public $qte;
-	public $calcul;
-	public $cree;
-	public $grand;
 	public $note;
+	public $naissance;
+	public $cree;
+	public $memo;
+	public $calcul;
+	public $mesure;
 	// Variable de la classe vers les enregistrements.
 	private $v_id;
 	private $v_nom;
+	private $v_ville;
 	private $v_remise;
 	private $v_qte;
-	private $v_calcul;
-	private $v_cree;
-	private $v_grand;
 	private $v_note;
+	private $v_naissance;
+	private $v_cree;
+	private $v_memo;
+	private $v_calcul;
+	private $v_mesure;
 	// Variable Libellé des champs de la table.
 	public	$Libelle_id;
 	public	$Libelle_nom;
+	public	$Libelle_ville;
 	public	$Libelle_remise;
 	public	$Libelle_qte;
-	public	$Libelle_calcul;
-	public	$Libelle_cree;
-	public	$Libelle_grand;
 	public	$Libelle_note;
+	public	$Libelle_naissance;
+	public	$Libelle_cree;
+	public	$Libelle_memo;
+	public	$Libelle_calcul;
+	public	$Libelle_mesure;
 	// Variable de la classe;
 	public	$Resultat;
 	public	$TabChamps = array();
@@ -61,22 +70,25 @@ class client	{
 	// Constructeur de la table client
 	function client()	{
 		// Initialisation des libellés de champs.
-		$this->Libelle_id="id"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_id="Identifiant"; // // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
 		$this->Libelle_nom="Nom du \"client\" \\ \$x"; // // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_ville="ville"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
 		$this->Libelle_remise="Remise (%)"; // // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
 		$this->Libelle_qte="qte"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
-		$this->Libelle_calcul="calcul"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
-		$this->Libelle_cree="Création"; // // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
-		$this->Libelle_grand="grand"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
 		$this->Libelle_note="note"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_naissance="naissance"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_cree="Création"; // // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_memo="memo"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_calcul="calcul"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
+		$this->Libelle_mesure="mesure"; // Le commentaire du champ dans mysql est vide, Le nom par defaut est initialisé avec son nom.
 		// Initialisation de la structure
 		$this->InitVariable();
 		// Tableau Champs Libelle
-		$this->TabChamps = array('id' => "id",'nom' => "nom",'remise' => "remise",'qte' => "qte",'calcul' => "calcul",'cree' => "cree",'grand' => "grand",'note' => "note");
+		$this->TabChamps = array('id' => "id",'nom' => "nom",'ville' => "ville",'remise' => "remise",'qte' => "qte",'note' => "note",'naissance' => "naissance",'cree' => "cree",'memo' => "memo",'calcul' => "calcul",'mesure' => "mesure");
 		// Tableau Champs Numéroté
-		$this->TabChampsLibNum = array(1 => "Pas de commentaire dans SGBD pour ce champ.",2 => "Nom du \"client\" \\ \$x",3 => "Remise (%)",4 => "Pas de commentaire dans SGBD pour ce champ.",5 => "Pas de commentaire dans SGBD pour ce champ.",6 => "Création",7 => "Pas de commentaire dans SGBD pour ce champ.",8 => "Pas de commentaire dans SGBD pour ce champ.");
+		$this->TabChampsLibNum = array(1 => "Identifiant",2 => "Nom du \"client\" \\ \$x",3 => "Pas de commentaire dans SGBD pour ce champ.",4 => "Remise (%)",5 => "Pas de commentaire dans SGBD pour ce champ.",6 => "Pas de commentaire dans SGBD pour ce champ.",7 => "Pas de commentaire dans SGBD pour ce champ.",8 => "Création",9 => "Pas de commentaire dans SGBD pour ce champ.",10 => "Pas de commentaire dans SGBD pour ce champ.",11 => "Pas de commentaire dans SGBD pour ce champ.");
 		// Tableau Libellé des Champs
-		$this->TabLongueurChamps = array("id" => "10","nom" => "40","remise" => "10","qte" => "10","calcul" => "10","cree" => "19","grand" => "0","note" => "10");
+		$this->TabLongueurChamps = array("id" => "10","nom" => "40","ville" => "30","remise" => "10","qte" => "10","note" => "10","naissance" => "10","cree" => "19","memo" => "65535","calcul" => "10","mesure" => "10");
 		$this->ChampIn="";
 		$this->ChampTri="";
 		$this->ChampTriSens="";
@@ -87,24 +99,30 @@ class client	{
 	function InitVariable()	{
 		$this->id="";
 		$this->nom="";
+		$this->ville="";
 		$this->remise=1.50;
 		$this->qte=5;
-		$this->calcul="";
+		$this->note="";
+		$this->naissance="";
 		$this->cree="";
-		$this->grand="";
-		$this->note=-2.5e3;
+		$this->memo="";
+		$this->calcul="";
+		$this->mesure=-2500;
 	}
 
 	// Initialisation des variables Virtuelles.
 	private function InitVariableV()	{
 		$this->v_id="";
 		$this->v_nom="";
+		$this->v_ville="";
 		$this->v_remise=1.50;
 		$this->v_qte=5;
-		$this->v_calcul="";
+		$this->v_note="";
+		$this->v_naissance="";
 		$this->v_cree="";
-		$this->v_grand="";
-		$this->v_note=-2.5e3;
+		$this->v_memo="";
+		$this->v_calcul="";
+		$this->v_mesure=-2500;
 	}
 
 	// Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.
@@ -113,18 +131,24 @@ class client	{
 			else  $this->v_id = "NULL";
 		if (isset($this->nom))	$this->v_nom = "'$this->nom'";
 			else  $this->v_nom = "NULL";
+		if (isset($this->ville))	$this->v_ville = "'$this->ville'";
+			else  $this->v_ville = "NULL";
 		if (isset($this->remise) and $this->remise!=="")	$this->v_remise = (is_numeric($this->remise) ? "$this->remise" : "'".addslashes($this->remise)."'");
 			else  $this->v_remise = "NULL";
 		if (isset($this->qte) and $this->qte!=="")	$this->v_qte = (is_numeric($this->qte) ? "$this->qte" : "'".addslashes($this->qte)."'");
 			else  $this->v_qte = "NULL";
-		if (isset($this->calcul) and $this->calcul!=="")	$this->v_calcul = (is_numeric($this->calcul) ? "$this->calcul" : "'".addslashes($this->calcul)."'");
-			else  $this->v_calcul = "NULL";
-		if (isset($this->cree) and $this->cree!=="")	$this->v_cree = "'$this->cree'";
-			else  $this->v_cree = "NULL";
-		if (isset($this->grand))	$this->v_grand = "'$this->grand'";
-			else  $this->v_grand = "NULL";
 		if (isset($this->note) and $this->note!=="")	$this->v_note = (is_numeric($this->note) ? "$this->note" : "'".addslashes($this->note)."'");
 			else  $this->v_note = "NULL";
+		if (isset($this->naissance) and $this->naissance!=="")	$this->v_naissance = "'$this->naissance'";
+			else  $this->v_naissance = "NULL";
+		if (isset($this->cree) and $this->cree!=="")	$this->v_cree = "'$this->cree'";
+			else  $this->v_cree = "NULL";
+		if (isset($this->memo))	$this->v_memo = "'$this->memo'";
+			else  $this->v_memo = "NULL";
+		if (isset($this->calcul) and $this->calcul!=="")	$this->v_calcul = (is_numeric($this->calcul) ? "$this->calcul" : "'".addslashes($this->calcul)."'");
+			else  $this->v_calcul = "NULL";
+		if (isset($this->mesure) and $this->mesure!=="")	$this->v_mesure = (is_numeric($this->mesure) ? "$this->mesure" : "'".addslashes($this->mesure)."'");
+			else  $this->v_mesure = "NULL";
 	}
 
 	// Lecture : Transfert les champs dans la structure pour detecter les champs NULL.
@@ -136,24 +160,33 @@ class client	{
 		if (isset($this->v_nom))	{
 			$this->nom = $this->v_nom;
 		}	else unset($this->nom);
+		if (isset($this->v_ville))	{
+			$this->ville = $this->v_ville;
+		}	else unset($this->ville);
 		if (isset($this->v_remise))	{
 			$this->remise = $this->v_remise;
 		}	else unset($this->remise);
 		if (isset($this->v_qte))	{
 			$this->qte = $this->v_qte;
 		}	else unset($this->qte);
-		if (isset($this->v_calcul))	{
-			$this->calcul = $this->v_calcul;
-		}	else unset($this->calcul);
-		if (isset($this->v_cree))	{
-			$this->cree = $this->v_cree;
-		}	else unset($this->cree);
-		if (isset($this->v_grand))	{
-			$this->grand = $this->v_grand;
-		}	else unset($this->grand);
 		if (isset($this->v_note))	{
 			$this->note = $this->v_note;
 		}	else unset($this->note);
+		if (isset($this->v_naissance))	{
+			$this->naissance = $this->v_naissance;
+		}	else unset($this->naissance);
+		if (isset($this->v_cree))	{
+			$this->cree = $this->v_cree;
+		}	else unset($this->cree);
+		if (isset($this->v_memo))	{
+			$this->memo = $this->v_memo;
+		}	else unset($this->memo);
+		if (isset($this->v_calcul))	{
+			$this->calcul = $this->v_calcul;
+		}	else unset($this->calcul);
+		if (isset($this->v_mesure))	{
+			$this->mesure = $this->v_mesure;
+		}	else unset($this->mesure);
 	}
 
 	// Met le contenu des champs concaténés.
@@ -183,12 +216,15 @@ class client	{
 			if (isset($this->dataTab[$i]))	{
 				if ($this->dataTab[$i]==1)	$this->data[count($this->data)]=(isset($this->id) ? $this->id : null);
 				if ($this->dataTab[$i]==2)	$this->data[count($this->data)]=(isset($this->nom) ? $this->nom : null);
-				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=(isset($this->remise) ? $this->remise : null);
-				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=(isset($this->qte) ? $this->qte : null);
-				if ($this->dataTab[$i]==5)	$this->data[count($this->data)]=(isset($this->calcul) ? $this->calcul : null);
-				if ($this->dataTab[$i]==6)	$this->data[count($this->data)]=(isset($this->cree) ? $this->cree : null);
-				if ($this->dataTab[$i]==7)	$this->data[count($this->data)]=(isset($this->grand) ? $this->grand : null);
-				if ($this->dataTab[$i]==8)	$this->data[count($this->data)]=(isset($this->note) ? $this->note : null);
+				if ($this->dataTab[$i]==3)	$this->data[count($this->data)]=(isset($this->ville) ? $this->ville : null);
+				if ($this->dataTab[$i]==4)	$this->data[count($this->data)]=(isset($this->remise) ? $this->remise : null);
+				if ($this->dataTab[$i]==5)	$this->data[count($this->data)]=(isset($this->qte) ? $this->qte : null);
+				if ($this->dataTab[$i]==6)	$this->data[count($this->data)]=(isset($this->note) ? $this->note : null);
+				if ($this->dataTab[$i]==7)	$this->data[count($this->data)]=(isset($this->naissance) ? $this->naissance : null);
+				if ($this->dataTab[$i]==8)	$this->data[count($this->data)]=(isset($this->cree) ? $this->cree : null);
+				if ($this->dataTab[$i]==9)	$this->data[count($this->data)]=(isset($this->memo) ? $this->memo : null);
+				if ($this->dataTab[$i]==10)	$this->data[count($this->data)]=(isset($this->calcul) ? $this->calcul : null);
+				if ($this->dataTab[$i]==11)	$this->data[count($this->data)]=(isset($this->mesure) ? $this->mesure : null);
 			}
 		}
 		return $this->data;
@@ -201,18 +237,24 @@ class client	{
 		echo "<tr><td>id=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
 		if (isset($this->nom)) $valeur=$this->nom;    else    $valeur="";
 		echo "<tr><td>nom=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->ville)) $valeur=$this->ville;    else    $valeur="";
+		echo "<tr><td>ville=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
 		if (isset($this->remise)) $valeur=$this->remise;    else    $valeur="";
 		echo "<tr><td>remise=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
 		if (isset($this->qte)) $valeur=$this->qte;    else    $valeur="";
 		echo "<tr><td>qte=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
-		if (isset($this->calcul)) $valeur=$this->calcul;    else    $valeur="";
-		echo "<tr><td>calcul=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
-		if (isset($this->cree)) $valeur=$this->cree;    else    $valeur="";
-		echo "<tr><td>cree=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
-		if (isset($this->grand)) $valeur=$this->grand;    else    $valeur="";
-		echo "<tr><td>grand=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
 		if (isset($this->note)) $valeur=$this->note;    else    $valeur="";
 		echo "<tr><td>note=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->naissance)) $valeur=$this->naissance;    else    $valeur="";
+		echo "<tr><td>naissance=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->cree)) $valeur=$this->cree;    else    $valeur="";
+		echo "<tr><td>cree=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->memo)) $valeur=$this->memo;    else    $valeur="";
+		echo "<tr><td>memo=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->calcul)) $valeur=$this->calcul;    else    $valeur="";
+		echo "<tr><td>calcul=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
+		if (isset($this->mesure)) $valeur=$this->mesure;    else    $valeur="";
+		echo "<tr><td>mesure=</td><td>".htmlspecialchars(stripslashes($valeur), ENT_COMPAT, "ISO-8859-1")."</td></tr>";
 		echo "</table>";
 	}
 
@@ -220,35 +262,44 @@ class client	{
 	function Form2Variable()	{
 		if (isset($_POST["id"]))  $this->id=addslashes($_POST["id"]);
 			else unset($this->id);
-		if ( isset($_POST["nom"]) and ($_POST["nom"]!="") )  $this->nom=addslashes($_POST["nom"]);
-		elseif ( isset($_POST["nom"]) and ($_POST["nom"]=="") )  unset($this->nom);
+		if (isset($_POST["nom"]))  $this->nom=addslashes($_POST["nom"]);
 			else unset($this->nom);
+		if ( isset($_POST["ville"]) and ($_POST["ville"]!="") )  $this->ville=addslashes($_POST["ville"]);
+		elseif ( isset($_POST["ville"]) and ($_POST["ville"]=="") )  unset($this->ville);
+			else unset($this->ville);
 		if ( isset($_POST["remise"]) and ($_POST["remise"]!="") )  $this->remise=addslashes($_POST["remise"]);
 		elseif ( isset($_POST["remise"]) and ($_POST["remise"]=="") )  unset($this->remise);
 			else unset($this->remise);
 		if ( isset($_POST["qte"]) and ($_POST["qte"]!="") )  $this->qte=addslashes($_POST["qte"]);
 		elseif ( isset($_POST["qte"]) and ($_POST["qte"]=="") )  unset($this->qte);
 			else unset($this->qte);
-		if ( isset($_POST["calcul"]) and ($_POST["calcul"]!="") )  $this->calcul=addslashes($_POST["calcul"]);
-		elseif ( isset($_POST["calcul"]) and ($_POST["calcul"]=="") )  unset($this->calcul);
-			else unset($this->calcul);
-		if ( isset($_POST["cree"]) and ($_POST["cree"]!="") )  $this->cree=addslashes($_POST["cree"]);
-		elseif ( isset($_POST["cree"]) and ($_POST["cree"]=="") )  unset($this->cree);
-			else unset($this->cree);
-		if ( isset($_POST["grand"]) and ($_POST["grand"]!="") )  $this->grand=addslashes($_POST["grand"]);
-		elseif ( isset($_POST["grand"]) and ($_POST["grand"]=="") )  unset($this->grand);
-			else unset($this->grand);
 		if ( isset($_POST["note"]) and ($_POST["note"]!="") )  $this->note=addslashes($_POST["note"]);
 		elseif ( isset($_POST["note"]) and ($_POST["note"]=="") )  unset($this->note);
 			else unset($this->note);
+		if ( isset($_POST["naissance"]) and ($_POST["naissance"]!="") )  $this->naissance=addslashes($_POST["naissance"]);
+		elseif ( isset($_POST["naissance"]) and ($_POST["naissance"]=="") )  unset($this->naissance);
+			else unset($this->naissance);
+		if ( isset($_POST["cree"]) and ($_POST["cree"]!="") )  $this->cree=addslashes($_POST["cree"]);
+		elseif ( isset($_POST["cree"]) and ($_POST["cree"]=="") )  unset($this->cree);
+			else unset($this->cree);
+		if ( isset($_POST["memo"]) and ($_POST["memo"]!="") )  $this->memo=addslashes($_POST["memo"]);
+		elseif ( isset($_POST["memo"]) and ($_POST["memo"]=="") )  unset($this->memo);
+			else unset($this->memo);
+		if ( isset($_POST["calcul"]) and ($_POST["calcul"]!="") )  $this->calcul=addslashes($_POST["calcul"]);
+		elseif ( isset($_POST["calcul"]) and ($_POST["calcul"]=="") )  unset($this->calcul);
+			else unset($this->calcul);
+		if ( isset($_POST["mesure"]) and ($_POST["mesure"]!="") )  $this->mesure=addslashes($_POST["mesure"]);
+		elseif ( isset($_POST["mesure"]) and ($_POST["mesure"]=="") )  unset($this->mesure);
+			else unset($this->mesure);
 	}
 
 	// Convertion des Variables en champs visible pour le navigateur
 	function Variable2Form()	{
 		if (isset($this->nom)) $this->nom=stripslashes($this->nom);
+		if (isset($this->ville)) $this->ville=stripslashes($this->ville);
 	}
 
-	// Fonction parcours dans les champs id,nom,remise,qte,calcul,cree,grand,note, de la table client
+	// Fonction parcours dans les champs id,nom,ville,remise,qte,note,naissance,cree,memo,calcul,mesure, de la table client
 	function Parcours()	{
 		// Constitution de la requête
 		$where = "";  // Clause where
@@ -256,12 +307,15 @@ class client	{
 		$order = ""; // Ordre des champs
 		if (isset($this->id) and $this->id!='') $where.="id='$this->id' and ";
 		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->ville) and $this->ville!='') $where.="ville='$this->ville' and ";
 		if (isset($this->remise) and $this->remise!='') $where.="remise='$this->remise' and ";
 		if (isset($this->qte) and $this->qte!='') $where.="qte='$this->qte' and ";
-		if (isset($this->calcul) and $this->calcul!='') $where.="calcul='$this->calcul' and ";
-		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
-		if (isset($this->grand) and $this->grand!='') $where.="grand='$this->grand' and ";
 		if (isset($this->note) and $this->note!='') $where.="note='$this->note' and ";
+		if (isset($this->naissance) and $this->naissance!='') $where.="naissance='$this->naissance' and ";
+		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
+		if (isset($this->memo) and $this->memo!='') $where.="memo='$this->memo' and ";
+		if (isset($this->calcul) and $this->calcul!='') $where.="calcul='$this->calcul' and ";
+		if (isset($this->mesure) and $this->mesure!='') $where.="mesure='$this->mesure' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -293,7 +347,7 @@ class client	{
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Parcours toute la table:client",mysql_error() );
 		return $this->erreur;
 	}
-	// Fonction Next  qui recupère les enregistrements suivants (Curseur) id,nom,remise,qte,calcul,cree,grand,note, de la table client
+	// Fonction Next  qui recupère les enregistrements suivants (Curseur) id,nom,ville,remise,qte,note,naissance,cree,memo,calcul,mesure, de la table client
 	function Next()	{
 		$_Resultat=mysql_fetch_object($this->Resultat);
 		$nb=mysql_num_rows($this->Resultat);
@@ -301,23 +355,29 @@ class client	{
 			$this->InitVariableV();
 			if (isset($_Resultat->id))	$this->v_id=$_Resultat->id;
 			if (isset($_Resultat->nom))	$this->v_nom=$_Resultat->nom;
+			if (isset($_Resultat->ville))	$this->v_ville=$_Resultat->ville;
 			if (isset($_Resultat->remise))	$this->v_remise=$_Resultat->remise;
 			if (isset($_Resultat->qte))	$this->v_qte=$_Resultat->qte;
-			if (isset($_Resultat->calcul))	$this->v_calcul=$_Resultat->calcul;
-			if (isset($_Resultat->cree))	$this->v_cree=$_Resultat->cree;
-			if (isset($_Resultat->grand))	$this->v_grand=$_Resultat->grand;
 			if (isset($_Resultat->note))	$this->v_note=$_Resultat->note;
+			if (isset($_Resultat->naissance))	$this->v_naissance=$_Resultat->naissance;
+			if (isset($_Resultat->cree))	$this->v_cree=$_Resultat->cree;
+			if (isset($_Resultat->memo))	$this->v_memo=$_Resultat->memo;
+			if (isset($_Resultat->calcul))	$this->v_calcul=$_Resultat->calcul;
+			if (isset($_Resultat->mesure))	$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
 			unset($this->v_id);
 			unset($this->v_nom);
+			unset($this->v_ville);
 			unset($this->v_remise);
 			unset($this->v_qte);
-			unset($this->v_calcul);
-			unset($this->v_cree);
-			unset($this->v_grand);
 			unset($this->v_note);
+			unset($this->v_naissance);
+			unset($this->v_cree);
+			unset($this->v_memo);
+			unset($this->v_calcul);
+			unset($this->v_mesure);
 			$this->TransfertChampsLecture();
 			$this->NbReponse=0;
 		}
@@ -331,19 +391,22 @@ class client	{
 		return $_Resultat;
 	}
 
-	// Fonction Cherche dans les champs id,nom,remise,qte,calcul,cree,grand,note, de la table client
+	// Fonction Cherche dans les champs id,nom,ville,remise,qte,note,naissance,cree,memo,calcul,mesure, de la table client
 	function Cherche()	{
 		$this->TransfertChampsEcriture();
 		// Constitution de la requete
 		$where = "";
 		if (isset($this->id) and $this->id!='') $where.="id='$this->id' and ";
 		if (isset($this->nom) and $this->nom!='') $where.="nom='$this->nom' and ";
+		if (isset($this->ville) and $this->ville!='') $where.="ville='$this->ville' and ";
 		if (isset($this->remise) and $this->remise!='') $where.="remise='$this->remise' and ";
 		if (isset($this->qte) and $this->qte!='') $where.="qte='$this->qte' and ";
-		if (isset($this->calcul) and $this->calcul!='') $where.="calcul='$this->calcul' and ";
-		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
-		if (isset($this->grand) and $this->grand!='') $where.="grand='$this->grand' and ";
 		if (isset($this->note) and $this->note!='') $where.="note='$this->note' and ";
+		if (isset($this->naissance) and $this->naissance!='') $where.="naissance='$this->naissance' and ";
+		if (isset($this->cree) and $this->cree!='') $where.="cree='$this->cree' and ";
+		if (isset($this->memo) and $this->memo!='') $where.="memo='$this->memo' and ";
+		if (isset($this->calcul) and $this->calcul!='') $where.="calcul='$this->calcul' and ";
+		if (isset($this->mesure) and $this->mesure!='') $where.="mesure='$this->mesure' and ";
 		$pos_and=strrpos($where,' and ');
 		if (strlen($where)-$pos_and==5)    {
 			if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);
@@ -361,12 +424,15 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -387,12 +453,15 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -413,12 +482,44 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ ville de la table client
+	function Cherche_ville( $ville=null )	{
+		if (isset($ville) ) $this->ville=$ville;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where ville=$this->v_ville;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.ville",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -439,12 +540,15 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -465,90 +569,15 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
-			$this->TransfertChampsLecture();
-			$this->NbReponse=$nb;
-		}	else	{
-			$this->InitVariable();
-			$this->NbReponse=0;
-		}
-		return $this->erreur;
-	}
-
-	// Fonction Cherche dans le champ calcul de la table client
-	function Cherche_calcul( $calcul=null )	{
-		if (isset($calcul) ) $this->calcul=$calcul;
-		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query( "Select * from client where calcul=$this->v_calcul;" );
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.calcul",mysql_error() );
-		$_Resultat=mysql_fetch_object($this->Resultat);
-		$nb=mysql_num_rows($this->Resultat);
-		if ($nb>0)	{
-			$this->v_id=$_Resultat->id;
-			$this->v_nom=$_Resultat->nom;
-			$this->v_remise=$_Resultat->remise;
-			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
+			$this->v_naissance=$_Resultat->naissance;
 			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
-			$this->v_note=$_Resultat->note;
-			$this->TransfertChampsLecture();
-			$this->NbReponse=$nb;
-		}	else	{
-			$this->InitVariable();
-			$this->NbReponse=0;
-		}
-		return $this->erreur;
-	}
-
-	// Fonction Cherche dans le champ cree de la table client
-	function Cherche_cree( $cree=null )	{
-		if (isset($cree) ) $this->cree=$cree;
-		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query( "Select * from client where cree=$this->v_cree;" );
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.cree",mysql_error() );
-		$_Resultat=mysql_fetch_object($this->Resultat);
-		$nb=mysql_num_rows($this->Resultat);
-		if ($nb>0)	{
-			$this->v_id=$_Resultat->id;
-			$this->v_nom=$_Resultat->nom;
-			$this->v_remise=$_Resultat->remise;
-			$this->v_qte=$_Resultat->qte;
+			$this->v_memo=$_Resultat->memo;
 			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
-			$this->v_note=$_Resultat->note;
-			$this->TransfertChampsLecture();
-			$this->NbReponse=$nb;
-		}	else	{
-			$this->InitVariable();
-			$this->NbReponse=0;
-		}
-		return $this->erreur;
-	}
-
-	// Fonction Cherche dans le champ grand de la table client
-	function Cherche_grand( $grand=null )	{
-		if (isset($grand) ) $this->grand=$grand;
-		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query( "Select * from client where grand=$this->v_grand;" );
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.grand",mysql_error() );
-		$_Resultat=mysql_fetch_object($this->Resultat);
-		$nb=mysql_num_rows($this->Resultat);
-		if ($nb>0)	{
-			$this->v_id=$_Resultat->id;
-			$this->v_nom=$_Resultat->nom;
-			$this->v_remise=$_Resultat->remise;
-			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
-			$this->v_note=$_Resultat->note;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -569,12 +598,160 @@ class client	{
 		if ($nb>0)	{
 			$this->v_id=$_Resultat->id;
 			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
 			$this->v_remise=$_Resultat->remise;
 			$this->v_qte=$_Resultat->qte;
-			$this->v_calcul=$_Resultat->calcul;
-			$this->v_cree=$_Resultat->cree;
-			$this->v_grand=$_Resultat->grand;
 			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ naissance de la table client
+	function Cherche_naissance( $naissance=null )	{
+		if (isset($naissance) ) $this->naissance=$naissance;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where naissance=$this->v_naissance;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.naissance",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ cree de la table client
+	function Cherche_cree( $cree=null )	{
+		if (isset($cree) ) $this->cree=$cree;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where cree=$this->v_cree;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.cree",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ memo de la table client
+	function Cherche_memo( $memo=null )	{
+		if (isset($memo) ) $this->memo=$memo;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where memo=$this->v_memo;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.memo",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ calcul de la table client
+	function Cherche_calcul( $calcul=null )	{
+		if (isset($calcul) ) $this->calcul=$calcul;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where calcul=$this->v_calcul;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.calcul",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
+			$this->TransfertChampsLecture();
+			$this->NbReponse=$nb;
+		}	else	{
+			$this->InitVariable();
+			$this->NbReponse=0;
+		}
+		return $this->erreur;
+	}
+
+	// Fonction Cherche dans le champ mesure de la table client
+	function Cherche_mesure( $mesure=null )	{
+		if (isset($mesure) ) $this->mesure=$mesure;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query( "Select * from client where mesure=$this->v_mesure;" );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.mesure",mysql_error() );
+		$_Resultat=mysql_fetch_object($this->Resultat);
+		$nb=mysql_num_rows($this->Resultat);
+		if ($nb>0)	{
+			$this->v_id=$_Resultat->id;
+			$this->v_nom=$_Resultat->nom;
+			$this->v_ville=$_Resultat->ville;
+			$this->v_remise=$_Resultat->remise;
+			$this->v_qte=$_Resultat->qte;
+			$this->v_note=$_Resultat->note;
+			$this->v_naissance=$_Resultat->naissance;
+			$this->v_cree=$_Resultat->cree;
+			$this->v_memo=$_Resultat->memo;
+			$this->v_calcul=$_Resultat->calcul;
+			$this->v_mesure=$_Resultat->mesure;
 			$this->TransfertChampsLecture();
 			$this->NbReponse=$nb;
 		}	else	{
@@ -589,13 +766,16 @@ class client	{
 		$this->TransfertChampsEcriture();
 		// Une valeur absente, ou un nombre ou une date vide, prend la valeur par défaut de la colonne.
 		if ($this->v_nom==="NULL")	$this->v_nom="DEFAULT";
+		if ($this->v_ville==="NULL")	$this->v_ville="DEFAULT";
 		if ($this->v_remise==="NULL")	$this->v_remise="DEFAULT";
 		if ($this->v_qte==="NULL")	$this->v_qte="DEFAULT";
-		if ($this->v_calcul==="NULL")	$this->v_calcul="DEFAULT";
-		if ($this->v_cree==="NULL")	$this->v_cree="DEFAULT";
-		if ($this->v_grand==="NULL")	$this->v_grand="DEFAULT";
 		if ($this->v_note==="NULL")	$this->v_note="DEFAULT";
-		$Requete="insert into client (nom,remise,qte,calcul,cree,grand,note) values($this->v_nom,$this->v_remise,$this->v_qte,$this->v_calcul,$this->v_cree,$this->v_grand,$this->v_note);";
+		if ($this->v_naissance==="NULL")	$this->v_naissance="DEFAULT";
+		if ($this->v_cree==="NULL")	$this->v_cree="DEFAULT";
+		if ($this->v_memo==="NULL")	$this->v_memo="DEFAULT";
+		if ($this->v_calcul==="NULL")	$this->v_calcul="DEFAULT";
+		if ($this->v_mesure==="NULL")	$this->v_mesure="DEFAULT";
+		$Requete="insert into client (nom,ville,remise,qte,note,naissance,cree,memo,calcul,mesure) values($this->v_nom,$this->v_ville,$this->v_remise,$this->v_qte,$this->v_note,$this->v_naissance,$this->v_cree,$this->v_memo,$this->v_calcul,$this->v_mesure);";
 		$this->Resultat=mysql_query($Requete );
 		$this->InsertionOK=mysql_affected_rows();
 		$this->id=mysql_insert_id();
@@ -606,7 +786,7 @@ class client	{
 	// Fonction mise à jour des champs de la table client
 	function Maj_ALL()	{
 		$this->TransfertChampsEcriture();
-		$Requete = "update client set nom=$this->v_nom,remise=$this->v_remise,qte=$this->v_qte,calcul=$this->v_calcul,cree=$this->v_cree,grand=$this->v_grand,note=$this->v_note where id=$this->v_id;";
+		$Requete = "update client set nom=$this->v_nom,ville=$this->v_ville,remise=$this->v_remise,qte=$this->v_qte,note=$this->v_note,naissance=$this->v_naissance,cree=$this->v_cree,memo=$this->v_memo,calcul=$this->v_calcul,mesure=$this->v_mesure where id=$this->v_id;";
 		$this->Resultat=mysql_query( $Requete );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_All du champ client.id",mysql_error() );
@@ -619,6 +799,15 @@ class client	{
 		$this->Resultat=mysql_query("update client set nom=$this->v_nom where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_nom - Update du champ client.nom",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Update du champ ville de la table client
+	function Maj_ville()	{
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("update client set ville=$this->v_ville where id=$this->v_id;" );
+		$this->ModificationOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_ville - Update du champ client.ville",mysql_error() );
 		return $this->erreur;
 	}
 
@@ -640,12 +829,21 @@ class client	{
 		return $this->erreur;
 	}
 
-	// Fonction Update du champ calcul de la table client
-	function Maj_calcul()	{
+	// Fonction Update du champ note de la table client
+	function Maj_note()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update client set calcul=$this->v_calcul where id=$this->v_id;" );
+		$this->Resultat=mysql_query("update client set note=$this->v_note where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_calcul - Update du champ client.calcul",mysql_error() );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_note - Update du champ client.note",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Update du champ naissance de la table client
+	function Maj_naissance()	{
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("update client set naissance=$this->v_naissance where id=$this->v_id;" );
+		$this->ModificationOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_naissance - Update du champ client.naissance",mysql_error() );
 		return $this->erreur;
 	}
 
@@ -658,21 +856,30 @@ class client	{
 		return $this->erreur;
 	}
 
-	// Fonction Update du champ grand de la table client
-	function Maj_grand()	{
+	// Fonction Update du champ memo de la table client
+	function Maj_memo()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update client set grand=$this->v_grand where id=$this->v_id;" );
+		$this->Resultat=mysql_query("update client set memo=$this->v_memo where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_grand - Update du champ client.grand",mysql_error() );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_memo - Update du champ client.memo",mysql_error() );
 		return $this->erreur;
 	}
 
-	// Fonction Update du champ note de la table client
-	function Maj_note()	{
+	// Fonction Update du champ calcul de la table client
+	function Maj_calcul()	{
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("update client set note=$this->v_note where id=$this->v_id;" );
+		$this->Resultat=mysql_query("update client set calcul=$this->v_calcul where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
-		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_note - Update du champ client.note",mysql_error() );
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_calcul - Update du champ client.calcul",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Update du champ mesure de la table client
+	function Maj_mesure()	{
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("update client set mesure=$this->v_mesure where id=$this->v_id;" );
+		$this->ModificationOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_mesure - Update du champ client.mesure",mysql_error() );
 		return $this->erreur;
 	}
 
@@ -691,6 +898,16 @@ class client	{
 		if (isset( $nom) ) $this->nom=$nom;
 		$this->TransfertChampsEcriture();
 		$this->Resultat=mysql_query("Delete from client where nom=$this->v_nom;" );
+		$this->EffacementOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Efface de la table client avec le champ ville
+	function EffaceAvec_ville( $ville = null )	{
+		if (isset( $ville) ) $this->ville=$ville;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("Delete from client where ville=$this->v_ville;" );
 		$this->EffacementOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
 		return $this->erreur;
@@ -716,11 +933,21 @@ class client	{
 		return $this->erreur;
 	}
 
-	// Fonction Efface de la table client avec le champ calcul
-	function EffaceAvec_calcul( $calcul = null )	{
-		if (isset( $calcul) ) $this->calcul=$calcul;
+	// Fonction Efface de la table client avec le champ note
+	function EffaceAvec_note( $note = null )	{
+		if (isset( $note) ) $this->note=$note;
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("Delete from client where calcul=$this->v_calcul;" );
+		$this->Resultat=mysql_query("Delete from client where note=$this->v_note;" );
+		$this->EffacementOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Efface de la table client avec le champ naissance
+	function EffaceAvec_naissance( $naissance = null )	{
+		if (isset( $naissance) ) $this->naissance=$naissance;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("Delete from client where naissance=$this->v_naissance;" );
 		$this->EffacementOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
 		return $this->erreur;
@@ -736,21 +963,31 @@ class client	{
 		return $this->erreur;
 	}
 
-	// Fonction Efface de la table client avec le champ grand
-	function EffaceAvec_grand( $grand = null )	{
-		if (isset( $grand) ) $this->grand=$grand;
+	// Fonction Efface de la table client avec le champ memo
+	function EffaceAvec_memo( $memo = null )	{
+		if (isset( $memo) ) $this->memo=$memo;
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("Delete from client where grand=$this->v_grand;" );
+		$this->Resultat=mysql_query("Delete from client where memo=$this->v_memo;" );
 		$this->EffacementOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
 		return $this->erreur;
 	}
 
-	// Fonction Efface de la table client avec le champ note
-	function EffaceAvec_note( $note = null )	{
-		if (isset( $note) ) $this->note=$note;
+	// Fonction Efface de la table client avec le champ calcul
+	function EffaceAvec_calcul( $calcul = null )	{
+		if (isset( $calcul) ) $this->calcul=$calcul;
 		$this->TransfertChampsEcriture();
-		$this->Resultat=mysql_query("Delete from client where note=$this->v_note;" );
+		$this->Resultat=mysql_query("Delete from client where calcul=$this->v_calcul;" );
+		$this->EffacementOK=mysql_affected_rows();
+		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
+		return $this->erreur;
+	}
+
+	// Fonction Efface de la table client avec le champ mesure
+	function EffaceAvec_mesure( $mesure = null )	{
+		if (isset( $mesure) ) $this->mesure=$mesure;
+		$this->TransfertChampsEcriture();
+		$this->Resultat=mysql_query("Delete from client where mesure=$this->v_mesure;" );
 		$this->EffacementOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );
 		return $this->erreur;

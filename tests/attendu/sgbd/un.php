@@ -2,7 +2,7 @@
 
 	// Classe : un
 	// Fichier généré par corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL
-	// Date de génération : <DATE> <HEURE>
+	// Date de génération : <FR> <HEURE>
 
 class un	{
 
