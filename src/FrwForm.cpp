@@ -437,7 +437,8 @@ void MesForms::CompleteElement(Element& element, const structTable& colonne) {
         if (champ->empty()) *champ = *valeur;
     }
     element.AutoIncrement = colonne.AutoIncrement;
-    if (colonne.Obligatoire == "O") element.Obligatoire = "O";
+    // Une colonne NOT NULL qui a un defaut peut rester vide : l'insertion le lui donne.
+    if (colonne.Obligatoire == "O" && colonne.ValeurDefaut.empty()) element.Obligatoire = "O";
 }
 
 // Les noms que la page emploie comme variables ou methodes PHP : sans table,
@@ -626,7 +627,7 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     std::vector<std::string> gardees;
     for (const std::string& colonne : ColonnesNonMontrees()) gardees.push_back("\"" + colonne + "\"");
     const std::string garde =
-        gardees.empty() ? "" : "SGBDConnexion::GardeColonnes($" + table + ",\"" + cle + "\",array(" + Utiles::Joint(gardees) + "));";
+        "SGBDConnexion::GardeColonnes($" + table + ",\"" + cle + "\",array(" + Utiles::Joint(gardees) + "),$_POST);";
     BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.", garde);
     BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
     e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
@@ -661,7 +662,8 @@ void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::
                              const std::string& echec, const std::string& succes, const std::string& avant) {
     e.Bloc("if ($action==\"" + action + "\") {", [&] {
         if (!avant.empty())
-            e.Ligne("// Les colonnes que la page ne laisse pas changer gardent la valeur de la ligne.").Ligne(avant);
+            e.Ligne("// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, gardent la valeur de la ligne.")
+                .Ligne(avant);
         e.Ligne("$retour=" + appel + ";");
         e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
                "} else    {");

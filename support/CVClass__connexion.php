@@ -58,16 +58,22 @@ class SGBDConnexion
 		return false;
 	}
 
-	// Pour une modification : les colonnes donnees, que la page ne laisse pas changer,
-	// reprennent dans l'objet de la table la valeur que la ligne garde dans la base,
-	// echappee comme un membre doit l'etre ; la ligne est cherchee par la cle $cle de
-	// l'objet, sans toucher a l'objet lui-meme. Sans ligne, l'objet reste tel quel.
-	static function GardeColonnes($objet, $cle, $colonnes)
+	// Pour une modification : les colonnes donnees (celles que la page ne laisse pas
+	// changer) et celles que la demande $envoi n'apporte pas reprennent dans l'objet de la
+	// table la valeur que la ligne garde dans la base, echappee comme un membre doit
+	// l'etre. La ligne est cherchee par la cle $cle de l'objet, sans toucher a l'objet
+	// lui-meme ; sans ligne, l'objet reste tel quel.
+	static function GardeColonnes($objet, $cle, $colonnes, $envoi = array())
 	{
+		$gardees = array();
+		foreach (array_keys($objet->TabChamps) as $colonne)
+			if ($colonne !== $cle && (in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)))
+				$gardees[] = $colonne;
+		if (!$gardees) return;
 		$rangee = clone $objet;
 		$rangee->{"Cherche_" . $cle}($objet->$cle ?? null);
 		if ($rangee->NbReponse == 0) return;
-		foreach ($colonnes as $colonne) {
+		foreach ($gardees as $colonne) {
 			if (isset($rangee->$colonne)) $objet->$colonne = addslashes((string) $rangee->$colonne);
 			else unset($objet->$colonne);
 		}

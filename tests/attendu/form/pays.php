@@ -45,6 +45,8 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Modifier") {
+		// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, gardent la valeur de la ligne.
+		SGBDConnexion::GardeColonnes($pays,"code",array(),$_POST);
 		$retour=$pays->Maj_ALL();
 		if ($retour)	{
 			echo "<strong>Pb Modification : $retour</strong><br>";
