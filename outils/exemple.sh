@@ -3,7 +3,8 @@
 # travail sous /tmp (le depot n'est pas modifie) : un serveur MariaDB prive sur
 # 127.0.0.1 recoit la base de l'exemple, puis -sgbd ecrit les classes PHP,
 # -make construit les pages et -form ecrit la page de formulaire de la table
-# article ; un second lancement ecrit celle du formulaire de contact, sans table.
+# article ; un second lancement ecrit celle du formulaire de contact, sans table
+# (outils/site_exemple.sh, que le test du navigateur reprend tel quel).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
@@ -16,23 +17,13 @@ travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
 serveur="$travail.mariadb"
 trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
 demarre_mariadb "$serveur" 34100
-charge_exemple "$serveur"
-
-cp -r "$racine/exemple/." "$travail/"
-cd "$travail"
 set +e
-echo "== corvalite -c site.cfg -sgbd -make -form formulaires/article.form (dans $travail, MariaDB sur 127.0.0.1:$port)"
-MYSQL_TCP_PORT=$port "$construction/corvalite" -c site.cfg -sgbd -make -form formulaires/article.form
+bash "$racine/outils/site_exemple.sh" "$construction/corvalite" "$serveur" "$port" "$travail"
 code=$?
-if [ "$code" -eq 0 ]; then
-    echo
-    echo "== corvalite -c site.cfg -form formulaires/contact.form"
-    "$construction/corvalite" -c site.cfg -form formulaires/contact.form
-    code=$?
-fi
 set -e
 echo
 echo "== code de sortie : $code"
 echo "== fichiers produits :"
+cd "$travail"
 find cible sources/include formulaires -type f | sort
 exit "$code"

@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
-"""De bout en bout dans Chromium sans ecran : le programme genere un site (-sgbd puis -form)
-contre le serveur MariaDB prive des tests, php -S le sert sur 127.0.0.1, et le navigateur
-s'en sert comme un utilisateur.  navigateur.py CORVALITE table|sans_table
-Sans serveur de test, le cas est saute (77), sauf sous CI ou il echoue."""
+"""De bout en bout dans Chromium sans ecran.  navigateur.py CORVALITE
+Le site d'exemple est construit comme le fait outils/exemple.sh (outils/site_exemple.sh), les pages
+des tables du test (navigateur.sql, *.form) a cote, dans une base a elles ; php -S sert les deux et
+le navigateur s'en sert comme un utilisateur, la base relue apres chaque pas. Le serveur MariaDB
+prive est a ce test seul : il change le sql_mode global, que les autres tests ne doivent pas voir."""
 import os
-import shutil
+import re
+import signal
 import socket
 import subprocess
 import sys
@@ -17,16 +19,20 @@ from selenium import webdriver
 from selenium.common.exceptions import WebDriverException
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.by import By
-from selenium.webdriver.support.ui import WebDriverWait
+from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ICI = Path(__file__).resolve().parent
-SCENARIO = sys.argv[2] if len(sys.argv) == 3 else ""
-BASE = "corvalite_navigateur_" + SCENARIO  # une base par scenario : ils tournent en parallele
-SERVEUR = os.environ.get("CORVALITE_TEST_MARIADB_REPERTOIRE", "")
-PORT_BASE = os.environ.get("CORVALITE_TEST_MARIADB_PORT", "")
-NOM, PIEGE = "Hélène Dupré", '<b>gras</b> "été" & fin'
+OUTILS = ICI.parent.parent / "outils"
+EXEMPLE, ESSAIS = "corvalite_exemple", "corvalite_navigateur"
+# Ce qu'un echappement oublie ou fait deux fois trahit : guillemets, "\", "$", balise, accents, 日本.
+PIEGE = 'L\'a "c" C:\\x \\o/ $p <b>g</b> été 日本'
+TEXTE = PIEGE + "\nseconde ligne \\n\n\\"
+BARRES = "C:\\x\\'y\\\\"
 FORMULAIRE = "form[name^=Formulaire_] "
+CHAMPS = FORMULAIRE + "input:not([type=hidden]), " + FORMULAIRE + "textarea"
+FAUTES_PHP = ("Warning:", "Notice:", "Deprecated:", "Fatal error", "Parse error", "error:")
 bilan = {"passed": 0, "failed": 0}
+serveur = {}
 
 
 def verifie(nom, obtenu, attendu):
@@ -35,37 +41,68 @@ def verifie(nom, obtenu, attendu):
         print(f"ECHEC {nom}\n  obtenu : {obtenu!r}\n  attendu : {attendu!r}")
 
 
-def sql(requete, base=BASE):
+def port_libre():
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        return s.getsockname()[1]
+
+
+def sql(requete, base=None):
     """Les lignes d'une requete faite en root par la socket du serveur prive."""
-    sortie = subprocess.run(["bash", str(ICI.parent.parent / "outils/mariadb.sh"), "sql", SERVEUR, "-N", "-B",
+    sortie = subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "sql", serveur["dossier"], "-N", "-B",
                              "--default-character-set=utf8mb4", "-e", requete] + ([base] if base else []),
                             check=True, capture_output=True, text=True).stdout
     return [ligne.split("\t") for ligne in sortie.splitlines()]
 
 
-def genere_site(rep, corvalite):
-    """src/inc et web/inc, les classes, puis les deux pages a cote de leurs descriptions dans web."""
-    for r in ("src/inc", "web/inc"):
-        (rep / r).mkdir(parents=True)
-    (rep / "site.cfg").write_text(f"RACINE={rep}\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
-                                  f"USER=corvalite\nMDP=corvalite\nDATABASE={BASE}\n")
-    sql(f"drop database if exists {BASE}; create database {BASE} character set utf8mb4", base=None)
-    sql((ICI / "personne.sql").read_text(encoding="utf-8"))
-    for arguments in (["-sgbd", "-form", "personne.form"], ["-form", "sans_table.form"]):
-        shutil.copy(ICI / arguments[-1], rep / "web")
-        r = subprocess.run([corvalite, "-c", str(rep / "site.cfg")] + arguments, cwd=rep / "web", capture_output=True,
-                           env=dict(os.environ, MYSQL_TCP_PORT=PORT_BASE), text=True, errors="replace")
-        verifie(f"corvalite {' '.join(arguments)} : code", (r.returncode, r.returncode and r.stderr), (0, 0))
+def lignes(table, base):
+    """La table triee sur sa premiere colonne, chaque valeur telle que rangee (None pour NULL) : lue en
+    hexadecimal, que le client ne reecrit pas comme il le fait des "\\" et des fins de ligne."""
+    colonnes = [c for c, in sql(f"select column_name from information_schema.columns where table_schema = '{base}'"
+                                f" and table_name = '{table}' order by ordinal_position")]
+    hexa = ", ".join(f"hex(concat(`{c}`))" for c in colonnes)
+    return [[None if h == "NULL" else bytes.fromhex(h).decode() for h in ligne]
+            for ligne in sql(f"select {hexa} from {table} order by `{colonnes[0]}`", base)]
 
 
-def lance_php(web):
-    """php -S sur un port libre de 127.0.0.1 ; "localhost" des pages mene a la socket du serveur prive."""
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        port = s.getsockname()[1]
-    php = subprocess.Popen(["php", "-d", f"mysqli.default_socket={SERVEUR}/mariadb.sock", "-d", "display_errors=1",
-                            "-d", "error_reporting=E_ALL", "-S", f"127.0.0.1:{port}", "-t", str(web)],
-                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+def demarre_serveur(dossier):
+    """outils/mariadb.sh sur un port libre ; un port pris entre-temps fait essayer le suivant."""
+    serveur["dossier"] = str(dossier)
+    for _ in range(5):
+        serveur["port"] = port_libre()
+        if subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "demarre", str(dossier), str(serveur["port"])]).returncode == 0:
+            return
+    raise RuntimeError("le serveur MariaDB n'a pas demarre")
+
+
+def construit(dossier, corvalite):
+    """L'exemple par le script de outils/exemple.sh ; puis les pages du test, avec leurs classes, dans essais/web."""
+    r = subprocess.run(["bash", str(OUTILS / "site_exemple.sh"), corvalite, serveur["dossier"], str(serveur["port"]),
+                        str(dossier / "exemple")], capture_output=True, text=True, errors="replace")
+    verifie("exemple construit", (r.returncode, r.returncode and r.stdout + r.stderr), (0, 0))
+    essais = dossier / "essais"
+    for rep in ("src/inc", "web/inc"):
+        (essais / rep).mkdir(parents=True)
+    (essais / "site.cfg").write_text(f"RACINE={essais}\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
+                                     f"USER=corvalite\nMDP=corvalite\nDATABASE={ESSAIS}\n")
+    sql(f"create database {ESSAIS} character set utf8mb4")
+    sql((ICI / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
+    for arguments in (["-sgbd", "-form", "code.form"], ["-form", "fiche.form"], ["-form", "brut.form"]):
+        (essais / "web" / arguments[-1]).write_bytes((ICI / arguments[-1]).read_bytes())
+        r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
+                           env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
+        verifie(f"corvalite {' '.join(arguments)}", (r.returncode, r.returncode and r.stderr), (0, 0))
+    return {"exemple": dossier / "exemple/formulaires", "essais": essais / "web"}
+
+
+def lance_php(web, journal):
+    """php -S sur un port libre de 127.0.0.1, ses messages dans le journal ; "localhost" des pages
+    mene a la socket du serveur prive."""
+    port = port_libre()
+    with open(journal, "w") as sortie:
+        php = subprocess.Popen(["php", "-d", "display_errors=1", "-d", "error_reporting=E_ALL",
+                                "-d", f"mysqli.default_socket={serveur['dossier']}/mariadb.sock",
+                                "-S", f"127.0.0.1:{port}", "-t", str(web)], stdout=subprocess.DEVNULL, stderr=sortie)
     for _ in range(100):
         try:
             socket.create_connection(("127.0.0.1", port), timeout=1).close()
@@ -77,7 +114,7 @@ def lance_php(web):
 
 
 class Page:
-    """Chromium sans ecran : chaque page relue sans avertissement PHP."""
+    """Chromium sans ecran : chaque page chargee est relue, sans message PHP attendu."""
 
     def __init__(self):
         options = webdriver.ChromeOptions()
@@ -94,68 +131,125 @@ class Page:
         return self.tous("body")[0].text
 
     def sans_faute(self):
-        verifie("page sans faute PHP", [f for f in ("Warning:", "error:", "Notice:", "Deprecated:") if f in self.texte()], [])
+        """Le texte, et le source pour un message ecrit dans un attribut."""
+        page = self.texte() + self.n.page_source
+        verifie(f"sans message PHP : {self.n.current_url}", [f for f in FAUTES_PHP if f in page], [])
+
+    def ouvre(self, url):
+        self.n.get(url)
+        self.sans_faute()
 
     def clique(self, element):
-        """Attend la page suivante : la courante porte une marque qu'elle n'a pas."""
+        """Attend la page suivante : la courante porte une marque qu'elle n'a pas. Un formulaire que le
+        navigateur refuse d'envoyer le dit aussitot, par les noms de ses champs invalides."""
+        refuses = self.n.execute_script("const f = arguments[0].form || arguments[0].closest('form');"
+                                        "return f ? Array.from(f.querySelectorAll('[name]:invalid'), e => e.name) : []", element)
+        if refuses:
+            raise AssertionError(f"envoi refuse par le navigateur, champs invalides : {refuses}")
         self.n.execute_script("document.documentElement.dataset.quittee = '1'")
         element.click()
         WebDriverWait(self.n, 15, ignored_exceptions=(WebDriverException,)).until(lambda n: n.execute_script(
             "return document.readyState == 'complete' && !document.documentElement.dataset.quittee"))
         self.sans_faute()
 
+    def forge(self, paires):
+        """Le bouton d'une requete forgee : les paires (nom, valeur) seules, envoyees a la page courante."""
+        return self.n.execute_script("""
+            const f = document.body.appendChild(document.createElement('form'));
+            f.method = 'post';
+            for (const [nom, valeur] of arguments[0])
+                Object.assign(f.appendChild(document.createElement('input')), {type: 'hidden', name: nom, value: valeur});
+            return f.appendChild(document.createElement('button'));""", paires)
+
     def remplit(self, valeurs):
         for nom, valeur in valeurs.items():
-            champ = self.tous(f"{FORMULAIRE}input[name={nom}]:not([type=hidden])")[0]
+            champ = self.tous(f"{FORMULAIRE}[name={nom}]:not([type=hidden])")[0]
             champ.clear()
             champ.send_keys(valeur)
 
     def valeurs(self, css):
         return [e.get_attribute("value") for e in self.tous(css)]
 
+    def champs(self, nom, ligne):
+        """Les champs affiches sont la ligne rangee, NULL montre vide ; les fins de ligne des zones de
+        texte comparees comme le navigateur les envoie (CRLF)."""
+        verifie(nom, [v.replace("\n", "\r\n") for v in self.valeurs(CHAMPS)], ["" if v is None else v for v in ligne])
+
     def par_texte(self, css, texte, rang=0):
         return [e for e in self.tous(css) if e.text == texte][rang]
 
+    def etape(self, nom, element, message, table, base, attendu=None):
+        """Le clic, le message de la page et la table relue dans la base : telle qu'attendue, ou telle
+        qu'avant le clic (une edition n'ecrit rien)."""
+        attendu = lignes(table, base) if attendu is None else attendu
+        self.clique(element)
+        verifie(nom, (message in self.texte(), lignes(table, base)), (True, attendu))
 
-def scenario_table(p):
-    champs, martin = FORMULAIRE + "input:not([type=hidden])", ["1", "Martin", "Paris"]
+    def zones_de_texte(self, nom):
+        verifie(f"{nom} : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols"))
+                                                   for t in self.tous("textarea")], [("6", "60")])
 
-    def etape(nom, element, message, lignes):
-        """Le clic, le message de la page et la table relue dans la base."""
-        p.clique(element)
-        verifie(nom, (message in p.texte(), sql("select * from personne order by id")), (True, lignes))
 
-    verifie("libelle accentue", "Ville de résidence" in p.texte(), True)
-    p.remplit({"nom": NOM, "ville": "Besançon"})  # la cle vide est laissee au serveur
-    etape("ajout", p.tous("button[value=Ajouter]")[0], "Ajouter Ok.", [martin, ["2", NOM, "Besançon"]])
-    verifie("ajout : dans la liste", [t.text for t in p.tous("table")][1:],
-            [f"Contenu champs de la classe : personne\nid= 2\nnom= {NOM}\nville= Besançon"])
-    # La deuxieme ligne de la liste (triee sur la cle) s'ouvre par son lien, puis par son bouton.
-    for ouvre in ("a", "button"):
-        etape(f"edition par {ouvre}", p.par_texte(ouvre, "Editer", rang=1), "", [martin, ["2", NOM, "Besançon"]])
-        verifie(f"edition par {ouvre} : champs", p.valeurs(champs), ["2", NOM, "Besançon"])
-    p.remplit({"ville": "Nîmes"})
-    etape("modification", p.tous("button[value=Modifier]")[0], "Modification Ok.", [martin, ["2", NOM, "Nîmes"]])
+def article(p, url):
+    sql("insert into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')", EXEMPLE)
+    temoin = lignes("article", EXEMPLE)
+    p.ouvre(f"{url}/article.php")
+    p.zones_de_texte("article")
+    verifie("libelle accentue, du commentaire de la colonne", "Dernière modification" in p.texte(), True)
+    p.remplit({"titre": PIEGE, "texte": TEXTE, "publie": "2024-02-29"})  # id, vues et modifie laisses au serveur
+    p.clique(p.tous("button[value=Ajouter]")[0])
+    rangees = lignes("article", EXEMPLE)
+    ligne = rangees[1] if len(rangees) == 2 else []
+    verifie("ajout : la ligne rangee telle que tapee", (rangees[:1], ligne[:5], "Ajouter Ok." in p.texte()),
+            (temoin, ["2", PIEGE, TEXTE.replace("\n", "\r\n"), "2024-02-29", "0"], True))
+    verifie("ajout : modifie mis a l'heure par le serveur", sql(
+        "select timestampdiff(second, modifie, now()) between 0 and 120 from article where id = 2", EXEMPLE), [["1"]])
+    p.champs("ajout : champs montrant la ligne rangee", ligne)
+    # La liste retire les "\" de ce qu'elle montre (AfficheVarClasse) : le reste y est, rien d'interprete.
+    verifie("ajout : dans la liste, rien d'interprete", ([t for t in p.tous("table") if "<b>g</b> été 日本" in t.text] != [],
+                                                        p.tous("body b")), (True, []))
+    # La ligne ajoutee (la seconde de la liste, triee sur la cle) s'ouvre par son lien, puis par son bouton ;
+    # la modifier sans rien toucher, deux fois, la laisse telle quelle.
+    for nom, element, message in (("edition par lien", lambda: p.par_texte("a", "Editer", 1), ""),
+                                  ("edition par bouton", lambda: p.par_texte("button", "Editer", 1), ""),
+                                  ("modification sans changement", lambda: p.tous("button[value=Modifier]")[0], "Modification Ok."),
+                                  ("seconde modification sans changement", lambda: p.tous("button[value=Modifier]")[0], "Modification Ok.")):
+        p.etape(f"article : {nom}", element(), message, "article", EXEMPLE, temoin + [ligne])
+        p.champs(f"article : {nom} : champs", ligne)
+    p.remplit({"vues": "12"})
+    ligne = ligne[:4] + ["12"] + ligne[5:]
+    p.etape("article : vues seules modifiees", p.tous("button[value=Modifier]")[0], "Modification Ok.", "article", EXEMPLE,
+            temoin + [ligne])
+    p.champs("article : champs apres modification", ligne)
     p.par_texte("button", "Vider le formulaire").click()
-    verifie("remise a zero", p.valeurs(champs), ["", "", ""])
-    etape("effacement", p.par_texte("a", "Effacer", rang=1), "Effacement Ok.", [martin])
+    verifie("article : formulaire vide", [v for v in p.valeurs(FORMULAIRE + "input, " + FORMULAIRE + "textarea") if v], [])
+    p.etape("article : effacement", p.par_texte("a", "Effacer", 1), "Effacement Ok.", "article", EXEMPLE, temoin)
+    verifie("article : champs vides apres effacement", [v for v in p.valeurs(CHAMPS) if v], [])
+    # Des requetes qu'aucune page n'envoie : rien n'est ecrit, sans message PHP.
+    _, titre, _, publie, vues, modifie = temoin[0]
+    for nom, paires, message in (
+            ("Editer sans cle", [("action", "Editer")], "Enregistrement non trouvé"),
+            ("Modifier sans le texte", [("action", "Modifier"), ("id", "1"), ("titre", titre), ("publie", publie),
+                                        ("vues", vues), ("modifie", modifie)], ""),
+            ("titre en tableau", [("action", "Ajouter"), ("titre[]", "x"), ("texte", "y")],
+             "Demande refusée : un champ est envoyé en tableau.")):
+        p.etape(f"article : {nom}", p.forge(paires), message, "article", EXEMPLE)
 
 
-def scenario_sans_table(p):
-    for clic, envoi in (("button", "Envoyer"), ("a", "Par lien")):
-        p.remplit({"message": PIEGE})
-        p.clique(p.par_texte(clic, envoi))
-        resultat = p.tous("fieldset")[-1]
-        verifie(f"{clic} : paire postee, valeur rendue sans rien d'interprete, champ rendu",
-                (f"envoi={envoi}" in resultat.text, f"message={PIEGE}" in resultat.text,
-                 resultat.find_elements(By.TAG_NAME, "b"), p.valeurs("input[name=message]")), (True, True, [], [PIEGE]))
-    # Un nom poste en tableau n'arrete pas la boite de resultat (l'element invisible y figure).
-    p.clique(p.n.execute_script("""
-        const f = document.body.appendChild(document.createElement('form'));
-        f.method = 'post';
-        f.innerHTML = '<input name="envoi[]" value="x"><button>tableau</button>';
-        return f.lastChild;"""))
-    verifie("tableau poste : boite complete", "cache=" in p.tous("fieldset")[-1].text, True)
+def contact(p, url):
+    p.ouvre(f"{url}/contact.php")
+    p.zones_de_texte("contact")
+    p.remplit({"nom": PIEGE, "courriel": PIEGE, "message": TEXTE})
+    Select(p.tous("select[name=sujet]")[0]).select_by_value("remarque")
+    p.clique(p.par_texte("button", "Envoyer"))
+    resultat = p.tous("fieldset")[-1].get_attribute("textContent")
+    verifie("contact : valeurs rendues telles qu'envoyees, rien d'interprete",
+            (p.valeurs("input[name=nom], input[name=courriel], textarea, select"), p.tous("body b"),
+             [f"{n}={v}" in resultat for n, v in (("nom", PIEGE), ("courriel", PIEGE), ("sujet", "remarque"), ("message", TEXTE))]),
+            ([PIEGE, PIEGE, "remarque", TEXTE], [], [True] * 4))
+    # Le nom du bouton poste en tableau n'arrete pas la boite de resultat.
+    p.clique(p.forge([("envoyer[]", "x"), ("nom", "n")]))
+    verifie("contact : bouton en tableau, boite complete", "message=" in p.tous("fieldset")[-1].text, True)
     # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
     # ceux des boutons ; puis le formulaire est remis a zero.
     verifie("clearForm", p.n.execute_script("""
@@ -170,29 +264,90 @@ def scenario_sans_table(p):
         """), [False, "", "", "", "v", "r", "x+-", "-", "Envoyer", "Effacer", "b"])
 
 
-SCENARIOS = {"table": ("personne.php", scenario_table), "sans_table": ("sans_table.php", scenario_sans_table)}
-if SCENARIO not in SCENARIOS:
-    sys.exit("usage : navigateur.py CORVALITE table|sans_table")
-if not PORT_BASE or not SERVEUR:
-    print("pas de serveur MariaDB de test")
-    sys.exit(1 if os.environ.get("CI") else 77)
-with tempfile.TemporaryDirectory(prefix="corvalite-navigateur-") as dossier:
-    genere_site(Path(dossier), sys.argv[1])
-    php, url = lance_php(Path(dossier) / "web")
-    page = None
-    try:
-        page = Page()
-        page.n.get(f"{url}/{SCENARIOS[SCENARIO][0]}")
-        page.sans_faute()
-        SCENARIOS[SCENARIO][1](page)
-    except Exception:
-        bilan["failed"] += 1
-        print(f"ECHEC {SCENARIO}\n{traceback.format_exc()}{page.n.page_source[:4000] if page else ''}")
-    finally:
-        if page:
-            page.n.quit()
-        php.terminate()
-        php.wait()
-        sql(f"drop database if exists {BASE}", base=None)
+def code(p, url):
+    """Une cle de texte : la ligne a\\b, jamais sa voisine ab, meme quand le serveur ne lit plus "\\" comme un echappement."""
+    p.ouvre(f"{url}/code.php")
+    rangees = lignes("code", ESSAIS)
+    rang = [cle for cle, _ in rangees].index("a\\b")  # la liste de la page suit le meme tri
+    for nom, valeur in (("", PIEGE), ("sous NO_BACKSLASH_ESCAPES", BARRES)):
+        p.etape(f"code : edition de a\\b {nom}", p.par_texte("a", "Editer", rang), "", "code", ESSAIS)
+        p.champs(f"code : champs de a\\b {nom}", rangees[rang])
+        p.remplit({"nom": valeur})
+        rangees[rang][1] = valeur
+        p.etape(f"code : modification de a\\b seule {nom}", p.tous("button[value=Modifier]")[0], "Modification Ok.",
+                "code", ESSAIS, rangees)
+        p.champs(f"code : champs apres modification {nom}", rangees[rang])
+        if not nom:
+            # Les connexions suivantes des pages heritent du mode global.
+            sql("set global sql_mode = concat_ws(',', @@global.sql_mode, 'NO_BACKSLASH_ESCAPES')")
+            p.etape("code : cle d'injection sous NO_BACKSLASH_ESCAPES, rien d'efface",
+                    p.forge([("action", "Effacer"), ("ref", "' or 1=1 -- ")]), "", "code", ESSAIS)
+
+
+def fiche(p, url):
+    """Liste, boutons radio et cases a cocher montrent la ligne editee ; colonnes invisible et cachee gardees."""
+    def choix():
+        return [p.valeurs(FORMULAIRE + css) for css in ("input[name=nom]", "select[name=couleur]",
+                "input[name=taille]:checked", "input[name=actif]:checked", "input[name=jeton]")]
+
+    p.ouvre(f"{url}/fiche.php")
+    rangees = lignes("fiche", ESSAIS)
+    choisie = [["choisie"], ["vert"], ["L"], ["n"], ["j1"]]
+    p.etape("fiche : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
+    verifie("fiche : edition : choix de la ligne", choix(), choisie)
+    p.etape("fiche : modification par lien, rien de change", p.par_texte("a", "Modifier"), "Modification Ok.",
+            "fiche", ESSAIS, rangees)
+    verifie("fiche : choix apres modification", choix(), choisie)
+    Select(p.tous("select[name=couleur]")[0]).select_by_value("bleu")
+    p.tous("input[name=taille][value=S]")[0].click()
+    rangees[0][4:6] = ["bleu", "S"]
+    p.etape("fiche : liste et radio modifies seuls", p.tous("button[value=Modifier]")[0], "Modification Ok.",
+            "fiche", ESSAIS, rangees)
+    p.etape("fiche : edition d'une ligne sans choix", p.par_texte("a", "Editer", 1), "", "fiche", ESSAIS)
+    verifie("fiche : choix par defaut", choix(), [["vide"], ["rouge"], ["M"], ["o"], ["j2"]])
+    # Sans element decrit, aucune colonne n'est affichee : l'enregistrement ne perd rien.
+    p.ouvre(f"{url}/brut.php")
+    rangees = lignes("fiche", ESSAIS)
+    p.etape("brut : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
+    p.etape("brut : modification", p.tous("button[value=Modifier]")[0], "Modification Ok.", "fiche", ESSAIS, rangees)
+
+
+def main(corvalite):
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # un test arrete a l'echeance arrete aussi son serveur
+    with tempfile.TemporaryDirectory(prefix="corvalite-navigateur-") as dossier:
+        dossier = Path(dossier)
+        demarre_serveur(dossier / "mariadb")
+        serveurs_php, page, sites = [], None, {}
+        try:
+            mode = sql("select @@global.sql_mode")[0][0]
+            sites = construit(dossier, corvalite)
+            urls = {}
+            for nom, web in sites.items():
+                php, urls[nom] = lance_php(web, dossier / f"php-{nom}.log")
+                serveurs_php.append(php)
+            page = Page()
+            for scenario, site in ((article, "exemple"), (contact, "exemple"), (code, "essais"), (fiche, "essais")):
+                try:
+                    scenario(page, urls[site])
+                except Exception:
+                    bilan["failed"] += 1
+                    print(f"ECHEC {scenario.__name__}\n{traceback.format_exc()}{page.n.page_source[:4000]}")
+                finally:
+                    sql(f"set global sql_mode = '{mode}'")
+        finally:
+            if page:
+                page.n.quit()
+            for php in serveurs_php:
+                php.terminate()
+                php.wait()
+            subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "arrete", str(dossier / "mariadb")])
+        for nom in sites:
+            journal = (dossier / f"php-{nom}.log").read_text(errors="replace")
+            verifie(f"journal de php -S ({nom}) sans message PHP", re.findall(r"PHP [\w ]+:.*", journal), [])
+
+
+if len(sys.argv) != 2:
+    sys.exit("usage : navigateur.py CORVALITE")
+main(sys.argv[1])
 print(f"{bilan['passed']} passed, {bilan['failed']} failed")
 sys.exit(1 if bilan["failed"] else 0)
