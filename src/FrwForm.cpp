@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <initializer_list>
 #include <utility>
 
@@ -108,14 +109,18 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     ControlePageEcrasee();
     ControleNomsPhp();
     ControleChainesPhp();
+    // Le fichier d'appui de connexion va a cote de la page, donc du descriptif : seulement
+    // quand la page sera ecrite, une description refusee ne laissant rien derriere elle.
+    if (!NomTable.empty() && Param.NbErreurs == 0) Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
     return resultat;
 }
 
 // Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
 void MesForms::ControlePageEcrasee() {
+    // "\" ou "/", "./", "a/../" et "//" designent le meme fichier.
     auto commeChemin = [](std::string chemin) {
         std::replace(chemin.begin(), chemin.end(), '\\', '/');
-        return chemin;
+        return std::filesystem::path(chemin).lexically_normal().string();
     };
     for (const Copie& copie : CopiesACote()) {
         if (commeChemin(copie.Cible) != commeChemin(NomFichierSortie)) continue;
@@ -210,8 +215,6 @@ void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne
     }
     NomTable = valeur;
     LigneTable = numero;
-    // Le fichier d'appui de connexion va a cote de la page, donc du descriptif.
-    Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
 }
 
 void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
@@ -262,44 +265,106 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
     ListeBoutons.push_back(bouton);
 }
 
+namespace {
+
+bool LettrePhp(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
+bool LettreOuChiffrePhp(char c) { return LettrePhp(c) || std::isdigit(static_cast<unsigned char>(c)); }
+
+// Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
+// position qui suit ce qu'elle a reconnu a partir de i, ou npos.
+struct Interpolation {
+    const std::string& v;
+    static constexpr size_t Aucune = std::string::npos;
+
+    size_t Nom(size_t i) const {
+        if (i >= v.size() || !LettrePhp(v[i])) return Aucune;
+        while (i < v.size() && LettreOuChiffrePhp(v[i])) ++i;
+        return i;
+    }
+    // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, ou 0b et des 0 et 1.
+    size_t Nombre(size_t i) const {
+        size_t fin = i;
+        while (fin < v.size() && LettreOuChiffrePhp(v[fin])) ++fin;
+        const std::string n = v.substr(i, fin - i);
+        auto que = [&](size_t debut, const char* permis) {
+            return n.size() > debut && n.find_first_not_of(permis, debut) == std::string::npos;
+        };
+        const bool prefixe = n.size() > 1 && n[0] == '0';
+        const bool valide = que(0, "0123456789") || (prefixe && (n[1] == 'x' || n[1] == 'X') && que(2, "0123456789abcdefABCDEF")) ||
+                            (prefixe && (n[1] == 'b' || n[1] == 'B') && que(2, "01"));
+        return valide ? fin : Aucune;
+    }
+    // "[" en i : un nom, une variable ou un nombre (signe permis), puis "]".
+    size_t Indice(size_t i) const {
+        size_t j = i + 1;
+        if (j < v.size() && v[j] == '$') j = Nom(j + 1);
+        else if (j < v.size() && LettrePhp(v[j])) j = Nom(j);
+        else j = Nombre(j < v.size() && v[j] == '-' ? j + 1 : j);
+        return j != Aucune && j < v.size() && v[j] == ']' ? j + 1 : Aucune;
+    }
+    // "$nom" en i, suivi ou non d'un indice, que la valeur doit alors finir.
+    size_t Simple(size_t i) const {
+        const size_t fin = Nom(i + 1);
+        return fin < v.size() && v[fin] == '[' ? Indice(fin) : fin;
+    }
+    // "{$" en i : une variable, des "->nom" et des indices numeriques, puis "}" ; rien de plus
+    // n'est reconnu.
+    size_t Complexe(size_t i) const {
+        size_t j = Nom(i + 2);
+        while (j != Aucune && j < v.size() && v[j] != '}') {
+            if (v.compare(j, 2, "->") == 0) j = Nom(j + 2);
+            else if (v[j] == '[') j = Nombre(j + 1) < v.size() && v[Nombre(j + 1)] == ']' ? Nombre(j + 1) + 1 : Aucune;
+            else j = Aucune;
+        }
+        return j == Aucune || j >= v.size() ? Aucune : j + 1;
+    }
+    // "\u{" en i : des chiffres hexadecimaux d'un point de code, puis "}".
+    size_t PointDeCode(size_t i) const {
+        const size_t fin = v.find('}', i + 3);
+        if (fin == std::string::npos || fin == i + 3 || fin - i - 3 > 8) return Aucune;
+        const std::string hexa = v.substr(i + 3, fin - i - 3);
+        if (hexa.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) return Aucune;
+        return std::stoul(hexa, nullptr, 16) <= 0x10FFFF ? fin + 1 : Aucune;
+    }
+};
+
+}  // namespace
+
 // Ce qui, dans une valeur ecrite telle quelle entre les guillemets d'une chaine PHP, empeche
-// la page d'etre lue : un guillemet que ne precede pas un nombre impair de barres obliques
-// inverses ferme la chaine, une barre finale echappe le guillemet qui la ferme, "{$" et
-// "$nom[" ouvrent une interpolation que la valeur doit finir, et "${" n'est plus admis
-// sans avertissement. "" si rien.
+// la page d'etre lue ou lui fait afficher un avertissement : un guillemet que ne precede pas un
+// nombre impair de barres obliques inverses ferme la chaine, une barre finale echappe le
+// guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
+// "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie. "" si rien.
 std::string MesForms::DefautChainePhp(const std::string& valeur) {
-    const std::string Invalide = " : la page generee ne sera pas du PHP valide";
-    auto lettre = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); };
-    auto chiffreOuLettre = [&](char c) { return lettre(c) || std::isdigit(static_cast<unsigned char>(c)); };
-    for (size_t i = 0; i < valeur.size(); ++i) {
+    const std::string invalide = " : la page generee ne sera pas du PHP valide";
+    const Interpolation lu{valeur};
+    for (size_t i = 0; i < valeur.size();) {
         const char c = valeur[i];
+        const char suivant = i + 1 < valeur.size() ? valeur[i + 1] : '\0';
         if (c == '\\') {
-            if (++i == valeur.size()) return "une barre oblique inverse qui echappe le guillemet fermant" + Invalide;
-        } else if (c == '"') {
-            return "un guillemet non echappe (\\\" pour l'ecrire)" + Invalide;
-        } else if (c == '$' && i + 1 < valeur.size() && valeur[i + 1] == '{') {
-            return std::string("une interpolation ${, que PHP 8.2 signale comme depreciee a chaque affichage de la page");
-        } else if (c == '{' && i + 1 < valeur.size() && valeur[i + 1] == '$') {
-            // Seule la forme simple {$nom} est reconnue ; une autre reste a verifier a la main.
-            size_t fin = i + 2;
-            while (fin < valeur.size() && chiffreOuLettre(valeur[fin])) ++fin;
-            if (fin == i + 2 || fin == valeur.size() || valeur[fin] != '}' || !lettre(valeur[i + 2]))
-                return "une interpolation {$ que PHP ne peut pas lire" + Invalide;
-            i = fin;
-        } else if (c == '$' && i + 1 < valeur.size() && lettre(valeur[i + 1])) {
-            size_t fin = i + 1;
-            while (fin < valeur.size() && chiffreOuLettre(valeur[fin])) ++fin;
-            if (fin < valeur.size() && valeur[fin] == '[') {
-                // Apres "$nom[", PHP attend un nom, un nombre ou une variable, puis "]".
-                size_t j = fin + 1;
-                if (j < valeur.size() && (valeur[j] == '$' || valeur[j] == '-')) ++j;
-                const size_t debut = j;
-                while (j < valeur.size() && chiffreOuLettre(valeur[j])) ++j;
-                if (j == debut || j == valeur.size() || valeur[j] != ']')
-                    return "une interpolation " + valeur.substr(i, fin - i + 1) + " que PHP ne peut pas lire" + Invalide;
-                fin = j;
+            if (i + 1 == valeur.size()) return "une barre oblique inverse qui echappe le guillemet fermant" + invalide;
+            if (suivant == 'u' && i + 2 < valeur.size() && valeur[i + 2] == '{') {
+                i = lu.PointDeCode(i);
+                if (i == Interpolation::Aucune) return "une sequence \\u{...} qui n'est pas un point de code" + invalide;
+                continue;
             }
-            i = fin - 1;
+            size_t fin = i + 1;
+            while (fin < valeur.size() && fin < i + 4 && valeur[fin] >= '0' && valeur[fin] <= '7') ++fin;
+            if (fin > i + 1 && std::stoi(valeur.substr(i + 1, fin - i - 1), nullptr, 8) > 0377)
+                return "une sequence octale au-dela de \\377, que PHP signale a chaque affichage de la page";
+            i = std::max(fin, i + 2);
+        } else if (c == '"') {
+            return "un guillemet non echappe (\\\" pour l'ecrire)" + invalide;
+        } else if (c == '$' && suivant == '{') {
+            return "une interpolation ${, que PHP 8.2 signale comme depreciee a chaque affichage de la page";
+        } else if ((c == '{' && suivant == '$') || (c == '$' && LettrePhp(suivant))) {
+            const size_t fin = c == '{' ? lu.Complexe(i) : lu.Simple(i);
+            if (fin == Interpolation::Aucune)
+                return "une interpolation " + valeur.substr(i, c == '{' ? 2 : lu.Nom(i + 1) - i + 1) + " que PHP ne peut pas lire" +
+                       invalide;
+            i = fin;
+        } else {
+            ++i;
         }
     }
     return "";
@@ -315,6 +380,11 @@ void MesForms::ControleChainesPhp() {
     controle("Pour la table", MotCleTable, NomTable);
     for (const Element& e : ListeElements) {
         const std::string ou = "Pour l'element " + e.Champ;
+        // D'un element que la page ne montre pas, seul le nom est ecrit.
+        if (e.Visible != "O") {
+            controle(ou, MotCleChamp, e.Champ);
+            continue;
+        }
         const std::pair<const std::string&, const std::string&> valeurs[] = {
             {MotCleChamp, e.Champ},           {MotCleLibelle, e.Libelle},         {MotCleTypeHtml, e.TypeHtml},
             {MotCleValeurInitiale, e.ValeurInitiale}, {MotCleOptionChamp, e.OptionChamp}, {MotCleOptionInput, e.OptionInput},
@@ -379,6 +449,9 @@ void MesForms::ControleCle() {
     if (ListeElements.empty() || ListeChamps.empty()) return;
     const int primaire = BaseMysql::CleDUneColonne(ListeChamps);
     const structTable& premiere = ListeChamps[0];
+    // Sans cle primaire declaree, le serveur donne pour telle une colonne unique et NOT NULL :
+    // une premiere colonne unique reste alors une cle aussi sure.
+    if (premiere.CleServeur == "UNI" && premiere.NomChamp == ChampCle()) return;
     const structTable* cle = primaire >= 0 ? &ListeChamps[static_cast<size_t>(primaire)]
                              : premiere.CleServeur == "UNI" ? &premiere : nullptr;
     if (cle != nullptr && cle->NomChamp == ChampCle()) return;
@@ -426,7 +499,10 @@ void MesForms::PasseColonnes() {
 
 void MesForms::CompleteElement(Element& element, const structTable& colonne) {
     element.PresentEnBase = "O";
-    if (element.Libelle.empty()) element.Libelle = colonne.Commentaire.empty() ? colonne.NomChamp : colonne.Commentaire;
+    // Le commentaire de la colonne va tel quel dans une chaine PHP de la page : ses guillemets,
+    // "\" et "$" y restent eux-memes.
+    if (element.Libelle.empty())
+        element.Libelle = colonne.Commentaire.empty() ? colonne.NomChamp : Utiles::String2Php(colonne.Commentaire);
     const std::pair<std::string*, const std::string*> siVides[] = {
         {&element.Longueur, &colonne.Longueur},
         {&element.TypeSgbd, &colonne.TypeSgbd},
@@ -437,8 +513,10 @@ void MesForms::CompleteElement(Element& element, const structTable& colonne) {
         if (champ->empty()) *champ = *valeur;
     }
     element.AutoIncrement = colonne.AutoIncrement;
-    // Une colonne NOT NULL qui a un defaut peut rester vide : l'insertion le lui donne.
-    if (colonne.Obligatoire == "O" && colonne.ValeurDefaut.empty()) element.Obligatoire = "O";
+    // Un nombre ou une date NOT NULL qui a un defaut peut rester vide : l'insertion le lui donne
+    // (un texte vide, lui, est une valeur).
+    const bool defautSiVide = FrwSgbd::VideEstNull(colonne.TypeSgbd) && !colonne.ValeurDefaut.empty();
+    if (colonne.Obligatoire == "O" && !defautSiVide) element.Obligatoire = "O";
 }
 
 // Les noms que la page emploie comme variables ou methodes PHP : sans table,
@@ -458,6 +536,9 @@ void MesForms::ControleNomsPhp() {
         }
         ControleNomPhp(NomTable);
         if (!ListeElements.empty()) ControleNomPhp(ListeElements[0].Champ);
+        // Un champ hors de la table est lu par son nom de variable, comme sur une page sans table.
+        for (size_t i = 1; i < ListeElements.size(); ++i)
+            if (ListeElements[i].PresentEnBase != "O" && ListeElements[i].Visible == "O") ControleNomPhp(ListeElements[i].Champ);
         return;
     }
     for (const Element& element : ListeElements) ControleNomPhp(element.Champ);
@@ -782,8 +863,12 @@ std::string MesForms::FaitChamp(int index, std::string table) {
     const std::string& genre = element.InputHtml;
     if (genre == "INPUT") return ChampSaisie(element, table);
     if (genre == "TEXTAREA") return ChampPave(element, table);
-    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX")
-        return ChampValeurs(element, table.empty() ? "$" + element.Champ : "$" + table + "->" + element.Champ);
+    // La valeur d'un groupe : celle de la ligne, sinon celle qui a ete envoyee ; une page de table
+    // ne fait pas de variable des champs hors de la table.
+    const std::string valeur = !table.empty()    ? "$" + table + "->" + element.Champ
+                               : NomTable.empty() ? "$" + element.Champ
+                                                  : "($_POST['" + element.Champ + "'] ?? null)";
+    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element, valeur);
     const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
     Param.AddErreur(erreur);
     return erreur + FinDeLigne;

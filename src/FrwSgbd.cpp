@@ -15,18 +15,6 @@ bool EstNumerique(const std::string& type) {
     return false;
 }
 
-// Les colonnes dont la valeur vide n'a de sens en SQL que comme NULL : chaque type de nombre,
-// de date ou d'heure que le serveur nomme. InitVariable met leurs membres a "", et un serveur
-// strict refuse '' pour chacun d'eux, meme ceux qu'EstNumerique ne connait pas.
-bool VideEstNull(const std::string& type) {
-    static const char* const nombresDatesHeures[] = {"tinyint", "smallint", "mediumint", "int",       "bigint",
-                                                     "decimal", "float",    "double",    "bit",       "long",
-                                                     "date",    "time",     "datetime",  "timestamp", "year"};
-    for (const char* t : nombresDatesHeures)
-        if (type == t) return true;
-    return false;
-}
-
 // Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
 bool EstLitteralNumerique(const std::string& texte) {
     size_t i = 0, chiffres = 0;
@@ -248,7 +236,7 @@ private:
                                                ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
                                                : "\"'" + m + "'\"";
                 // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
-                const std::string vide = VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
+                const std::string vide = FrwSgbd::VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
                 Ligne("if (isset(" + m + ")" + vide + ")\t$this->v_" + c.NomChamp + " = " + valeur + ";");
                 Decale([&] { Ligne("else  $this->v_" + c.NomChamp + " = \"NULL\";"); });
             }
@@ -599,6 +587,17 @@ private:
 FrwSgbd::FrwSgbd(Parametrage& param) : Param(param) {}
 
 std::string FrwSgbd::AfficheVersionMySql() const { return VersionMysql; }
+
+// InitVariable met a "" les membres de tous ces types, et un serveur strict refuse '' pour
+// chacun d'eux, meme ceux qu'EstNumerique ne connait pas.
+bool FrwSgbd::VideEstNull(const std::string& type) {
+    static const char* const nombresDatesHeures[] = {"tinyint", "smallint", "mediumint", "int",       "bigint",
+                                                     "decimal", "float",    "double",    "bit",       "long",
+                                                     "date",    "time",     "datetime",  "timestamp", "year"};
+    for (const char* t : nombresDatesHeures)
+        if (type == t) return true;
+    return false;
+}
 
 std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) {
     static const char* const caracteres[] = {"varchar", "char", "text", "datetime", "time", "date"};

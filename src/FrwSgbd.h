@@ -39,6 +39,9 @@ public:
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd);
+    // Vrai pour un type de nombre, de date ou d'heure : la valeur vide n'y a de sens en SQL que
+    // comme NULL, ou, a l'insertion, comme le defaut de la colonne.
+    static bool VideEstNull(const std::string& type);
 
 private:
     bool CreeRepertoiresDuSite();

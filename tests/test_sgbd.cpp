@@ -99,7 +99,7 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
     const struct { const char* nom; const char* prefixe; std::vector<structTable> champs; const char* entier; } cas[] = {
         {"client", "", client, "client.php"},
         {"un", "", un, "un.php"},
-        {"prefixe dans le SQL", "p_", un, "un.php"},
+        {"prefixe dans le SQL", "p_", client, "client.php"},
         // La cle primaire en deuxieme colonne : elle repere la ligne ; la premiere, indexee sans etre
         // unique, reste l'auto-incrementee.
         {"cle en deuxieme colonne", "", avec(client, [](auto& c) {

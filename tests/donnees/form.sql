@@ -4,7 +4,7 @@ create table produit (
   id int not null auto_increment primary key comment 'Numéro',
   nom varchar(40) not null comment 'Désignation',
   prix decimal(8,2) default 1.50 comment 'Prix unitaire',
-  note text comment 'Détails',
+  note text comment 'Détails "notés" \\ $x',
   cree date
 ) comment 'Produits';
 create table pays (

@@ -246,6 +246,8 @@ def contact(p, url):
             (p.valeurs("input[name=nom], input[name=courriel], textarea, select"), p.tous("body b"),
              [f"{n}={v}" in resultat for n, v in (("nom", PIEGE), ("courriel", PIEGE), ("sujet", "remarque"), ("message", TEXTE))]),
             ([PIEGE, PIEGE, "remarque", TEXTE], [], [True] * 4))
+    p.etape("contact : champ en tableau refuse", p.forge([("envoyer", "Envoyer"), ("nom[]", "x")]),
+            "Demande refusée : un champ est envoyé en tableau.", "article", EXEMPLE)
     # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
     # ceux des boutons ; puis le formulaire est remis a zero.
     verifie("clearForm", p.n.execute_script("""

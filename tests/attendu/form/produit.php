@@ -82,7 +82,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	if (isset($produit->prix)) $valeur=$produit->prix;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['prix'],$produit->Libelle_prix." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
 	echo "<br>\n";
-	echo $F->AjoutePave($produit->TabChamps['note'],"Détails : ",$produit->note,"","","4","50","","N","N","N");
+	echo $F->AjoutePave($produit->TabChamps['note'],"Détails \"notés\" \\ \$x : ",$produit->note,"","","4","50","","N","N","N");
 	echo "<br>\n";
 	echo "<br>\n";
 	echo $F->ValidationParBouton("Ajouter","action");
