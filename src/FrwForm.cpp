@@ -4,6 +4,7 @@
 #include <cctype>
 #include <filesystem>
 #include <initializer_list>
+#include <iterator>
 #include <utility>
 
 #include "FrwSgbd.h"
@@ -267,8 +268,18 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
 
 namespace {
 
+// Les caracteres d'un nom PHP : lettre, "_" ou octet haut, puis aussi des chiffres.
 bool LettrePhp(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
 bool LettreOuChiffrePhp(char c) { return LettrePhp(c) || std::isdigit(static_cast<unsigned char>(c)); }
+
+// Les variables que la page ecrit elle-meme : $F et $valeur sur toute page, les autres sur une
+// page de table (PHP distingue la casse des noms de variables).
+bool VariableDeLaPage(const std::string& nom, bool avecTable) {
+    static const char* const variables[] = {"F",         "valeur",         "action",          "retour", "MaConnexion",
+                                            "Connexion", "Editerformlien", "Effacerformlien", "_POST"};
+    const size_t nombre = avecTable ? std::size(variables) : 2;
+    return std::find(variables, variables + nombre, nom) != variables + nombre;
+}
 
 // Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
 // position qui suit ce qu'elle a reconnu a partir de i, ou npos.
@@ -313,7 +324,10 @@ struct Interpolation {
         size_t j = Nom(i + 2);
         while (j != Aucune && j < v.size() && v[j] != '}') {
             if (v.compare(j, 2, "->") == 0) j = Nom(j + 2);
-            else if (v[j] == '[') j = Nombre(j + 1) < v.size() && v[Nombre(j + 1)] == ']' ? Nombre(j + 1) + 1 : Aucune;
+            else if (v[j] == '[') {
+                const size_t fin = Nombre(j + 1);
+                j = fin < v.size() && v[fin] == ']' ? fin + 1 : Aucune;
+            }
             else j = Aucune;
         }
         return j == Aucune || j >= v.size() ? Aucune : j + 1;
@@ -448,13 +462,13 @@ std::string MesForms::ControleBase() {
 void MesForms::ControleCle() {
     if (ListeElements.empty() || ListeChamps.empty()) return;
     const int primaire = BaseMysql::CleDUneColonne(ListeChamps);
-    const structTable& premiere = ListeChamps[0];
+    const structTable* cle = primaire >= 0 ? &ListeChamps[static_cast<size_t>(primaire)] : nullptr;
     // Sans cle primaire declaree, le serveur donne pour telle une colonne unique et NOT NULL :
     // une premiere colonne unique reste alors une cle aussi sure.
-    if (premiere.CleServeur == "UNI" && premiere.NomChamp == ChampCle()) return;
-    const structTable* cle = primaire >= 0 ? &ListeChamps[static_cast<size_t>(primaire)]
-                             : premiere.CleServeur == "UNI" ? &premiere : nullptr;
-    if (cle != nullptr && cle->NomChamp == ChampCle()) return;
+    const structTable* unique = ListeChamps[0].CleServeur == "UNI" ? &ListeChamps[0] : nullptr;
+    for (const structTable* colonne : {cle, unique})
+        if (colonne != nullptr && colonne->NomChamp == ChampCle()) return;
+    if (cle == nullptr) cle = unique;
     std::string erreur = "La cle de la page, son premier element (" + ChampCle() + "), ne designe pas une seule ligne de la table " +
                          NomTable + " : Editer, Modifier et Effacer toucheraient toutes les lignes de meme valeur. ";
     if (cle == nullptr)
@@ -526,10 +540,7 @@ void MesForms::ControleNomsPhp() {
     if (!NomTable.empty()) {
         // L'objet de la table est la variable $<table> : il ne doit pas en remplacer une de
         // celles que la page ecrit elle-meme (PHP distingue la casse des noms de variables).
-        static const char* const variablesDeLaPage[] = {"action", "retour", "MaConnexion", "Connexion", "F",
-                                                        "valeur", "Editerformlien", "Effacerformlien", "_POST"};
-        for (const char* variable : variablesDeLaPage) {
-            if (NomTable != variable) continue;
+        if (VariableDeLaPage(NomTable, true)) {
             Param.AddErreur("La table " + NomTable + " donnerait a son objet la variable $" + NomTable +
                             ", que la page emploie deja : la page ne peut pas servir cette table.");
             return;
@@ -548,12 +559,8 @@ void MesForms::ControleNomsPhp() {
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {
-    bool valide = !nom.empty() && !(nom[0] >= '0' && nom[0] <= '9');
-    for (char c : nom) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        valide = valide && (std::isalnum(u) != 0 || c == '_' || u >= 0x80);
-    }
-    valide = valide && !Utiles::VariableReserveePhp(nom) && nom != "F" && nom != "valeur";
+    const bool valide = !nom.empty() && LettrePhp(nom[0]) && std::all_of(nom.begin(), nom.end(), LettreOuChiffrePhp) &&
+                        !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
     if (!valide)
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +
                          "par la page) : la page generee sera invalide.");
@@ -855,19 +862,18 @@ void MesForms::BoiteResultat(Emetteur& e) {
 std::string MesForms::FaitChamp(int index, std::string table) {
     Element& element = ListeElements[static_cast<size_t>(index)];
     Utiles::Majuscule(element.TypeHtml);
-    // Un champ cache d'une colonne porte la valeur de la ligne, comme les autres champs.
+    // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
+    // envoyee (une page de table ne fait pas de variable des champs hors de la table).
     const bool colonne = !table.empty() && element.PresentEnBase == "O";
+    const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
+                               : NomTable.empty() ? "$" + element.Champ
+                                                  : "($_POST['" + element.Champ + "'] ?? null)";
     if (element.TypeHtml == "HIDDEN")
-        return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? "$" + table + "->" + element.Champ : "\"\"") + ");";
+        return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");";
     Utiles::Majuscule(element.InputHtml);
     const std::string& genre = element.InputHtml;
     if (genre == "INPUT") return ChampSaisie(element, table);
     if (genre == "TEXTAREA") return ChampPave(element, table);
-    // La valeur d'un groupe : celle de la ligne, sinon celle qui a ete envoyee ; une page de table
-    // ne fait pas de variable des champs hors de la table.
-    const std::string valeur = !table.empty()    ? "$" + table + "->" + element.Champ
-                               : NomTable.empty() ? "$" + element.Champ
-                                                  : "($_POST['" + element.Champ + "'] ?? null)";
     if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element, valeur);
     const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
     Param.AddErreur(erreur);

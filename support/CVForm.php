@@ -218,7 +218,6 @@ class FormLien
 
 	function FormSelectFin()
 	{
-		$this->Choisie = null;
 		return "</select>\n";
 	}
 

@@ -46,6 +46,18 @@ int Commande(const std::string& commande, std::string* sortie) {
     return WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
 }
 
+std::string Ecart(const std::string& etiquetteEntier, const std::string& entier, const std::string& etiquetteObtenu,
+                  const std::string& obtenu) {
+    RepertoireTemporaire rep;
+    EcritOctets(rep / "entier", entier);
+    EcritOctets(rep / "obtenu", obtenu);
+    std::string ecart;
+    Commande("diff -U0 --label '" + etiquetteEntier + "' --label '" + etiquetteObtenu + "' '" + rep / "entier" + "' '" +
+                 rep / "obtenu" + "'",
+             &ecart);
+    return ecart;
+}
+
 testing::AssertionResult PhpValide(const std::string& fichier) {
     std::string sortie;
     if (Commande("php -l '" + fichier + "' 2>&1", &sortie) == 0) return testing::AssertionSuccess();

@@ -29,6 +29,9 @@ inline std::string CheminTests(const std::string& relatif) { return CORVALITE_EX
 // Code de sortie d'une commande du shell (-1 pour un signal) ; sa sortie dans `sortie` si non nul.
 int Commande(const std::string& commande, std::string* sortie = nullptr);
 testing::AssertionResult PhpValide(const std::string& fichier);
+// Ce qui separe le texte `obtenu` du texte `entier` (diff -U0), chacun nomme par son etiquette.
+std::string Ecart(const std::string& etiquetteEntier, const std::string& entier, const std::string& etiquetteObtenu,
+                  const std::string& obtenu);
 
 // Le serveur que lance outils/tests.sh (CORVALITE_TEST_MARIADB_PORT et _REPERTOIRE), SQL en root.
 struct ServeurTest {

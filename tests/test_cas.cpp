@@ -109,12 +109,7 @@ private:
         else if (mot == "ecart") {
             // Ce qui separe C du fichier attendu entier que nomme la premiere ligne ("--- f").
             const string entier = v.substr(4, v.find('\n') - 4);
-            EcritOctets(rep_ / ".entier", AvecMarques(Valeur("@" + entier)));
-            EcritOctets(rep_ / ".obtenu", AvecMarques(LitOctets(c)));
-            string ecart;
-            Commande("diff -U0 --label " + entier + " --label " + chemin + " '" + rep_ / ".entier" + "' '" + rep_ / ".obtenu" + "'",
-                     &ecart);
-            EXPECT_EQ(ecart, AvecMarques(v)) << chemin;
+            EXPECT_EQ(Ecart(entier, AvecMarques(Valeur("@" + entier)), chemin, AvecMarques(LitOctets(c))), AvecMarques(v)) << chemin;
         } else if (mot == "commence") EXPECT_EQ(LitOctets(c).substr(0, v.size()), v) << chemin;
         else if (mot == "absent") EXPECT_FALSE(fs::exists(fs::symlink_status(c))) << chemin;
         else if (mot == "contient") {

@@ -185,16 +185,13 @@ class Page:
         self.clique(element)
         verifie(nom, (message in self.texte(), lignes(table, base)), (True, attendu))
 
-    def zones_de_texte(self, nom):
-        verifie(f"{nom} : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols"))
-                                                   for t in self.tous("textarea")], [("6", "60")])
-
 
 def article(p, url):
     sql("insert into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')", EXEMPLE)
     temoin = lignes("article", EXEMPLE)
     p.ouvre(f"{url}/article.php")
-    p.zones_de_texte("article")
+    verifie("article : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols")) for t in p.tous("textarea")],
+            [("6", "60")])
     verifie("libelle accentue, du commentaire de la colonne", "Dernière modification" in p.texte(), True)
     p.remplit({"titre": PIEGE, "texte": TEXTE, "publie": "2024-02-29"})  # id, vues et modifie laisses au serveur
     p.clique(p.tous("button[value=Ajouter]")[0])

@@ -47,15 +47,4 @@ foreach ($html as $nom => $h) $texte .= "== $nom\n$h\n";
 verifie('HTML', $texte, file_get_contents(__DIR__ . '/../attendu/formlien.html'));
 verifie('valeur piegee inerte', array(substr_count($texte, '<script>'), preg_match('//u', $texte)), array(0, 1));
 
-// Apres les actions : la ligne lue telle quelle (NULL de la base compris), sinon l'envoi tel quel.
-class t { public $TabChamps = array('a' => 'a', 'b' => 'b'); public $NbReponse = 0; public $a; public $b; }
-$lue = new t();
-$lue->NbReponse = 1;
-$lue->a = "x\\'y";
-unset($lue->b);
-$envoyee = new t();
-$envoyee->a = "x\\'y";
-FormLien::Montre($lue, array('a' => 'envoi'));
-FormLien::Montre($envoyee, array('a' => "l'envoi"));
-verifie('valeurs montrees', array($lue->a, $lue->b, $envoyee->a, $envoyee->b), array("x\\'y", null, "l'envoi", null));
 bilan();

@@ -79,8 +79,12 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	if (isset($produit->nom)) $valeur=$produit->nom;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['nom'],$produit->Libelle_nom." : ","TEXT",$valeur,"","30","30","O","N","O",""); // Champ dans la table.
 	echo "<br>\n";
-	if (isset($produit->prix)) $valeur=$produit->prix;	else $valeur="";
-	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['prix'],$produit->Libelle_prix." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.
+	$F->ValeurDuGroupe($produit->prix,array("1.50","2.00"));
+	echo $F->FormSelectDebut("prix","1","N","N");
+	echo $F->FormSelectOption("1.50","Normal","N");
+	echo $F->FormSelectOption("2.00","Majore","O");
+	echo $F->FormSelectFin();
+
 	echo "<br>\n";
 	echo $F->AjoutePave($produit->TabChamps['note'],"Détails \"notés\" \\ \$x : ",$produit->note,"","","4","50","","N","N","N");
 	echo "<br>\n";
