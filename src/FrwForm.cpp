@@ -597,8 +597,9 @@ std::string ArgumentLongueur(const std::string& longueur) {
     return Argument(longueur > std::string("0") ? longueur : "");
 }
 
-// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8), suivie de sa virgule.
-std::string ArgumentPoste(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\"),"; }
+// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8) ; en argument, suivie de sa virgule.
+std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
+std::string ArgumentPoste(const std::string& champ) { return ValeurPostee(champ) + ","; }
 
 }  // namespace
 
@@ -867,7 +868,7 @@ std::string MesForms::FaitChamp(int index, std::string table) {
     const bool colonne = !table.empty() && element.PresentEnBase == "O";
     const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
                                : NomTable.empty() ? "$" + element.Champ
-                                                  : "($_POST['" + element.Champ + "'] ?? null)";
+                                                  : ValeurPostee(element.Champ);
     if (element.TypeHtml == "HIDDEN")
         return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");";
     Utiles::Majuscule(element.InputHtml);
