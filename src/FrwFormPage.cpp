@@ -1,0 +1,538 @@
+// La fonction form, seconde moitie : l'ecriture de la page de formulaire et des copies faites
+// a cote d'elle, puis les constructeurs de pages que rien n'appelle et les vidages des
+// enregistrements. La lecture et le controle de la description sont dans FrwForm.cpp.
+#include <algorithm>
+#include <initializer_list>
+
+#include "FrwForm.h"
+#include "Utiles.h"
+#include "classe_fichier.h"
+#include "plateforme.h"
+
+// ====================================================================
+// Ecriture de la page et des copies
+// ====================================================================
+
+namespace {
+
+// Vide les valeurs par defaut des champs du formulaire (jamais celles des
+// boutons), puis le remet a zero pour qu'il les montre. Une case a cocher
+// garde sa valeur : seul son etat coche par defaut disparait.
+const char* const ScriptClearForm =
+    "<script>function clearForm(form) { \"use strict\"; var champs = form.elements, champ, genre, options, i, j; "
+    "for (i = 0; i < champs.length; i++) { champ = champs[i]; genre = (champ.type || \"\").toLowerCase(); \n"
+    "// Ne pas changer les valeurs de submit, reset & buttons\n"
+    "if (genre == \"submit\" || genre == \"reset\" || genre == \"button\") continue; "
+    "if (champ.tagName.toLowerCase() == \"select\") { options = champ.options; "
+    "for (j = 0; j < options.length; j++) options[j].defaultSelected = false; } "
+    "else if (genre == \"checkbox\" || genre == \"radio\") { champ.defaultChecked = false; } "
+    "else if (\"defaultValue\" in champ) { champ.defaultValue = \"\"; } } // Maintenant on reinit.\n"
+    "form.reset(); return false; }</script>";
+
+// La ligne qui refuse une demande dont un champ est envoye en tableau.
+const char* const RefusTableau = "Demande refus\xC3\xA9" "e : un champ est envoy\xC3\xA9 en tableau.";
+
+// Un argument texte d'un appel PHP, suivi de sa virgule.
+std::string Argument(const std::string& valeur) { return "\"" + valeur + "\","; }
+
+// La longueur est comparee en texte : "10" et "00" passent, "0", "" et "-1" non.
+std::string ArgumentLongueur(const std::string& longueur) {
+    return Argument(longueur > std::string("0") ? longueur : "");
+}
+
+// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8) ; en argument, suivie de sa virgule.
+std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
+std::string ArgumentPoste(const std::string& champ) { return ValeurPostee(champ) + ","; }
+
+}  // namespace
+
+std::string MesForms::ConstruireFichierFormulaireDescriptif() {
+    Param.initErreur();
+    const std::string page = Creation_RecupChampsPhp(NomTable) + Creation_TraitementPhp(NomTable) +
+                             FaitFormulaire(NomTable) + "</BODY>" + FinDeLigne + "</HTML>" + FinDeLigne;
+    Fichier fichier;
+    const int code = fichier.RemplaceFichier(NomFichierSortie, page);
+    if (code != 0) {
+        Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
+                        fichier.LibelleErreur(code));
+        return "";
+    }
+    std::string journal;
+    for (const Copie& copie : CopiesACote()) journal += CopieAppui(copie.Source, copie.Cible, copie.Anomalie);
+    return journal;
+}
+
+// Les fichiers que la page inclut, copies a cote d'elle : l'appui des formulaires, avec une
+// table la connexion et la classe de la table, puis les fichiers a inclure. Sans repertoire
+// dans son chemin, la description est dans le repertoire courant : les copies aussi.
+std::vector<MesForms::Copie> MesForms::CopiesACote() const {
+    const std::string repertoire = Utiles::CheminSansFichier(NomFichierForm);
+    auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
+    auto duProgramme = [&](const std::string& nom) {
+        return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
+    };
+    std::vector<Copie> copies = {{duProgramme("CVForm.php"), aCote("CVForm.php"), ""}};
+    if (!NomTable.empty()) {
+        copies.push_back({duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), ""});
+        const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
+        copies.push_back({Param.RepertoireIncludeSources + classe, aCote(classe), ""});
+    }
+    for (const std::string& include : Param.ListeFichiersInclude) {
+        const std::string source = Param.RepertoireIncludeSources + include;
+        copies.push_back({source, aCote(include), "Le chemin pour copier le fichier (" + source + ") a inclure n'est pas correct."});
+    }
+    return copies;
+}
+
+std::string MesForms::CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie) {
+    Fichier fichier;
+    const int code = fichier.CopieFichier(source, cible);
+    if (code != 0)
+        Param.AddWarning((anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie) +
+                         FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
+    return "Copie du fichier " + source + " vers " + cible + FinDeLigne;
+}
+
+std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
+
+std::string MesForms::Creation_RecupChampsPhp(std::string table) {
+    Emetteur e(0);
+    e.Ligne("<!doctype html>").Ligne("<HTML lang=\"fr\">").Ligne("<HEAD>");
+    e.Ligne(NomTable.empty() ? "<title>Formulaire : " + NomFichierForm + "</title>"
+                             : "<title>Formulaire Table : " + NomTable + "</title>");
+    e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
+    e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
+    auto recupere = [&](const std::string& n) {
+        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + e.Tabulation + "else" +
+                e.Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
+    };
+    e.Decale([&] {
+        // Les pages et les classes ne lisent que des textes : un nom envoye en tableau
+        // arreterait la page sur une erreur de type, ou ecrirait "Array".
+        e.Ligne("// Un champ envoy\xC3\xA9 en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.");
+        e.Bloc("if (array_filter($_POST, \"is_string\")!==$_POST)\t{", [&] {
+            e.Ligne(std::string("echo \"") + RefusTableau + "<br>\";").Ligne("$_POST=array();");
+        });
+        e.Ligne("// Variable du formulaire.");
+        if (!table.empty()) {
+            recupere("action");
+            return;
+        }
+        for (const ElementBouton& bouton : ListeBoutons) {
+            if (bouton.Type == "B" || bouton.Type == "L") recupere(bouton.Nom);
+        }
+        for (const Element& element : ListeElements) {
+            if (element.Visible == "O") recupere(element.Champ);
+        }
+    });
+    e.Ligne("?>");
+    return e.Prends();
+}
+
+std::string MesForms::Creation_TraitementPhp(std::string table) {
+    Emetteur e(0);
+    e.Brut(Param.Banniere + "<br>");
+    e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + NomFichierForm + " ");
+    e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + NomTable + ".<br>");
+    e.Ligne("<?php");
+    ++e.Retrait;
+    e.Ligne("require_once(\"CVForm.php\");");
+    if (table.empty()) return e.Prends();
+    const std::string& q = Param.Guillemet;
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
+    e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
+    e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
+            Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
+    e.Ligne("$Connexion = $MaConnexion->Connexion();");
+    e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
+    e.Ligne("$" + table + " = new " + table + "();");
+    e.Ligne(objet + "Form2Variable();").LigneVide();
+    e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
+    e.Bloc("if ($action==\"Editer\") {", [&] {
+        e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + " ?? null);");
+        e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
+            e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
+        });
+    });
+    BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.");
+    std::vector<std::string> gardees;
+    for (const std::string& colonne : ColonnesNonMontrees()) gardees.push_back("\"" + colonne + "\"");
+    const std::string garde =
+        "SGBDConnexion::GardeColonnes($" + table + ",\"" + cle + "\",array(" + Utiles::Joint(gardees) + "),$_POST);";
+    BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.", garde);
+    BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
+    e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
+    e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
+    e.Ligne("if (($action==\"Ajouter\" or $action==\"Modifier\") and !$retour) " + objet + "Cherche_" + cle + "(" + objet + cle +
+            " ?? null);");
+    e.Ligne("if ($action==\"Effacer\" and !$retour) $_POST=array();");
+    e.Ligne("// Les champs montrent la ligne lue telle quelle, sinon ce qui a \xC3\xA9t\xC3\xA9 envoy\xC3\xA9.");
+    e.Ligne("FormLien::Montre($" + table + ",$_POST);");
+    return e.Prends();
+}
+
+// Les colonnes de la table, hors la cle, qu'aucun champ de la page ne laisse changer :
+// non decrites, invisibles, ou portees par un champ cache.
+std::vector<std::string> MesForms::ColonnesNonMontrees() const {
+    std::vector<std::string> colonnes;
+    for (const structTable& colonne : ListeChamps) {
+        if (colonne.NomChamp == ChampCle()) continue;
+        bool montree = false;
+        for (const Element& element : ListeElements) {
+            std::string type = element.TypeHtml;
+            Utiles::Majuscule(type);
+            montree = montree || (element.Champ == colonne.NomChamp && element.PresentEnBase == "O" &&
+                                  element.Visible == "O" && type != "HIDDEN");
+        }
+        if (!montree) colonnes.push_back(colonne.NomChamp);
+    }
+    return colonnes;
+}
+
+void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel,
+                             const std::string& echec, const std::string& succes, const std::string& avant) {
+    e.Bloc("if ($action==\"" + action + "\") {", [&] {
+        if (!avant.empty())
+            e.Ligne("// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, gardent la valeur de la ligne.")
+                .Ligne(avant);
+        e.Ligne("$retour=" + appel + ";");
+        e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
+               "} else    {");
+        e.Decale([&] { e.Ligne("echo \"" + succes + "<br>\";"); }).Ligne("}");
+    });
+}
+
+// La classe de la table nomme EffaceAvecIndex_ la methode de sa cle primaire
+// et EffaceAvec_ celle de toute autre colonne.
+std::string MesForms::MethodeEffacement(const std::string& champ) const {
+    for (const structTable& colonne : ListeChamps) {
+        if (colonne.NomChamp == champ && colonne.Index == "O") return "EffaceAvecIndex_" + champ;
+    }
+    return "EffaceAvec_" + champ;
+}
+
+std::string MesForms::FaitFormulaire(std::string table) {
+    Emetteur e(1);
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    e.Ligne("echo \"<br>\";");
+    e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
+                          : "// Creer un formulaire avec passage de cl\xC3\xA9 technique pour edition, effacement, "
+                            "modification.");
+    e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
+    if (!table.empty()) {
+        e.Ligne("if (isset(" + objet + cle + "))    echo $F->AjouteChampHidden(\"" + cle + "\"," + objet + cle + ");");
+        e.Ligne("echo $F->Cadre(\"Table " + table + "\");");
+    } else {
+        e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
+    }
+    // Sans element (des boutons seulement), ni cle ni champ.
+    size_t debut = 0;
+    if (!ListeElements.empty() && ListeElements[0].Index == "O") {
+        ListeElements[0].TypeHtml = "hidden";
+        e.Ligne(FaitChamp(0, table));
+        debut = 1;
+    }
+    for (size_t i = debut; i < ListeElements.size(); ++i) {
+        const Element& element = ListeElements[i];
+        if (element.Visible == "O")
+            e.Ligne(FaitChamp(static_cast<int>(i), element.PresentEnBase == "O" ? table : ""));
+        e.Ligne("echo \"<br>\\n\";");
+    }
+    if (!table.empty()) {
+        e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");");
+        e.Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");");
+        e.Ligne("echo $F->BoutonResetFormulaire();");
+    }
+    for (const ElementBouton& bouton : ListeBoutons) {
+        if (bouton.Type == "B" || bouton.Type == "L")
+            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
+                    bouton.Libelle + "\",\"" + bouton.Nom + "\");");
+    }
+    e.Ligne("echo $F->FormLienFin();");
+    if (table.empty()) BoiteResultat(e);
+    else BlocListe(e, table);
+    e.Retrait = 0;
+    e.Ligne("?>");
+    return e.Prends();
+}
+
+void MesForms::BlocListe(Emetteur& e, const std::string& table) {
+    const std::string objet = "$" + table + "->", cle = ChampCle();
+    const std::string valeurCle = "\"" + cle + "\"," + objet + cle + ");";
+    struct Lien { std::string action, commentaire, quoi, avant; };
+    const Lien liens[] = {
+        {"Editer", "lancer l'edition du formulaire (recuperation donnees+mise dans les champs)", "une edition", ""},
+        {"Effacer", "effacer l'enregistrement  dans la table", "un effacement", "<br>"}};
+    for (const Lien& l : liens) {
+        const std::string formulaire = "$" + l.action + "formlien";
+        e.Ligne("// Creer un lien pour " + l.commentaire);
+        e.Ligne(formulaire + "= new FormLien(\"POST\",\"\",\"" + l.action + "\");");
+        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"action\",\"\");");
+        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"" + cle + "\",\"\");");
+        e.Ligne("echo " + formulaire + "->FormLienFin();");
+    }
+    // Des champs a leur valeur initiale filtreraient le parcours : vides, il rend toute la table.
+    e.Ligne("// Champs vides : le parcours rend toutes les lignes de la table.");
+    e.Ligne("foreach (array_keys(" + objet + "TabChamps) as " + objet + "ChampTri) " + objet + "{" + objet +
+            "ChampTri}=\"\";");
+    e.Ligne("// Determine le champ sur lequel le tri  doit \xC3\xAAtre fait et le sens + (asc) et - (desc)");
+    e.Ligne(objet + "ChampTri=\"" + cle + "\";").Ligne(objet + "ChampTriSens=\"+\";").Ligne(objet + "Parcours();");
+    e.Bloc("while (" + objet + "Next())\t{", [&] {
+        e.Ligne("echo \"<hr>\\n\";").Ligne(objet + "AfficheVarClasse();");
+        for (const Lien& l : liens) {
+            const std::string formulaire = "echo $" + l.action + "formlien->";
+            const std::string arguments = "\"" + l.action + "\",\"action\",\"" + l.action + "\"," + valeurCle;
+            e.Ligne("echo \"" + l.avant + "Pour " + l.quoi + " de l'enregistrement par lien, cliquer sur : \";");
+            e.Ligne(formulaire + "ValidationParLien2Champs(" + arguments);
+            e.Ligne("echo \"<br>Pour " + l.quoi + " de l'enregistrement par bouton, cliquer sur le bouton : \";");
+            e.Ligne(formulaire + "ValidationParBouton2Champs(\"" + l.action + "\"," + arguments);
+        }
+        e.Ligne(objet + "InitVariable();");
+    });
+}
+
+// Les valeurs postees sont echappees avant d'etre montrees ; un element invisible n'a
+// pas de variable, et un nom poste en tableau (x[]=...) ne doit pas arreter la page.
+void MesForms::BoiteResultat(Emetteur& e) {
+    e.Ligne("echo \"<fieldset><legend>R&eacutesultat du formulaire : </legend>\";");
+    for (const ElementBouton& bouton : ListeBoutons)
+        e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars(print_r($" + bouton.Nom + " ?? \"\", true)).\"<br/>\";");
+    for (const Element& element : ListeElements)
+        e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars(print_r($" + element.Champ + " ?? \"\", true)).\"<BR>\";");
+    e.Ligne("echo \"</fieldset>\";");
+}
+
+std::string MesForms::FaitChamp(int index, std::string table) {
+    Element& element = ListeElements[static_cast<size_t>(index)];
+    Utiles::Majuscule(element.TypeHtml);
+    // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
+    // envoyee (une page de table ne fait pas de variable des champs hors de la table).
+    const bool colonne = !table.empty() && element.PresentEnBase == "O";
+    const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
+                               : NomTable.empty() ? "$" + element.Champ
+                                                  : ValeurPostee(element.Champ);
+    if (element.TypeHtml == "HIDDEN")
+        return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");";
+    Utiles::Majuscule(element.InputHtml);
+    const std::string& genre = element.InputHtml;
+    if (genre == "INPUT") return ChampSaisie(element, table);
+    if (genre == "TEXTAREA") return ChampPave(element, table);
+    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element, valeur);
+    const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
+    Param.AddErreur(erreur);
+    return erreur + FinDeLigne;
+}
+
+// Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
+// initiale ou de la valeur postee.
+std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
+    const std::string& c = element.Champ;
+    const bool avecTable = !table.empty();
+    const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
+    const std::string longueur = ArgumentLongueur(element.Longueur);
+    std::string texte = "if (isset(" + source + ")) $valeur=" + source + ";\telse $valeur=\"\";" +
+                        FinDeLigne + "\techo $F->AjouteChampInput(" + Argument(element.InputHtml);
+    if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
+    else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
+    texte += Argument(element.TypeHtml);
+    if (avecTable) texte += "$valeur,";
+    else texte += element.ValeurInitiale.empty() ? ArgumentPoste(c) : Argument(element.ValeurInitiale);
+    texte += Argument(element.OptionChamp) + longueur + longueur +
+             Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
+             Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
+    return texte + " // " + (avecTable ? "Champ dans la table." : "");
+}
+
+std::string MesForms::ChampPave(Element& element, const std::string& table) {
+    const std::string& c = element.Champ;
+    const bool enBase = element.PresentEnBase == "O";
+    return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
+           Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
+           (enBase ? "$" + table + "->" + c + "," : ArgumentPoste(c)) + Argument(element.OptionChamp) +
+           ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
+           Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
+           element.Autofocus + "\");";
+}
+
+// Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher, qui
+// montre la valeur `valeur` (la variable PHP de la ligne ou de l'envoi).
+std::string MesForms::ChampValeurs(Element& element, const std::string& valeur) {
+    Emetteur e(1);
+    const bool liste = element.InputHtml == "SELECT";
+    std::vector<std::string> offertes;
+    for (const FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
+    e.Brut("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));" + FinDeLigne);
+    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
+                  : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
+    for (const FElement& valeur : element.ListeValeurs)
+        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
+                "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
+    if (liste) e.Ligne("echo $F->FormSelectFin();");
+    return e.Prends();
+}
+
+// ====================================================================
+// Constructeurs de pages que rien n'appelle, vidages des enregistrements
+// ====================================================================
+
+namespace {
+
+// Une ligne d'un bloc fixe : son retrait en tabulations et son texte ; un texte
+// nul est une ligne vide.
+struct LigneFixe {
+    int retrait;
+    const char* texte;
+};
+
+void EmetLignes(Emetteur& e, std::initializer_list<LigneFixe> lignes) {
+    for (const LigneFixe& l : lignes) {
+        if (!l.texte) {
+            e.LigneVide();
+            continue;
+        }
+        e.Retrait = l.retrait;
+        e.Ligne(l.texte);
+    }
+}
+
+// Les lignes des vidages : l'etiquette, ">", la valeur du champ, "<".
+void EmetChamps(Emetteur& e, std::initializer_list<std::pair<const char*, std::string>> champs) {
+    for (const auto& [etiquette, valeur] : champs) e.Ligne(std::string(etiquette) + ">" + valeur + "<");
+}
+
+const char* const Etoiles28 = "// ****************************";
+
+}  // namespace
+
+std::string MesForms::CreerFormulaireInsertion(std::string) {
+    Emetteur e(1);
+    EmetLignes(e, {{1, Etoiles28}, {1, "// Formulaire insertion donnees "}, {1, Etoiles28},
+                   {1, "function FormInsertionDebut($nomformulaire,$page)\t{"},
+                   {2, R"(if ($page=="") $page=$_SERVER['PHP_SELF'];)"},
+                   {2, R"(return "<form name=\"$nomformulaire\" method=\"post\" action=\"$page\">";)"}, {1, "}"},
+                   {0, nullptr}, {1, "function FormInsertionChamp($Nom,$Valeur)\t{"}});
+    e.Retrait = 2;
+    for (size_t i = 0; i < ListeChamps.size(); ++i) {
+        const std::string& nom = ListeChamps[i].NomChamp;
+        e.Ligne(std::string(i == 0 ? "" : "else") + "if ($Nom==\"" + nom + "\")\t{$champ=\"" + nom + "\";\t}");
+    }
+    EmetLignes(e, {{2, "else\t{"}, {3, R"(echo "Erreur FormInsertionChamp::Nom de champ inconnu";)"}, {2, "}"},
+                   {2, R"(if ($Valeur!="") $r="<input name=\"$champ\" type=\"text\" value=\"$Valeur\">";)"},
+                   {3, R"(else $r="<input name=\"$champ\" type=\"text\">";)"}, {2, "return $r;"}, {1, "}"},
+                   {0, nullptr}, {1, "function FormInsertionElement($Type,$Nom,$Valeur,$Checked)\t{"},
+                   {2, R"(if ($Valeur!="") $r="<input name=\"$Nom\" type=\"$Type\" value=\"$Valeur\" $Checked >";)"},
+                   {3, R"(else $r="<input name=\"$Nom\" type=\"$Type\" $Checked >";)"}, {2, "return $r;"}, {1, "}"},
+                   {0, nullptr}, {1, "function FormInsertionChampLongueur($Nom,$Valeur)\t{"}});
+    e.Retrait = 2;
+    for (const structTable& c : ListeChamps)
+        e.Ligne("if ($Nom==\"" + c.NomChamp + "\")\t{\t$champ=\"" + c.NomChamp + "\";$longueur=\"" + c.Longueur +
+                "\";\t}");
+    EmetLignes(e, {{2, R"(return "<input name=\"$champ\" type=\"text\" value=\"$Valeur\" MAXLENGTH=\"$longueur\">";)"},
+                   {1, "}"}, {0, nullptr}, {1, "function FormInsertionCommande($var,$valeur)\t{"},
+                   {2, R"(return "<input name=\"$var\" type=\"hidden\" value=\"$valeur\">";)"}, {1, "}"}, {0, nullptr},
+                   {1, "function FormInsertionBouton($nombouton)\t{"},
+                   {2, R"(return "<input type=\"submit\" value=\"$nombouton\">";)"}, {1, "}"}, {0, nullptr},
+                   {1, "function FormInsertionFin()\t{"}, {2, R"(return "</form>";)"}, {1, "}"}, {0, nullptr}});
+    return e.Prends();
+}
+
+std::string MesForms::CreerFormAction(std::string) {
+    Emetteur e(1);
+    EmetLignes(e, {{1, "// ************************************"}, {1, "// Traitement selon retour formulaire"},
+                   {1, "// ***********************************"}, {1, "function Traitement($action)\t{"},
+                   {2, "if ($action==$Creation) this.Creation();"},
+                   {2, "if ($action==$Modification) this.Modification();"},
+                   {2, "if ($action==$Efface) this.Efface();"}, {1, "}"}, {0, nullptr}});
+    return e.Prends();
+}
+
+std::string MesForms::CreerAffichageTableau(std::string) {
+    Emetteur e(1);
+    const char* const span = R"(if ($css!="") echo '<span class="'.$css.'">'.$texte[$i].'</span>';)";
+    EmetLignes(e, {{1, Etoiles28}, {1, "// Gestion d'un tableau"}, {1, Etoiles28}, {1, "// Debut de Tableau"},
+                   {1, "function TableauDebut($Ttexte,$LargeurTableau,$Pourcentage,$Css,$Border)\t{"},
+                   {2, "if ($Pourcentage!=\"\")\t"}, {3, R"($d=explode(",",$Pourcentage);)"},
+                   {2, R"(echo "<table width=\"$LargeurTableau\" border=\"$Border\">";)"},
+                   {2, "if (count($Ttexte)!=0)\t{"}, {3, R"(echo "<tr>";)"}, {3, "if ($Pourcentage==\"\")\t"},
+                   {5, R"(for($i=0;$i<count($Ttexte);$i++) echo '<td><span class="'.$Css.'">'.$Ttexte[$i].'</span></td>';)"},
+                   {4, "else"},
+                   {5, R"(for($i=0;$i<count($Ttexte);$i++) echo '<td width="'.$d[$i].'"><span class="'.$Css.'">'.$Ttexte[$i].'</span></td>';)"},
+                   {3, R"(echo "</tr>";)"}, {2, "}"}, {1, "}"}, {0, nullptr},
+                   {1, "// Contenus de Tableau "}, {1, "function TableauContenu($texte,$pourcentage,$css)\t{"},
+                   {2, "if ($pourcentage!=\"\")\t"}, {3, R"($d=explode(",",$pourcentage);)"}, {2, R"(echo "<tr>";)"},
+                   {2, "if ($pourcentage==\"\")\t{"}, {3, "for($i=0;$i<count($texte);$i++)\t{"}, {4, "echo '<td>';"},
+                   {4, span}, {4, "else echo $texte[$i];"}, {4, "echo '</td>';"}, {3, "}"}, {2, "}\telse\t{"},
+                   {3, "for($i=0;$i<count($texte);$i++)\t{"}, {4, R"(echo '<td width="'.$d[$i].'">';)"}, {4, span},
+                   {4, "else echo $texte[$i];"}, {4, "echo '</td>';"}, {3, "}"}, {2, "}"}, {2, R"(echo "</tr>";)"},
+                   {1, "}"}, {1, "// Fin de Tableau "}, {1, "function TableauFin()\t{"}, {2, R"(echo "</table>";)"},
+                   {1, "}"}, {0, nullptr}});
+    return e.Prends();
+}
+
+std::string MesForms::CreerFormVariable(const std::vector<Element>& liste, std::string nom) {
+    Emetteur e(1);
+    if (nom != "") e.Ligne("// Variable de classe " + nom + " Champs + Action.");
+    e.Ligne("// Variable de la Form");
+    for (const Element& element : liste) e.Ligne("public\t$" + element.Champ + ";");
+    EmetLignes(e, {{1, "// Action CREATION,MODIFICATION,EFFACE"}, {1, "public\t$Ajouter=\"ajouter\";"},
+                   {1, "public\t$Modification=\"modification\";"}, {1, "public\t$Efface=\"effacer\";"}, {0, nullptr}});
+    return e.Prends();
+}
+
+std::string MesForms::CreerFormEntete(std::string form, std::string table) {
+    Emetteur e(0);
+    e.Ligne("<?php").Brut(Param.GenereListeInclude());
+    e.Ligne("Require_once(\"inc/" + NomFichierConnexion + "\");").LigneVide();
+    e.Ligne("// Formulaire decrit par : " + form);
+    if (table != "") e.Ligne("// Utilisant la structure de la table : " + table);
+    e.Ligne("// Fichier genere par " + Param.Banniere);
+    e.Ligne("// Date de generation : " + Utiles::DateHeure()).LigneVide();
+    if (table != "")
+        e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
+            .Ligne("// inc/CVCLass_" + table + ".php")
+            .Ligne("// inc/CVForm.php")
+            .Ligne("// ainsi que inc/" + NomFichierConnexion + ".")
+            .Ligne("// ,seront copies automatiquement dans le repertoire de votre formulaire.");
+    return e.LigneVide().Prends();
+}
+
+// Une position hors de la liste donne un texte vide plutot qu'une lecture hors limites.
+std::string MesForms::AfficheListeDeChamps(unsigned int n) {
+    if (n >= ListeChamps.size()) return "";
+    const structTable& c = ListeChamps[n];
+    Emetteur e(0);
+    EmetChamps(e, {{"Liste Champ   = ", Param.ConvertIntToString(static_cast<int>(n))},
+                   {"NomTable      = ", c.NomTable}, {"NomChamp      = ", c.NomChamp}, {"Longueur      = ", c.Longueur},
+                   {"TypeSgbd      = ", c.TypeSgbd}, {"TypePhp       = ", c.TypePhp}, {"TypeHtml      = ", c.TypeHtml},
+                   {"Index         = ", c.Index}, {"AutoIncrement = ", c.AutoIncrement},
+                   {"Obligatoire   = ", c.Obligatoire == "O" ? "O" : "N"}, {"Commentaire   = ", c.Commentaire}});
+    return e.Prends();
+}
+
+std::string MesForms::AfficheElementBouton(unsigned int n) {
+    if (n >= ListeBoutons.size()) return "";
+    const ElementBouton& b = ListeBoutons[n];
+    Emetteur e(0);
+    e.Ligne("----------------------------------")
+        .Ligne("Liste Element BOUTON/LIEN =" + Param.ConvertIntToString(static_cast<int>(n)));
+    EmetChamps(e, {{"Type ELement              = ", b.Type}, {"Nom Element               = ", b.Nom},
+                   {"Libelle                   = ", b.Libelle}});
+    return e.Prends();
+}
+
+std::string MesForms::AfficheElement(unsigned int n) {
+    if (n >= ListeElements.size()) return "";
+    const Element& el = ListeElements[n];
+    Emetteur e(0);
+    e.Ligne("---------- Fichier ---").Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)));
+    EmetChamps(e, {{"Champ      = ", el.Champ}, {"Libelle    = ", el.Libelle}});
+    e.Ligne("Element    = >" + el.Element_ + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
+    for (const FElement& v : el.ListeValeurs)
+        EmetChamps(e, {{"\tValeur = ", v.Valeur}, {"\tDonnees= ", v.Donnees}, {"\tDefaut = ", v.Defaut}});
+    EmetChamps(e, {{"TypeHtml   = ", el.TypeHtml}, {"TypePhp    = ", el.TypePhp}, {"TypeSgbd   = ", el.TypeSgbd},
+                   {"Longueur   = ", el.Longueur}, {"Obligatoire= ", el.Obligatoire}, {"Grise      = ", el.Grise},
+                   {"Autofocus  = ", el.Autofocus}, {"ControleJS = ", el.ControleJS}, {"Visible    = ", el.Visible},
+                   {"Index      = ", el.Index}});
+    return e.Prends();
+}
