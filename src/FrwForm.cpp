@@ -109,6 +109,7 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     std::string resultat = NomTable.empty() ? "" : ControleBase();
     ControlePageEcrasee();
     ControleNomsPhp();
+    ControleNomsDeControles();
     ControleChainesPhp();
     // Le fichier d'appui de connexion va a cote de la page, donc du descriptif : seulement
     // quand la page sera ecrite, une description refusee ne laissant rien derriere elle.
@@ -554,6 +555,27 @@ void MesForms::ControleNomsPhp() {
     }
     for (const Element& element : ListeElements) ControleNomPhp(element.Champ);
     for (const ElementBouton& bouton : ListeBoutons) ControleNomPhp(bouton.Nom);
+}
+
+// Sur une page de table, le champ d'une colonne porte son nom. Ce nom ne doit etre ni celui d'une
+// commande de la page (action, un bouton ou un lien de la description), dont il prendrait la place
+// dans l'envoi, ni celui d'un membre du formulaire que ses scripts appellent, qu'il masquerait. La
+// cle est toujours montree : les formulaires Editer et Effacer la portent.
+void MesForms::ControleNomsDeControles() {
+    if (NomTable.empty()) return;
+    static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
+    for (size_t i = 0; i < ListeElements.size(); ++i) {
+        const Element& element = ListeElements[i];
+        if (i > 0 && (element.PresentEnBase != "O" || element.Visible != "O")) continue;
+        const std::string& nom = element.Champ;
+        const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(),
+                                                               [&](const ElementBouton& b) { return b.Nom == nom; });
+        if (!commande && std::find(std::begin(membres), std::end(membres), nom) == std::end(membres)) continue;
+        Param.AddErreur("La colonne " + nom + " de la table " + NomTable + " ne peut pas etre montree dans la page : son champ " +
+                        "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
+                                                        : "d'un membre du formulaire que ses scripts emploient") +
+                        (i == 0 ? ". Elle est la cle de la page : renommez-la." : ". Cachez-la (VISIBLE=N) ou renommez-la."));
+    }
 }
 
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et

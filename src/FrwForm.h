@@ -175,6 +175,7 @@ private:
     void CompleteElement(Element& element, const structTable& colonne);
     void ControleNomsPhp();
     void ControleNomPhp(const std::string& nom);
+    void ControleNomsDeControles();
 
 
     // --- ecriture (aides privees de la page) ---
@@ -183,9 +184,9 @@ private:
     // La methode d'effacement que la classe de la table definit pour ce champ.
     std::string MethodeEffacement(const std::string& champ) const;
     std::vector<std::string> ColonnesNonMontrees() const;
-    // Une branche d'action ; `avant`, quand il n'est pas vide, precede l'appel.
+    // Une branche d'action ; les lignes `avant` precedent l'appel.
     void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
-                       const std::string& succes, const std::string& avant = "");
+                       const std::string& succes, const std::vector<std::string>& avant = {});
     void BlocListe(Emetteur& e, const std::string& table);
     void BoiteResultat(Emetteur& e);
     std::string ChampSaisie(Element& element, const std::string& table);

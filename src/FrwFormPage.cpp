@@ -98,8 +98,9 @@ std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : Lis
 std::string MesForms::Creation_RecupChampsPhp(std::string table) {
     Emetteur e(0);
     e.Ligne("<!doctype html>").Ligne("<HTML lang=\"fr\">").Ligne("<HEAD>");
-    e.Ligne(NomTable.empty() ? "<title>Formulaire : " + NomFichierForm + "</title>"
-                             : "<title>Formulaire Table : " + NomTable + "</title>");
+    // Le chemin et le nom de la table sont du texte de la page : un "<?" n'y ouvre jamais de PHP.
+    e.Ligne(NomTable.empty() ? "<title>Formulaire : " + Utiles::EchappeHtml(NomFichierForm) + "</title>"
+                             : "<title>Formulaire Table : " + Utiles::EchappeHtml(NomTable) + "</title>");
     e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
     e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
     auto recupere = [&](const std::string& n) {
@@ -132,8 +133,8 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
 std::string MesForms::Creation_TraitementPhp(std::string table) {
     Emetteur e(0);
     e.Brut(Param.Banniere + "<br>");
-    e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + NomFichierForm + " ");
-    e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + NomTable + ".<br>");
+    e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + Utiles::EchappeHtml(NomFichierForm) + " ");
+    e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + Utiles::EchappeHtml(NomTable) + ".<br>");
     e.Ligne("<?php");
     ++e.Retrait;
     e.Ligne("require_once(\"CVForm.php\");");
@@ -155,12 +156,18 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
             e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
         });
     });
-    BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.");
-    std::vector<std::string> gardees;
-    for (const std::string& colonne : ColonnesNonMontrees()) gardees.push_back("\"" + colonne + "\"");
-    const std::string garde =
-        "SGBDConnexion::GardeColonnes($" + table + ",\"" + cle + "\",array(" + Utiles::Joint(gardees) + "),$_POST);";
-    BrancheAction(e, "Modifier", objet + "Maj_ALL()", "Pb Modification", "Modification Ok.", garde);
+    std::vector<std::string> nonMontrees;
+    for (const std::string& colonne : ColonnesNonMontrees()) nonMontrees.push_back("\"" + colonne + "\"");
+    const std::string colonnes = "$" + table + ",array(" + Utiles::Joint(nonMontrees) + ")";
+    BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.",
+                  {"// Les colonnes que la page ne laisse pas changer prennent leur d\xC3\xA9" "faut, quoi que la demande envoie.",
+                   "SGBDConnexion::Defauts(" + colonnes + ");"});
+    BrancheAction(e, "Modifier",
+                  objet + "Maj_ALL(SGBDConnexion::GardeColonnes(" + colonnes + ",$_POST),FormLien::CleChargee($_POST))",
+                  "Pb Modification", "Modification Ok.",
+                  {"// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas "
+                   "\xC3\xA9" "crites : elles gardent la valeur de la ligne.",
+                   "// La ligne est celle que la page a charg\xC3\xA9" "e : une cl\xC3\xA9 tap\xC3\xA9" "e autrement la renomme."});
     BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
     e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
     e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
@@ -191,11 +198,9 @@ std::vector<std::string> MesForms::ColonnesNonMontrees() const {
 }
 
 void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel,
-                             const std::string& echec, const std::string& succes, const std::string& avant) {
+                             const std::string& echec, const std::string& succes, const std::vector<std::string>& avant) {
     e.Bloc("if ($action==\"" + action + "\") {", [&] {
-        if (!avant.empty())
-            e.Ligne("// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, gardent la valeur de la ligne.")
-                .Ligne(avant);
+        for (const std::string& ligne : avant) e.Ligne(ligne);
         e.Ligne("$retour=" + appel + ";");
         e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
                "} else    {");
@@ -221,7 +226,7 @@ std::string MesForms::FaitFormulaire(std::string table) {
                             "modification.");
     e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
     if (!table.empty()) {
-        e.Ligne("if (isset(" + objet + cle + "))    echo $F->AjouteChampHidden(\"" + cle + "\"," + objet + cle + ");");
+        e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + cle + "\",$_POST);");
         e.Ligne("echo $F->Cadre(\"Table " + table + "\");");
     } else {
         e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
@@ -307,8 +312,9 @@ std::string MesForms::FaitChamp(int index, std::string table) {
     Element& element = ListeElements[static_cast<size_t>(index)];
     Utiles::Majuscule(element.TypeHtml);
     // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
-    // envoyee (une page de table ne fait pas de variable des champs hors de la table).
-    const bool colonne = !table.empty() && element.PresentEnBase == "O";
+    // envoyee (une page de table ne fait pas de variable des champs hors de la table). La cle de
+    // la page est une colonne, decrite ou non.
+    const bool colonne = !table.empty() && (element.PresentEnBase == "O" || index == 0);
     const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
                                : NomTable.empty() ? "$" + element.Champ
                                                   : ValeurPostee(element.Champ);

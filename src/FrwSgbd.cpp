@@ -1,5 +1,6 @@
 #include "FrwSgbd.h"
 
+#include <algorithm>
 #include <cctype>
 
 #include "Utiles.h"
@@ -49,13 +50,69 @@ std::string NomMontre(const std::string& nom) {
 // Une valeur venue de la base ou d'un formulaire, rendue inoffensive pour la page.
 std::string EnHtml(const std::string& valeur) { return "htmlspecialchars(" + valeur + ", ENT_COMPAT, \"ISO-8859-1\")"; }
 
+// Le commentaire d'une colonne dans une chaine PHP du fichier de classe, ecrit en Latin-1. La
+// lecture laisse en UTF-8 le commentaire qui a un caractere hors du Latin-1 (euro, oe, japonais) :
+// il s'ecrit alors tout entier en sequences \u{...}, la chaine est de l'UTF-8 et la page le montre
+// tel que la base le garde.
+std::string CommentairePhp(const std::string& commentaire) {
+    const std::string texte = Utiles::String2Php(commentaire);
+    return Utiles::HorsLatin1(commentaire) ? Utiles::EchappeUnicodePhp(texte) : texte;
+}
+
+// Les mots que MariaDB se reserve : une table ou une colonne qui en porte un ne se nomme dans
+// une requete qu'entre accents graves. La casse n'y compte pas.
+bool MotReserveSql(std::string nom) {
+    static const char* const reserves[] = {
+        "ACCESSIBLE", "ADD", "ALL", "ALTER", "ANALYZE", "AND", "AS", "ASC", "ASENSITIVE", "BEFORE", "BETWEEN",
+        "BIGINT", "BINARY", "BLOB", "BOTH", "BY", "CALL", "CASCADE", "CASE", "CHANGE", "CHAR", "CHARACTER", "CHECK",
+        "COLLATE", "COLUMN", "CONDITION", "CONSTRAINT", "CONTINUE", "CONVERT", "CREATE", "CROSS", "CURRENT_DATE",
+        "CURRENT_ROLE", "CURRENT_TIME", "CURRENT_TIMESTAMP", "CURRENT_USER", "CURSOR", "DATABASE", "DATABASES",
+        "DAY_HOUR", "DAY_MICROSECOND", "DAY_MINUTE", "DAY_SECOND", "DEC", "DECIMAL", "DECLARE", "DEFAULT", "DELAYED",
+        "DELETE", "DELETE_DOMAIN_ID", "DESC", "DESCRIBE", "DETERMINISTIC", "DISTINCT", "DISTINCTROW", "DIV",
+        "DO_DOMAIN_IDS", "DOUBLE", "DROP", "DUAL", "EACH", "ELSE", "ELSEIF", "ENCLOSED", "ESCAPED", "EXCEPT", "EXISTS",
+        "EXIT", "EXPLAIN", "FALSE", "FETCH", "FLOAT", "FLOAT4", "FLOAT8", "FOR", "FORCE", "FOREIGN", "FROM",
+        "FULLTEXT", "GENERAL", "GRANT", "GROUP", "HAVING", "HIGH_PRIORITY", "HOUR_MICROSECOND", "HOUR_MINUTE",
+        "HOUR_SECOND", "IF", "IGNORE", "IGNORE_DOMAIN_IDS", "IGNORE_SERVER_IDS", "IN", "INDEX", "INFILE", "INNER",
+        "INOUT", "INSENSITIVE", "INSERT", "INT", "INT1", "INT2", "INT3", "INT4", "INT8", "INTEGER", "INTERSECT",
+        "INTERVAL", "INTO", "IS", "ITERATE", "JOIN", "KEY", "KEYS", "KILL", "LEADING", "LEAVE", "LEFT", "LIKE",
+        "LIMIT", "LINEAR", "LINES", "LOAD", "LOCALTIME", "LOCALTIMESTAMP", "LOCK", "LONG", "LONGBLOB", "LONGTEXT",
+        "LOOP", "LOW_PRIORITY", "MASTER_HEARTBEAT_PERIOD", "MASTER_SSL_VERIFY_SERVER_CERT", "MATCH", "MAXVALUE",
+        "MEDIUMBLOB", "MEDIUMINT", "MEDIUMTEXT", "MIDDLEINT", "MINUTE_MICROSECOND", "MINUTE_SECOND", "MOD",
+        "MODIFIES", "NATURAL", "NOT", "NO_WRITE_TO_BINLOG", "NULL", "NUMERIC", "OFFSET", "ON", "OPTIMIZE", "OPTION",
+        "OPTIONALLY", "OR", "ORDER", "OUT", "OUTER", "OUTFILE", "OVER", "PAGE_CHECKSUM", "PARSE_VCOL_EXPR",
+        "PARTITION", "POSITION", "PRECISION", "PRIMARY", "PROCEDURE", "PURGE", "RANGE", "READ", "READS",
+        "READ_WRITE", "REAL", "RECURSIVE", "REF_SYSTEM_ID", "REFERENCES", "REGEXP", "RELEASE", "RENAME", "REPEAT",
+        "REPLACE", "REQUIRE", "RESIGNAL", "RESTRICT", "RETURN", "RETURNING", "REVOKE", "RIGHT", "RLIKE", "ROW_NUMBER",
+        "ROWS", "SCHEMA", "SCHEMAS", "SECOND_MICROSECOND", "SELECT", "SENSITIVE", "SEPARATOR", "SET", "SHOW",
+        "SIGNAL", "SLOW", "SMALLINT", "SPATIAL", "SPECIFIC", "SQL", "SQLEXCEPTION", "SQLSTATE", "SQLWARNING",
+        "SQL_BIG_RESULT", "SQL_CALC_FOUND_ROWS", "SQL_SMALL_RESULT", "SSL", "STARTING", "STATS_AUTO_RECALC",
+        "STATS_PERSISTENT", "STATS_SAMPLE_PAGES", "STRAIGHT_JOIN", "TABLE", "TERMINATED", "THEN", "TINYBLOB",
+        "TINYINT", "TINYTEXT", "TO", "TRAILING", "TRIGGER", "TRUE", "UNDO", "UNION", "UNIQUE", "UNLOCK", "UNSIGNED",
+        "UPDATE", "USAGE", "USE", "USING", "UTC_DATE", "UTC_TIME", "UTC_TIMESTAMP", "VALUES", "VARBINARY", "VARCHAR",
+        "VARCHARACTER", "VARYING", "WHEN", "WHERE", "WHILE", "WINDOW", "WITH", "WRITE", "XOR", "YEAR_MONTH",
+        "ZEROFILL"};
+    Utiles::Majuscule(nom);
+    for (const char* reserve : reserves)
+        if (nom == reserve) return true;
+    return false;
+}
+
+// Le nom d'une table ou d'une colonne tel qu'une requete l'ecrit : entre accents graves s'il est
+// reserve, tel quel sinon (un nom PHP n'a pas d'autre caractere qui l'exige).
+std::string NomSql(const std::string& nom) { return MotReserveSql(nom) ? "`" + nom + "`" : nom; }
+
+// Une colonne dont la valeur entre nue dans le SQL quand elle est un nombre. Un bit aussi : entre
+// apostrophes, '1' est pour le serveur un octet, trop long pour bit(1).
+bool EntreNombre(const structTable& c) { return FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "N" || c.TypeSgbd == "bit"; }
+
 // Le texte PHP de la classe d'une table. Le nom de la table nomme la classe ;
 // prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
 // commentaires et les textes d'endroit).
 class ClassePhp : private Emetteur {
 public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
-        : champs_(champs), classe_(table), tableSql_(prefixe + table) {}
+        : champs_(champs), classe_(table), tableSql_(prefixe + table), tableRequete_(NomSql(tableSql_)),
+          nomsReserves_(std::any_of(champs.begin(), champs.end(), [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
 
     // Apres Construit : le premier nom que la classe declarerait deux fois (PHP
     // refuserait alors le fichier), dit d'apres le nom de table ou de colonne qui
@@ -115,6 +172,8 @@ private:
     const std::vector<structTable>& champs_;
     const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
     const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
+    const std::string tableRequete_;  // ce nom tel qu'une requete l'ecrit
+    const bool nomsReserves_;  // une colonne porte un nom que MariaDB se reserve
 
     // Chaque membre et chaque methode, tels que la classe les declare : les noms
     // fixes et ceux que donnent la table (Table) ou la colonne d'indice source.
@@ -183,7 +242,7 @@ private:
             const std::string& f = c.NomChamp;
             champs.push_back("'" + f + "' => \"" + f + "\"");
             numerotes.push_back(std::to_string(numerotes.size() + 1) + " => \"" +
-                                (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : Utiles::String2Php(c.Commentaire)) +
+                                (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : CommentairePhp(c.Commentaire)) +
                                 "\"");
             longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
         }
@@ -195,7 +254,7 @@ private:
             Ligne("// Initialisation des libell\xE9s de champs.");
             for (const structTable& c : champs_) {
                 if (c.Commentaire.empty()) Ligne("$this->Libelle_" + c.NomChamp + "=\"" + c.NomChamp + "\"; " + commentaireLibelle);
-                else Ligne("$this->Libelle_" + c.NomChamp + "=\"" + Utiles::String2Php(c.Commentaire) + "\"; // " + commentaireLibelle);
+                else Ligne("$this->Libelle_" + c.NomChamp + "=\"" + CommentairePhp(c.Commentaire) + "\"; // " + commentaireLibelle);
             }
             Ligne("// Initialisation de la structure");
             Ligne("$this->InitVariable();");
@@ -232,7 +291,7 @@ private:
             for (const structTable& c : champs_) {
                 const std::string m = "$this->" + c.NomChamp;
                 // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
-                const std::string valeur = FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "N"
+                const std::string valeur = EntreNombre(c)
                                                ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
                                                : "\"'" + m + "'\"";
                 // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
@@ -334,17 +393,24 @@ private:
     // La clause where des membres non vides, sans le " and " final.
     void CriteresNonVides() {
         for (const structTable& c : champs_)
-            Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + c.NomChamp + "='$this->" + c.NomChamp + "' and \";");
+            Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + NomSql(c.NomChamp) + "='$this->" + c.NomChamp + "' and \";");
         Ligne("$pos_and=strrpos($where,' and ');");
         Bloc("if (strlen($where)-$pos_and==5)    {",
              [&] { Ligne("if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);"); });
+    }
+
+    // Une colonne que l'appelant nomme (ChampTri, ChampIn) : quand la table a des noms reserves,
+    // celle qui en porte un va entre accents graves ; un autre texte reste tel quel.
+    std::string ColonneNommee(const std::string& membre) const {
+        if (!nomsReserves_) return membre;
+        return "(isset($this->TabChamps[" + membre + "]) ? \"`" + membre + "`\" : " + membre + ")";
     }
 
     // Le tri demande par ChampTri et ChampTriSens, ajoute a la variable PHP `variable`.
     void ClauseDeTri(const std::string& variable, const std::string& avant) {
         const std::string v = "$" + variable + ".=";
         Bloc("if (($this->ChampTri!=\"\") and ($this->ChampTriSens!=\"\")) {", [&] {
-            Ligne(v + "\"" + avant + "order by \".$this->ChampTri.\" \";");
+            Ligne(v + "\"" + avant + "order by \"." + ColonneNommee("$this->ChampTri") + ".\" \";");
             Ligne("if ($this->ChampTriSens==\"+\") " + v + "\"Asc\";");
             Ligne("if ($this->ChampTriSens==\"-\") " + v + "\"Desc\";");
         });
@@ -400,7 +466,7 @@ private:
             Ligne("// IN (champ in (valeur1, valeur2, ...)");
             Accolade("if (count($this->TabIn)>0)", [&] {
                 Ligne("if ($where!=\"\")\t$this->In.=\" and \";");
-                Ligne("$this->In.=$this->ChampIn.\" in(\";");
+                Ligne("$this->In.=" + ColonneNommee("$this->ChampIn") + ".\" in(\";");
                 Accolade("foreach ($this->TabIn as $i=> $v)", [&] {
                     Ligne("$this->In.=$v;");
                     Ligne("if ($i<count($this->TabIn)-1) $this->In.=\",\";");
@@ -408,8 +474,8 @@ private:
                 Ligne("$this->In.=\") \";");
                 Ligne("$where.= $this->In;");
             });
-            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + tableSql_ + " where $where\";"); }, "else");
-            Decale([&] { Ligne("$Requete = \"Select * from " + tableSql_ + "\";"); });
+            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + tableRequete_ + " where $where\";"); }, "else");
+            Decale([&] { Ligne("$Requete = \"Select * from " + tableRequete_ + "\";"); });
             Ligne("// TRI");
             ClauseDeTri("order", " ");
             Ligne("if ($order!=\"\")");
@@ -454,7 +520,7 @@ private:
             CriteresNonVides();
             Ligne("else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";");
             ClauseDeTri("where", "");
-            Interroge(" \"Select * from " + tableSql_ + " where $where\"");
+            Interroge(" \"Select * from " + tableRequete_ + " where $where\"");
             ChargePremiereLigne(classe_ + "::Cherche tous les champs dans la table:" + tableSql_);
         });
     }
@@ -466,14 +532,15 @@ private:
                     "function Cherche_" + f + "( $" + f + "=null )", [&] {
                 Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge(" \"Select * from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
+                Critere(champs_[i]);
+                Interroge(" \"Select * from " + tableRequete_ + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
                 ChargePremiereLigne(classe_ + "::Cherche dans " + tableSql_ + "." + f);
             }, static_cast<int>(i));
         }
     }
 
     void ConstruitRequeteInsertion() {
-        std::vector<std::string> colonnes, valeurs;
+        std::vector<std::string> colonnes, valeurs, nomsSql;
         std::string autoIncrement;
         for (const structTable& c : champs_) {
             if (c.AutoIncrement == "O") {
@@ -482,6 +549,7 @@ private:
             }
             colonnes.push_back(c.NomChamp);
             valeurs.push_back("$this->v_" + c.NomChamp);
+            nomsSql.push_back(NomSql(c.NomChamp));
         }
         Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
@@ -490,7 +558,7 @@ private:
             if (!colonnes.empty())
                 Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
             for (const std::string& c : colonnes) Ligne("if ($this->v_" + c + "===\"NULL\")\t$this->v_" + c + "=\"DEFAULT\";");
-            Ligne("$Requete=\"insert into " + tableSql_ + " (" + Utiles::Joint(colonnes) + ") values(" +
+            Ligne("$Requete=\"insert into " + tableRequete_ + " (" + Utiles::Joint(nomsSql) + ") values(" +
                   Utiles::Joint(valeurs) + ");\";");
             Interroge("$Requete");
             Ligne("$this->InsertionOK=mysql_affected_rows();");
@@ -510,19 +578,54 @@ private:
 
     std::string NomRepere() const { return champs_.empty() ? "" : champs_[Repere()].NomChamp; }
 
-    // La clause where des mises a jour.
-    std::string OuRepere() const { return " where " + NomRepere() + "=$this->v_" + NomRepere() + ";"; }
+    // Apres TransfertChampsEcriture, dans une methode qui cherche la ligne par la colonne c : par une
+    // cle de nombres, une valeur qui n'est pas un nombre ne designe aucune ligne, la ou le serveur
+    // lirait '1abc' comme 1 (la cle d'une page passe par la demande).
+    void Critere(const structTable& c) {
+        const bool cle = &c == &champs_[Repere()] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
+        if (cle && EntreNombre(c))
+            Ligne("if (!is_numeric($this->v_" + c.NomChamp + ")) $this->v_" + c.NomChamp + "=\"NULL\"; // Pas un nombre : aucune ligne.");
+    }
 
+    // La clause where des mises a jour par une colonne.
+    std::string OuRepere() const { return " where " + NomSql(NomRepere()) + "=$this->v_" + NomRepere() + ";"; }
+
+    // Les colonnes de $Gardees ne sont pas ecrites, si bien qu'une mise a jour faite entre-temps
+    // par un autre client n'est pas defaite. $Ligne designe la ligne quand la cle elle-meme change.
     void ConstruitRequeteUpdateAll() {
+        if (champs_.empty()) {
+            Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
+                Ligne("$this->TransfertChampsEcriture();");
+                Ligne("$Requete = \"update " + tableRequete_ + " set " + OuRepere() + "\";");
+                Interroge(" $Requete");
+                Ligne("$this->ModificationOK=mysql_affected_rows();");
+                Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + NomRepere());
+            });
+            return;
+        }
+        const structTable& cle = champs_[Repere()];
+        const std::string& k = cle.NomChamp;
         std::vector<std::string> affectations;
-        for (size_t i = 0; i < champs_.size(); ++i)
-            if (i != Repere()) affectations.push_back(champs_[i].NomChamp + "=$this->v_" + champs_[i].NomChamp);
-        Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
+        for (const structTable& c : champs_)
+            affectations.push_back("\"" + c.NomChamp + "\" => \"" + NomSql(c.NomChamp) + "=$this->v_" + c.NomChamp + "\"");
+        Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL( $Gardees = array(), $Ligne = null )", [&] {
             Ligne("$this->TransfertChampsEcriture();");
-            Ligne("$Requete = \"update " + tableSql_ + " set " + Utiles::Joint(affectations) + OuRepere() + "\";");
+            Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
+            Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
+            Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
+            if (EntreNombre(cle)) {
+                Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
+                Ligne("if (!is_numeric($Ou)) $Ou=\"NULL\"; // Pas un nombre : aucune ligne.");
+            } else {
+                Ligne("$Ou = isset($Ligne) ? \"'\".addslashes($Ligne).\"'\" : $this->v_" + k + ";");
+            }
+            Ligne("// Les colonnes de $Gardees ne sont pas \xE9" "crites : chacune garde la valeur que la ligne a dans la base.");
+            Ligne("$Colonnes = array_diff_key(array(" + Utiles::Joint(affectations) + "), array_flip($Gardees));");
+            Ligne("$Requete = \"update " + tableRequete_ + " set \".($Colonnes ? implode(\",\", $Colonnes) : \"" + NomSql(k) + "=" +
+                  NomSql(k) + "\").\" where " + NomSql(k) + "=$Ou;\";");
             Interroge(" $Requete");
             Ligne("$this->ModificationOK=mysql_affected_rows();");
-            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + NomRepere());
+            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + k);
         });
     }
 
@@ -533,7 +636,8 @@ private:
             const std::string& f = champs_[i].NomChamp;
             Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge("\"update " + tableSql_ + " set " + f + "=$this->v_" + f + OuRepere() + "\"");
+                Critere(champs_[Repere()]);
+                Interroge("\"update " + tableRequete_ + " set " + NomSql(f) + "=$this->v_" + f + OuRepere() + "\"");
                 Ligne("$this->ModificationOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
             }, static_cast<int>(i));
@@ -548,7 +652,8 @@ private:
                     (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
                 Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
                 Ligne("$this->TransfertChampsEcriture();");
-                Interroge("\"Delete from " + tableSql_ + " where " + f + "=$this->v_" + f + ";\"");
+                Critere(champs_[i]);
+                Interroge("\"Delete from " + tableRequete_ + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
                 Ligne("$this->EffacementOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Efface de la table " + classe_);
             }, static_cast<int>(i));
@@ -753,6 +858,9 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
         return "NOK";
     }
     BaseMysql base(Param);
+    // Lu en UTF-8, un commentaire garde ses caracteres hors du Latin-1 (CommentairePhp) ; les autres
+    // textes passent en Latin-1, celui des messages et des classes.
+    base.JeuDeCaracteres = "utf8mb4";
     base.OuvreBase(serveur, database, utilisateur, motDePasse);
     VersionMysql = base.ChercheVersion_MYSQL();
     if (Param.Bavard > 0)
@@ -769,11 +877,16 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
     std::string rapport;
-    for (const std::string& table : ListeTables) {
-        rapport += "Traitement table:" + table + Param.FinDeLigne;
+    for (std::string& table : ListeTables) {
         auto trouvee = colonnes.find(table);
+        table = Utiles::Latin1OuQuestion(table);
+        rapport += "Traitement table:" + table + Param.FinDeLigne;
         ListeChamps.clear();
         if (trouvee != colonnes.end()) ListeChamps = std::move(trouvee->second);
+        for (structTable& c : ListeChamps) {
+            for (std::string* texte : {&c.NomTable, &c.NomChamp, &c.ValeurDefaut}) *texte = Utiles::Latin1OuQuestion(*texte);
+            if (!Utiles::HorsLatin1(c.Commentaire)) c.Commentaire = Utiles::Latin1OuQuestion(c.Commentaire);
+        }
         base.DonneMotsDesTypes(ListeChamps);
         EcritClasse(table);
     }

@@ -1,5 +1,6 @@
 #include "Utiles.h"
 
+#include <algorithm>
 #include <ctime>
 
 namespace {
@@ -20,7 +21,59 @@ Instant Maintenant() {
             DeuxChiffres(local.tm_hour), DeuxChiffres(local.tm_min),     DeuxChiffres(local.tm_sec)};
 }
 
+// Les points de code d'un texte UTF-8 ; faux s'il n'en est pas (sequence tronquee, trop longue,
+// ou hors de l'Unicode).
+bool PointsDeCode(const std::string& texte, std::vector<unsigned long>& points) {
+    for (size_t i = 0; i < texte.size();) {
+        const unsigned char tete = static_cast<unsigned char>(texte[i]);
+        const int suite = tete < 0x80 ? 0 : tete >= 0xC2 && tete < 0xE0 ? 1 : tete >= 0xE0 && tete < 0xF0 ? 2
+                                                                           : tete >= 0xF0 && tete < 0xF5 ? 3 : -1;
+        if (suite < 0 || i + static_cast<size_t>(suite) >= texte.size()) return false;
+        unsigned long point = suite == 0 ? tete : tete & (0x3F >> suite);
+        for (int k = 1; k <= suite; ++k) {
+            const unsigned char c = static_cast<unsigned char>(texte[i + k]);
+            if ((c & 0xC0) != 0x80) return false;
+            point = (point << 6) | (c & 0x3F);
+        }
+        static const unsigned long minimum[] = {0, 0x80, 0x800, 0x10000};
+        if (point < minimum[suite] || point > 0x10FFFF || (point >= 0xD800 && point <= 0xDFFF)) return false;
+        points.push_back(point);
+        i += static_cast<size_t>(suite) + 1;
+    }
+    return true;
+}
+
 }  // namespace
+
+bool Utiles::HorsLatin1(const std::string& utf8) {
+    std::vector<unsigned long> points;
+    return PointsDeCode(utf8, points) && std::any_of(points.begin(), points.end(), [](unsigned long p) { return p > 0xFF; });
+}
+
+std::string Utiles::Latin1OuQuestion(const std::string& utf8) {
+    std::vector<unsigned long> points;
+    if (!PointsDeCode(utf8, points)) return utf8;
+    std::string texte;
+    for (unsigned long point : points) texte += point > 0xFF ? '?' : static_cast<char>(point);
+    return texte;
+}
+
+std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
+    std::vector<unsigned long> points;
+    if (!PointsDeCode(utf8, points)) return utf8;
+    static const char chiffres[] = "0123456789ABCDEF";
+    std::string texte;
+    for (unsigned long point : points) {
+        if (point < 0x80) {
+            texte += static_cast<char>(point);
+            continue;
+        }
+        std::string hexa;
+        for (; point != 0; point >>= 4) hexa.insert(hexa.begin(), chiffres[point & 0xF]);
+        texte += "\\u{" + hexa + "}";
+    }
+    return texte;
+}
 
 std::string Utiles::DateHeure() {
     Instant i = Maintenant();
@@ -59,6 +112,21 @@ std::string Utiles::String2Php(const std::string& texte) {
     for (char c : texte) {
         if (c == '\\' || c == '"' || c == '$') resultat += '\\';
         resultat += c;
+    }
+    return resultat;
+}
+
+std::string Utiles::EchappeHtml(const std::string& texte) {
+    std::string resultat;
+    for (char c : texte) {
+        switch (c) {
+            case '&': resultat += "&amp;"; break;
+            case '<': resultat += "&lt;"; break;
+            case '>': resultat += "&gt;"; break;
+            case '"': resultat += "&quot;"; break;
+            case '\'': resultat += "&#039;"; break;
+            default: resultat += c;
+        }
     }
     return resultat;
 }

@@ -23,6 +23,8 @@ public:
     // Le texte tel qu'il peut s'ecrire entre les guillemets d'une chaine PHP :
     // "\", "\"" et "$" y prennent une barre oblique inverse.
     static std::string String2Php(const std::string& texte);
+    // Le texte tel qu'il peut s'ecrire dans le HTML d'une page : &, <, >, " et ' en entites.
+    static std::string EchappeHtml(const std::string& texte);
     // Les morceaux separes par `separateur`, rien avant le premier ni apres le dernier.
     static std::string Joint(const std::vector<std::string>& morceaux, const std::string& separateur = ",");
     // Lettres ASCII, chiffres et "_" seulement (le texte vide en est fait).
@@ -30,6 +32,14 @@ public:
     // Un nom PHP sur : de ces caracteres, non vide, sans chiffre en tete. Un nom venu
     // de la base ne sert de nom de classe, de chemin ou de texte genere qu'a ce prix.
     static bool EstIdentifiantPhp(const std::string& texte);
+
+    // Vrai pour un texte UTF-8 qui a un caractere hors du Latin-1 (faux s'il n'est pas de l'UTF-8).
+    static bool HorsLatin1(const std::string& utf8);
+    // Le texte UTF-8 en Latin-1, "?" pour un caractere qui n'y a pas de place ; tel quel s'il
+    // n'est pas de l'UTF-8.
+    static std::string Latin1OuQuestion(const std::string& utf8);
+    // Chaque caractere hors de l'ASCII d'un texte UTF-8 en sequence \u{...} d'une chaine PHP.
+    static std::string EchappeUnicodePhp(const std::string& utf8);
 
     // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
     // aucune variable ni aucun parametre genere ne peut porter ces noms.

@@ -58,25 +58,23 @@ class SGBDConnexion
 		return false;
 	}
 
-	// Pour une modification : les colonnes donnees (celles que la page ne laisse pas
-	// changer) et celles que la demande $envoi n'apporte pas reprennent dans l'objet de la
-	// table la valeur que la ligne garde dans la base, echappee comme un membre doit
-	// l'etre. La ligne est cherchee par la cle $cle de l'objet, sans toucher a l'objet
-	// lui-meme ; sans ligne, l'objet reste tel quel.
-	static function GardeColonnes($objet, $cle, $colonnes, $envoi = array())
+	// Pour une modification : les colonnes de l'objet de la table que Maj_ALL ne doit pas
+	// ecrire, pour qu'elles gardent la valeur que la ligne a dans la base au moment meme de
+	// l'ecriture : celles qui sont donnees (la page ne les laisse pas changer) et celles que
+	// la demande $envoi n'apporte pas.
+	static function GardeColonnes($objet, $colonnes, $envoi = array())
 	{
 		$gardees = array();
 		foreach (array_keys($objet->TabChamps) as $colonne)
-			if ($colonne !== $cle && (in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)))
-				$gardees[] = $colonne;
-		if (!$gardees) return;
-		$rangee = clone $objet;
-		$rangee->{"Cherche_" . $cle}($objet->$cle ?? null);
-		if ($rangee->NbReponse == 0) return;
-		foreach ($gardees as $colonne) {
-			if (isset($rangee->$colonne)) $objet->$colonne = addslashes((string) $rangee->$colonne);
-			else unset($objet->$colonne);
-		}
+			if (in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)) $gardees[] = $colonne;
+		return $gardees;
+	}
+
+	// Pour un ajout : les colonnes donnees (la page ne les montre pas) prennent la valeur par
+	// defaut de leur colonne, quoi que la demande ait envoye pour elles.
+	static function Defauts($objet, $colonnes)
+	{
+		foreach ($colonnes as $colonne) unset($objet->$colonne);
 	}
 
 	// Applique la fonction a la liaison donnee, sinon a celle de la derniere

@@ -28,6 +28,12 @@ class FormLien
 	private $Prochaine = null;
 	private $ProchainesOffertes = array();
 	private $Choisie = null;
+	// Vrai quand les champs montrent une ligne lue ou un envoi (Montre) : un groupe sans valeur
+	// n'y montre alors aucun choix, et non celui de la description, qu'un envoi tel quel ecrirait.
+	private static $Rempli = false;
+	// Le nom du champ cache qui porte la cle de la ligne chargee : il n'est pas un nom PHP, si bien
+	// qu'aucune colonne ne le porte, et la cle tapee dans son propre champ n'efface pas celle-ci.
+	const CLE_CHARGEE = "cle-chargee";
 
 	function __construct($methode = "POST", $action = "", $nom = "")
 	{
@@ -173,14 +179,15 @@ class FormLien
 	}
 
 	// La valeur que montre le groupe qui suit (liste, radios ou cases) : celle de la ligne
-	// ou celle qui a ete envoyee. Sans valeur (null ou ""), le groupe montre son choix par
-	// defaut. Une valeur que le groupe n'offre pas (parmi $offertes) lui est ajoutee,
-	// choisie : renvoye tel quel, le formulaire ne change pas la ligne a l'insu de
-	// l'utilisateur.
+	// ou celle qui a ete envoyee. Sans valeur (null ou ""), le groupe d'un formulaire neuf
+	// montre son choix par defaut ; celui d'une ligne ou d'un envoi, aucun choix (une liste,
+	// une option vide, choisie). Une valeur que le groupe n'offre pas (parmi $offertes) lui
+	// est ajoutee, choisie : renvoye tel quel, le formulaire ne change pas la ligne a l'insu
+	// de l'utilisateur.
 	function ValeurDuGroupe($valeur = null, $offertes = array())
 	{
 		$valeur = self::Texte($valeur);
-		$this->Prochaine = $valeur === "" ? null : $valeur;
+		$this->Prochaine = $valeur === "" && !self::$Rempli ? null : $valeur;
 		$this->ProchainesOffertes = is_array($offertes) ? array_map(array(self::class, "Texte"), $offertes) : array();
 	}
 
@@ -230,6 +237,8 @@ class FormLien
 		$this->NomGroupe = self::Texte($nom);
 		$ajoutee = $this->OuvreGroupe();
 		$vide = $this->TypeGroupe == "checkbox" ? '<input type="hidden"' . self::Valeur("name", $this->NomGroupe) . ' value="">' . "\n" : "";
+		// Sans valeur, aucune case n'est cochee : il n'y a rien a ajouter.
+		$ajoutee = $ajoutee === "" ? null : $ajoutee;
 		return $this->Ouvre() . $vide . ($ajoutee === null ? "" : $this->FormXBox($ajoutee, self::Attribut($ajoutee), ""));
 	}
 
@@ -271,6 +280,22 @@ class FormLien
 		return $texte;
 	}
 
+	// Le champ cache qui porte la cle de la ligne que montre le formulaire : celle de la ligne lue
+	// (NbReponse), sinon celle qu'a portee l'envoi ($envoi) ; rien sans l'une ni l'autre. Modifier
+	// change ainsi la ligne chargee, meme quand sa cle a ete tapee autrement.
+	function AjouteCleChargee($objet, $cle, $envoi = array())
+	{
+		$valeur = $objet->NbReponse > 0 ? ($objet->$cle ?? null) : self::CleChargee($envoi);
+		return $valeur === null ? "" : $this->AjouteChampHidden(self::CLE_CHARGEE, $valeur);
+	}
+
+	// La cle de la ligne chargee que porte l'envoi, ou null.
+	static function CleChargee($envoi = array())
+	{
+		$cle = $envoi[self::CLE_CHARGEE] ?? null;
+		return is_string($cle) ? $cle : null;
+	}
+
 	// Appeles apres FormLienFin, hors du formulaire : donnent ses deux champs
 	// (l'action et la cle d'un enregistrement) puis l'envoient.
 	function ValidationParLien2Champs($libelle = "", $champ1 = "", $valeur1 = "", $champ2 = "", $valeur2 = "")
@@ -293,6 +318,7 @@ class FormLien
 	static function Montre($objet, $envoi = array())
 	{
 		$lue = $objet->NbReponse > 0;
+		self::$Rempli = $lue || $envoi;
 		foreach (array_keys($objet->TabChamps) as $champ)
 			$objet->$champ = $lue ? ($objet->$champ ?? null) : ($envoi[$champ] ?? null);
 	}

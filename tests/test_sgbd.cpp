@@ -115,6 +115,12 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
         {"cle de deux colonnes", "", avec(client, [](auto& c) { c[1].CleServeur = "PRI"; }), "client.php"},
         {"sans cle", "", avec(client, [](auto& c) { c[0].Index = "N", c[0].CleServeur = ""; }), "client.php"},
         {"sans colonne", "", {}, "un.php"},
+        // Un bit entre dans le SQL comme un nombre, tel un int : rien ne separe leurs textes.
+        {"bit", "", avec(client, [](auto& c) { c[5].TypeSgbd = "bit"; }), "client.php"},
+        // Lu en UTF-8, un commentaire qui sort du Latin-1 s'ecrit en sequences \u{...}.
+        {"commentaire hors du Latin-1", "", avec(client, [](auto& c) { c[1].Commentaire = "Prix \xE2\x82\xAC \xC5\x93uvre \xE6\x97\xA5\xE6\x9C\xAC"; }), "client.php"},
+        // Un nom que MariaDB se reserve va entre accents graves dans le SQL, tri et IN compris.
+        {"colonne au nom reserve", "", avec(un, [](auto& c) { c[0].NomChamp = "order"; }), "un.php"},
     };
     RepertoireTemporaire rep;
     string variantes;

@@ -299,7 +299,8 @@ def fiche(p, url):
     p.etape("fiche : liste et radio modifies seuls", p.tous("button[value=Modifier]")[0], "Modification Ok.",
             "fiche", ESSAIS, rangees)
     p.etape("fiche : edition d'une ligne sans choix", p.par_texte("a", "Editer", 1), "", "fiche", ESSAIS)
-    verifie("fiche : choix par defaut", choix(), [["vide"], ["rouge"], ["M"], ["o"], ["j2"]])
+    # Sans valeur dans la ligne, aucun choix : l'option vide de la liste, ni radio ni case.
+    verifie("fiche : aucun choix sans valeur", choix(), [["vide"], [""], [], [], ["j2"]])
     # Sans element decrit, aucune colonne n'est affichee : l'enregistrement ne perd rien.
     p.ouvre(f"{url}/brut.php")
     rangees = lignes("fiche", ESSAIS)

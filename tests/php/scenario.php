@@ -70,7 +70,8 @@ $c->ExecuteRequete('select * from `a<b>"c`');
 montre('ExecuteRequete', $c);
 
 // Un formulaire poste renvoie tous les champs ; seul nom change, et il porte une injection. Puis
-// un nombre poste qui porte du SQL : entre cote, le serveur le refuse au lieu de l'executer.
+// des nombres postes qui portent du SQL : la cle ne designe aucune ligne ; qte, entre cote, le
+// serveur la refuse au lieu de l'executer.
 $postes = array('Post nom' => array('id' => '5', 'nom' => "x', ville='pirate", 'qte' => '9'),
 	'Post id' => array('id' => '5 or 1=1', 'nom' => 'Pirate', 'ville' => 'Pirate', 'qte' => '1', 'prix' => '1', 'jour' => '2000-01-01'),
 	'Post qte' => array('id' => '5', 'nom' => 'Pirate', 'qte' => '1 or 1=1'));

@@ -37,6 +37,8 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Ajouter") {
+		// Les colonnes que la page ne laisse pas changer prennent leur défaut, quoi que la demande envoie.
+		SGBDConnexion::Defauts($produit,array("cree"));
 		$retour=$produit->Insertion();
 		if ($retour)	{
 			echo "<strong>Pb insertion : $retour</strong><br>";
@@ -45,9 +47,9 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Modifier") {
-		// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, gardent la valeur de la ligne.
-		SGBDConnexion::GardeColonnes($produit,"id",array("cree"),$_POST);
-		$retour=$produit->Maj_ALL();
+		// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas écrites : elles gardent la valeur de la ligne.
+		// La ligne est celle que la page a chargée : une clé tapée autrement la renomme.
+		$retour=$produit->Maj_ALL(SGBDConnexion::GardeColonnes($produit,array("cree"),$_POST),FormLien::CleChargee($_POST));
 		if ($retour)	{
 			echo "<strong>Pb Modification : $retour</strong><br>";
 		} else    {
@@ -71,7 +73,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo "<br>";
 	// Creer un formulaire avec passage de clé technique pour edition, effacement, modification.
 	$F = new FormLien("POST","","Formulaire_produit");
-	if (isset($produit->id))    echo $F->AjouteChampHidden("id",$produit->id);
+	echo $F->AjouteCleChargee($produit,"id",$_POST);
 	echo $F->Cadre("Table produit");
 	if (isset($produit->id)) $valeur=$produit->id;	else $valeur="";
 	echo $F->AjouteChampInput("INPUT",$produit->TabChamps['id'],$produit->Libelle_id." : ","TEXT",$valeur,"","","","N","N","N",""); // Champ dans la table.

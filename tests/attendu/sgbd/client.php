@@ -446,6 +446,7 @@ class client	{
 	function Cherche_id( $id=null )	{
 		if (isset($id) ) $this->id=$id;
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query( "Select * from client where id=$this->v_id;" );
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Cherche dans client.id",mysql_error() );
 		$_Resultat=mysql_fetch_object($this->Resultat);
@@ -784,9 +785,16 @@ class client	{
 	}
 
 	// Fonction mise à jour des champs de la table client
-	function Maj_ALL()	{
+	function Maj_ALL( $Gardees = array(), $Ligne = null )	{
 		$this->TransfertChampsEcriture();
-		$Requete = "update client set nom=$this->v_nom,ville=$this->v_ville,remise=$this->v_remise,qte=$this->v_qte,note=$this->v_note,naissance=$this->v_naissance,cree=$this->v_cree,memo=$this->v_memo,calcul=$this->v_calcul,mesure=$this->v_mesure where id=$this->v_id;";
+		// La ligne est celle de la clé $Ligne (telle que la base la garde), dont la clé devient alors
+		// celle du membre id ; sans $Ligne, celle du membre id, qui n'est pas écrit.
+		if (!isset($Ligne)) $Gardees[]="id";
+		$Ou = $Ligne ?? $this->v_id;
+		if (!is_numeric($Ou)) $Ou="NULL"; // Pas un nombre : aucune ligne.
+		// Les colonnes de $Gardees ne sont pas écrites : chacune garde la valeur que la ligne a dans la base.
+		$Colonnes = array_diff_key(array("id" => "id=$this->v_id","nom" => "nom=$this->v_nom","ville" => "ville=$this->v_ville","remise" => "remise=$this->v_remise","qte" => "qte=$this->v_qte","note" => "note=$this->v_note","naissance" => "naissance=$this->v_naissance","cree" => "cree=$this->v_cree","memo" => "memo=$this->v_memo","calcul" => "calcul=$this->v_calcul","mesure" => "mesure=$this->v_mesure"), array_flip($Gardees));
+		$Requete = "update client set ".($Colonnes ? implode(",", $Colonnes) : "id=id")." where id=$Ou;";
 		$this->Resultat=mysql_query( $Requete );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_All du champ client.id",mysql_error() );
@@ -796,6 +804,7 @@ class client	{
 	// Fonction Update du champ nom de la table client
 	function Maj_nom()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set nom=$this->v_nom where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_nom - Update du champ client.nom",mysql_error() );
@@ -805,6 +814,7 @@ class client	{
 	// Fonction Update du champ ville de la table client
 	function Maj_ville()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set ville=$this->v_ville where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_ville - Update du champ client.ville",mysql_error() );
@@ -814,6 +824,7 @@ class client	{
 	// Fonction Update du champ remise de la table client
 	function Maj_remise()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set remise=$this->v_remise where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_remise - Update du champ client.remise",mysql_error() );
@@ -823,6 +834,7 @@ class client	{
 	// Fonction Update du champ qte de la table client
 	function Maj_qte()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set qte=$this->v_qte where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_qte - Update du champ client.qte",mysql_error() );
@@ -832,6 +844,7 @@ class client	{
 	// Fonction Update du champ note de la table client
 	function Maj_note()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set note=$this->v_note where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_note - Update du champ client.note",mysql_error() );
@@ -841,6 +854,7 @@ class client	{
 	// Fonction Update du champ naissance de la table client
 	function Maj_naissance()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set naissance=$this->v_naissance where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_naissance - Update du champ client.naissance",mysql_error() );
@@ -850,6 +864,7 @@ class client	{
 	// Fonction Update du champ cree de la table client
 	function Maj_cree()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set cree=$this->v_cree where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_cree - Update du champ client.cree",mysql_error() );
@@ -859,6 +874,7 @@ class client	{
 	// Fonction Update du champ memo de la table client
 	function Maj_memo()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set memo=$this->v_memo where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_memo - Update du champ client.memo",mysql_error() );
@@ -868,6 +884,7 @@ class client	{
 	// Fonction Update du champ calcul de la table client
 	function Maj_calcul()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set calcul=$this->v_calcul where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_calcul - Update du champ client.calcul",mysql_error() );
@@ -877,6 +894,7 @@ class client	{
 	// Fonction Update du champ mesure de la table client
 	function Maj_mesure()	{
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("update client set mesure=$this->v_mesure where id=$this->v_id;" );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Maj_mesure - Update du champ client.mesure",mysql_error() );
@@ -887,6 +905,7 @@ class client	{
 	function EffaceAvecIndex_id( $id = null )	{
 		if (isset( $id) ) $this->id=$id;
 		$this->TransfertChampsEcriture();
+		if (!is_numeric($this->v_id)) $this->v_id="NULL"; // Pas un nombre : aucune ligne.
 		$this->Resultat=mysql_query("Delete from client where id=$this->v_id;" );
 		$this->EffacementOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"client::Efface de la table client",mysql_error() );

@@ -255,9 +255,15 @@ class un	{
 	}
 
 	// Fonction mise à jour des champs de la table un
-	function Maj_ALL()	{
+	function Maj_ALL( $Gardees = array(), $Ligne = null )	{
 		$this->TransfertChampsEcriture();
-		$Requete = "update un set  where seul=$this->v_seul;";
+		// La ligne est celle de la clé $Ligne (telle que la base la garde), dont la clé devient alors
+		// celle du membre seul ; sans $Ligne, celle du membre seul, qui n'est pas écrit.
+		if (!isset($Ligne)) $Gardees[]="seul";
+		$Ou = isset($Ligne) ? "'".addslashes($Ligne)."'" : $this->v_seul;
+		// Les colonnes de $Gardees ne sont pas écrites : chacune garde la valeur que la ligne a dans la base.
+		$Colonnes = array_diff_key(array("seul" => "seul=$this->v_seul"), array_flip($Gardees));
+		$Requete = "update un set ".($Colonnes ? implode(",", $Colonnes) : "seul=seul")." where seul=$Ou;";
 		$this->Resultat=mysql_query( $Requete );
 		$this->ModificationOK=mysql_affected_rows();
 		$this->erreur=$this->verifie_erreur($this->Resultat,"un::Maj_All du champ un.seul",mysql_error() );
