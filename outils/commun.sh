@@ -40,6 +40,25 @@ charge_exemple() {
     bash "$outils/mariadb.sh" sql "$1" --default-character-set=utf8mb4 corvalite_exemple < "$outils/../exemple/base.sql"
 }
 
+# Le site d'exemple de outils/exemple.sh et outils/voir_exemple.sh : corvalite construit depuis
+# le depot $1 (construit_release), une copie de travail neuve sous /tmp (variable travail) et a
+# cote d'elle le serveur MariaDB prive (variable serveur, son port dans port), ou
+# outils/site_exemple.sh lance corvalite ; son code de sortie est rendu dans code. L'appelant
+# met arrete_exemple dans son trap EXIT avant l'appel : un echec en route arrete aussi le serveur.
+construit_exemple() {
+    construit_release "$1"
+    travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
+    serveur="$travail.mariadb"
+    demarre_mariadb "$serveur" 34100
+    code=0
+    bash "$1/outils/site_exemple.sh" "$1/construction/corvalite" "$serveur" "$port" "$travail" || code=$?
+}
+
+# Arrete le serveur de construit_exemple et efface ses donnees ; rien s'il n'a pas ete cree.
+arrete_exemple() {
+    if [ -n "${serveur:-}" ]; then bash "$(dirname "${BASH_SOURCE[0]}")/mariadb.sh" arrete "$serveur"; fi
+}
+
 # Le programme seul, optimise, dans $1/construction (le compte rendu de la compilation sort).
 construit_release() {
     cmake -S "$1" -B "$1/construction" -DCMAKE_BUILD_TYPE=Release -DCORVALITE_TESTS=OFF >/dev/null

@@ -4,23 +4,15 @@
 # 127.0.0.1 recoit la base de l'exemple, puis -sgbd ecrit les classes PHP,
 # -make construit les pages et -form ecrit la page de formulaire de la table
 # article ; un second lancement ecrit celle du formulaire de contact, sans table
-# (outils/site_exemple.sh, que le test du navigateur reprend tel quel).
+# (outils/site_exemple.sh, que le test du navigateur reprend tel quel). Le
+# serveur est arrete en sortant ; la copie reste, pour qu'on la lise.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
 installe_paquets "${PAQUETS_CONSTRUCTION[@]}" "${PAQUETS_MARIADB[@]}"
 
-construit_release "$racine"
-construction="$racine/construction"
-
-travail=$(mktemp -d /tmp/corvalite-exemple-XXXXXX)
-serveur="$travail.mariadb"
-trap 'bash "$racine/outils/mariadb.sh" arrete "$serveur"' EXIT
-demarre_mariadb "$serveur" 34100
-set +e
-bash "$racine/outils/site_exemple.sh" "$construction/corvalite" "$serveur" "$port" "$travail"
-code=$?
-set -e
+trap arrete_exemple EXIT
+construit_exemple "$racine"
 echo
 echo "== code de sortie : $code"
 echo "== fichiers produits :"
