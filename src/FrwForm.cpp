@@ -111,9 +111,6 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     ControleNomsPhp();
     ControleNomsDeControles();
     ControleChainesPhp();
-    // Le fichier d'appui de connexion va a cote de la page, donc du descriptif : seulement
-    // quand la page sera ecrite, une description refusee ne laissant rien derriere elle.
-    if (!NomTable.empty() && Param.NbErreurs == 0) Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
     return resultat;
 }
 
@@ -272,6 +269,7 @@ namespace {
 // Les caracteres d'un nom PHP : lettre, "_" ou octet haut, puis aussi des chiffres.
 bool LettrePhp(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
 bool LettreOuChiffrePhp(char c) { return LettrePhp(c) || std::isdigit(static_cast<unsigned char>(c)); }
+bool EstNomPhp(const std::string& nom) { return !nom.empty() && LettrePhp(nom[0]) && std::all_of(nom.begin(), nom.end(), LettreOuChiffrePhp); }
 
 // Les variables que la page ecrit elle-meme : $F et $valeur sur toute page, les autres sur une
 // page de table (PHP distingue la casse des noms de variables).
@@ -294,7 +292,9 @@ struct Interpolation {
         return i;
     }
     // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, ou 0b et des 0 et 1.
-    size_t Nombre(size_t i) const {
+    // Entre accolades (`litteral`), l'indice est un litteral de PHP : un 0 de tete y annonce un
+    // nombre octal (0o aussi), si bien que 09 n'est pas un nombre.
+    size_t Nombre(size_t i, bool litteral = false) const {
         size_t fin = i;
         while (fin < v.size() && LettreOuChiffrePhp(v[fin])) ++fin;
         const std::string n = v.substr(i, fin - i);
@@ -302,8 +302,10 @@ struct Interpolation {
             return n.size() > debut && n.find_first_not_of(permis, debut) == std::string::npos;
         };
         const bool prefixe = n.size() > 1 && n[0] == '0';
-        const bool valide = que(0, "0123456789") || (prefixe && (n[1] == 'x' || n[1] == 'X') && que(2, "0123456789abcdefABCDEF")) ||
-                            (prefixe && (n[1] == 'b' || n[1] == 'B') && que(2, "01"));
+        const bool decimal = que(0, "0123456789") && !(litteral && prefixe && !que(1, "01234567"));
+        const bool valide = decimal || (prefixe && (n[1] == 'x' || n[1] == 'X') && que(2, "0123456789abcdefABCDEF")) ||
+                            (prefixe && (n[1] == 'b' || n[1] == 'B') && que(2, "01")) ||
+                            (litteral && prefixe && (n[1] == 'o' || n[1] == 'O') && que(2, "01234567"));
         return valide ? fin : Aucune;
     }
     // "[" en i : un nom, une variable ou un nombre (signe permis), puis "]".
@@ -326,7 +328,7 @@ struct Interpolation {
         while (j != Aucune && j < v.size() && v[j] != '}') {
             if (v.compare(j, 2, "->") == 0) j = Nom(j + 2);
             else if (v[j] == '[') {
-                const size_t fin = Nombre(j + 1);
+                const size_t fin = Nombre(j + 1, true);
                 j = fin < v.size() && v[fin] == ']' ? fin + 1 : Aucune;
             }
             else j = Aucune;
@@ -546,11 +548,25 @@ void MesForms::ControleNomsPhp() {
                             ", que la page emploie deja : la page ne peut pas servir cette table.");
             return;
         }
+        // Sa classe ne pourrait etre declaree : PHP en a deja une de ce nom.
+        if (Utiles::NomReservePhp(NomTable)) {
+            Param.AddErreur("La table " + NomTable + " n'a pas de page : " + FrwSgbd::RaisonNomReserve);
+            return;
+        }
         ControleNomPhp(NomTable);
-        if (!ListeElements.empty()) ControleNomPhp(ListeElements[0].Champ);
-        // Un champ hors de la table est lu par son nom de variable, comme sur une page sans table.
-        for (size_t i = 1; i < ListeElements.size(); ++i)
-            if (ListeElements[i].PresentEnBase != "O" && ListeElements[i].Visible == "O") ControleNomPhp(ListeElements[i].Champ);
+        // La cle et chaque colonne montree sont des membres de l'objet ($table->nom) : un nom qui
+        // n'en est pas un rendrait la page illisible pour PHP. Un champ hors de la table est lu par
+        // son nom de variable, comme sur une page sans table.
+        for (size_t i = 0; i < ListeElements.size(); ++i) {
+            const Element& element = ListeElements[i];
+            const bool membre = i == 0 || (element.PresentEnBase == "O" && element.Visible == "O");
+            if (membre && !EstNomPhp(element.Champ))
+                Param.AddErreur("L'element " + element.Champ + " de la table " + NomTable +
+                                " n'est pas un nom PHP (lettres, chiffres et _, pas de chiffre en tete) : la page l'ecrirait "
+                                "comme membre de l'objet de la table.");
+            else if (i == 0 || (element.PresentEnBase != "O" && element.Visible == "O"))
+                ControleNomPhp(element.Champ);
+        }
         return;
     }
     for (const Element& element : ListeElements) ControleNomPhp(element.Champ);
@@ -581,8 +597,7 @@ void MesForms::ControleNomsDeControles() {
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {
-    const bool valide = !nom.empty() && LettrePhp(nom[0]) && std::all_of(nom.begin(), nom.end(), LettreOuChiffrePhp) &&
-                        !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
+    const bool valide = EstNomPhp(nom) && !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
     if (!valide)
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +
                          "par la page) : la page generee sera invalide.");

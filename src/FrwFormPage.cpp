@@ -50,6 +50,9 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     Param.initErreur();
     const std::string page = Creation_RecupChampsPhp(NomTable) + Creation_TraitementPhp(NomTable) +
                              FaitFormulaire(NomTable) + "</BODY>" + FinDeLigne + "</HTML>" + FinDeLigne;
+    // Une erreur trouvee en ecrivant la page (une sorte de champ inconnue) la rendrait invalide :
+    // la page d'un lancement precedent reste telle quelle, et rien n'est copie.
+    if (Param.NbErreurs > 0) return "";
     Fichier fichier;
     const int code = fichier.RemplaceFichier(NomFichierSortie, page);
     if (code != 0) {
@@ -57,6 +60,8 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
                         fichier.LibelleErreur(code));
         return "";
     }
+    // Le fichier d'appui de connexion va a cote de la page, donc du descriptif, une fois la page ecrite.
+    if (!NomTable.empty()) Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
     std::string journal;
     for (const Copie& copie : CopiesACote()) journal += CopieAppui(copie.Source, copie.Cible, copie.Anomalie);
     return journal;

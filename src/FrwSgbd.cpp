@@ -270,10 +270,16 @@ private:
     }
 
     // Le defaut d'une colonne numerique s'il est un nombre simple ; sinon "" (un
-    // autre texte casserait le PHP genere).
+    // autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne
+    // a son defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
     static std::string ValeurInitiale(const structTable& champ) {
-        if (EstNumerique(champ.TypeSgbd) && EstLitteralNumerique(champ.ValeurDefaut)) return champ.ValeurDefaut;
-        return "\"\"";
+        const std::string& defaut = champ.ValeurDefaut;
+        if (!EstNumerique(champ.TypeSgbd) || !EstLitteralNumerique(defaut)) return "\"\"";
+        const size_t signe = defaut[0] == '-' || defaut[0] == '+' ? 1 : 0;
+        size_t chiffre = signe;
+        while (chiffre + 1 < defaut.size() && defaut[chiffre] == '0' && std::isdigit(static_cast<unsigned char>(defaut[chiffre + 1])))
+            ++chiffre;
+        return defaut.substr(0, signe) + defaut.substr(chiffre);
     }
 
     void CreerInitVariable() {
@@ -689,6 +695,9 @@ private:
 
 }  // namespace
 
+const std::string FrwSgbd::RaisonNomReserve =
+    "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
+
 FrwSgbd::FrwSgbd(Parametrage& param) : Param(param) {}
 
 std::string FrwSgbd::AfficheVersionMySql() const { return VersionMysql; }
@@ -739,33 +748,6 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
 
 namespace {
 
-// Les noms que PHP 8.2 prend pour lui et qu'une classe ne peut donc porter (la casse
-// n'y compte pas) : mots cles et constantes de compilation, types, classes predefinies
-// du coeur, methodes magiques (le nom de la table nomme aussi une methode) ; et les
-// classes des fichiers d'appui, incluses avec les classes des tables. enum, resource
-// et numeric, que PHP 8.2 tolere encore comme noms de classe, restent permis.
-bool NomReserve(std::string nom) {
-    static const char* const reserves[] = {
-        "__halt_compiler", "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class", "clone",
-        "const", "continue", "declare", "default", "die", "do", "echo", "else", "elseif", "empty", "enddeclare",
-        "endfor", "endforeach", "endif", "endswitch", "endwhile", "eval", "exit", "extends", "final", "finally", "fn",
-        "for", "foreach", "function", "global", "goto", "if", "implements", "include", "include_once", "instanceof",
-        "insteadof", "interface", "isset", "list", "match", "namespace", "new", "or", "print", "private", "protected",
-        "public", "readonly", "require", "require_once", "return", "static", "switch", "throw", "trait", "try",
-        "unset", "use", "var", "while", "xor", "yield", "__CLASS__", "__DIR__", "__FILE__", "__FUNCTION__",
-        "__LINE__", "__METHOD__", "__NAMESPACE__", "__TRAIT__", "bool", "false", "float", "int", "iterable", "mixed",
-        "never", "null", "object", "parent", "self", "string", "true", "void", "ArithmeticError", "AssertionError",
-        "Closure", "Directory", "DivisionByZeroError", "Error", "ErrorException", "Exception", "Generator",
-        "ParseError", "php_user_filter", "stdClass", "Throwable", "TypeError", "__PHP_Incomplete_Class", "__call",
-        "__callStatic", "__clone", "__construct", "__debugInfo", "__destruct", "__get", "__invoke", "__isset",
-        "__serialize", "__set", "__set_state", "__sleep", "__toString", "__unserialize", "__unset", "__wakeup",
-        "FormLien", "SGBDConnexion"};
-    Utiles::Majuscule(nom);
-    for (std::string reserve : reserves)
-        if (Utiles::Majuscule(reserve) == nom) return true;
-    return false;
-}
-
 std::string RefusClasse(const std::string& table) {
     return "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
 }
@@ -798,8 +780,8 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
     const std::string regle = " n'est pas un nom PHP (lettres sans accent, chiffres et _, pas de chiffre en tete).";
     std::string raison;
     if (!Utiles::EstIdentifiantPhp(table)) raison = "son nom" + regle;
-    else if (NomReserve(table))
-        raison = "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
+    else if (Utiles::NomReservePhp(table))
+        raison = RaisonNomReserve;
     for (size_t i = 0; i < ListeChamps.size() && raison.empty(); ++i) {
         const std::string colonne = "le nom de sa colonne " + NomMontre(ListeChamps[i].NomChamp);
         if (!Utiles::EstIdentifiantPhp(ListeChamps[i].NomChamp)) raison = colonne + regle;

@@ -20,6 +20,9 @@ public:
     // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
 
+    // Pourquoi une table nommee comme Utiles::NomReservePhp le refuse n'a ni classe ni page.
+    static const std::string RaisonNomReserve;
+
     explicit FrwSgbd(Parametrage& param);
 
     // Le pilote : connexion, liste des tables, repertoires, puis une classe par

@@ -41,6 +41,12 @@ public:
     // Chaque caractere hors de l'ASCII d'un texte UTF-8 en sequence \u{...} d'une chaine PHP.
     static std::string EchappeUnicodePhp(const std::string& utf8);
 
+    // Un nom que PHP 8.2 prend pour lui et qu'une classe ne peut donc porter, la casse n'y
+    // comptant pas : mot cle, type, classe, interface ou trait que declarent le coeur et les
+    // extensions d'un site (mysqli, PDO, SPL...), methode magique (le nom d'une table nomme
+    // aussi une methode), classe d'appui des pages.
+    static bool NomReservePhp(std::string nom);
+
     // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
     // aucune variable ni aucun parametre genere ne peut porter ces noms.
     static bool VariableReserveePhp(const std::string& nom);

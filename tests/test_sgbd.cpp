@@ -111,6 +111,10 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
         {"defauts en notation exponentielle", "", avec(client, [](auto& c) {
              c[4].ValeurDefaut = "5e", c[10].ValeurDefaut = "-2.5e3";
          }), "client.php"},
+        // Le defaut d'une colonne zerofill, tel que le catalogue le donne, est le nombre qu'il ecrit.
+        {"defauts zerofill", "", avec(client, [](auto& c) {
+             c[3].ValeurDefaut = "0001.50", c[4].ValeurDefaut = "0000000017", c[5].ValeurDefaut = "00008";
+         }), "client.php"},
         // Une cle de deux colonnes ne repere pas une ligne : la premiere colonne le fait, comme avant.
         {"cle de deux colonnes", "", avec(client, [](auto& c) { c[1].CleServeur = "PRI"; }), "client.php"},
         {"sans cle", "", avec(client, [](auto& c) { c[0].Index = "N", c[0].CleServeur = ""; }), "client.php"},

@@ -26,7 +26,6 @@ form.reset(); return false; }</script></HEAD>
 	if (isset($_POST['civilite'])) $civilite=$_POST['civilite'];	else	$civilite="";
 	if (isset($_POST['options'])) $options=$_POST['options'];	else	$options="";
 	if (isset($_POST['jeton'])) $jeton=$_POST['jeton'];	else	$jeton="";
-	if (isset($_POST['ancien'])) $ancien=$_POST['ancien'];	else	$ancien="";
 ?>
 corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : pages\tout.form 
 .<br>
@@ -70,9 +69,6 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo $F->AjouteChampHidden("jeton","");
 	echo "<br>\n";
 	echo "<br>\n";
-	Le parametre INPUTHTML du champ ancien est inattendu
-
-	echo "<br>\n";
 	echo $F->ValidationParBouton("Envoyer","Envoyer");
 	echo $F->ValidationParLien("Retour","retour");
 	echo $F->FormLienFin();
@@ -89,7 +85,6 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	echo "options=".htmlspecialchars(print_r($options ?? "", true))."<BR>";
 	echo "jeton=".htmlspecialchars(print_r($jeton ?? "", true))."<BR>";
 	echo "cache=".htmlspecialchars(print_r($cache ?? "", true))."<BR>";
-	echo "ancien=".htmlspecialchars(print_r($ancien ?? "", true))."<BR>";
 	echo "</fieldset>";
 ?>
 </BODY>
