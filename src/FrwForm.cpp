@@ -4,13 +4,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
 #include <iterator>
 #include <utility>
 
 #include "FrwSgbd.h"
 #include "Utiles.h"
 #include "classe_fichier.h"
+#include "plateforme.h"
 
 namespace {
 
@@ -116,13 +116,8 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
 
 // Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
 void MesForms::ControlePageEcrasee() {
-    // "\" ou "/", "./", "a/../" et "//" designent le meme fichier.
-    auto commeChemin = [](std::string chemin) {
-        std::replace(chemin.begin(), chemin.end(), '\\', '/');
-        return std::filesystem::path(chemin).lexically_normal().string();
-    };
     for (const Copie& copie : CopiesACote()) {
-        if (commeChemin(copie.Cible) != commeChemin(NomFichierSortie)) continue;
+        if (plateforme::CheminNormal(copie.Cible) != plateforme::CheminNormal(NomFichierSortie)) continue;
         Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
                         " faite a cote d'elle : donnez au descriptif un autre nom.");
         return;

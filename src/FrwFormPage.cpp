@@ -60,8 +60,6 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
                         fichier.LibelleErreur(code));
         return "";
     }
-    // Le fichier d'appui de connexion va a cote de la page, donc du descriptif, une fois la page ecrite.
-    if (!NomTable.empty()) Param.CopieFichierConnexion(Utiles::CheminSansFichier(NomFichierForm));
     std::string journal;
     for (const Copie& copie : CopiesACote()) journal += CopieAppui(copie.Source, copie.Cible, copie.Anomalie);
     return journal;
@@ -90,11 +88,7 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
 }
 
 std::string MesForms::CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie) {
-    Fichier fichier;
-    const int code = fichier.CopieFichier(source, cible);
-    if (code != 0)
-        Param.AddWarning((anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie) +
-                         FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
+    Param.CopieFichier(source, cible, anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie);
     return "Copie du fichier " + source + " vers " + cible + FinDeLigne;
 }
 

@@ -285,10 +285,7 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
 }
 
 bool Make::CopieAppui(const std::string& source, const std::string& cible) {
-    Fichier fichier;
-    if (fichier.CopieFichier(source, cible) == 0) return true;
-    Param.AddWarning("La copie de " + source + " vers " + cible + " a echouee.");
-    return false;
+    return Param.CopieFichier(source, cible, "La copie de " + source + " vers " + cible + " a echouee.", false);
 }
 
 std::string Make::PreTraitement(std::string filtre) {

@@ -757,10 +757,8 @@ std::string MotDePasseMasque(const std::string& motDePasse) { return motDePasse.
 
 }  // namespace
 
-// Vrai quand le repertoire include des sources vient d'etre cree.
-bool FrwSgbd::CreeRepertoiresDuSite() {
+void FrwSgbd::CreeRepertoiresDuSite() {
     Fichier fichier;
-    bool includeCree = false;
     for (const std::string* repertoire : {&Param.RepertoireSources, &Param.RepertoireIncludeSources,
                                           &Param.RepertoireCible, &Param.RepertoireIncludeCible}) {
         std::string chemin = *repertoire;
@@ -768,9 +766,7 @@ bool FrwSgbd::CreeRepertoiresDuSite() {
         if (fichier.IsPathExist(chemin)) continue;
         Param.AddWarning("Le repertoire " + chemin + " a ete creer.");
         if (!plateforme::CreeRepertoire(chemin)) Param.AddErreur("Error de creation du repertoire " + chemin);
-        else if (repertoire == &Param.RepertoireIncludeSources) includeCree = true;
     }
-    return includeCree;
 }
 
 // Le nom de la table et ceux de ses colonnes nomment une classe, des membres, des
@@ -853,8 +849,9 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     if (!base.FaitListeTable(database, ListeTables).empty())
         Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
-    // Sur un site neuf, le fichier de connexion n'a pu etre copie qu'une fois son repertoire cree.
-    if (CreeRepertoiresDuSite()) Param.CopieFichierConnexion(Param.RepertoireIncludeSources);
+    // Le fichier de connexion va dans l'include des sources, cree au besoin sur un site neuf.
+    CreeRepertoiresDuSite();
+    Param.CopieFichierConnexion(Param.RepertoireIncludeSources);
     if (ListeTables.empty()) return "";
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);

@@ -47,7 +47,7 @@ public:
     static bool VideEstNull(const std::string& type);
 
 private:
-    bool CreeRepertoiresDuSite();
+    void CreeRepertoiresDuSite();
     std::map<std::string, std::vector<structTable>> LisColonnes(BaseMysql& base, const std::string& database);
     bool NomsPhp(const std::string& table);
     void EcritClasse(const std::string& table);

@@ -321,12 +321,19 @@ void Parametrage::VerificationExistenceChemin(int make, int, int) {
 }
 
 void Parametrage::CopieFichierConnexion(std::string repertoire) {
+    if (Fichier().IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
+    const std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
+    const std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
+    CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination);
+}
+
+bool Parametrage::CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
+                               bool raison) {
+    if (!CiblesCopiees.insert(plateforme::CheminNormal(cible)).second) return true;
     Fichier fichier;
-    if (fichier.IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
-    std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
-    std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
-    int code = fichier.CopieFichier(source, destination);
-    if (code != 0)
-        AddWarning("Le fichier " + source + " n'a pu etre copie dans " + destination + FinDeLigne +
-                   fichier.LibelleErreur(code) + FinDeLigne);
+    const int code = fichier.CopieFichier(source, cible);
+    if (code == 0) return true;
+    CiblesCopiees.erase(plateforme::CheminNormal(cible));
+    AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
+    return false;
 }

@@ -4,6 +4,7 @@
 #ifndef PARAMETRES_H
 #define PARAMETRES_H
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -104,8 +105,15 @@ public:
     void ConstructionDesChemins();
     void VerificationExistenceChemin(int make, int sgbd, int form);
     void CopieFichierConnexion(std::string repertoire);
+    // La seule copie de fichier des fonctions : une cible deja ecrite par le lancement ne l'est
+    // pas de nouveau. Un echec est une anomalie, `anomalie` suivie de la raison quand `raison`
+    // le demande ; rend vrai quand la cible est la copie de la source.
+    bool CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
+                      bool raison = true);
 
 private:
+    // Les cibles que CopieFichier a deja ecrites, chemins normalises.
+    std::set<std::string> CiblesCopiees;
     void Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne);
 };
 

@@ -62,13 +62,11 @@ void FermeEtape(Parametrage& param, int code, const std::string& rapport) {
         param.Log("Ok." + param.FinDeLigne + rapport, Parametrage::LogEcranEtFichier);
 }
 
-// Chaque etape part de compteurs a zero : ce qu'un appel hors etape (la copie
-// du fichier de connexion) a enregistre ne compte pas pour elle.
+// Chaque etape part d'un registre vide : ses messages sont les siens.
 void JoueEtapes(Parametrage& param, const std::vector<Etape>& etapes) {
     for (const Etape& etape : etapes) {
         if (!etape.active) continue;
-        param.NbErreurs = 0;
-        param.NbAnomalies = 0;
+        param.initErreur();
         param.LogSansCR(etape.titre, Parametrage::LogEcranEtFichier);
         FermeEtape(param, etape.code, etape.action());
     }
@@ -146,9 +144,6 @@ void VerifieConfiguration(Parametrage& param, const Demande& d) {
 void LanceFonctions(Parametrage& param, const Demande& d) {
     if (d.sgbd == 1) {
         FrwSgbd sgbd(param);
-        // Sur un site neuf, le pilote cree le repertoire include puis y copie le fichier.
-        if (Fichier().IsPathExist(param.RepertoireIncludeSources))
-            param.CopieFichierConnexion(param.RepertoireIncludeSources);
         JoueEtapes(param, {{"Creation classe de base de donnees:", -200, [&] {
                                 return sgbd.PrepareFichierClasse(param.ServeurMysql, param.DatabaseMysql,
                                                                  param.UtilisateurMysql, param.MotDePasseMysql);
@@ -157,7 +152,6 @@ void LanceFonctions(Parametrage& param, const Demande& d) {
     }
     if (d.make == 1) {
         Make make(param);
-        param.CopieFichierConnexion(param.RepertoireIncludeSources);
         JoueEtapes(param, {{"Selection des fichiers:", -300, [&] { return make.PreTraitement(".php"); }},
                            {"Traitement:", -310, [&] { return make.Traitement(); }},
                            {"Post-Traitement:", -320, [&] { return make.PostTraitement(); }}});

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
 #include <fcntl.h>
 #include <iostream>
 #include <sys/file.h>
@@ -23,6 +24,10 @@ std::string CheminSysteme(const std::string& chemin) {
         if (c == Separateur[0]) c = '/';
     }
     return resultat;
+}
+
+std::string CheminNormal(const std::string& chemin) {
+    return std::filesystem::path(CheminSysteme(chemin)).lexically_normal().string();
 }
 
 std::string Joindre(const std::string& repertoire, const std::string& separateur,

@@ -18,6 +18,8 @@ inline const std::string FinDeLigne = "\n";
 // "\" devient "/".
 inline const std::string Separateur = "\\";
 std::string CheminSysteme(const std::string& chemin);
+// Le chemin systeme sous une forme unique : "\" ou "/", "./", "a/../" et "//" designent le meme fichier.
+std::string CheminNormal(const std::string& chemin);
 
 // repertoire + separateur + nom, ou le nom seul quand le repertoire est vide
 // (le repertoire courant, jamais "/nom").
