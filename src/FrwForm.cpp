@@ -261,10 +261,6 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
 
 namespace {
 
-// Les caracteres d'un nom PHP : lettre, "_" ou octet haut, puis aussi des chiffres.
-bool LettrePhp(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
-bool LettreOuChiffrePhp(char c) { return LettrePhp(c) || std::isdigit(static_cast<unsigned char>(c)); }
-bool EstNomPhp(const std::string& nom) { return !nom.empty() && LettrePhp(nom[0]) && std::all_of(nom.begin(), nom.end(), LettreOuChiffrePhp); }
 
 // Les variables que la page ecrit elle-meme : $F et $valeur sur toute page, les autres sur une
 // page de table (PHP distingue la casse des noms de variables).
@@ -282,8 +278,8 @@ struct Interpolation {
     static constexpr size_t Aucune = std::string::npos;
 
     size_t Nom(size_t i) const {
-        if (i >= v.size() || !LettrePhp(v[i])) return Aucune;
-        while (i < v.size() && LettreOuChiffrePhp(v[i])) ++i;
+        if (i >= v.size() || !Utiles::LettrePhp(v[i])) return Aucune;
+        while (i < v.size() && Utiles::LettreOuChiffrePhp(v[i])) ++i;
         return i;
     }
     // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, ou 0b et des 0 et 1.
@@ -291,7 +287,7 @@ struct Interpolation {
     // nombre octal (0o aussi), si bien que 09 n'est pas un nombre.
     size_t Nombre(size_t i, bool litteral = false) const {
         size_t fin = i;
-        while (fin < v.size() && LettreOuChiffrePhp(v[fin])) ++fin;
+        while (fin < v.size() && Utiles::LettreOuChiffrePhp(v[fin])) ++fin;
         const std::string n = v.substr(i, fin - i);
         auto que = [&](size_t debut, const char* permis) {
             return n.size() > debut && n.find_first_not_of(permis, debut) == std::string::npos;
@@ -307,7 +303,7 @@ struct Interpolation {
     size_t Indice(size_t i) const {
         size_t j = i + 1;
         if (j < v.size() && v[j] == '$') j = Nom(j + 1);
-        else if (j < v.size() && LettrePhp(v[j])) j = Nom(j);
+        else if (j < v.size() && Utiles::LettrePhp(v[j])) j = Nom(j);
         else j = Nombre(j < v.size() && v[j] == '-' ? j + 1 : j);
         return j != Aucune && j < v.size() && v[j] == ']' ? j + 1 : Aucune;
     }
@@ -369,7 +365,7 @@ std::string MesForms::DefautChainePhp(const std::string& valeur) {
             return "un guillemet non echappe (\\\" pour l'ecrire)" + invalide;
         } else if (c == '$' && suivant == '{') {
             return "une interpolation ${, que PHP 8.2 signale comme depreciee a chaque affichage de la page";
-        } else if ((c == '{' && suivant == '$') || (c == '$' && LettrePhp(suivant))) {
+        } else if ((c == '{' && suivant == '$') || (c == '$' && Utiles::LettrePhp(suivant))) {
             const size_t fin = c == '{' ? lu.Complexe(i) : lu.Simple(i);
             if (fin == Interpolation::Aucune)
                 return "une interpolation " + valeur.substr(i, c == '{' ? 2 : lu.Nom(i + 1) - i + 1) + " que PHP ne peut pas lire" +
@@ -555,7 +551,7 @@ void MesForms::ControleNomsPhp() {
         for (size_t i = 0; i < ListeElements.size(); ++i) {
             const Element& element = ListeElements[i];
             const bool membre = i == 0 || (element.PresentEnBase == "O" && element.Visible == "O");
-            if (membre && !EstNomPhp(element.Champ))
+            if (membre && !Utiles::EstNomPhp(element.Champ))
                 Param.AddErreur("L'element " + element.Champ + " de la table " + NomTable +
                                 " n'est pas un nom PHP (lettres, chiffres et _, pas de chiffre en tete) : la page l'ecrirait "
                                 "comme membre de l'objet de la table.");
@@ -592,7 +588,7 @@ void MesForms::ControleNomsDeControles() {
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {
-    const bool valide = EstNomPhp(nom) && !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
+    const bool valide = Utiles::EstNomPhp(nom) && !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
     if (!valide)
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +
                          "par la page) : la page generee sera invalide.");

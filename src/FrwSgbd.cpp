@@ -851,7 +851,7 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
     // Le fichier de connexion va dans l'include des sources, cree au besoin sur un site neuf.
     CreeRepertoiresDuSite();
-    Param.CopieFichierConnexion(Param.RepertoireIncludeSources);
+    Param.CopieFichierConnexion(Param.TrimSlash(Param.RepertoireIncludeSources));
     if (ListeTables.empty()) return "";
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);

@@ -1,6 +1,7 @@
 #include "Utiles.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 
 namespace {
@@ -141,6 +142,14 @@ bool Utiles::CaracteresIdentifiant(const std::string& texte) {
 
 bool Utiles::EstIdentifiantPhp(const std::string& texte) {
     return !texte.empty() && !(texte[0] >= '0' && texte[0] <= '9') && CaracteresIdentifiant(texte);
+}
+
+bool Utiles::LettrePhp(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80); }
+
+bool Utiles::LettreOuChiffrePhp(char c) { return LettrePhp(c) || std::isdigit(static_cast<unsigned char>(c)); }
+
+bool Utiles::EstNomPhp(const std::string& nom) {
+    return !nom.empty() && LettrePhp(nom[0]) && std::all_of(nom.begin(), nom.end(), LettreOuChiffrePhp);
 }
 
 std::string Utiles::Joint(const std::vector<std::string>& morceaux, const std::string& separateur) {

@@ -27,11 +27,17 @@ public:
     static std::string EchappeHtml(const std::string& texte);
     // Les morceaux separes par `separateur`, rien avant le premier ni apres le dernier.
     static std::string Joint(const std::vector<std::string>& morceaux, const std::string& separateur = ",");
-    // Lettres ASCII, chiffres et "_" seulement (le texte vide en est fait).
-    static bool CaracteresIdentifiant(const std::string& texte);
-    // Un nom PHP sur : de ces caracteres, non vide, sans chiffre en tete. Un nom venu
-    // de la base ne sert de nom de classe, de chemin ou de texte genere qu'a ce prix.
+    // Les deux regles des noms PHP. La premiere garde les noms qui vont aussi dans le SQL, les
+    // noms de fichiers et les classes (table, colonne, prefixe) : lettres ASCII, chiffres et "_",
+    // non vide, sans chiffre en tete. Un nom venu de la base ne sert de nom de classe, de chemin
+    // ou de texte genere qu'a ce prix.
+    static bool CaracteresIdentifiant(const std::string& texte);  // ces caracteres seuls (le vide aussi)
     static bool EstIdentifiantPhp(const std::string& texte);
+    // La seconde est celle de PHP lui-meme, pour les noms que seul PHP lit (variables et membres
+    // d'une page) : lettre, "_" ou octet haut, puis aussi des chiffres.
+    static bool LettrePhp(char c);
+    static bool LettreOuChiffrePhp(char c);
+    static bool EstNomPhp(const std::string& nom);
 
     // Vrai pour un texte UTF-8 qui a un caractere hors du Latin-1 (faux s'il n'est pas de l'UTF-8).
     static bool HorsLatin1(const std::string& utf8);
