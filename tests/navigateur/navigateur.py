@@ -11,8 +11,11 @@ import socket
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 import traceback
+import urllib.parse
+import urllib.request
 from pathlib import Path
 
 from selenium import webdriver
@@ -30,6 +33,8 @@ TEXTE = PIEGE + "\nseconde ligne \\n\n\\"
 BARRES = "C:\\x\\'y\\\\"
 FORMULAIRE = "form[name^=Formulaire_] "
 CHAMPS = FORMULAIRE + "input:not([type=hidden]), " + FORMULAIRE + "textarea"
+# Une description dont le chemin porte du code PHP, que la page ne doit pas executer.
+CHEMIN_PHP = "x<?=7*6?>.form"
 FAUTES_PHP = ("Warning:", "Notice:", "Deprecated:", "Fatal error", "Parse error", "error:")
 bilan = {"passed": 0, "failed": 0}
 serveur = {}
@@ -62,7 +67,19 @@ def lignes(table, base):
                                 f" and table_name = '{table}' order by ordinal_position")]
     hexa = ", ".join(f"hex(concat(`{c}`))" for c in colonnes)
     return [[None if h == "NULL" else bytes.fromhex(h).decode() for h in ligne]
-            for ligne in sql(f"select {hexa} from {table} order by `{colonnes[0]}`", base)]
+            for ligne in sql(f"select {hexa} from `{table}` order by `{colonnes[0]}`", base)]
+
+
+def modes():
+    """Le serveur strict, puis non : le mode global, dont les connexions suivantes des pages heritent."""
+    for nom, mode in (("strict", "STRICT_ALL_TABLES"), ("non strict", "")):
+        sql(f"set global sql_mode = '{mode}'")
+        yield nom
+
+
+def poste(url, paires):
+    """Une requete forgee envoyee hors du navigateur : le texte de la page."""
+    return urllib.request.urlopen(url, urllib.parse.urlencode(paires).encode(), timeout=15).read().decode()
 
 
 def demarre_serveur(dossier):
@@ -87,8 +104,10 @@ def construit(dossier, corvalite):
                                      f"USER=corvalite\nMDP=corvalite\nDATABASE={ESSAIS}\n")
     sql(f"create database {ESSAIS} character set utf8mb4")
     sql((ICI / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
-    for arguments in (["-sgbd", "-form", "code.form"], ["-form", "fiche.form"], ["-form", "brut.form"]):
-        (essais / "web" / arguments[-1]).write_bytes((ICI / arguments[-1]).read_bytes())
+    sources = {CHEMIN_PHP: OUTILS.parent / "exemple/formulaires/contact.form"}
+    for arguments in (["-sgbd", "-form", "code.form"], ["-form", "fiche.form"], ["-form", "brut.form"], ["-form", "stock.form"],
+                      ["-form", "nu.form"], ["-form", "group.form"], ["-form", CHEMIN_PHP]):
+        (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], ICI / arguments[-1]).read_bytes())
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
         verifie(f"corvalite {' '.join(arguments)}", (r.returncode, r.returncode and r.stderr), (0, 0))
@@ -97,19 +116,21 @@ def construit(dossier, corvalite):
 
 def lance_php(web, journal):
     """php -S sur un port libre de 127.0.0.1, ses messages dans le journal ; "localhost" des pages
-    mene a la socket du serveur prive."""
+    mene a la socket du serveur prive. Quatre processus servent les demandes, concurrentes comme sur
+    un vrai serveur ; ils survivent a leur pere : tout le groupe est arrete."""
     port = port_libre()
     with open(journal, "w") as sortie:
         php = subprocess.Popen(["php", "-d", "display_errors=1", "-d", "error_reporting=E_ALL",
                                 "-d", f"mysqli.default_socket={serveur['dossier']}/mariadb.sock",
-                                "-S", f"127.0.0.1:{port}", "-t", str(web)], stdout=subprocess.DEVNULL, stderr=sortie)
+                                "-S", f"127.0.0.1:{port}", "-t", str(web)], stdout=subprocess.DEVNULL, stderr=sortie,
+                               env=dict(os.environ, PHP_CLI_SERVER_WORKERS="4"), start_new_session=True)
     for _ in range(100):
         try:
             socket.create_connection(("127.0.0.1", port), timeout=1).close()
             return php, f"http://127.0.0.1:{port}"
         except OSError:
             time.sleep(0.05)
-    php.kill()
+    os.killpg(php.pid, signal.SIGKILL)
     raise RuntimeError("php -S n'a pas demarre")
 
 
@@ -148,7 +169,7 @@ class Page:
             raise AssertionError(f"envoi refuse par le navigateur, champs invalides : {refuses}")
         self.n.execute_script("document.documentElement.dataset.quittee = '1'")
         element.click()
-        WebDriverWait(self.n, 15, ignored_exceptions=(WebDriverException,)).until(lambda n: n.execute_script(
+        WebDriverWait(self.n, 15, 0.05, ignored_exceptions=(WebDriverException,)).until(lambda n: n.execute_script(
             "return document.readyState == 'complete' && !document.documentElement.dataset.quittee"))
         self.sans_faute()
 
@@ -187,7 +208,8 @@ class Page:
 
 
 def article(p, url):
-    sql("insert into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')", EXEMPLE)
+    remet_temoin = "replace into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')"
+    sql(remet_temoin, EXEMPLE)
     temoin = lignes("article", EXEMPLE)
     p.ouvre(f"{url}/article.php")
     verifie("article : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols")) for t in p.tous("textarea")],
@@ -222,15 +244,40 @@ def article(p, url):
     verifie("article : formulaire vide", [v for v in p.valeurs(FORMULAIRE + "input, " + FORMULAIRE + "textarea") if v], [])
     p.etape("article : effacement", p.par_texte("a", "Effacer", 1), "Effacement Ok.", "article", EXEMPLE, temoin)
     verifie("article : champs vides apres effacement", [v for v in p.valeurs(CHAMPS) if v], [])
-    # Des requetes qu'aucune page n'envoie : rien n'est ecrit, sans message PHP.
+    # Des requetes qu'aucune page n'envoie, sans message PHP : rien n'est ecrit, sauf par Modifier sans
+    # ligne chargee, qui change la ligne de la cle envoyee (le texte, absent, y reste).
     _, titre, _, publie, vues, modifie = temoin[0]
-    for nom, paires, message in (
-            ("Editer sans cle", [("action", "Editer")], "Enregistrement non trouvé"),
-            ("Modifier sans le texte", [("action", "Modifier"), ("id", "1"), ("titre", titre), ("publie", publie),
-                                        ("vues", vues), ("modifie", modifie)], ""),
+    for nom, paires, message, attendu in (
+            ("Editer sans cle", [("action", "Editer")], "Enregistrement non trouvé", None),
+            ("Modifier sans ligne chargee ni le texte", [("action", "Modifier"), ("id", "1"), ("titre", titre),
+                                                         ("publie", publie), ("vues", "5"), ("modifie", modifie)],
+             "Modification Ok.", [temoin[0][:4] + ["5", modifie]]),
             ("titre en tableau", [("action", "Ajouter"), ("titre[]", "x"), ("texte", "y")],
-             "Demande refusée : un champ est envoyé en tableau.")):
-        p.etape(f"article : {nom}", p.forge(paires), message, "article", EXEMPLE)
+             "Demande refusée : un champ est envoyé en tableau.", None)):
+        p.etape(f"article : {nom}", p.forge(paires), message, "article", EXEMPLE, attendu)
+    # La cle tapee dans son champ renomme la ligne chargee ; deja prise, le serveur refuse et rien ne
+    # change (ni la ligne chargee, ni celle de la cle tapee).
+    sql("insert into article (id, titre) values (12, 'douze')", EXEMPLE)
+    p.ouvre(f"{url}/article.php")
+    rangees = lignes("article", EXEMPLE)
+    for cle, message, attendu in (("13", "Modification Ok.", rangees[:1] + [["13"] + rangees[1][1:]]),
+                                  ("1", "Pb Modification", None)):
+        p.clique(p.par_texte("a", "Editer", 1))
+        p.remplit({"id": cle})
+        p.etape(f"article : cle {cle} tapee apres edition", p.tous("button[value=Modifier]")[0], message, "article", EXEMPLE,
+                attendu)
+    # Une cle numerique envoyee avec autre chose qu'un nombre ne designe aucune ligne, serveur strict ou non.
+    for mode in modes():
+        for cle in ("1abc", "1-0", "1 or 1=1"):
+            sql(remet_temoin, EXEMPLE)
+            avant, obtenu = lignes("article", EXEMPLE), []
+            for action in ("Editer", "Modifier", "Effacer"):
+                texte = poste(f"{url}/article.php", [("action", action), ("id", cle), ("titre", "changé")])
+                obtenu.append((action, lignes("article", EXEMPLE), 'value="témoin"' in texte,
+                               action != "Editer" or "Enregistrement non trouvé" in texte,
+                               [f for f in FAUTES_PHP if f in texte]))
+            verifie(f"article : cle {cle!r} ({mode}), aucune ligne touchee ni montree", obtenu,
+                    [(action, avant, False, True, []) for action in ("Editer", "Modifier", "Effacer")])
 
 
 def contact(p, url):
@@ -280,12 +327,14 @@ def code(p, url):
 
 
 def fiche(p, url):
-    """Liste, boutons radio et cases a cocher montrent la ligne editee ; colonnes invisible et cachee gardees."""
+    """Liste, boutons radio et cases a cocher montrent la ligne editee, sans choix quand elle n'en a pas ;
+    colonnes invisible et cachee gardees."""
     def choix():
         return [p.valeurs(FORMULAIRE + css) for css in ("input[name=nom]", "select[name=couleur]",
                 "input[name=taille]:checked", "input[name=actif]:checked", "input[name=jeton]")]
 
     p.ouvre(f"{url}/fiche.php")
+    neuf = choix()
     rangees = lignes("fiche", ESSAIS)
     choisie = [["choisie"], ["vert"], ["L"], ["n"], ["j1"]]
     p.etape("fiche : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
@@ -299,13 +348,95 @@ def fiche(p, url):
     p.etape("fiche : liste et radio modifies seuls", p.tous("button[value=Modifier]")[0], "Modification Ok.",
             "fiche", ESSAIS, rangees)
     p.etape("fiche : edition d'une ligne sans choix", p.par_texte("a", "Editer", 1), "", "fiche", ESSAIS)
-    # Sans valeur dans la ligne, aucun choix : l'option vide de la liste, ni radio ni case.
-    verifie("fiche : aucun choix sans valeur", choix(), [["vide"], [""], [], [], ["j2"]])
+    verifie("fiche : choix par defaut du formulaire neuf, aucun pour la ligne sans choix", [neuf, choix()],
+            [[[""], ["rouge"], ["M"], ["o"], [""]], [["vide"], [""], [], [], ["j2"]]])
+    p.etape("fiche : modification de la ligne sans choix, NULL garde", p.tous("button[value=Modifier]")[0], "Modification Ok.",
+            "fiche", ESSAIS, rangees)
     # Sans element decrit, aucune colonne n'est affichee : l'enregistrement ne perd rien.
     p.ouvre(f"{url}/brut.php")
     rangees = lignes("fiche", ESSAIS)
     p.etape("brut : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
     p.etape("brut : modification", p.tous("button[value=Modifier]")[0], "Modification Ok.", "fiche", ESSAIS, rangees)
+
+
+def stock(p, url):
+    """Un bit montre et un invisible, des colonnes invisibles (dont une nommee action), par la page
+    decrite (stock) et par celle d'une table sans element (nu) ; un libelle hors de Latin-1."""
+    def ajout(rangees, *valeurs):
+        """La table apres l'ajout de la ligne, sous la cle auto-incrementee suivante."""
+        return rangees + [[str(int(rangees[-1][0]) + 1), *valeurs]]
+
+    def compteur():
+        return int(sql("select c_inv from stock where id = 3", ESSAIS)[0][0])
+
+    p.ouvre(f"{url}/stock.php")
+    verifie("stock : libelle du commentaire, hors de Latin-1", p.tous(FORMULAIRE + "label:has([name=nom])")[0].text,
+            "Prix € œuvre 日本 :")
+    # 4 clients modifient la ligne 3 pendant que 300 increments de son compteur invisible passent par
+    # SQL : aucun ne se perd.
+    for page, champs in (("stock.php", [("nom", "compteur"), ("b", "")]), ("nu.php", [])):
+        avant, fini, reponses = compteur(), threading.Event(), []
+
+        def client():
+            while not fini.is_set():
+                try:
+                    texte = poste(f"{url}/{page}", [("action", "Modifier"), ("id", "3")] + champs)
+                    reponses.append(("Modification Ok." in texte, tuple(f for f in FAUTES_PHP if f in texte)))
+                except OSError as e:
+                    reponses.append(repr(e))
+                    return
+        clients = [threading.Thread(target=client) for _ in range(4)]
+        for c in clients:
+            c.start()
+        sql("update stock set c_inv = c_inv + 1 where id = 3;" * 300, ESSAIS)
+        fini.set()
+        for c in clients:
+            c.join()
+        verifie(f"{page} : 300 increments pendant 4 modifications concurrentes", (compteur(), set(reponses)),
+                (avant + 300, {(True, ())}))
+    # Un ajout ne range rien des colonnes que la page ne montre pas : elles prennent leur defaut.
+    for page, paires, debut in (("stock.php", [("nom", "caché"), ("b", "")], ["caché", None]),
+                                ("nu.php", [("nom", "caché"), ("b", "1")], ["sans nom", None])):
+        p.ouvre(f"{url}/{page}")
+        rangees = lignes("stock", ESSAIS)
+        p.etape(f"{page} : ajout forge, colonnes non montrees a leur defaut",
+                p.forge([("action", "Ajouter"), ("c_inv", "99")] + paires), "Ajouter Ok.", "stock", ESSAIS,
+                ajout(rangees, *debut, "\x01", "7", "neuve"))
+    # Les bits tapes sont ranges, et une modification sans changement garde tout (bits montre et
+    # invisible, action), serveur strict ou non.
+    for mode in modes():
+        for bit in "01":
+            p.ouvre(f"{url}/stock.php")
+            p.remplit({"nom": f"bit {bit}", "b": bit})
+            rangees = lignes("stock", ESSAIS)
+            p.etape(f"stock : ajout du bit {bit} ({mode})", p.tous("button[value=Ajouter]")[0], "Ajouter Ok.", "stock",
+                    ESSAIS, ajout(rangees, f"bit {bit}", chr(int(bit)), "\x01", "7", "neuve"))
+        rangees, messages = lignes("stock", ESSAIS), []
+        for page, rang in (("stock.php", 0), ("stock.php", 1), ("nu.php", 0)):
+            p.ouvre(f"{url}/{page}")
+            p.clique(p.par_texte("a", "Editer", rang))
+            p.clique(p.tous("button[value=Modifier]")[0])
+            messages.append("Modification Ok." in p.texte())
+        verifie(f"stock : modifications sans changement des lignes 1, 2 et (nu) 1 ({mode})",
+                (messages, lignes("stock", ESSAIS)), ([True] * 3, rangees))
+
+
+def noms(p, url):
+    """Une table, sa cle et une colonne aux noms que SQL se reserve ; une description dont le chemin
+    porte du PHP, qui reste un texte."""
+    p.ouvre(f"{url}/group.php")
+    premier, second, ajoutee, modifiee = ["1", "premier"], ["2", "second"], ["3", "ajoutée"], ["1", "modifiée"]
+    for nom, paires, message, attendu, champs in (
+            ("ajout", [("action", "Ajouter"), ("desc", "ajoutée")], "Ajouter Ok.", [premier, second, ajoutee], ajoutee),
+            ("edition", [("action", "Editer"), ("order", "1")], "", [premier, second, ajoutee], premier),
+            ("modification", [("action", "Modifier"), ("order", "1"), ("desc", "modifiée")], "Modification Ok.",
+             [modifiee, second, ajoutee], modifiee),
+            ("effacement", [("action", "Effacer"), ("order", "2")], "Effacement Ok.", [modifiee, ajoutee], ["", ""])):
+        p.clique(p.forge(paires))
+        verifie(f"group : {nom}", (message in p.texte(), lignes("group", ESSAIS), p.valeurs(CHAMPS)), (True, attendu, champs))
+    p.ouvre(f"{url}/{urllib.parse.quote(CHEMIN_PHP[:-5])}.php")
+    verifie("chemin de description porteur de PHP, montre tel quel", (p.n.title, "x42" in p.n.page_source),
+            (f"Formulaire : {CHEMIN_PHP}", False))
 
 
 def main(corvalite):
@@ -322,7 +453,8 @@ def main(corvalite):
                 php, urls[nom] = lance_php(web, dossier / f"php-{nom}.log")
                 serveurs_php.append(php)
             page = Page()
-            for scenario, site in ((article, "exemple"), (contact, "exemple"), (code, "essais"), (fiche, "essais")):
+            for scenario, site in ((article, "exemple"), (contact, "exemple"), (code, "essais"), (fiche, "essais"),
+                                   (stock, "essais"), (noms, "essais")):
                 try:
                     scenario(page, urls[site])
                 except Exception:
@@ -334,7 +466,7 @@ def main(corvalite):
             if page:
                 page.n.quit()
             for php in serveurs_php:
-                php.terminate()
+                os.killpg(php.pid, signal.SIGTERM)
                 php.wait()
             subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "arrete", str(dossier / "mariadb")])
         for nom in sites:

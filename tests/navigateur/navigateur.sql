@@ -19,3 +19,23 @@ create table fiche (
 insert into fiche (nom, note, jeton, couleur, taille, actif) values
   ('choisie', 'note cachée', 'j1', 'vert', 'L', 'n'),
   ('vide', 'autre note', 'j2', null, null, null);
+
+-- Un bit montre et un bit invisible, un compteur invisible que d'autres clients augmentent, une
+-- colonne nommee comme la variable action de la page ; un libelle hors de Latin-1.
+create table stock (
+  id int auto_increment primary key,
+  nom varchar(40) default 'sans nom' comment 'Prix € œuvre 日本',
+  b bit(1),
+  b_inv bit(1) default b'1',
+  c_inv int not null default 7,
+  action varchar(20) default 'neuve'
+) default charset=utf8mb4;
+insert into stock (nom, b, b_inv, c_inv, action) values
+  ('zéro', b'0', b'0', 0, 'gardée'), ('un', b'1', b'1', 0, 'gardée'), ('compteur', null, null, 0, 'gardée');
+
+-- Des noms que SQL se reserve : la table, sa cle et une colonne.
+create table `group` (
+  `order` int auto_increment primary key,
+  `desc` varchar(20)
+) default charset=utf8mb4;
+insert into `group` (`desc`) values ('premier'), ('second');
