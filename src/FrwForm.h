@@ -61,7 +61,6 @@ public:
         std::string Visible;
         int LigneVisible = 0;
         std::string Index;
-        int LigneIndex = 0;
         std::string TypeSgbd;
         std::string TypePhp;
         std::string AutoIncrement;

@@ -20,8 +20,6 @@ public:
     // Une page retenue par la selection.
     struct _ListeFichier {
         std::string NomFichier;
-        std::string RepertoireSource;
-        std::string RepertoireCible;
         std::string FichierReference;  // remplace par la balise de reference de la page
     };
 

@@ -187,52 +187,47 @@ bool Utiles::VariableReserveePhp(const std::string& nom) {
 }
 
 // enum, resource et numeric, que PHP 8.2 tolere encore comme noms de classe, restent permis.
-bool Utiles::NomReservePhp(std::string nom) {
-    static const char* const reserves[] = {
-        "__halt_compiler", "abstract", "and", "array", "as", "break", "callable", "case", "catch", "class", "clone",
-        "const", "continue", "declare", "default", "die", "do", "echo", "else", "elseif", "empty", "enddeclare",
-        "endfor", "endforeach", "endif", "endswitch", "endwhile", "eval", "exit", "extends", "final", "finally",
-        "fn", "for", "foreach", "function", "global", "goto", "if", "implements", "include", "include_once",
-        "instanceof", "insteadof", "interface", "isset", "list", "match", "namespace", "new", "or", "print",
-        "private", "protected", "public", "readonly", "require", "require_once", "return", "static", "switch",
-        "throw", "trait", "try", "unset", "use", "var", "while", "xor", "yield", "__CLASS__", "__DIR__", "__FILE__",
-        "__FUNCTION__", "__LINE__", "__METHOD__", "__NAMESPACE__", "__TRAIT__", "bool", "false", "float", "int",
-        "iterable", "mixed", "never", "null", "object", "parent", "self", "string", "true", "void",
-        "ArithmeticError", "AssertionError", "Closure", "Directory", "DivisionByZeroError", "Error",
-        "ErrorException", "Exception", "Generator", "ParseError", "php_user_filter", "stdClass", "Throwable",
-        "TypeError", "__PHP_Incomplete_Class", "__call", "__callStatic", "__clone", "__construct", "__debugInfo",
-        "__destruct", "__get", "__invoke", "__isset", "__serialize", "__set", "__set_state", "__sleep", "__toString",
-        "__unserialize", "__unset", "__wakeup", "FormLien", "SGBDConnexion", "InternalIterator", "CompileError",
-        "ArgumentCountError", "ValueError", "UnhandledMatchError", "ClosedGeneratorException", "WeakReference",
-        "WeakMap", "Attribute", "ReturnTypeWillChange", "AllowDynamicProperties", "SensitiveParameter",
-        "SensitiveParameterValue", "Fiber", "FiberError", "DateTime", "DateTimeImmutable", "DateTimeZone",
-        "DateInterval", "DatePeriod", "LibXMLError", "OpenSSLCertificate", "OpenSSLCertificateSigningRequest",
-        "OpenSSLAsymmetricKey", "InflateContext", "DeflateContext", "HashContext", "JsonException",
-        "ReflectionException", "Reflection", "ReflectionFunctionAbstract", "ReflectionFunction",
-        "ReflectionGenerator", "ReflectionParameter", "ReflectionType", "ReflectionNamedType", "ReflectionUnionType",
-        "ReflectionIntersectionType", "ReflectionMethod", "ReflectionClass", "ReflectionObject",
-        "ReflectionProperty", "ReflectionClassConstant", "ReflectionExtension", "ReflectionZendExtension",
-        "ReflectionReference", "ReflectionAttribute", "ReflectionEnum", "ReflectionEnumUnitCase",
-        "ReflectionEnumBackedCase", "ReflectionFiber", "LogicException", "BadFunctionCallException",
-        "BadMethodCallException", "DomainException", "InvalidArgumentException", "LengthException",
-        "OutOfRangeException", "RuntimeException", "OutOfBoundsException", "OverflowException", "RangeException",
-        "UnderflowException", "UnexpectedValueException", "RecursiveIteratorIterator", "IteratorIterator",
-        "FilterIterator", "RecursiveFilterIterator", "CallbackFilterIterator", "RecursiveCallbackFilterIterator",
-        "ParentIterator", "LimitIterator", "CachingIterator", "RecursiveCachingIterator", "NoRewindIterator",
-        "AppendIterator", "InfiniteIterator", "RegexIterator", "RecursiveRegexIterator", "EmptyIterator",
-        "RecursiveTreeIterator", "ArrayObject", "ArrayIterator", "RecursiveArrayIterator", "SplFileInfo",
-        "DirectoryIterator", "FilesystemIterator", "RecursiveDirectoryIterator", "GlobIterator", "SplFileObject",
-        "SplTempFileObject", "SplDoublyLinkedList", "SplQueue", "SplStack", "SplHeap", "SplMinHeap", "SplMaxHeap",
-        "SplPriorityQueue", "SplFixedArray", "SplObjectStorage", "MultipleIterator", "SessionHandler",
-        "SodiumException", "PDOException", "PDO", "PDOStatement", "PDORow", "FFI", "finfo", "mysqli_sql_exception",
-        "mysqli_driver", "mysqli", "mysqli_warning", "mysqli_result", "mysqli_stmt", "PharException", "Phar",
-        "PharData", "PharFileInfo", "Shmop", "Socket", "AddressInfo", "SysvMessageQueue", "SysvSemaphore",
-        "SysvSharedMemory", "PhpToken", "Traversable", "IteratorAggregate", "Iterator", "Serializable",
-        "ArrayAccess", "Countable", "Stringable", "UnitEnum", "BackedEnum", "DateTimeInterface", "JsonSerializable",
-        "Reflector", "RecursiveIterator", "OuterIterator", "SeekableIterator", "SplObserver", "SplSubject",
-        "SessionHandlerInterface", "SessionIdInterface", "SessionUpdateTimestampHandlerInterface"};
-    Majuscule(nom);
-    for (std::string reserve : reserves)
-        if (Majuscule(reserve) == nom) return true;
-    return false;
+bool Utiles::NomReservePhp(const std::string& nom) {
+    static const char* const reserves =
+        "__halt_compiler abstract and array as break callable case catch class clone const continue declare default "
+        "die do echo else elseif empty enddeclare endfor endforeach endif endswitch endwhile eval exit extends final "
+        "finally fn for foreach function global goto if implements include include_once instanceof insteadof "
+        "interface isset list match namespace new or print private protected public readonly require require_once "
+        "return static switch throw trait try unset use var while xor yield __CLASS__ __DIR__ __FILE__ __FUNCTION__ "
+        "__LINE__ __METHOD__ __NAMESPACE__ __TRAIT__ bool false float int iterable mixed never null object parent "
+        "self string true void ArithmeticError AssertionError Closure Directory DivisionByZeroError Error "
+        "ErrorException Exception Generator ParseError php_user_filter stdClass Throwable TypeError "
+        "__PHP_Incomplete_Class __call __callStatic __clone __construct __debugInfo __destruct __get __invoke __isset "
+        "__serialize __set __set_state __sleep __toString __unserialize __unset __wakeup FormLien SGBDConnexion "
+        "InternalIterator CompileError ArgumentCountError ValueError UnhandledMatchError ClosedGeneratorException "
+        "WeakReference WeakMap Attribute ReturnTypeWillChange AllowDynamicProperties SensitiveParameter "
+        "SensitiveParameterValue Fiber FiberError DateTime DateTimeImmutable DateTimeZone DateInterval DatePeriod "
+        "LibXMLError OpenSSLCertificate OpenSSLCertificateSigningRequest OpenSSLAsymmetricKey InflateContext "
+        "DeflateContext HashContext JsonException ReflectionException Reflection ReflectionFunctionAbstract "
+        "ReflectionFunction ReflectionGenerator ReflectionParameter ReflectionType ReflectionNamedType "
+        "ReflectionUnionType ReflectionIntersectionType ReflectionMethod ReflectionClass ReflectionObject "
+        "ReflectionProperty ReflectionClassConstant ReflectionExtension ReflectionZendExtension ReflectionReference "
+        "ReflectionAttribute ReflectionEnum ReflectionEnumUnitCase ReflectionEnumBackedCase ReflectionFiber "
+        "LogicException BadFunctionCallException BadMethodCallException DomainException InvalidArgumentException "
+        "LengthException OutOfRangeException RuntimeException OutOfBoundsException OverflowException RangeException "
+        "UnderflowException UnexpectedValueException RecursiveIteratorIterator IteratorIterator FilterIterator "
+        "RecursiveFilterIterator CallbackFilterIterator RecursiveCallbackFilterIterator ParentIterator LimitIterator "
+        "CachingIterator RecursiveCachingIterator NoRewindIterator AppendIterator InfiniteIterator RegexIterator "
+        "RecursiveRegexIterator EmptyIterator RecursiveTreeIterator ArrayObject ArrayIterator RecursiveArrayIterator "
+        "SplFileInfo DirectoryIterator FilesystemIterator RecursiveDirectoryIterator GlobIterator SplFileObject "
+        "SplTempFileObject SplDoublyLinkedList SplQueue SplStack SplHeap SplMinHeap SplMaxHeap SplPriorityQueue "
+        "SplFixedArray SplObjectStorage MultipleIterator SessionHandler SodiumException PDOException PDO PDOStatement "
+        "PDORow FFI finfo mysqli_sql_exception mysqli_driver mysqli mysqli_warning mysqli_result mysqli_stmt "
+        "PharException Phar PharData PharFileInfo Shmop Socket AddressInfo SysvMessageQueue SysvSemaphore "
+        "SysvSharedMemory PhpToken Traversable IteratorAggregate Iterator Serializable ArrayAccess Countable "
+        "Stringable UnitEnum BackedEnum DateTimeInterface JsonSerializable Reflector RecursiveIterator OuterIterator "
+        "SeekableIterator SplObserver SplSubject SessionHandlerInterface SessionIdInterface "
+        "SessionUpdateTimestampHandlerInterface";
+    return DansLaListe(reserves, nom);
+}
+
+bool Utiles::DansLaListe(const std::string& mots, std::string nom) {
+    std::string liste = " " + mots + " ";
+    Majuscule(liste);
+    return !nom.empty() && nom.find(' ') == std::string::npos && liste.find(" " + Majuscule(nom) + " ") != std::string::npos;
 }

@@ -51,7 +51,9 @@ public:
     // comptant pas : mot cle, type, classe, interface ou trait que declarent le coeur et les
     // extensions d'un site (mysqli, PDO, SPL...), methode magique (le nom d'une table nomme
     // aussi une methode), classe d'appui des pages.
-    static bool NomReservePhp(std::string nom);
+    static bool NomReservePhp(const std::string& nom);
+    // Vrai quand le nom est l'un des mots de la liste, separes par des espaces, la casse n'y comptant pas.
+    static bool DansLaListe(const std::string& mots, std::string nom);
 
     // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
     // aucune variable ni aucun parametre genere ne peut porter ces noms.
