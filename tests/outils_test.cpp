@@ -64,6 +64,12 @@ testing::AssertionResult PhpValide(const std::string& fichier) {
     return testing::AssertionFailure() << fichier << "\n" << sortie;
 }
 
+structTable Colonne(const std::string& nom, const std::string& type, const std::string& longueur,
+                    const std::string& commentaire, const std::string& defaut, const std::string& index,
+                    const std::string& autoIncrement, const std::string& obligatoire, const std::string& cle) {
+    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut, cle};
+}
+
 std::string ServeurTest::Port() {
     const char* port = std::getenv("CORVALITE_TEST_MARIADB_PORT");
     return port ? port : "";

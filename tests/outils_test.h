@@ -8,6 +8,8 @@
 #include <set>
 #include <string>
 
+#include "BaseMysql.h"
+
 // Repertoire sous /tmp, efface avec son contenu a la destruction ; rep / "a/b" en donne un chemin.
 class RepertoireTemporaire {
 public:
@@ -32,6 +34,11 @@ testing::AssertionResult PhpValide(const std::string& fichier);
 // Ce qui separe le texte `obtenu` du texte `entier` (diff -U0), chacun nomme par son etiquette.
 std::string Ecart(const std::string& etiquetteEntier, const std::string& entier, const std::string& etiquetteObtenu,
                   const std::string& obtenu);
+
+// Une colonne de la table "t", dans l'ordre ou les tests la decrivent ; TypePhp et TypeHtml vides.
+structTable Colonne(const std::string& nom, const std::string& type, const std::string& longueur,
+                    const std::string& commentaire = "", const std::string& defaut = "", const std::string& index = "N",
+                    const std::string& autoIncrement = "N", const std::string& obligatoire = "N", const std::string& cle = "");
 
 // Le serveur que lance outils/tests.sh (CORVALITE_TEST_MARIADB_PORT et _REPERTOIRE), SQL en root.
 struct ServeurTest {

@@ -39,8 +39,6 @@ MesForms::Element Champ(string nom) {
     return e;
 }
 
-structTable Colonne(string nom, string longueur) { return {"t", nom, longueur, "int", "", "", "N", "", "N", "N", "", ""}; }
-
 // Les cinq constructeurs a la suite, separes par une ligne de reperes.
 string Blocs(MesForms& f, const std::vector<MesForms::Element>& elements, const string& nom) {
     const string reperes = "=====\n";
@@ -76,9 +74,10 @@ TEST(ConstructeursNonAppeles, TextesEtVidages) {
     Parametrage p, vide;
     p.ListeFichiersInclude = {"a.php", "inc\\b.php"};
     MesForms f(p), g(vide), h(vide);
-    f.ListeChamps = {Colonne("id", "10"), Colonne("nom", "40"), Colonne("ville", "0")};
-    h.ListeChamps = {Colonne("a", "1"), {"t", "nom", "40", "varchar", "string", "TEXT", "O", "Le nom", "N", "O", "x", ""}};
+    f.ListeChamps = {Colonne("id", "int", "10"), Colonne("nom", "int", "40"), Colonne("ville", "int", "0")};
+    h.ListeChamps = {Colonne("a", "int", "1"), Colonne("nom", "varchar", "40", "Le nom", "x", "O", "N", "O")};
     h.ListeChamps[0].Obligatoire = "oui";
+    h.ListeChamps[1].TypePhp = "string", h.ListeChamps[1].TypeHtml = "TEXT";
     MesForms::Element e = Champ("ville");
     e.Libelle = "Ville";
     e.Element_ = "P;L;";
@@ -110,7 +109,7 @@ TEST(PageForm, ValeursEchappeesDansLesChainesPhp) {
         form.ListeElements[0].Champ = "id";
         if (table) {
             form.NomTable = "t";
-            form.ListeChamps.push_back({"t", "id", "10", "int", "", "", "O", "", "O", "O", "", "PRI"});
+            form.ListeChamps.push_back(Colonne("id", "int", "10", "", "", "O", "O", "O", "PRI"));
         }
         const string page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
                             form.FaitFormulaire(form.NomTable);

@@ -21,11 +21,6 @@ string EnTexte(const std::vector<structTable>& colonnes) {
     return texte;
 }
 
-structTable Champ(string nom, string type, string longueur, string commentaire = "", string defaut = "",
-                  string index = "N", string autoIncrement = "N", string obligatoire = "N", string cle = "") {
-    return {"t", nom, longueur, type, "", "", index, commentaire, autoIncrement, obligatoire, defaut, cle};
-}
-
 }  // namespace
 
 TEST(BaseMysql, DefautsMariaDBSousLaFormeMySQL) {
@@ -86,12 +81,13 @@ TEST(BaseMysql, SchemaLuDuServeur) {
 // pour une table d'une colonne ; chaque variante par ce qui la separe de l'une d'elles.
 TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
     const std::vector<structTable> client = {
-        Champ("id", "int", "10", "Identifiant", "", "O", "O", "O", "PRI"),
-        Champ("nom", "varchar", "40", "Nom du \"client\" \\ $x", "", "N", "N", "O"), Champ("ville", "varchar", "30", "", "Paris"),
-        Champ("remise", "decimal", "10", "Remise (%)", "1.50"), Champ("qte", "int", "10", "", "5"), Champ("note", "int", "10"),
-        Champ("naissance", "date", "10"), Champ("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"),
-        Champ("memo", "text", "65535"), Champ("calcul", "int", "10", "", "abs(-1)"), Champ("mesure", "float", "10", "", "-2500")};
-    const std::vector<structTable> un = {Champ("seul", "varchar", "12", "Le seul champ")};
+        Colonne("id", "int", "10", "Identifiant", "", "O", "O", "O", "PRI"),
+        Colonne("nom", "varchar", "40", "Nom du \"client\" \\ $x", "", "N", "N", "O"),
+        Colonne("ville", "varchar", "30", "", "Paris"), Colonne("remise", "decimal", "10", "Remise (%)", "1.50"),
+        Colonne("qte", "int", "10", "", "5"), Colonne("note", "int", "10"), Colonne("naissance", "date", "10"),
+        Colonne("cree", "datetime", "19", "Cr\xE9" "ation", "CURRENT_TIMESTAMP"), Colonne("memo", "text", "65535"),
+        Colonne("calcul", "int", "10", "", "abs(-1)"), Colonne("mesure", "float", "10", "", "-2500")};
+    const std::vector<structTable> un = {Colonne("seul", "varchar", "12", "Le seul champ")};
     auto avec = [](std::vector<structTable> champs, std::function<void(std::vector<structTable>&)> change) {
         change(champs);
         return champs;
@@ -154,7 +150,7 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
         Parametrage p;
         if (!vide) p.ListeFichiersInclude = {"a.php", "inc\\b.php"};
         FrwSgbd sgbd(p);
-        if (!vide) sgbd.ListeChamps = {Champ("id", "int", "10"), Champ("nom", "varchar", "40")};
+        if (!vide) sgbd.ListeChamps = {Colonne("id", "int", "10"), Colonne("nom", "varchar", "40")};
         texte += sgbd.CreerFormVariable("client") + "=====\n" + sgbd.CreerFormEntete("client", "<FR> <HEURE>") + "=====\n";
     }
     EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/constructeurs.txt")));
