@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 
 namespace fs = std::filesystem;
 
@@ -37,6 +38,11 @@ std::set<std::string> NomsDans(const std::string& repertoire) {
     return noms;
 }
 
+std::string Remplace(std::string texte, const std::string& quoi, const std::string& par) {
+    for (size_t p = 0; (p = texte.find(quoi, p)) != std::string::npos; p += par.size()) texte.replace(p, quoi.size(), par);
+    return texte;
+}
+
 int Commande(const std::string& commande, std::string* sortie) {
     FILE* flux = popen(commande.c_str(), "r");
     char tampon[4096];
@@ -62,6 +68,17 @@ testing::AssertionResult PhpValide(const std::string& fichier) {
     std::string sortie;
     if (Commande("php -l '" + fichier + "' 2>&1", &sortie) == 0) return testing::AssertionSuccess();
     return testing::AssertionFailure() << fichier << "\n" << sortie;
+}
+
+std::string MasqueDates(std::string texte, const std::vector<std::pair<std::string, std::string>>& jours) {
+    bool confondus = false;
+    for (const auto& jour : jours) texte = Remplace(texte, jour.first, "<FR>"), confondus |= jour.first == jour.second;
+    for (const auto& jour : jours) texte = Remplace(texte, jour.second, "<US>");
+    if (confondus) texte = Remplace(texte, "<US>", "<FR>");
+    for (const auto& [forme, masque] : {std::pair{R"(\d\d/\d\d/\d{4})", "<DATE>"}, {R"(\d{4}/\d\d/\d\d)", "<DATE_US>"},
+                                        {R"(\d\d:\d\d:\d\d)", "<HEURE>"}})
+        texte = std::regex_replace(texte, std::regex(forme), masque);
+    return texte;
 }
 
 structTable Colonne(const std::string& nom, const std::string& type, const std::string& longueur,

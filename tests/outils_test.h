@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "BaseMysql.h"
 
@@ -28,6 +30,7 @@ std::string LitOctets(const std::string& chemin);
 void CreeRepertoires(const std::string& chemin);
 std::set<std::string> NomsDans(const std::string& repertoire);
 inline std::string CheminTests(const std::string& relatif) { return CORVALITE_EXEMPLE "/../tests/" + relatif; }
+std::string Remplace(std::string texte, const std::string& quoi, const std::string& par);  // chaque occurrence
 // Code de sortie d'une commande du shell (-1 pour un signal) ; sa sortie dans `sortie` si non nul.
 int Commande(const std::string& commande, std::string* sortie = nullptr);
 testing::AssertionResult PhpValide(const std::string& fichier);
@@ -35,6 +38,10 @@ testing::AssertionResult PhpValide(const std::string& fichier);
 std::string Ecart(const std::string& etiquetteEntier, const std::string& entier, const std::string& etiquetteObtenu,
                   const std::string& obtenu);
 
+// Les dates de `jours` (JJ/MM/AAAA, MM/JJ/AAAA) deviennent <FR> et <US>, les autres dates <DATE> et <DATE_US>,
+// les heures <HEURE> : le texte genere se compare d'un jour a l'autre. Un de ces jours ou le jour egale le mois,
+// ses deux formes se confondent : <US> y devient <FR>, des deux cotes de la comparaison.
+std::string MasqueDates(std::string texte, const std::vector<std::pair<std::string, std::string>>& jours = {});
 // Une colonne de la table "t", dans l'ordre ou les tests la decrivent ; TypePhp et TypeHtml vides.
 structTable Colonne(const std::string& nom, const std::string& type, const std::string& longueur,
                     const std::string& commentaire = "", const std::string& defaut = "", const std::string& index = "N",

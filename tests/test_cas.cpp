@@ -26,11 +26,6 @@ const string MotsAChemin = " fichier lien attendu ecart commence absent contient
 
 struct Ligne { int numero; string mot, argument; };
 
-string Remplace(string texte, const string& quoi, const string& par) {
-    for (size_t p = 0; (p = texte.find(quoi, p)) != string::npos; p += par.size()) texte.replace(p, quoi.size(), par);
-    return texte;
-}
-
 std::vector<string> Mots(const string& texte) {
     std::istringstream flux(texte);
     return {std::istream_iterator<string>(flux), {}};
@@ -145,16 +140,9 @@ private:
         return texte.find("<VERSION>") == string::npos ? texte : Remplace(texte, "<VERSION>", ServeurTest::LignesVersion());
     }
 
-    // Les dates du jour (du lancement ou, passe minuit, du suivant) deviennent <FR> et <US>, les autres
-    // dates et les heures sont masquees ; quand le jour egale le mois, <US> et <FR> se confondent.
-    string AvecMarques(string texte) const {
-        for (const string& fr : {dateFR_, Utiles::Date_FR()}) texte = Remplace(texte, fr, "<FR>");
-        for (const string& us : {dateUS_, Utiles::Date_US()}) texte = Remplace(texte, us, "<US>");
-        if (dateFR_ == dateUS_) texte = Remplace(texte, "<US>", "<FR>");
-        for (const auto& [forme, masque] : {std::pair{R"(\d\d/\d\d/\d{4})", "<DATE>"}, {R"(\d{4}/\d\d/\d\d)", "<DATE_US>"},
-                                            {R"(\d\d:\d\d:\d\d)", "<HEURE>"}})
-            texte = std::regex_replace(texte, std::regex(forme), masque);
-        return texte;
+    // Les dates du jour du lancement ou, passe minuit, du suivant.
+    string AvecMarques(const string& texte) const {
+        return MasqueDates(texte, {{dateFR_, dateUS_}, {Utiles::Date_FR(), Utiles::Date_US()}});
     }
 
     // Entree sur /dev/null ; avec exec, un signal rend -1, jamais un code attendu. ulimit compte par
