@@ -83,13 +83,11 @@ def poste(url, paires):
 
 
 def demarre_serveur(dossier):
-    """outils/mariadb.sh sur un port libre ; un port pris entre-temps fait essayer le suivant."""
+    """Le demarrage de outils/tests.sh (demarre_mariadb de outils/commun.sh), sur un port pris entre 35100 et
+    35899 : ni celui du serveur des autres tests, ni celui de l'exemple."""
     serveur["dossier"] = str(dossier)
-    for _ in range(5):
-        serveur["port"] = port_libre()
-        if subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "demarre", str(dossier), str(serveur["port"])]).returncode == 0:
-            return
-    raise RuntimeError("le serveur MariaDB n'a pas demarre")
+    serveur["port"] = subprocess.run(["bash", "-c", '. "$0/commun.sh" && demarre_mariadb "$1" 35100 && echo "$port"',
+                                      str(OUTILS), str(dossier)], check=True, stdout=subprocess.PIPE, text=True).stdout.split()[-1]
 
 
 def construit(dossier, corvalite):
