@@ -3,8 +3,8 @@
 // prive des tests : refus, connexion par TCP et par la socket ("localhost"), et le
 // comportement d'autrefois (false, jamais d'exception).
 require __DIR__ . '/verifie.php';
+require __DIR__ . '/../../support/CVClass__connexion.php';  // avant le saut : sa syntaxe est verifiee sans serveur
 serveur_requis();
-require __DIR__ . '/../../support/CVClass__connexion.php';
 ini_set('mysqli.default_port', getenv('CORVALITE_TEST_MARIADB_PORT'));
 ini_set('mysqli.default_socket', getenv('CORVALITE_TEST_MARIADB_REPERTOIRE') . '/mariadb.sock');
 
