@@ -1,21 +1,10 @@
 #!/usr/bin/env python3
 """De bout en bout dans Chromium sans ecran.  navigateur.py CORVALITE
 Le site d'exemple est construit comme le fait outils/exemple.sh (outils/site_exemple.sh), les pages
-des tables du test (navigateur.sql, *.form) a cote, dans une base a elles ; php -S sert les deux et
+des tables du test (tests/donnees/navigateur : navigateur.sql, *.form) a cote, dans une base a elles ; php -S sert les deux et
 le navigateur s'en sert comme un utilisateur, la base relue apres chaque pas. Le serveur MariaDB
 prive est a ce test seul : il change le sql_mode global, que les autres tests ne doivent pas voir."""
-import os
-import re
-import signal
-import socket
-import subprocess
-import sys
-import tempfile
-import threading
-import time
-import traceback
-import urllib.parse
-import urllib.request
+import os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
 from pathlib import Path
 
 from selenium import webdriver
@@ -25,7 +14,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.support.ui import Select, WebDriverWait
 
 ICI = Path(__file__).resolve().parent
-OUTILS = ICI.parent.parent / "outils"
+OUTILS, DONNEES = ICI.parent.parent / "outils", ICI.parent / "donnees/navigateur"
 EXEMPLE, ESSAIS = "corvalite_exemple", "corvalite_navigateur"
 # Ce qu'un echappement oublie ou fait deux fois trahit : guillemets, "\", "$", balise, accents, 日本.
 PIEGE = 'L\'a "c" C:\\x \\o/ $p <b>g</b> été 日本'
@@ -36,6 +25,7 @@ CHAMPS = FORMULAIRE + "input:not([type=hidden]), " + FORMULAIRE + "textarea"
 # Une description dont le chemin porte du code PHP, que la page ne doit pas executer.
 CHEMIN_PHP = "x<?=7*6?>.form"
 FAUTES_PHP = ("Warning:", "Notice:", "Deprecated:", "Fatal error", "Parse error", "error:")
+REFUS_TABLEAU = "Demande refusée : un champ est envoyé en tableau."
 bilan = {"passed": 0, "failed": 0}
 serveur = {}
 
@@ -44,6 +34,10 @@ def verifie(nom, obtenu, attendu):
     bilan["passed" if obtenu == attendu else "failed"] += 1
     if obtenu != attendu:
         print(f"ECHEC {nom}\n  obtenu : {obtenu!r}\n  attendu : {attendu!r}")
+
+
+def fautes(texte):
+    return [f for f in FAUTES_PHP if f in texte]
 
 
 def port_libre():
@@ -60,9 +54,11 @@ def sql(requete, base=None):
     return [ligne.split("\t") for ligne in sortie.splitlines()]
 
 
-def lignes(table, base):
-    """La table triee sur sa premiere colonne, chaque valeur telle que rangee (None pour NULL) : lue en
-    hexadecimal, que le client ne reecrit pas comme il le fait des "\\" et des fins de ligne."""
+def lignes(table):
+    """La table (article de l'exemple, les autres de la base du test) triee sur sa premiere colonne, chaque valeur
+    telle que rangee (None pour NULL) : lue en hexadecimal, que le client ne reecrit pas comme il le fait des "\\"
+    et des fins de ligne."""
+    base = EXEMPLE if table == "article" else ESSAIS
     colonnes = [c for c, in sql(f"select column_name from information_schema.columns where table_schema = '{base}'"
                                 f" and table_name = '{table}' order by ordinal_position")]
     hexa = ", ".join(f"hex(concat(`{c}`))" for c in colonnes)
@@ -101,11 +97,11 @@ def construit(dossier, corvalite):
     (essais / "site.cfg").write_text(f"RACINE={essais}\nSOURCE=src\nCIBLE=web\nREPERTOIRE_INCLUDE=inc\nHOST=127.0.0.1\n"
                                      f"USER=corvalite\nMDP=corvalite\nDATABASE={ESSAIS}\n")
     sql(f"create database {ESSAIS} character set utf8mb4")
-    sql((ICI / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
+    sql((DONNEES / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
     sources = {CHEMIN_PHP: OUTILS.parent / "exemple/formulaires/contact.form"}
-    for arguments in (["-sgbd", "-form", "code.form"], ["-form", "fiche.form"], ["-form", "brut.form"], ["-form", "stock.form"],
-                      ["-form", "nu.form"], ["-form", "group.form"], ["-form", CHEMIN_PHP]):
-        (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], ICI / arguments[-1]).read_bytes())
+    for arguments in (["-sgbd", "-form", "code.form"],
+                      *(["-form", nom] for nom in ("fiche.form", "brut.form", "stock.form", "nu.form", "group.form", CHEMIN_PHP))):
+        (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], DONNEES / arguments[-1]).read_bytes())
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
         verifie(f"corvalite {' '.join(arguments)}", (r.returncode, r.returncode and r.stderr), (0, 0))
@@ -151,8 +147,7 @@ class Page:
 
     def sans_faute(self):
         """Le texte, et le source pour un message ecrit dans un attribut."""
-        page = self.texte() + self.n.page_source
-        verifie(f"sans message PHP : {self.n.current_url}", [f for f in FAUTES_PHP if f in page], [])
+        verifie(f"sans message PHP : {self.n.current_url}", fautes(self.texte() + self.n.page_source), [])
 
     def ouvre(self, url):
         self.n.get(url)
@@ -197,25 +192,51 @@ class Page:
     def par_texte(self, css, texte, rang=0):
         return [e for e in self.tous(css) if e.text == texte][rang]
 
-    def etape(self, nom, element, message, table, base, attendu=None):
-        """Le clic, le message de la page et la table relue dans la base : telle qu'attendue, ou telle
-        qu'avant le clic (une edition n'ecrit rien)."""
-        attendu = lignes(table, base) if attendu is None else attendu
+    def lien(self, texte, rang=0):
+        return self.par_texte("a", texte, rang)
+
+    def bouton(self, valeur):
+        return self.tous(f"button[value={valeur}]")[0]
+
+    def etape(self, nom, element, message, table, attendu=None, champs=None):
+        """Le clic, le message de la page et la table relue dans la base : telle qu'attendue (ou ce que la
+        fonction attendu fait des lignes d'avant le clic), ou telle qu'avant le clic (une edition n'ecrit
+        rien) ; puis, donnes, les champs affiches."""
+        avant = lignes(table)
         self.clique(element)
-        verifie(nom, (message in self.texte(), lignes(table, base)), (True, attendu))
+        attendu = avant if attendu is None else attendu(avant) if callable(attendu) else attendu
+        verifie(nom, (message in self.texte(), lignes(table)), (True, attendu))
+        if champs is not None:
+            self.champs(f"{nom} : champs", champs)
+
+    def etapes(self, table, cas):
+        """Chaque (nom, geste, message[, attendu[, champs]]) par etape() : le geste est une fonction qui rend
+        l'element a cliquer dans la page du moment, ou les paires d'une requete forgee."""
+        for nom, geste, message, *suite in cas:
+            self.etape(f"{table} : {nom}", self.forge(geste) if isinstance(geste, list) else geste(), message, table, *suite)
+
+    def inchangee(self, nom, url, table, lignes_editees):
+        """Chaque (page, rang) : la ligne de ce rang editee puis modifiee sans rien toucher ; la table ne change pas."""
+        avant, messages = lignes(table), []
+        for page, rang in lignes_editees:
+            self.ouvre(f"{url}/{page}")
+            self.clique(self.lien("Editer", rang))
+            self.clique(self.bouton("Modifier"))
+            messages.append("Modification Ok." in self.texte())
+        verifie(nom, (messages, lignes(table)), ([True] * len(lignes_editees), avant))
 
 
 def article(p, url):
     remet_temoin = "replace into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')"
     sql(remet_temoin, EXEMPLE)
-    temoin = lignes("article", EXEMPLE)
+    temoin = lignes("article")
     p.ouvre(f"{url}/article.php")
     verifie("article : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols")) for t in p.tous("textarea")],
             [("6", "60")])
     verifie("libelle accentue, du commentaire de la colonne", "Dernière modification" in p.texte(), True)
     p.remplit({"titre": PIEGE, "texte": TEXTE, "publie": "2024-02-29"})  # id, vues et modifie laisses au serveur
-    p.clique(p.tous("button[value=Ajouter]")[0])
-    rangees = lignes("article", EXEMPLE)
+    p.clique(p.bouton("Ajouter"))
+    rangees = lignes("article")
     ligne = rangees[1] if len(rangees) == 2 else []
     verifie("ajout : la ligne rangee telle que tapee", (rangees[:1], ligne[:5], "Ajouter Ok." in p.texte()),
             (temoin, ["2", PIEGE, TEXTE.replace("\n", "\r\n"), "2024-02-29", "0"], True))
@@ -227,53 +248,46 @@ def article(p, url):
                                                         p.tous("body b")), (True, []))
     # La ligne ajoutee (la seconde de la liste, triee sur la cle) s'ouvre par son lien, puis par son bouton ;
     # la modifier sans rien toucher, deux fois, la laisse telle quelle.
-    for nom, element, message in (("edition par lien", lambda: p.par_texte("a", "Editer", 1), ""),
-                                  ("edition par bouton", lambda: p.par_texte("button", "Editer", 1), ""),
-                                  ("modification sans changement", lambda: p.tous("button[value=Modifier]")[0], "Modification Ok."),
-                                  ("seconde modification sans changement", lambda: p.tous("button[value=Modifier]")[0], "Modification Ok.")):
-        p.etape(f"article : {nom}", element(), message, "article", EXEMPLE, temoin + [ligne])
-        p.champs(f"article : {nom} : champs", ligne)
+    p.etapes("article", [(nom, geste, message, temoin + [ligne], ligne) for nom, geste, message in (
+        ("edition par lien", lambda: p.lien("Editer", 1), ""),
+        ("edition par bouton", lambda: p.par_texte("button", "Editer", 1), ""),
+        ("modification sans changement", lambda: p.bouton("Modifier"), "Modification Ok."),
+        ("seconde modification sans changement", lambda: p.bouton("Modifier"), "Modification Ok."))])
     p.remplit({"vues": "12"})
     ligne = ligne[:4] + ["12"] + ligne[5:]
-    p.etape("article : vues seules modifiees", p.tous("button[value=Modifier]")[0], "Modification Ok.", "article", EXEMPLE,
-            temoin + [ligne])
-    p.champs("article : champs apres modification", ligne)
+    p.etape("article : vues seules modifiees", p.bouton("Modifier"), "Modification Ok.", "article", temoin + [ligne], ligne)
     p.par_texte("button", "Vider le formulaire").click()
     verifie("article : formulaire vide", [v for v in p.valeurs(FORMULAIRE + "input, " + FORMULAIRE + "textarea") if v], [])
-    p.etape("article : effacement", p.par_texte("a", "Effacer", 1), "Effacement Ok.", "article", EXEMPLE, temoin)
+    p.etape("article : effacement", p.lien("Effacer", 1), "Effacement Ok.", "article", temoin)
     verifie("article : champs vides apres effacement", [v for v in p.valeurs(CHAMPS) if v], [])
     # Des requetes qu'aucune page n'envoie, sans message PHP : rien n'est ecrit, sauf par Modifier sans
     # ligne chargee, qui change la ligne de la cle envoyee (le texte, absent, y reste).
     _, titre, _, publie, vues, modifie = temoin[0]
-    for nom, paires, message, attendu in (
-            ("Editer sans cle", [("action", "Editer")], "Enregistrement non trouvé", None),
-            ("Modifier sans ligne chargee ni le texte", [("action", "Modifier"), ("id", "1"), ("titre", titre),
-                                                         ("publie", publie), ("vues", "5"), ("modifie", modifie)],
-             "Modification Ok.", [temoin[0][:4] + ["5", modifie]]),
-            ("titre en tableau", [("action", "Ajouter"), ("titre[]", "x"), ("texte", "y")],
-             "Demande refusée : un champ est envoyé en tableau.", None)):
-        p.etape(f"article : {nom}", p.forge(paires), message, "article", EXEMPLE, attendu)
+    p.etapes("article", (
+        ("Editer sans cle", [("action", "Editer")], "Enregistrement non trouvé"),
+        ("Modifier sans ligne chargee ni le texte", [("action", "Modifier"), ("id", "1"), ("titre", titre), ("publie", publie),
+                                                     ("vues", "5"), ("modifie", modifie)],
+         "Modification Ok.", [temoin[0][:4] + ["5", modifie]]),
+        ("titre en tableau", [("action", "Ajouter"), ("titre[]", "x"), ("texte", "y")], REFUS_TABLEAU)))
     # La cle tapee dans son champ renomme la ligne chargee ; deja prise, le serveur refuse et rien ne
     # change (ni la ligne chargee, ni celle de la cle tapee).
     sql("insert into article (id, titre) values (12, 'douze')", EXEMPLE)
     p.ouvre(f"{url}/article.php")
-    rangees = lignes("article", EXEMPLE)
+    rangees = lignes("article")
     for cle, message, attendu in (("13", "Modification Ok.", rangees[:1] + [["13"] + rangees[1][1:]]),
                                   ("1", "Pb Modification", None)):
-        p.clique(p.par_texte("a", "Editer", 1))
+        p.clique(p.lien("Editer", 1))
         p.remplit({"id": cle})
-        p.etape(f"article : cle {cle} tapee apres edition", p.tous("button[value=Modifier]")[0], message, "article", EXEMPLE,
-                attendu)
+        p.etape(f"article : cle {cle} tapee apres edition", p.bouton("Modifier"), message, "article", attendu)
     # Une cle numerique envoyee avec autre chose qu'un nombre ne designe aucune ligne, serveur strict ou non.
     for mode in modes():
         for cle in ("1abc", "1-0", "1 or 1=1"):
             sql(remet_temoin, EXEMPLE)
-            avant, obtenu = lignes("article", EXEMPLE), []
+            avant, obtenu = lignes("article"), []
             for action in ("Editer", "Modifier", "Effacer"):
                 texte = poste(f"{url}/article.php", [("action", action), ("id", cle), ("titre", "changé")])
-                obtenu.append((action, lignes("article", EXEMPLE), 'value="témoin"' in texte,
-                               action != "Editer" or "Enregistrement non trouvé" in texte,
-                               [f for f in FAUTES_PHP if f in texte]))
+                obtenu.append((action, lignes("article"), 'value="témoin"' in texte,
+                               action != "Editer" or "Enregistrement non trouvé" in texte, fautes(texte)))
             verifie(f"article : cle {cle!r} ({mode}), aucune ligne touchee ni montree", obtenu,
                     [(action, avant, False, True, []) for action in ("Editer", "Modifier", "Effacer")])
 
@@ -288,8 +302,7 @@ def contact(p, url):
             (p.valeurs("input[name=nom], input[name=courriel], textarea, select"), p.tous("body b"),
              [f"{n}={v}" in resultat for n, v in (("nom", PIEGE), ("courriel", PIEGE), ("sujet", "remarque"), ("message", TEXTE))]),
             ([PIEGE, PIEGE, "remarque", TEXTE], [], [True] * 4))
-    p.etape("contact : champ en tableau refuse", p.forge([("envoyer", "Envoyer"), ("nom[]", "x")]),
-            "Demande refusée : un champ est envoyé en tableau.", "article", EXEMPLE)
+    p.etape("contact : champ en tableau refuse", p.forge([("envoyer", "Envoyer"), ("nom[]", "x")]), REFUS_TABLEAU, "article")
     # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
     # ceux des boutons ; puis le formulaire est remis a zero.
     verifie("clearForm", p.n.execute_script("""
@@ -307,62 +320,52 @@ def contact(p, url):
 def code(p, url):
     """Une cle de texte : la ligne a\\b, jamais sa voisine ab, meme quand le serveur ne lit plus "\\" comme un echappement."""
     p.ouvre(f"{url}/code.php")
-    rangees = lignes("code", ESSAIS)
+    rangees = lignes("code")
     rang = [cle for cle, _ in rangees].index("a\\b")  # la liste de la page suit le meme tri
-    for nom, valeur in (("", PIEGE), ("sous NO_BACKSLASH_ESCAPES", BARRES)):
-        p.etape(f"code : edition de a\\b {nom}", p.par_texte("a", "Editer", rang), "", "code", ESSAIS)
-        p.champs(f"code : champs de a\\b {nom}", rangees[rang])
+    for mode, valeur in (("", PIEGE), (" sous NO_BACKSLASH_ESCAPES", BARRES)):
+        p.etape(f"code : edition de a\\b{mode}", p.lien("Editer", rang), "", "code", None, rangees[rang])
         p.remplit({"nom": valeur})
         rangees[rang][1] = valeur
-        p.etape(f"code : modification de a\\b seule {nom}", p.tous("button[value=Modifier]")[0], "Modification Ok.",
-                "code", ESSAIS, rangees)
-        p.champs(f"code : champs apres modification {nom}", rangees[rang])
-        if not nom:
+        p.etape(f"code : modification de a\\b seule{mode}", p.bouton("Modifier"), "Modification Ok.", "code", rangees,
+                rangees[rang])
+        if not mode:
             # Les connexions suivantes des pages heritent du mode global.
             sql("set global sql_mode = concat_ws(',', @@global.sql_mode, 'NO_BACKSLASH_ESCAPES')")
             p.etape("code : cle d'injection sous NO_BACKSLASH_ESCAPES, rien d'efface",
-                    p.forge([("action", "Effacer"), ("ref", "' or 1=1 -- ")]), "", "code", ESSAIS)
+                    p.forge([("action", "Effacer"), ("ref", "' or 1=1 -- ")]), "", "code")
 
 
 def fiche(p, url):
     """Liste, boutons radio et cases a cocher montrent la ligne editee, sans choix quand elle n'en a pas ;
-    colonnes invisible et cachee gardees."""
+    colonnes invisible et cachee gardees, aussi par une page sans element decrit (brut)."""
     def choix():
         return [p.valeurs(FORMULAIRE + css) for css in ("input[name=nom]", "select[name=couleur]",
                 "input[name=taille]:checked", "input[name=actif]:checked", "input[name=jeton]")]
 
     p.ouvre(f"{url}/fiche.php")
-    neuf = choix()
-    rangees = lignes("fiche", ESSAIS)
-    choisie = [["choisie"], ["vert"], ["L"], ["n"], ["j1"]]
-    p.etape("fiche : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
+    neuf, rangees, choisie = choix(), lignes("fiche"), [["choisie"], ["vert"], ["L"], ["n"], ["j1"]]
+    p.etape("fiche : edition", p.lien("Editer"), "", "fiche")
     verifie("fiche : edition : choix de la ligne", choix(), choisie)
-    p.etape("fiche : modification par lien, rien de change", p.par_texte("a", "Modifier"), "Modification Ok.",
-            "fiche", ESSAIS, rangees)
+    p.etape("fiche : modification par lien, rien de change", p.lien("Modifier"), "Modification Ok.", "fiche", rangees)
     verifie("fiche : choix apres modification", choix(), choisie)
     Select(p.tous("select[name=couleur]")[0]).select_by_value("bleu")
     p.tous("input[name=taille][value=S]")[0].click()
     rangees[0][4:6] = ["bleu", "S"]
-    p.etape("fiche : liste et radio modifies seuls", p.tous("button[value=Modifier]")[0], "Modification Ok.",
-            "fiche", ESSAIS, rangees)
-    p.etape("fiche : edition d'une ligne sans choix", p.par_texte("a", "Editer", 1), "", "fiche", ESSAIS)
+    p.etape("fiche : liste et radio modifies seuls", p.bouton("Modifier"), "Modification Ok.", "fiche", rangees)
+    p.etape("fiche : edition d'une ligne sans choix", p.lien("Editer", 1), "", "fiche")
     verifie("fiche : choix par defaut du formulaire neuf, aucun pour la ligne sans choix", [neuf, choix()],
             [[[""], ["rouge"], ["M"], ["o"], [""]], [["vide"], [""], [], [], ["j2"]]])
-    p.etape("fiche : modification de la ligne sans choix, NULL garde", p.tous("button[value=Modifier]")[0], "Modification Ok.",
-            "fiche", ESSAIS, rangees)
+    p.etape("fiche : modification de la ligne sans choix, NULL garde", p.bouton("Modifier"), "Modification Ok.", "fiche", rangees)
     # Sans element decrit, aucune colonne n'est affichee : l'enregistrement ne perd rien.
-    p.ouvre(f"{url}/brut.php")
-    rangees = lignes("fiche", ESSAIS)
-    p.etape("brut : edition", p.par_texte("a", "Editer"), "", "fiche", ESSAIS)
-    p.etape("brut : modification", p.tous("button[value=Modifier]")[0], "Modification Ok.", "fiche", ESSAIS, rangees)
+    p.inchangee("brut : edition puis modification", url, "fiche", [("brut.php", 0)])
 
 
 def stock(p, url):
     """Un bit montre et un invisible, des colonnes invisibles (dont une nommee action), par la page
     decrite (stock) et par celle d'une table sans element (nu) ; un libelle hors de Latin-1."""
-    def ajout(rangees, *valeurs):
+    def ajout(*valeurs):
         """La table apres l'ajout de la ligne, sous la cle auto-incrementee suivante."""
-        return rangees + [[str(int(rangees[-1][0]) + 1), *valeurs]]
+        return lambda avant: avant + [[str(int(avant[-1][0]) + 1), *valeurs]]
 
     def compteur():
         return int(sql("select c_inv from stock where id = 3", ESSAIS)[0][0])
@@ -379,7 +382,7 @@ def stock(p, url):
             while not fini.is_set():
                 try:
                     texte = poste(f"{url}/{page}", [("action", "Modifier"), ("id", "3")] + champs)
-                    reponses.append(("Modification Ok." in texte, tuple(f for f in FAUTES_PHP if f in texte)))
+                    reponses.append(("Modification Ok." in texte, tuple(fautes(texte))))
                 except OSError as e:
                     reponses.append(repr(e))
                     return
@@ -396,27 +399,19 @@ def stock(p, url):
     for page, paires, debut in (("stock.php", [("nom", "caché"), ("b", "")], ["caché", None]),
                                 ("nu.php", [("nom", "caché"), ("b", "1")], ["sans nom", None])):
         p.ouvre(f"{url}/{page}")
-        rangees = lignes("stock", ESSAIS)
         p.etape(f"{page} : ajout forge, colonnes non montrees a leur defaut",
-                p.forge([("action", "Ajouter"), ("c_inv", "99")] + paires), "Ajouter Ok.", "stock", ESSAIS,
-                ajout(rangees, *debut, "\x01", "7", "neuve"))
+                p.forge([("action", "Ajouter"), ("c_inv", "99")] + paires), "Ajouter Ok.", "stock",
+                ajout(*debut, "\x01", "7", "neuve"))
     # Les bits tapes sont ranges, et une modification sans changement garde tout (bits montre et
     # invisible, action), serveur strict ou non.
     for mode in modes():
         for bit in "01":
             p.ouvre(f"{url}/stock.php")
             p.remplit({"nom": f"bit {bit}", "b": bit})
-            rangees = lignes("stock", ESSAIS)
-            p.etape(f"stock : ajout du bit {bit} ({mode})", p.tous("button[value=Ajouter]")[0], "Ajouter Ok.", "stock",
-                    ESSAIS, ajout(rangees, f"bit {bit}", chr(int(bit)), "\x01", "7", "neuve"))
-        rangees, messages = lignes("stock", ESSAIS), []
-        for page, rang in (("stock.php", 0), ("stock.php", 1), ("nu.php", 0)):
-            p.ouvre(f"{url}/{page}")
-            p.clique(p.par_texte("a", "Editer", rang))
-            p.clique(p.tous("button[value=Modifier]")[0])
-            messages.append("Modification Ok." in p.texte())
-        verifie(f"stock : modifications sans changement des lignes 1, 2 et (nu) 1 ({mode})",
-                (messages, lignes("stock", ESSAIS)), ([True] * 3, rangees))
+            p.etape(f"stock : ajout du bit {bit} ({mode})", p.bouton("Ajouter"), "Ajouter Ok.", "stock",
+                    ajout(f"bit {bit}", chr(int(bit)), "\x01", "7", "neuve"))
+        p.inchangee(f"stock : modifications sans changement des lignes 1, 2 et (nu) 1 ({mode})", url, "stock",
+                    [("stock.php", 0), ("stock.php", 1), ("nu.php", 0)])
 
 
 def noms(p, url):
@@ -424,14 +419,12 @@ def noms(p, url):
     porte du PHP, qui reste un texte."""
     p.ouvre(f"{url}/group.php")
     premier, second, ajoutee, modifiee = ["1", "premier"], ["2", "second"], ["3", "ajoutée"], ["1", "modifiée"]
-    for nom, paires, message, attendu, champs in (
-            ("ajout", [("action", "Ajouter"), ("desc", "ajoutée")], "Ajouter Ok.", [premier, second, ajoutee], ajoutee),
-            ("edition", [("action", "Editer"), ("order", "1")], "", [premier, second, ajoutee], premier),
-            ("modification", [("action", "Modifier"), ("order", "1"), ("desc", "modifiée")], "Modification Ok.",
-             [modifiee, second, ajoutee], modifiee),
-            ("effacement", [("action", "Effacer"), ("order", "2")], "Effacement Ok.", [modifiee, ajoutee], ["", ""])):
-        p.clique(p.forge(paires))
-        verifie(f"group : {nom}", (message in p.texte(), lignes("group", ESSAIS), p.valeurs(CHAMPS)), (True, attendu, champs))
+    p.etapes("group", (
+        ("ajout", [("action", "Ajouter"), ("desc", "ajoutée")], "Ajouter Ok.", [premier, second, ajoutee], ajoutee),
+        ("edition", [("action", "Editer"), ("order", "1")], "", None, premier),
+        ("modification", [("action", "Modifier"), ("order", "1"), ("desc", "modifiée")], "Modification Ok.",
+         [modifiee, second, ajoutee], modifiee),
+        ("effacement", [("action", "Effacer"), ("order", "2")], "Effacement Ok.", [modifiee, ajoutee], ["", ""])))
     p.ouvre(f"{url}/{urllib.parse.quote(CHEMIN_PHP[:-5])}.php")
     verifie("chemin de description porteur de PHP, montre tel quel", (p.n.title, "x42" in p.n.page_source),
             (f"Formulaire : {CHEMIN_PHP}", False))
