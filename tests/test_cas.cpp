@@ -22,7 +22,7 @@ const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites 
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
 // Les mots dont l'argument s'ecrit "chemin = valeur".
 const string MotsAChemin = " fichier lien attendu ecart commence absent contient pareil classes crlf repertoire tube "
-                           "scenario php lecture_seule requete ajoute dur ";
+                           "scenario php lecture_seule requete ajoute dur lance ";
 
 struct Ligne { int numero; string mot, argument; };
 
@@ -86,7 +86,10 @@ private:
         else if (mot == "delai") delai_ = std::stoi(v);
         else if (mot == "muet") Muet();
         else if (mot == "lecture_seule") lectureSeule_.push_back(c), chmod(c.c_str(), 0555);
-        else if (mot == "lance") Lance(v);
+        else if (mot == "lance") {
+            Lance(chemin);
+            if (!v.empty()) Joue("code", v);
+        }
         else if (mot == "terminal") {
             EcritOctets(rep_ / "saisie", v);
             sortie_ = console_ = "";
