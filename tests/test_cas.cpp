@@ -20,7 +20,7 @@ namespace {
 
 const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL";
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
-// Les mots dont l'argument s'ecrit "chemin = valeur".
+// Les mots dont l'argument s'ecrit "chemin = valeur" (pour lance : "arguments = code").
 const string MotsAChemin = " fichier lien attendu ecart commence absent contient pareil classes crlf repertoire tube "
                            "scenario php lecture_seule requete ajoute dur lance ";
 

@@ -26,19 +26,6 @@ TEST(Configuration, LectureDesLignes) {
               "/srv/site |CE=pages|T=abcdef|moi MDP=secret|=moi MDP=secret|a.css,|lib.php|/");
 }
 
-// Une copie manquee du fichier de connexion est une anomalie qui nomme la source et la cible.
-TEST(Configuration, CopieDuFichierDeConnexionManquee) {
-    RepertoireTemporaire rep;
-    EcritOctets(rep / "CVClass__connexion.php", "<?php ?>");
-    Parametrage p;
-    p.CheminAppli = rep.Chemin();
-    p.RepertoireIncludeSources = rep / "inc/";
-    p.CopieFichierConnexion(rep / "absent");
-    EXPECT_EQ(p.ListeAnomalies, "Des anomalies sont detectees\nLe fichier " + rep.Chemin() +
-                                    "\\CVClass__connexion.php n'a pu etre copie dans " + rep.Chemin() +
-                                    "/absent\\CVClass__connexion.php\nImpossible d'ouvrir le fichier\n\n");
-}
-
 TEST(Texte, ExtensionsEtNomsPhp) {
     Parametrage p;
     // Le point compte dans le dernier element du chemin, et pas en tete de nom.

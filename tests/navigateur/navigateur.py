@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """De bout en bout dans Chromium sans ecran.  navigateur.py CORVALITE
 Le site d'exemple est construit comme le fait outils/exemple.sh (outils/site_exemple.sh), les pages
-des tables du test (tests/donnees/navigateur : navigateur.sql, *.form) a cote, dans une base a elles ; php -S sert les deux et
-le navigateur s'en sert comme un utilisateur, la base relue apres chaque pas. Le serveur MariaDB
-prive est a ce test seul : il change le sql_mode global, que les autres tests ne doivent pas voir."""
+des tables du test (tests/donnees/navigateur : navigateur.sql, *.form) a cote, dans une base a elles ;
+un php -S sert les deux et le navigateur s'en sert comme un utilisateur, la base relue apres chaque
+pas. Le serveur MariaDB prive est a ce test seul : il change le sql_mode global, que les autres
+tests ne doivent pas voir."""
 import os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
 from pathlib import Path
 
@@ -91,6 +92,11 @@ def construit(dossier, corvalite):
     r = subprocess.run(["bash", str(OUTILS / "site_exemple.sh"), corvalite, serveur["dossier"], str(serveur["port"]),
                         str(dossier / "exemple")], capture_output=True, text=True, errors="replace")
     verifie("exemple construit", (r.returncode, r.returncode and r.stdout + r.stderr), (0, 0))
+    # Ses deux pages ecrites sans anomalie (la console sort sur stderr), leurs seuls fichiers a cote d'elles.
+    verifie("exemple : pages ecrites sans anomalie", (r.stderr.count("Creation du fichier formulaire en php:Ok.\n"),
+            "formulaires/article.form:Ok.\nTable : article\n\nCreation du fichier formulaire en php:Ok.\n" in r.stderr,
+            sorted(os.listdir(dossier / "exemple/formulaires"))), (2, True, sorted(
+                "article.form article.php contact.form contact.php CVForm.php CVClass__connexion.php CVClass_article.php commun.php".split())))
     essais = dossier / "essais"
     for rep in ("src/inc", "web/inc"):
         (essais / rep).mkdir(parents=True)
@@ -105,13 +111,12 @@ def construit(dossier, corvalite):
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
         verifie(f"corvalite {' '.join(arguments)}", (r.returncode, r.returncode and r.stderr), (0, 0))
-    return {"exemple": dossier / "exemple/formulaires", "essais": essais / "web"}
 
 
 def lance_php(web, journal):
-    """php -S sur un port libre de 127.0.0.1, ses messages dans le journal ; "localhost" des pages
-    mene a la socket du serveur prive. Quatre processus servent les demandes, concurrentes comme sur
-    un vrai serveur ; ils survivent a leur pere : tout le groupe est arrete."""
+    """php -S sur un port libre de 127.0.0.1 pour le repertoire web, ses messages dans le journal ;
+    "localhost" des pages mene a la socket du serveur prive. Quatre processus servent les demandes,
+    concurrentes comme sur un vrai serveur ; ils survivent a leur pere : tout le groupe est arrete."""
     port = port_libre()
     with open(journal, "w") as sortie:
         php = subprocess.Popen(["php", "-d", "display_errors=1", "-d", "error_reporting=E_ALL",
@@ -435,19 +440,16 @@ def main(corvalite):
     with tempfile.TemporaryDirectory(prefix="corvalite-navigateur-") as dossier:
         dossier = Path(dossier)
         demarre_serveur(dossier / "mariadb")
-        serveurs_php, page, sites = [], None, {}
+        php, page = None, None
         try:
             mode = sql("select @@global.sql_mode")[0][0]
-            sites = construit(dossier, corvalite)
-            urls = {}
-            for nom, web in sites.items():
-                php, urls[nom] = lance_php(web, dossier / f"php-{nom}.log")
-                serveurs_php.append(php)
+            construit(dossier, corvalite)
+            php, url = lance_php(dossier, dossier / "php.log")
             page = Page()
-            for scenario, site in ((article, "exemple"), (contact, "exemple"), (code, "essais"), (fiche, "essais"),
-                                   (stock, "essais"), (noms, "essais")):
+            for scenario, site in ((article, "exemple/formulaires"), (contact, "exemple/formulaires"), (code, "essais/web"),
+                                   (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web")):
                 try:
-                    scenario(page, urls[site])
+                    scenario(page, f"{url}/{site}")
                 except Exception:
                     bilan["failed"] += 1
                     print(f"ECHEC {scenario.__name__}\n{traceback.format_exc()}{page.n.page_source[:4000]}")
@@ -456,13 +458,13 @@ def main(corvalite):
         finally:
             if page:
                 page.n.quit()
-            for php in serveurs_php:
+            if php:
                 os.killpg(php.pid, signal.SIGTERM)
                 php.wait()
             subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "arrete", str(dossier / "mariadb")])
-        for nom in sites:
-            journal = (dossier / f"php-{nom}.log").read_text(errors="replace")
-            verifie(f"journal de php -S ({nom}) sans message PHP", re.findall(r"PHP [\w ]+:.*", journal), [])
+        if php:
+            journal = (dossier / "php.log").read_text(errors="replace")
+            verifie("journal de php -S sans message PHP", re.findall(r"PHP [\w ]+:.*", journal), [])
 
 
 if len(sys.argv) != 2:
