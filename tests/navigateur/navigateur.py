@@ -83,8 +83,9 @@ def demarre_serveur(dossier):
     """Le demarrage de outils/tests.sh (demarre_mariadb de outils/commun.sh), sur un port pris entre 35100 et
     35899 : ni celui du serveur des autres tests, ni celui de l'exemple."""
     serveur["dossier"] = str(dossier)
-    serveur["port"] = subprocess.run(["bash", "-c", '. "$0/commun.sh" && demarre_mariadb "$1" 35100 && echo "$port"',
-                                      str(OUTILS), str(dossier)], check=True, stdout=subprocess.PIPE, text=True).stdout.split()[-1]
+    r = subprocess.run(["bash", "-c", '. "$0/commun.sh" && demarre_mariadb "$1" 35100 && echo "$port"', str(OUTILS),
+                        str(dossier)], check=True, stdout=subprocess.PIPE, text=True)
+    serveur["port"] = r.stdout.split()[-1]
 
 
 def construit(dossier, corvalite):
@@ -93,10 +94,11 @@ def construit(dossier, corvalite):
                         str(dossier / "exemple")], capture_output=True, text=True, errors="replace")
     verifie("exemple construit", (r.returncode, r.returncode and r.stdout + r.stderr), (0, 0))
     # Ses deux pages ecrites sans anomalie (la console sort sur stderr), leurs seuls fichiers a cote d'elles.
-    verifie("exemple : pages ecrites sans anomalie", (r.stderr.count("Creation du fichier formulaire en php:Ok.\n"),
-            "formulaires/article.form:Ok.\nTable : article\n\nCreation du fichier formulaire en php:Ok.\n" in r.stderr,
-            sorted(os.listdir(dossier / "exemple/formulaires"))), (2, True, sorted(
-                "article.form article.php contact.form contact.php CVForm.php CVClass__connexion.php CVClass_article.php commun.php".split())))
+    fichiers = "article.form article.php contact.form contact.php CVForm.php CVClass__connexion.php CVClass_article.php commun.php"
+    verifie("exemple : pages ecrites sans anomalie", (
+        r.stderr.count("Creation du fichier formulaire en php:Ok.\n"),
+        "formulaires/article.form:Ok.\nTable : article\n\nCreation du fichier formulaire en php:Ok.\n" in r.stderr,
+        sorted(os.listdir(dossier / "exemple/formulaires"))), (2, True, sorted(fichiers.split())))
     essais = dossier / "essais"
     for rep in ("src/inc", "web/inc"):
         (essais / rep).mkdir(parents=True)
