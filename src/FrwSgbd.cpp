@@ -581,18 +581,7 @@ private:
     // Les colonnes de $Gardees ne sont pas ecrites, si bien qu'une mise a jour faite entre-temps
     // par un autre client n'est pas defaite. $Ligne designe la ligne quand la cle elle-meme change.
     void ConstruitRequeteUpdateAll() {
-        if (champs_.empty()) {
-            Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
-                Ligne("$this->TransfertChampsEcriture();");
-                Ligne("$Requete = \"update " + tableRequete_ + " set " + OuRepere() + "\";");
-                Interroge(" $Requete");
-                Ligne("$this->ModificationOK=mysql_affected_rows();");
-                Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + NomRepere());
-            });
-            return;
-        }
-        const structTable& cle = champs_[Repere()];
-        const std::string& k = cle.NomChamp;
+        const std::string k = NomRepere();
         std::vector<std::string> affectations;
         for (const structTable& c : champs_)
             affectations.push_back("\"" + c.NomChamp + "\" => \"" + NomSql(c.NomChamp) + "=$this->v_" + c.NomChamp + "\"");
@@ -601,7 +590,7 @@ private:
             Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
             Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
             Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
-            if (EntreNombre(cle)) {
+            if (!champs_.empty() && EntreNombre(champs_[Repere()])) {
                 Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
                 Ligne("if (!is_numeric($Ou)) $Ou=\"NULL\"; // Pas un nombre : aucune ligne.");
             } else {
