@@ -257,51 +257,54 @@ structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs,
     champ.Obligatoire = texte(ChampNullable).rfind("Y", 0) == 0 ? "N" : "O";
     champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(ChampDefaut)) : texte(ChampDefaut);
     champ.Longueur = EstNull(ligne, nbColonnes, ChampLongueur) ? "0" : texte(ChampLongueur);
-    if (champ.Longueur == "0") {
-        static const std::pair<const char*, const char*> largeurs[] = {
-            {"bigint", "19"}, {"smallint", "5"}, {"tinyint", "3"}, {"int", "10"},   {"long", "10"},
-            {"decimal", "10"}, {"float", "10"},  {"datetime", "19"}, {"time", "10"}, {"date", "10"}};
-        for (const auto& largeur : largeurs)
-            if (champ.TypeSgbd == largeur.first) champ.Longueur = largeur.second;
-    }
+    if (champ.Longueur == "0") champ.Longueur = DecritType(champ.TypeSgbd).Largeur;
     champ.CleServeur = texte(ChampCle);
     champ.Index = champ.CleServeur.find("PRI") != std::string::npos ? "O" : "N";
     champ.AutoIncrement = texte(ChampExtra).find("auto_increment") != std::string::npos ? "O" : "N";
     return champ;
 }
 
-namespace {
-
-// 'i' : entier, 's' : texte, 0 : inconnu.
-char FamilleType(const std::string& type) {
-    static const char* const entiers[] = {"tinyint", "mediumint", "bigint", "smallint", "int",
-                                          "long",    "decimal",   "double", "float"};
-    static const char* const textes[] = {"varchar", "char", "tinytext", "text", "mediumtext", "longtext",
-                                         "binary",  "datetime", "time", "date", "timestamp"};
-    for (const char* t : entiers)
-        if (type == t) return 'i';
-    for (const char* t : textes)
-        if (type == t) return 's';
-    return 0;
+// Les colonnes ne se deduisent pas l'une de l'autre : chacune garde les reponses que le programme a toujours donnees.
+const TypeMysql& BaseMysql::DecritType(const std::string& type) {
+    static const TypeMysql types[] = {
+        // Nom         Php       Largeur Champ VideNull NombreNu Stripslashes
+        {"tinyint",    "int",    "3",    'N',  true,    true,    false},
+        {"smallint",   "int",    "5",    'N',  true,    true,    false},
+        {"mediumint",  "int",    "0",    'E',  true,    false,   false},
+        {"int",        "int",    "10",   'N',  true,    true,    false},
+        {"bigint",     "int",    "19",   'N',  true,    true,    false},
+        {"long",       "int",    "10",   'N',  true,    true,    false},
+        {"decimal",    "int",    "10",   'N',  true,    true,    false},
+        {"float",      "int",    "10",   'N',  true,    true,    false},
+        {"double",     "int",    "0",    'E',  true,    false,   false},
+        {"bit",        "",       "0",    'E',  true,    true,    false},
+        {"year",       "",       "0",    'E',  true,    false,   false},
+        {"char",       "string", "0",    'C',  false,   false,   true},
+        {"varchar",    "string", "0",    'C',  false,   false,   true},
+        {"tinytext",   "string", "0",    'E',  false,   false,   false},
+        {"text",       "string", "0",    'C',  false,   false,   false},
+        {"mediumtext", "string", "0",    'E',  false,   false,   false},
+        {"longtext",   "string", "0",    'E',  false,   false,   false},
+        {"binary",     "string", "0",    'E',  false,   false,   false},
+        {"date",       "string", "10",   'C',  true,    false,   false},
+        {"time",       "string", "10",   'C',  true,    false,   false},
+        {"datetime",   "string", "19",   'C',  true,    false,   false},
+        {"timestamp",  "string", "0",    'E',  true,    false,   false},
+    };
+    static const TypeMysql inconnu = {"", "", "0", 'E', false, false, false};
+    for (const TypeMysql& t : types)
+        if (type == t.Nom) return t;
+    return inconnu;
 }
-
-}  // namespace
 
 std::string BaseMysql::TypeSgbd2Php(std::string type) {
-    switch (FamilleType(type)) {
-        case 'i': return "int";
-        case 's': return "string";
-        default:
-            Param->AddWarning("Un type est mal decode. : " + type);
-            return "";
-    }
+    const std::string php = DecritType(type).Php;
+    if (php.empty()) Param->AddWarning("Un type est mal decode. : " + type);
+    return php;
 }
 
-std::string BaseMysql::TypeSgbd2Html(std::string type) {
-    if (FamilleType(type) != 0) return "TEXT";
-    Param->AddWarning("Un type est mal decode. : " + type);
-    return "";
-}
+// Un type mal decode est averti ici aussi, comme pour TypePhp.
+std::string BaseMysql::TypeSgbd2Html(std::string type) { return TypeSgbd2Php(type).empty() ? "" : "TEXT"; }
 
 int BaseMysql::CleDUneColonne(const std::vector<structTable>& champs) {
     int cle = -1;

@@ -1,5 +1,5 @@
 // Lecture du schema d'une base MySQL/MariaDB : version du serveur, tables et
-// colonnes, types PHP et HTML d'un type MySQL.
+// colonnes, et ce que le programme sait de chaque type MySQL.
 #ifndef BASEMYSQL_H
 #define BASEMYSQL_H
 
@@ -31,6 +31,18 @@ struct structTable {
     // chaque colonne de la cle primaire, "UNI" pour la premiere colonne d'un index
     // unique d'une seule colonne, "MUL" sinon pour une colonne indexee, "" sans index.
     std::string CleServeur;
+};
+
+// Ce que le programme sait d'un type de colonne (DATA_TYPE, compare entier et sensible a la casse).
+// Un type hors de la table : mal decode (averti), sans largeur, "E", aucun drapeau.
+struct TypeMysql {
+    const char* Nom;
+    const char* Php;      // TypePhp ("int" ou "string"), et TypeHtml "TEXT" ; "" : type mal decode
+    const char* Largeur;  // la Longueur quand le serveur n'en donne pas ; "0" : aucune
+    char Champ;           // DonneTypeChamp : 'N' nombre, 'C' caracteres ou date, 'E' ni l'un ni l'autre
+    bool VideNull;        // VideEstNull : InitVariable met "" et un serveur strict refuse '' pour ce type
+    bool NombreNu;        // un nombre entre nu dans le SQL ; bit aussi : '1' serait un octet, trop long pour bit(1)
+    bool Stripslashes;    // Variable2Form retire au texte les barres qu'addslashes y a mises
 };
 
 class BaseMysql {
@@ -67,6 +79,8 @@ public:
     void DonneMotsDesTypes(std::vector<structTable>& champs);
     std::string TypeSgbd2Php(std::string type);
     std::string TypeSgbd2Html(std::string type);
+    // La ligne du type dans la table des types, seul endroit ou leurs noms sont ecrits.
+    static const TypeMysql& DecritType(const std::string& type);
 
     // MariaDB decrit une valeur par defaut comme une expression SQL ('Paris',
     // NULL, current_timestamp()) ; MySQL en donne la valeur. Rend la forme MySQL.

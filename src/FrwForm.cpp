@@ -12,64 +12,21 @@
 #include "classe_fichier.h"
 #include "plateforme.h"
 
-namespace {
-
-// Mots cles de la description ".form", conserves brouilles comme les autres
-// mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
-// partout dans la ligne.
-const char* const BrouilleTable = "P<q~D-ziG1kS";
-const char* const BrouilleNonUtilise1 = "P1qiD@zqG5kbqKtT";
-const char* const BrouilleChamp = "P+qcD,zjG<kS";
-const char* const BrouilleInputHtml = "P1qiD;zrG@k^S:tdL3rV";
-const char* const BrouilleOptionChamp = "P7qkqizfG;kdS#";
-const char* const BrouilleOptionInput = "P7qkqizfG:kfS:tT";
-const char* const BrouilleGrise = "P/qmD4zpG1kS";
-const char* const BrouilleLibelle = "P4qdD-zbG8kbS+tT";
-const char* const BrouilleElement = "P-qgD0zjG1kdS:tjL$";
-const char* const BrouilleTypeHtml = "P<qtD;zbG)";
-const char* const BrouilleLongueur = "P4qjD9zdGAk[S;tiL$";
-const char* const BrouilleValeurInitiale = "P>q~D7zfG:k_S#";
-const char* const BrouilleObligatoire = "P7q]D7zfG3kWS:tfL0rkZ0yY";
-const char* const BrouilleAutofocus = "P)qpqizlG2keS)tlL:rV";
-const char* const BrouilleControleJS = "P+qjD9zqG>keS2t~L1rlZ(";
-const char* const BrouilleVisible = "P>qdD>zfG.kbS+tT";
-const char* const BrouilleNonUtilise2 = "P1qiD@zqG5kbS/tjL,rIqGyY";
-const char* const BrouilleOptionPave1 = "P8qqqFzZ";
-const char* const BrouilleOptionPave2 = "P8qqqGzZ";
-const char* const BrouilleOptionPave3 = "P8q~DAzPG)";
-const char* const BrouilleFinElement = "P.qdD9z`G4kf";
-const char* const BrouilleBouton = "P*qjD@zqG;kdS#";
-const char* const BrouilleLien = "P4qdD0zkG)";
-const char* const BrouilleNonUtilise3 = "P1qiD@zqqG";
-
-}  // namespace
-
 MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
+    // Mots cles de la description ".form", conserves brouilles comme les autres
+    // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
+    // partout dans la ligne.
     const std::pair<std::string*, const char*> motsCles[] = {
-        {&MotCleTable, BrouilleTable},
-        {&MotCleNonUtilise1, BrouilleNonUtilise1},
-        {&MotCleChamp, BrouilleChamp},
-        {&MotCleInputHtml, BrouilleInputHtml},
-        {&MotCleOptionChamp, BrouilleOptionChamp},
-        {&MotCleOptionInput, BrouilleOptionInput},
-        {&MotCleGrise, BrouilleGrise},
-        {&MotCleLibelle, BrouilleLibelle},
-        {&MotCleElement, BrouilleElement},
-        {&MotCleTypeHtml, BrouilleTypeHtml},
-        {&MotCleLongueur, BrouilleLongueur},
-        {&MotCleValeurInitiale, BrouilleValeurInitiale},
-        {&MotCleObligatoire, BrouilleObligatoire},
-        {&MotCleAutofocus, BrouilleAutofocus},
-        {&MotCleControleJS, BrouilleControleJS},
-        {&MotCleVisible, BrouilleVisible},
-        {&MotCleNonUtilise2, BrouilleNonUtilise2},
-        {&MotCleOptionPave1, BrouilleOptionPave1},
-        {&MotCleOptionPave2, BrouilleOptionPave2},
-        {&MotCleOptionPave3, BrouilleOptionPave3},
-        {&MotCleFinElement, BrouilleFinElement},
-        {&MotCleBouton, BrouilleBouton},
-        {&MotCleLien, BrouilleLien},
-        {&MotCleNonUtilise3, BrouilleNonUtilise3},
+        {&MotCleTable, "P<q~D-ziG1kS"}, {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"}, {&MotCleChamp, "P+qcD,zjG<kS"},
+        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"}, {&MotCleOptionChamp, "P7qkqizfG;kdS#"},
+        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"}, {&MotCleGrise, "P/qmD4zpG1kS"},
+        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"}, {&MotCleElement, "P-qgD0zjG1kdS:tjL$"}, {&MotCleTypeHtml, "P<qtD;zbG)"},
+        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"}, {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},
+        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"}, {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},
+        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("}, {&MotCleVisible, "P>qdD>zfG.kbS+tT"},
+        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"}, {&MotCleOptionPave1, "P8qqqFzZ"},
+        {&MotCleOptionPave2, "P8qqqGzZ"}, {&MotCleOptionPave3, "P8q~DAzPG)"}, {&MotCleFinElement, "P.qdD9z`G4kf"},
+        {&MotCleBouton, "P*qjD@zqG;kdS#"}, {&MotCleLien, "P4qdD0zkG)"}, {&MotCleNonUtilise3, "P1qiD@zqqG"},
     };
     for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
     NomFichierConnexion = Param.NomFichierConnexion;

@@ -127,7 +127,7 @@ public:
     std::string Creation_RecupChampsPhp(std::string table);
     std::string Creation_TraitementPhp(std::string table);
     std::string FaitFormulaire(std::string table);
-    std::string FaitChamp(int index, std::string table);
+    std::string FaitChamp(int index, std::string table) const;
 
     // Constructeurs de pages que rien n'appelle.
     std::string CreerFormulaireInsertion(std::string inutilise);
@@ -186,11 +186,10 @@ private:
     // Une branche d'action ; les lignes `avant` precedent l'appel.
     void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
                        const std::string& succes, const std::vector<std::string>& avant = {});
-    void BlocListe(Emetteur& e, const std::string& table);
-    void BoiteResultat(Emetteur& e);
-    std::string ChampSaisie(Element& element, const std::string& table);
-    std::string ChampPave(Element& element, const std::string& table);
-    std::string ChampValeurs(Element& element, const std::string& valeur);
+    void BlocListe(Emetteur& e, const std::string& table) const;
+    void BoiteResultat(Emetteur& e) const;
+    // Les lignes d'un element ; la cle de la page (`cle`) est toujours un champ cache.
+    void EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const;
     struct Copie {
         std::string Source, Cible, Anomalie;
     };

@@ -44,12 +44,62 @@ std::string ArgumentLongueur(const std::string& longueur) {
 std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
 std::string ArgumentPoste(const std::string& champ) { return ValeurPostee(champ) + ","; }
 
+// Les sortes de champ se comparent et s'ecrivent en majuscules ; la description garde sa casse.
+std::string EnMajuscules(std::string texte) { return Utiles::Majuscule(texte); }
+
+// Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
+// initiale ou de la valeur postee.
+void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::string& table, const std::string& type) {
+    const std::string& c = element.Champ;
+    const bool avecTable = !table.empty();
+    const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
+    const std::string longueur = ArgumentLongueur(element.Longueur);
+    e.Ligne("if (isset(" + source + ")) $valeur=" + source + ";\telse $valeur=\"\";");
+    std::string texte = "echo $F->AjouteChampInput(" + Argument("INPUT");
+    if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
+    else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
+    texte += Argument(type);
+    if (avecTable) texte += "$valeur,";
+    else texte += element.ValeurInitiale.empty() ? ArgumentPoste(c) : Argument(element.ValeurInitiale);
+    texte += Argument(element.OptionChamp) + longueur + longueur +
+             Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
+             Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
+    e.Ligne(texte + " // " + (avecTable ? "Champ dans la table." : ""));
+}
+
+std::string ChampPave(const MesForms::Element& element, const std::string& table) {
+    const std::string& c = element.Champ;
+    const bool enBase = element.PresentEnBase == "O";
+    return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
+           Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
+           (enBase ? "$" + table + "->" + c + "," : ArgumentPoste(c)) + Argument(element.OptionChamp) +
+           ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
+           Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
+           element.Autofocus + "\");";
+}
+
+// Une liste deroulante (genre SELECT), ou un groupe de boutons radio ou de cases a cocher,
+// qui montre la valeur `valeur` (la variable PHP de la ligne ou de l'envoi).
+void ChampValeurs(Emetteur& e, const MesForms::Element& element, const std::string& genre, const std::string& valeur) {
+    const bool liste = genre == "SELECT";
+    std::vector<std::string> offertes;
+    for (const MesForms::FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
+    e.Ligne("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));");
+    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
+                  : "echo $F->FormXBoxInit(\"" + genre + "\",\"" + element.Champ + "\");");
+    for (const MesForms::FElement& valeur : element.ListeValeurs)
+        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
+                "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
+    if (liste) e.Ligne("echo $F->FormSelectFin();");
+    e.LigneVide();  // detache le groupe de ce qui le suit dans la page
+}
+
 }  // namespace
 
 std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     Param.initErreur();
-    const std::string page = Creation_RecupChampsPhp(NomTable) + Creation_TraitementPhp(NomTable) +
-                             FaitFormulaire(NomTable) + "</BODY>" + FinDeLigne + "</HTML>" + FinDeLigne;
+    const std::string page = Emetteur().Brut(Creation_RecupChampsPhp(NomTable)).Brut(Creation_TraitementPhp(NomTable))
+                                 .Brut(FaitFormulaire(NomTable)).Ligne("</BODY>").Ligne("</HTML>").Prends();
     // Une erreur trouvee en ecrivant la page (une sorte de champ inconnue) la rendrait invalide :
     // la page d'un lancement precedent reste telle quelle, et rien n'est copie.
     if (Param.NbErreurs > 0) return "";
@@ -135,46 +185,47 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     e.Ligne("Formulaire g&eacute;n&eacute;r&eacute; par le fichier descriptif : " + Utiles::EchappeHtml(NomFichierForm) + " ");
     e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + Utiles::EchappeHtml(NomTable) + ".<br>");
     e.Ligne("<?php");
-    ++e.Retrait;
-    e.Ligne("require_once(\"CVForm.php\");");
-    if (table.empty()) return e.Prends();
-    const std::string& q = Param.Guillemet;
-    const std::string objet = "$" + table + "->", cle = ChampCle();
-    // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
-    e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
-    e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
-            Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
-    e.Ligne("$Connexion = $MaConnexion->Connexion();");
-    e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
-    e.Ligne("$" + table + " = new " + table + "();");
-    e.Ligne(objet + "Form2Variable();").LigneVide();
-    e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
-    e.Bloc("if ($action==\"Editer\") {", [&] {
-        e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + " ?? null);");
-        e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
-            e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
+    e.Decale([&] {
+        e.Ligne("require_once(\"CVForm.php\");");
+        if (table.empty()) return;
+        const std::string& q = Param.Guillemet;
+        const std::string objet = "$" + table + "->", cle = ChampCle();
+        // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
+        e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
+        e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
+                Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
+        e.Ligne("$Connexion = $MaConnexion->Connexion();");
+        e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
+        e.Ligne("$" + table + " = new " + table + "();");
+        e.Ligne(objet + "Form2Variable();").LigneVide();
+        e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
+        e.Bloc("if ($action==\"Editer\") {", [&] {
+            e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + " ?? null);");
+            e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
+                e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
+            });
         });
+        std::vector<std::string> nonMontrees;
+        for (const std::string& colonne : ColonnesNonMontrees()) nonMontrees.push_back("\"" + colonne + "\"");
+        const std::string colonnes = "$" + table + ",array(" + Utiles::Joint(nonMontrees) + ")";
+        BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.",
+                      {"// Les colonnes que la page ne laisse pas changer prennent leur d\xC3\xA9" "faut, quoi que la demande envoie.",
+                       "SGBDConnexion::Defauts(" + colonnes + ");"});
+        BrancheAction(e, "Modifier",
+                      objet + "Maj_ALL(SGBDConnexion::GardeColonnes(" + colonnes + ",$_POST),FormLien::CleChargee($_POST))",
+                      "Pb Modification", "Modification Ok.",
+                      {"// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas "
+                       "\xC3\xA9" "crites : elles gardent la valeur de la ligne.",
+                       "// La ligne est celle que la page a charg\xC3\xA9" "e : une cl\xC3\xA9 tap\xC3\xA9" "e autrement la renomme."});
+        BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
+        e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
+        e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
+        e.Ligne("if (($action==\"Ajouter\" or $action==\"Modifier\") and !$retour) " + objet + "Cherche_" + cle + "(" + objet + cle +
+                " ?? null);");
+        e.Ligne("if ($action==\"Effacer\" and !$retour) $_POST=array();");
+        e.Ligne("// Les champs montrent la ligne lue telle quelle, sinon ce qui a \xC3\xA9t\xC3\xA9 envoy\xC3\xA9.");
+        e.Ligne("FormLien::Montre($" + table + ",$_POST);");
     });
-    std::vector<std::string> nonMontrees;
-    for (const std::string& colonne : ColonnesNonMontrees()) nonMontrees.push_back("\"" + colonne + "\"");
-    const std::string colonnes = "$" + table + ",array(" + Utiles::Joint(nonMontrees) + ")";
-    BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.",
-                  {"// Les colonnes que la page ne laisse pas changer prennent leur d\xC3\xA9" "faut, quoi que la demande envoie.",
-                   "SGBDConnexion::Defauts(" + colonnes + ");"});
-    BrancheAction(e, "Modifier",
-                  objet + "Maj_ALL(SGBDConnexion::GardeColonnes(" + colonnes + ",$_POST),FormLien::CleChargee($_POST))",
-                  "Pb Modification", "Modification Ok.",
-                  {"// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas "
-                   "\xC3\xA9" "crites : elles gardent la valeur de la ligne.",
-                   "// La ligne est celle que la page a charg\xC3\xA9" "e : une cl\xC3\xA9 tap\xC3\xA9" "e autrement la renomme."});
-    BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
-    e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
-    e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
-    e.Ligne("if (($action==\"Ajouter\" or $action==\"Modifier\") and !$retour) " + objet + "Cherche_" + cle + "(" + objet + cle +
-            " ?? null);");
-    e.Ligne("if ($action==\"Effacer\" and !$retour) $_POST=array();");
-    e.Ligne("// Les champs montrent la ligne lue telle quelle, sinon ce qui a \xC3\xA9t\xC3\xA9 envoy\xC3\xA9.");
-    e.Ligne("FormLien::Montre($" + table + ",$_POST);");
     return e.Prends();
 }
 
@@ -185,12 +236,9 @@ std::vector<std::string> MesForms::ColonnesNonMontrees() const {
     for (const structTable& colonne : ListeChamps) {
         if (colonne.NomChamp == ChampCle()) continue;
         bool montree = false;
-        for (const Element& element : ListeElements) {
-            std::string type = element.TypeHtml;
-            Utiles::Majuscule(type);
+        for (const Element& element : ListeElements)
             montree = montree || (element.Champ == colonne.NomChamp && element.PresentEnBase == "O" &&
-                                  element.Visible == "O" && type != "HIDDEN");
-        }
+                                  element.Visible == "O" && EnMajuscules(element.TypeHtml) != "HIDDEN");
         if (!montree) colonnes.push_back(colonne.NomChamp);
     }
     return colonnes;
@@ -217,51 +265,43 @@ std::string MesForms::MethodeEffacement(const std::string& champ) const {
 }
 
 std::string MesForms::FaitFormulaire(std::string table) {
-    Emetteur e(1);
-    const std::string objet = "$" + table + "->", cle = ChampCle();
-    e.Ligne("echo \"<br>\";");
-    e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
-                          : "// Creer un formulaire avec passage de cl\xC3\xA9 technique pour edition, effacement, "
-                            "modification.");
-    e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
-    if (!table.empty()) {
-        e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + cle + "\",$_POST);");
-        e.Ligne("echo $F->Cadre(\"Table " + table + "\");");
-    } else {
-        e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
-    }
-    // Sans element (des boutons seulement), ni cle ni champ.
-    size_t debut = 0;
-    if (!ListeElements.empty() && ListeElements[0].Index == "O") {
-        ListeElements[0].TypeHtml = "hidden";
-        e.Ligne(FaitChamp(0, table));
-        debut = 1;
-    }
-    for (size_t i = debut; i < ListeElements.size(); ++i) {
-        const Element& element = ListeElements[i];
-        if (element.Visible == "O")
-            e.Ligne(FaitChamp(static_cast<int>(i), element.PresentEnBase == "O" ? table : ""));
-        e.Ligne("echo \"<br>\\n\";");
-    }
-    if (!table.empty()) {
-        e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");");
-        e.Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");");
-        e.Ligne("echo $F->BoutonResetFormulaire();");
-    }
-    for (const ElementBouton& bouton : ListeBoutons) {
-        if (bouton.Type == "B" || bouton.Type == "L")
-            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
-                    bouton.Libelle + "\",\"" + bouton.Nom + "\");");
-    }
-    e.Ligne("echo $F->FormLienFin();");
-    if (table.empty()) BoiteResultat(e);
-    else BlocListe(e, table);
-    e.Retrait = 0;
+    Emetteur e(0);
+    e.Decale([&] {
+        e.Ligne("echo \"<br>\";");
+        e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
+                              : "// Creer un formulaire avec passage de cl\xC3\xA9 technique pour edition, effacement, "
+                                "modification.");
+        e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
+        if (!table.empty())
+            e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + ChampCle() + "\",$_POST);")
+                .Ligne("echo $F->Cadre(\"Table " + table + "\");");
+        else e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
+        // Sans element (des boutons seulement), ni cle ni champ.
+        const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
+        if (cle) EmetChamp(e, 0, table, true);
+        for (size_t i = cle ? 1 : 0; i < ListeElements.size(); ++i) {
+            const Element& element = ListeElements[i];
+            if (element.Visible == "O") EmetChamp(e, i, element.PresentEnBase == "O" ? table : "", false);
+            e.Ligne("echo \"<br>\\n\";");
+        }
+        if (!table.empty()) {
+            e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");");
+            e.Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");");
+            e.Ligne("echo $F->BoutonResetFormulaire();");
+        }
+        for (const ElementBouton& bouton : ListeBoutons)
+            if (bouton.Type == "B" || bouton.Type == "L")
+                e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
+                        bouton.Libelle + "\",\"" + bouton.Nom + "\");");
+        e.Ligne("echo $F->FormLienFin();");
+        if (table.empty()) BoiteResultat(e);
+        else BlocListe(e, table);
+    });
     e.Ligne("?>");
     return e.Prends();
 }
 
-void MesForms::BlocListe(Emetteur& e, const std::string& table) {
+void MesForms::BlocListe(Emetteur& e, const std::string& table) const {
     const std::string objet = "$" + table + "->", cle = ChampCle();
     const std::string valeurCle = "\"" + cle + "\"," + objet + cle + ");";
     struct Lien { std::string action, commentaire, quoi, avant; };
@@ -298,7 +338,7 @@ void MesForms::BlocListe(Emetteur& e, const std::string& table) {
 
 // Les valeurs postees sont echappees avant d'etre montrees ; un element invisible n'a
 // pas de variable, et un nom poste en tableau (x[]=...) ne doit pas arreter la page.
-void MesForms::BoiteResultat(Emetteur& e) {
+void MesForms::BoiteResultat(Emetteur& e) const {
     e.Ligne("echo \"<fieldset><legend>R&eacutesultat du formulaire : </legend>\";");
     for (const ElementBouton& bouton : ListeBoutons)
         e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars(print_r($" + bouton.Nom + " ?? \"\", true)).\"<br/>\";");
@@ -307,9 +347,15 @@ void MesForms::BoiteResultat(Emetteur& e) {
     e.Ligne("echo \"</fieldset>\";");
 }
 
-std::string MesForms::FaitChamp(int index, std::string table) {
-    Element& element = ListeElements[static_cast<size_t>(index)];
-    Utiles::Majuscule(element.TypeHtml);
+// L'element en texte a placer dans une ligne : les lignes suivantes ont leur cran, la premiere rien.
+std::string MesForms::FaitChamp(int index, std::string table) const {
+    Emetteur e(1);
+    EmetChamp(e, static_cast<size_t>(index), table, false);
+    return e.Texte().substr(e.Tabulation.size(), e.Texte().size() - e.Tabulation.size() - e.FinDeLigne.size());
+}
+
+void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const {
+    const Element& element = ListeElements[index];
     // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
     // envoyee (une page de table ne fait pas de variable des champs hors de la table). La cle de
     // la page est une colonne, decrite ou non.
@@ -317,64 +363,17 @@ std::string MesForms::FaitChamp(int index, std::string table) {
     const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
                                : NomTable.empty() ? "$" + element.Champ
                                                   : ValeurPostee(element.Champ);
-    if (element.TypeHtml == "HIDDEN")
-        return "echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");";
-    Utiles::Majuscule(element.InputHtml);
-    const std::string& genre = element.InputHtml;
-    if (genre == "INPUT") return ChampSaisie(element, table);
-    if (genre == "TEXTAREA") return ChampPave(element, table);
-    if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") return ChampValeurs(element, valeur);
-    const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
-    Param.AddErreur(erreur);
-    return erreur + FinDeLigne;
-}
-
-// Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
-// initiale ou de la valeur postee.
-std::string MesForms::ChampSaisie(Element& element, const std::string& table) {
-    const std::string& c = element.Champ;
-    const bool avecTable = !table.empty();
-    const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
-    const std::string longueur = ArgumentLongueur(element.Longueur);
-    std::string texte = "if (isset(" + source + ")) $valeur=" + source + ";\telse $valeur=\"\";" +
-                        FinDeLigne + "\techo $F->AjouteChampInput(" + Argument(element.InputHtml);
-    if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
-    else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
-    texte += Argument(element.TypeHtml);
-    if (avecTable) texte += "$valeur,";
-    else texte += element.ValeurInitiale.empty() ? ArgumentPoste(c) : Argument(element.ValeurInitiale);
-    texte += Argument(element.OptionChamp) + longueur + longueur +
-             Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
-             Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
-    return texte + " // " + (avecTable ? "Champ dans la table." : "");
-}
-
-std::string MesForms::ChampPave(Element& element, const std::string& table) {
-    const std::string& c = element.Champ;
-    const bool enBase = element.PresentEnBase == "O";
-    return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
-           Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
-           (enBase ? "$" + table + "->" + c + "," : ArgumentPoste(c)) + Argument(element.OptionChamp) +
-           ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
-           Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
-           element.Autofocus + "\");";
-}
-
-// Une liste deroulante, ou un groupe de boutons radio ou de cases a cocher, qui
-// montre la valeur `valeur` (la variable PHP de la ligne ou de l'envoi).
-std::string MesForms::ChampValeurs(Element& element, const std::string& valeur) {
-    Emetteur e(1);
-    const bool liste = element.InputHtml == "SELECT";
-    std::vector<std::string> offertes;
-    for (const FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
-    e.Brut("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));" + FinDeLigne);
-    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
-                  : "echo $F->FormXBoxInit(\"" + element.InputHtml + "\",\"" + element.Champ + "\");");
-    for (const FElement& valeur : element.ListeValeurs)
-        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
-                "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
-    if (liste) e.Ligne("echo $F->FormSelectFin();");
-    return e.Prends();
+    const std::string type = cle ? "HIDDEN" : EnMajuscules(element.TypeHtml), genre = EnMajuscules(element.InputHtml);
+    if (type == "HIDDEN")
+        e.Ligne("echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");");
+    else if (genre == "INPUT") ChampSaisie(e, element, table, type);
+    else if (genre == "TEXTAREA") e.Ligne(ChampPave(element, table));
+    else if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") ChampValeurs(e, element, genre, valeur);
+    else {
+        const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
+        Param.AddErreur(erreur);
+        e.Ligne(erreur).LigneVide();
+    }
 }
 
 // ====================================================================

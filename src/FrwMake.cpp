@@ -12,11 +12,6 @@
 
 namespace {
 
-const char* const BrouilleBaliseReference = "Pcq>D]WHGRk{SXt|LUr|ZPyY";
-const char* const BrouilleBaliseReference2 = "Pcq>D=zbG2k[S8t~L5r~Z0yY";
-const char* const BrouilleDebutBloc = "P,q`D-zrG@ku";
-const char* const BrouilleFinBloc = "P.qdD9z|";
-
 const std::string::size_type Aucun = std::string::npos;
 
 // Les pages de reference gardees en memoire, au plus, d'une page a l'autre.
@@ -260,10 +255,10 @@ bool Assemblage::Rejette(Genre genre, const char* fermeture) {
 
 Make::Make(Parametrage& param)
     : FinDeLigne("\n"), Separateur("\\"), Param(param), AccoladeFermante("}"), NbFichiers(0) {
-    BaliseReference = Param.DeCrypt(BrouilleBaliseReference, Param.Cle);
-    BaliseReference2 = Param.DeCrypt(BrouilleBaliseReference2, Param.Cle);
-    MotDebutBloc = Param.DeCrypt(BrouilleDebutBloc, Param.Cle);
-    MotFinBloc = Param.DeCrypt(BrouilleFinBloc, Param.Cle);
+    BaliseReference = Param.DeCrypt("Pcq>D]WHGRk{SXt|LUr|ZPyY", Param.Cle);
+    BaliseReference2 = Param.DeCrypt("Pcq>D=zbG2k[S8t~L5r~Z0yY", Param.Cle);
+    MotDebutBloc = Param.DeCrypt("P,q`D-zrG@ku", Param.Cle);
+    MotFinBloc = Param.DeCrypt("P.qdD9z|", Param.Cle);
 }
 
 Make::~Make() {}

@@ -9,13 +9,6 @@
 
 namespace {
 
-bool EstNumerique(const std::string& type) {
-    static const char* const numeriques[] = {"tinyint", "bigint", "smallint", "int", "long", "decimal", "float"};
-    for (const char* t : numeriques)
-        if (type == t) return true;
-    return false;
-}
-
 // Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
 bool EstLitteralNumerique(const std::string& texte) {
     size_t i = 0, chiffres = 0;
@@ -91,9 +84,8 @@ bool MotReserveSql(const std::string& nom) {
 // reserve, tel quel sinon (un nom PHP n'a pas d'autre caractere qui l'exige).
 std::string NomSql(const std::string& nom) { return MotReserveSql(nom) ? "`" + nom + "`" : nom; }
 
-// Une colonne dont la valeur entre nue dans le SQL quand elle est un nombre. Un bit aussi : entre
-// apostrophes, '1' est pour le serveur un octet, trop long pour bit(1).
-bool EntreNombre(const structTable& c) { return FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "N" || c.TypeSgbd == "bit"; }
+// Une colonne dont la valeur entre nue dans le SQL quand elle est un nombre.
+bool EntreNombre(const structTable& c) { return BaseMysql::DecritType(c.TypeSgbd).NombreNu; }
 
 // Le texte PHP de la classe d'une table. Le nom de la table nomme la classe ;
 // prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
@@ -264,7 +256,7 @@ private:
     // a son defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
     static std::string ValeurInitiale(const structTable& champ) {
         const std::string& defaut = champ.ValeurDefaut;
-        if (!EstNumerique(champ.TypeSgbd) || !EstLitteralNumerique(defaut)) return "\"\"";
+        if (BaseMysql::DecritType(champ.TypeSgbd).Champ != 'N' || !EstLitteralNumerique(defaut)) return "\"\"";
         const size_t signe = defaut[0] == '-' || defaut[0] == '+' ? 1 : 0;
         size_t chiffre = signe;
         while (chiffre + 1 < defaut.size() && defaut[chiffre] == '0' && std::isdigit(static_cast<unsigned char>(defaut[chiffre + 1])))
@@ -374,7 +366,7 @@ private:
     void ConstruitFonctionVar2Post() {
         Methode("Convertion des Variables en champs visible pour le navigateur", "function Variable2Form()", [&] {
             for (const structTable& c : champs_)
-                if (c.TypeSgbd == "char" || c.TypeSgbd == "varchar")
+                if (BaseMysql::DecritType(c.TypeSgbd).Stripslashes)
                     Ligne("if (isset($this->" + c.NomChamp + ")) $this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
         });
     }
@@ -589,18 +581,7 @@ private:
     // Les colonnes de $Gardees ne sont pas ecrites, si bien qu'une mise a jour faite entre-temps
     // par un autre client n'est pas defaite. $Ligne designe la ligne quand la cle elle-meme change.
     void ConstruitRequeteUpdateAll() {
-        if (champs_.empty()) {
-            Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL()", [&] {
-                Ligne("$this->TransfertChampsEcriture();");
-                Ligne("$Requete = \"update " + tableRequete_ + " set " + OuRepere() + "\";");
-                Interroge(" $Requete");
-                Ligne("$this->ModificationOK=mysql_affected_rows();");
-                Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + NomRepere());
-            });
-            return;
-        }
-        const structTable& cle = champs_[Repere()];
-        const std::string& k = cle.NomChamp;
+        const std::string k = NomRepere();
         std::vector<std::string> affectations;
         for (const structTable& c : champs_)
             affectations.push_back("\"" + c.NomChamp + "\" => \"" + NomSql(c.NomChamp) + "=$this->v_" + c.NomChamp + "\"");
@@ -609,7 +590,7 @@ private:
             Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
             Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
             Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
-            if (EntreNombre(cle)) {
+            if (!champs_.empty() && EntreNombre(champs_[Repere()])) {
                 Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
                 Ligne("if (!is_numeric($Ou)) $Ou=\"NULL\"; // Pas un nombre : aucune ligne.");
             } else {
@@ -692,24 +673,9 @@ FrwSgbd::FrwSgbd(Parametrage& param) : Param(param) {}
 
 std::string FrwSgbd::AfficheVersionMySql() const { return VersionMysql; }
 
-// InitVariable met a "" les membres de tous ces types, et un serveur strict refuse '' pour
-// chacun d'eux, meme ceux qu'EstNumerique ne connait pas.
-bool FrwSgbd::VideEstNull(const std::string& type) {
-    static const char* const nombresDatesHeures[] = {"tinyint", "smallint", "mediumint", "int",       "bigint",
-                                                     "decimal", "float",    "double",    "bit",       "long",
-                                                     "date",    "time",     "datetime",  "timestamp", "year"};
-    for (const char* t : nombresDatesHeures)
-        if (type == t) return true;
-    return false;
-}
+bool FrwSgbd::VideEstNull(const std::string& type) { return BaseMysql::DecritType(type).VideNull; }
 
-std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) {
-    static const char* const caracteres[] = {"varchar", "char", "text", "datetime", "time", "date"};
-    if (EstNumerique(typeSgbd)) return "N";
-    for (const char* t : caracteres)
-        if (typeSgbd == t) return "C";
-    return "E";
-}
+std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
 
 std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
     Emetteur e(1);

@@ -9,36 +9,11 @@
 
 namespace {
 
-// Mots fixes du programme, conserves brouilles et rendus lisibles par DeCrypt
-// avec la cle de l'objet.
-const char* const BrouilleEnteteBanniere = "PKKTD]WYGMBVSOQ]LLr9";
-const char* const BrouilleFinBanniere =
-    "m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3";
-const char* const BrouilleRacine = "P:q~D.zfG:k[S#";
-const char* const BrouilleRepertoireSources = "P;qjD@zoG/k[S#";
-const char* const BrouilleRepertoireCible = "P+qdD-ziG1kS";
-const char* const BrouilleServeur = "P0qjD>zqG)";
-const char* const BrouilleUtilisateur = "P=qnD0zoG)";
-const char* const BrouilleMotDePasse = "P5q_D;zZ";
-const char* const BrouilleDatabase = "P,q~wiz^G.kWS9t~L$";
-const char* const BrouilleFichierLog = "P.qdD.zeG5k[S8tvL3rhZ2yY";
-const char* const BrouilleReferenceGlobal = "P:q`D1z|G3kbS5tYL(reZ0yY";
-const char* const BrouilleFichierACopier = "P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)";
-const char* const BrouilleRepertoireInclude = "P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#";
-const char* const BrouilleSeparateur = "P;q`D;zoG1kfS#";
-const char* const BrouillePrefixeTables = "P8qmD0zcG5knS+tvL;rZZ-yhP-qX";
-const char* const BrouilleFichierInclude = "P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS";
-const char* const BrouillePrefixeFichierClasse = "P+qqD.WOGMB]SYtv";
-
 bool Contient(const std::string& texte, const std::string& motif) {
     return texte.find(motif) != std::string::npos;
 }
 
 }  // namespace
-
-// Le nom du fichier d'appui de connexion ; Parametrage::NomFichierConnexion le
-// tient en clair pour tout le programme.
-const char* const BrouilleFichierConnexion = "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW";
 
 Parametrage::Parametrage()
     : NbErreurs(0), NbErreursDepuisInit(0), NbAnomalies(0), NbAnomaliesDepuisInit(0), Bavard(0) {
@@ -47,24 +22,25 @@ Parametrage::Parametrage()
     Cle = "471902635518";
     Version = "V 1.6.3";
     DateBuild = "150418";
-    Banniere = DeCrypt(BrouilleEnteteBanniere, Cle) + Version + " Build (" + DateBuild + ") -" +
-               DeCrypt(BrouilleFinBanniere, Cle);
-    MotCleRacine = DeCrypt(BrouilleRacine, Cle);
-    MotCleRepertoireSources = DeCrypt(BrouilleRepertoireSources, Cle);
-    MotCleRepertoireCible = DeCrypt(BrouilleRepertoireCible, Cle);
-    MotCleServeur = DeCrypt(BrouilleServeur, Cle);
-    MotCleUtilisateur = DeCrypt(BrouilleUtilisateur, Cle);
-    MotCleMotDePasse = DeCrypt(BrouilleMotDePasse, Cle);
-    MotCleDatabase = DeCrypt(BrouilleDatabase, Cle);
-    MotCleFichierLog = DeCrypt(BrouilleFichierLog, Cle);
-    MotCleReferenceGlobal = DeCrypt(BrouilleReferenceGlobal, Cle);
-    MotCleFichierACopier = DeCrypt(BrouilleFichierACopier, Cle);
-    MotCleRepertoireInclude = DeCrypt(BrouilleRepertoireInclude, Cle);
-    MotCleSeparateur = DeCrypt(BrouilleSeparateur, Cle);
-    MotClePrefixeTables = DeCrypt(BrouillePrefixeTables, Cle);
-    MotCleFichierInclude = DeCrypt(BrouilleFichierInclude, Cle);
-    NomFichierConnexion = DeCrypt(BrouilleFichierConnexion, Cle);
-    PrefixeFichierClasse = DeCrypt(BrouillePrefixeFichierClasse, Cle);
+    // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle.
+    Banniere = DeCrypt("PKKTD]WYGMBVSOQ]LLr9", Cle) + Version + " Build (" + DateBuild + ") -" +
+               DeCrypt("m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3", Cle);
+    MotCleRacine = DeCrypt("P:q~D.zfG:k[S#", Cle);
+    MotCleRepertoireSources = DeCrypt("P;qjD@zoG/k[S#", Cle);
+    MotCleRepertoireCible = DeCrypt("P+qdD-ziG1kS", Cle);
+    MotCleServeur = DeCrypt("P0qjD>zqG)", Cle);
+    MotCleUtilisateur = DeCrypt("P=qnD0zoG)", Cle);
+    MotCleMotDePasse = DeCrypt("P5q_D;zZ", Cle);
+    MotCleDatabase = DeCrypt("P,q~wiz^G.kWS9t~L$", Cle);
+    MotCleFichierLog = DeCrypt("P.qdD.zeG5k[S8tvL3rhZ2yY", Cle);
+    MotCleReferenceGlobal = DeCrypt("P:q`D1z|G3kbS5tYL(reZ0yY", Cle);
+    MotCleFichierACopier = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)", Cle);
+    MotCleRepertoireInclude = DeCrypt("P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#", Cle);
+    MotCleSeparateur = DeCrypt("P;q`D;zoG1kfS#", Cle);
+    MotClePrefixeTables = DeCrypt("P8qmD0zcG5knS+tvL;rZZ-yhP-qX", Cle);
+    MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);
+    NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);
+    PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);
     PrefixeErreur = "ERREUR:";
     Guillemet = "\"";
     Apostrophe = "'";

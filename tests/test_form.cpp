@@ -106,9 +106,12 @@ TEST(PageForm, ValeursEchappeesDansLesChainesPhp) {
         if (table) {
             form.NomTable = "t";
             form.ListeChamps.push_back(Colonne("id", "int", "10", "", "", "O", "O", "O", "PRI"));
+            form.ListeElements[0].Index = "O";
         }
-        const string page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
+        const string avant = form.AfficheElement(0),
+                     page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
                             form.FaitFormulaire(form.NomTable);
+        EXPECT_EQ(form.AfficheElement(0), avant) << "la page ecrit la cle cachee sans changer son element";
         EXPECT_NE(page.find(table ? "\t$MaConnexion = new SGBDConnexion(\"localhost\",\"u\\\"1\",\"p\\\\\\$\\\"x\",\"b\\$\");\n"
                                   : "\techo $F->Cadre(\"Formulaire \".htmlentities(\"d\\\\a\\\"\\$b.form\"));\n"),
                   string::npos) << page;
