@@ -2,26 +2,16 @@
 
 #include <cstdlib>
 #include <iostream>
-#include <sstream>
 
 #include "Utiles.h"
-#include "plateforme.h"
 
 namespace {
 
-bool Contient(const std::string& texte, const std::string& motif) {
-    return texte.find(motif) != std::string::npos;
-}
+bool Contient(const std::string& texte, const std::string& motif) { return texte.find(motif) != std::string::npos; }
 
 }  // namespace
 
-Parametrage::Parametrage()
-    : NbErreurs(0), NbErreursDepuisInit(0), NbAnomalies(0), NbAnomaliesDepuisInit(0), Bavard(0) {
-    FinDeLigne = plateforme::FinDeLigne;
-    Separateur = plateforme::Separateur;
-    Cle = "471902635518";
-    Version = "V 1.6.3";
-    DateBuild = "150418";
+Parametrage::Parametrage() {
     // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle.
     Banniere = DeCrypt("PKKTD]WYGMBVSOQ]LLr9", Cle) + Version + " Build (" + DateBuild + ") -" +
                DeCrypt("m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3", Cle);
@@ -41,14 +31,7 @@ Parametrage::Parametrage()
     MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);
     NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);
     PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);
-    PrefixeErreur = "ERREUR:";
-    Guillemet = "\"";
-    Apostrophe = "'";
-    EnteteAnomalies = "Des anomalies sont detectees" + FinDeLigne;
-    EnteteErreurs = "Des erreurs sont detectees" + FinDeLigne;
 }
-
-Parametrage::~Parametrage() {}
 
 // ---------------------------------------------------------------- journal
 
@@ -59,7 +42,7 @@ void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) { Journ
 // La fin de ligne ne va qu'a la console : le fichier de trace recoit le texte tel quel.
 void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne) {
     if (niveau == LogVideFichier) {
-        FichierTrace.VideFichier(FichierLog);
+        Fichier().VideFichier(FichierLog);
         return;
     }
     if (niveau != LogEcran && niveau != LogFichier && niveau != LogEcranEtFichier) {
@@ -70,7 +53,7 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         std::cerr << texte;
         if (finDeLigne) std::cerr << std::endl;
     }
-    if (niveau != LogEcran && !FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
+    if (niveau != LogEcran && !FichierLog.empty()) Fichier().EcrisFichier(FichierLog, texte);
 }
 
 void Parametrage::AddErreur(std::string message) {
@@ -97,17 +80,14 @@ void Parametrage::initErreur() {
 }
 
 int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niveau) {
+    if (NbErreurs == 0 && (NbAnomalies == 0 || mode != "F")) return 0;
+    Log(ListeAnomalies, niveau);
     if (NbErreurs > 0) {
-        Log(ListeAnomalies, niveau);
         Log(ListeErreurs, niveau);
         std::exit(code);
     }
-    if (NbAnomalies > 0 && mode == "F") {
-        Log(ListeAnomalies, niveau);
-        initErreur();
-        return 1;
-    }
-    return 0;
+    initErreur();
+    return 1;
 }
 
 // ---------------------------------------------------------------- texte
@@ -122,11 +102,7 @@ std::string Parametrage::GenereListeInclude() const {
 
 void Parametrage::SetFichierLog(std::string nom) { FichierLog = nom; }
 
-std::string Parametrage::ConvertIntToString(int n) {
-    std::ostringstream flux;
-    flux << n;
-    return flux.str();
-}
+std::string Parametrage::ConvertIntToString(int n) { return std::to_string(n); }
 
 std::string Parametrage::TrimSlash(std::string texte) {
     if (texte.size() < 2) return texte;
@@ -164,8 +140,6 @@ std::string Parametrage::DeCrypt(std::string texte, std::string cle) {
 // ---------------------------------------------------------------- configuration
 
 std::string Parametrage::ChargeConfiguration(std::string nomFichier) {
-    NbErreurs = 0;
-    NbAnomalies = 0;
     Fichier fichier;
     std::vector<std::string> lignes;
     std::string echec = fichier.LisFichier(nomFichier, lignes);
@@ -207,8 +181,6 @@ std::string Parametrage::ChargeConfiguration(std::string nomFichier) {
 }
 
 void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
-    NbErreurs = 0;
-    NbAnomalies = 0;
     if (make + sgbd + form == 0) AddErreur("Aucune fonction (make,sgbd,form) n'est active, rien ne sera fait.");
     if (Racine.empty())
         AddErreur("Le chemin de la racine (" + MotCleRacine + ") du site n'est pas defini.");
@@ -224,7 +196,6 @@ void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
         AddErreur("Le nom du repertoire include (" + MotCleRepertoireInclude +
                   ") (ex: include) pour generation du site n'est pas defini.");
     if (ListeFichiersInclude.empty() && make > 0) AddWarning("Il n'y a pas de fichier a inclure dans le projet.");
-    Fichier fichier;
     for (const std::string& include : ListeFichiersInclude) {
         if (Contient(include, Apostrophe))
             AddErreur("Un fichier a inclure (" + include + ") contient un " + Apostrophe + ".");
@@ -232,7 +203,7 @@ void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
             AddErreur("Le fichier a inclure (" + include + ") contient un " + Guillemet + ".");
         std::string chemin = Racine + Separateur + RepertoireSources + Separateur + NomRepertoireInclude +
                              Separateur + include;
-        if (!fichier.IsFileExist(chemin)) AddWarning("Le fichier a inclure (" + chemin + ") n'existe pas.");
+        if (!Fichier().IsFileExist(chemin)) AddWarning("Le fichier a inclure (" + chemin + ") n'existe pas.");
     }
     if (FichierReferenceGlobal.empty() && make != 1)
         AddWarning("Le nom du fichier de reference global (" + MotCleReferenceGlobal +
@@ -264,8 +235,6 @@ void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {
 }
 
 void Parametrage::ConstructionDesChemins() {
-    NbErreurs = 0;
-    NbAnomalies = 0;
     const std::string& s = Separateur;
     RepertoireSources = TrimSlash(Racine) + s + TrimSlash(RepertoireSources) + s;
     RepertoireCible = TrimSlash(Racine) + s + TrimSlash(RepertoireCible) + s;
@@ -274,9 +243,7 @@ void Parametrage::ConstructionDesChemins() {
     FichierReferenceGlobal = TrimSlash(Racine) + s + TrimSlash(FichierReferenceGlobal);
 }
 
-void Parametrage::VerificationExistenceChemin(int make, int, int) {
-    NbErreurs = 0;
-    NbAnomalies = 0;
+void Parametrage::VerificationExistenceChemin(int make) {
     Fichier fichier;
     if (!fichier.IsPathExist(Racine + Separateur + "."))
         AddErreur("Le repertoire racine n'existe pas:" + Racine + FinDeLigne);
@@ -287,9 +254,8 @@ void Parametrage::VerificationExistenceChemin(int make, int, int) {
         {"Le repertoire cible n'existe pas:", &RepertoireCible},
         {"Le repertoire include de la cible n'existe pas:", &RepertoireIncludeCible},
     };
-    for (const auto& repertoire : repertoires) {
-        if (!fichier.IsPathExist(*repertoire.second)) AddErreur(repertoire.first + *repertoire.second + FinDeLigne);
-    }
+    for (const auto& [message, chemin] : repertoires)
+        if (!fichier.IsPathExist(*chemin)) AddErreur(message + *chemin + FinDeLigne);
     // make ecrit ses pages dans la cible : si c'est la source, il ecraserait
     // les pages qu'il lit.
     if (plateforme::MemeRepertoire(RepertoireSources, RepertoireCible))
@@ -305,11 +271,12 @@ void Parametrage::CopieFichierConnexion(std::string repertoire) {
 
 bool Parametrage::CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
                                bool raison) {
-    if (!CiblesCopiees.insert(plateforme::CheminNormal(cible)).second) return true;
+    const auto [place, neuve] = CiblesCopiees.insert(plateforme::CheminNormal(cible));
+    if (!neuve) return true;
     Fichier fichier;
     const int code = fichier.CopieFichier(source, cible);
     if (code == 0) return true;
-    CiblesCopiees.erase(plateforme::CheminNormal(cible));
+    CiblesCopiees.erase(place);
     AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
     return false;
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "classe_fichier.h"
+#include "plateforme.h"
 
 class Parametrage {
 public:
@@ -21,14 +22,14 @@ public:
         LogVideFichier = 3
     };
 
-    std::string Version;
-    std::string DateBuild;
+    std::string Version = "V 1.6.3";
+    std::string DateBuild = "150418";
     std::string Banniere;
-    std::string FinDeLigne;
-    std::string Cle;
-    std::string PrefixeErreur;
-    std::string Guillemet;
-    std::string Apostrophe;
+    std::string FinDeLigne = plateforme::FinDeLigne;
+    std::string Cle = "471902635518";
+    std::string PrefixeErreur = "ERREUR:";
+    std::string Guillemet = "\"";
+    std::string Apostrophe = "'";
     std::string MotCleRacine;
     std::string MotCleRepertoireSources;
     std::string MotCleRepertoireCible;
@@ -48,11 +49,11 @@ public:
     // n'arrete jamais l'execution ; une erreur l'arrete a la fermeture d'etape.
     std::string ListeErreurs;
     std::string ListeAnomalies;
-    int NbErreurs;
-    int NbErreursDepuisInit;
-    int NbAnomalies;
-    int NbAnomaliesDepuisInit;
-    int Bavard;
+    int NbErreurs = 0;
+    int NbErreursDepuisInit = 0;
+    int NbAnomalies = 0;
+    int NbAnomaliesDepuisInit = 0;
+    int Bavard = 0;
     std::string CheminAppli;
     std::string Racine;
     std::string RepertoireSources;
@@ -66,17 +67,15 @@ public:
     std::string NomRepertoireInclude;
     std::string FichierLog;
     std::string FichierReferenceGlobal;
-    std::string Separateur;
+    std::string Separateur = plateforme::Separateur;
     std::string PrefixeTables;
     std::string PrefixeFichierClasse;
     std::vector<std::string> ListeFichiersInclude;
     std::vector<std::string> ListeFichiersACopier;
-    std::string EnteteAnomalies;
-    std::string EnteteErreurs;
-    Fichier FichierTrace;
+    std::string EnteteAnomalies = "Des anomalies sont detectees" + FinDeLigne;
+    std::string EnteteErreurs = "Des erreurs sont detectees" + FinDeLigne;
 
     Parametrage();
-    virtual ~Parametrage();
     Parametrage(const Parametrage&) = delete;
     Parametrage& operator=(const Parametrage&) = delete;
 
@@ -103,7 +102,7 @@ public:
     void VerificationConfiguration(int make, int sgbd, int form);
     void VerificationConfigurationSGBDIdentifiant(int sgbd);
     void ConstructionDesChemins();
-    void VerificationExistenceChemin(int make, int sgbd, int form);
+    void VerificationExistenceChemin(int make);
     void CopieFichierConnexion(std::string repertoire);
     // La seule copie de fichier des fonctions : une cible deja ecrite par le lancement ne l'est
     // pas de nouveau. Un echec est une anomalie, `anomalie` suivie de la raison quand `raison`

@@ -6,20 +6,14 @@
 
 namespace {
 
-struct Instant {
-    std::string jour, mois, annee, heure, minute, seconde;
-};
-
-std::string DeuxChiffres(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
-
 // Une seule lecture de l'horloge par resultat, pour que tous ses champs
 // viennent du meme instant.
-Instant Maintenant() {
+std::string Maintenant(const char* format) {
     std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    return {DeuxChiffres(local.tm_mday), DeuxChiffres(local.tm_mon + 1), std::to_string(local.tm_year + 1900),
-            DeuxChiffres(local.tm_hour), DeuxChiffres(local.tm_min),     DeuxChiffres(local.tm_sec)};
+    char texte[64];
+    return std::string(texte, std::strftime(texte, sizeof(texte), format, &local));
 }
 
 // Les points de code d'un texte UTF-8 ; faux s'il n'en est pas (sequence tronquee, trop longue,
@@ -76,25 +70,13 @@ std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
     return texte;
 }
 
-std::string Utiles::DateHeure() {
-    Instant i = Maintenant();
-    return i.jour + "/" + i.mois + "/" + i.annee + " " + i.heure + ":" + i.minute + ":" + i.seconde;
-}
+std::string Utiles::DateHeure() { return Maintenant("%d/%m/%Y %H:%M:%S"); }
 
-std::string Utiles::Date_US() {
-    Instant i = Maintenant();
-    return i.mois + "/" + i.jour + "/" + i.annee;
-}
+std::string Utiles::Date_US() { return Maintenant("%m/%d/%Y"); }
 
-std::string Utiles::Date_FR() {
-    Instant i = Maintenant();
-    return i.jour + "/" + i.mois + "/" + i.annee;
-}
+std::string Utiles::Date_FR() { return Maintenant("%d/%m/%Y"); }
 
-std::string Utiles::Heure() {
-    Instant i = Maintenant();
-    return i.heure + ":" + i.minute + ":" + i.seconde;
-}
+std::string Utiles::Heure() { return Maintenant("%H:%M:%S"); }
 
 std::string Utiles::Majuscule(std::string& texte) {
     for (char& c : texte)
@@ -133,11 +115,9 @@ std::string Utiles::EchappeHtml(const std::string& texte) {
 }
 
 bool Utiles::CaracteresIdentifiant(const std::string& texte) {
-    for (char c : texte) {
-        const bool lettre = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-        if (!lettre && !(c >= '0' && c <= '9') && c != '_') return false;
-    }
-    return true;
+    return std::all_of(texte.begin(), texte.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
 bool Utiles::EstIdentifiantPhp(const std::string& texte) {
@@ -158,20 +138,13 @@ std::string Utiles::Joint(const std::vector<std::string>& morceaux, const std::s
     return resultat;
 }
 
-Emetteur::Emetteur(int retrait, std::string tabulation, std::string finDeLigne)
-    : Retrait(retrait), Tabulation(std::move(tabulation)), FinDeLigne(std::move(finDeLigne)) {}
-
 Emetteur& Emetteur::Ligne(const std::string& texte) {
     for (int i = 0; i < Retrait; ++i) Resultat += Tabulation;
     Resultat += texte;
-    Resultat += FinDeLigne;
-    return *this;
+    return LigneVide();
 }
 
-Emetteur& Emetteur::LigneVide() {
-    Resultat += FinDeLigne;
-    return *this;
-}
+Emetteur& Emetteur::LigneVide() { return Brut(FinDeLigne); }
 
 Emetteur& Emetteur::Brut(const std::string& texte) {
     Resultat += texte;
@@ -181,9 +154,7 @@ Emetteur& Emetteur::Brut(const std::string& texte) {
 bool Utiles::VariableReserveePhp(const std::string& nom) {
     static const char* const reservees[] = {"this",   "GLOBALS", "_SERVER",  "_GET",     "_POST",
                                             "_FILES", "_COOKIE", "_SESSION", "_REQUEST", "_ENV"};
-    for (const char* reservee : reservees)
-        if (nom == reservee) return true;
-    return false;
+    return std::find(std::begin(reservees), std::end(reservees), nom) != std::end(reservees);
 }
 
 // enum, resource et numeric, que PHP 8.2 tolere encore comme noms de classe, restent permis.

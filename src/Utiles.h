@@ -66,8 +66,7 @@ public:
 // toujours et qu'aucun niveau ne se compte a la main.
 class Emetteur {
 public:
-    explicit Emetteur(int retrait = 0, std::string tabulation = "\t",
-                      std::string finDeLigne = plateforme::FinDeLigne);
+    explicit Emetteur(int retrait = 0) : Retrait(retrait) {}
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -112,8 +111,8 @@ public:
     std::string Prends() { return std::move(Resultat); }
 
     int Retrait;
-    const std::string Tabulation;
-    const std::string FinDeLigne;
+    const std::string Tabulation = "\t";
+    const std::string FinDeLigne = plateforme::FinDeLigne;
 
 private:
     std::string Resultat;

@@ -1,5 +1,6 @@
 #include "classe_fichier.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <fstream>
 #include <iostream>
@@ -7,20 +8,6 @@
 #include "plateforme.h"
 
 namespace {
-
-int AjouteOctets(const std::string& chemin, const std::string& texte) {
-    if (!plateforme::Ouvrable(chemin)) return 1003;
-    try {
-        std::ofstream flux(plateforme::CheminSysteme(chemin),
-                           std::ios::out | std::ios::app | std::ios::binary);
-        if (!flux.is_open()) return 1003;
-        flux.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-        flux.close();
-        return flux.fail() ? 1004 : 0;
-    } catch (const std::exception&) {
-        return 1001;
-    }
-}
 
 bool EstFinDeTexte(char c) { return c == '\r' || c == '\n' || c == '\x14' || c == '\0'; }
 
@@ -36,9 +23,7 @@ bool Fichier::IsPathExist(std::string chemin) {
 
 std::string Fichier::LibelleErreur(int code) {
     switch (code) {
-        case 1000: return "Nom de fichier trop long";
         case 1001: return "Repertoire non trouv\xE9";
-        case 1002: return "Fichier non trouv\xE9";
         case 1003: return "Impossible d'ouvrir le fichier";
         default: return "Erreur non identifie sur la gestion de fichier";
     }
@@ -49,7 +34,18 @@ void Fichier::VideFichier(std::string chemin) {
     std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
 }
 
-int Fichier::EcrisFichier(std::string chemin, const std::string& texte) { return AjouteOctets(chemin, texte); }
+int Fichier::EcrisFichier(std::string chemin, const std::string& texte) {
+    if (!plateforme::Ouvrable(chemin)) return 1003;
+    try {
+        std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::app | std::ios::binary);
+        if (!flux.is_open()) return 1003;
+        flux.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+        flux.close();
+        return flux.fail() ? 1004 : 0;
+    } catch (const std::exception&) {
+        return 1001;
+    }
+}
 
 bool Fichier::IsFileExist(std::string chemin) {
     if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
@@ -71,10 +67,7 @@ int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouv
     std::string::size_type debut = texte.size();
     while (debut > 0 && EstFinDeTexte(texte[debut - 1])) --debut;
     if (debut == 0 && !texte.empty()) debut = 1;
-    std::string::size_type nuls = 0;
-    for (std::string::size_type i = debut; i < texte.size(); ++i) {
-        if (texte[i] == '\0') ++nuls;
-    }
+    const std::string::size_type nuls = std::count(texte.begin() + debut, texte.end(), '\0');
     texte.resize(debut);
     texte.append(nuls, '\0');
     return 0;

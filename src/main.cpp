@@ -13,9 +13,7 @@
 #include "Utiles.h"
 #include "plateforme.h"
 
-std::string Chemin_Appli;
 std::string Nom_Fichier_Configuration;
-std::string Nom_Fichier_Log;
 
 namespace {
 
@@ -43,11 +41,9 @@ void EcritLignesUsage() {
     std::cerr << "fonction: make,sgbd,form" << std::endl;
 }
 
-bool Contient(const std::string& mot, const char* motif) { return mot.find(motif) != std::string::npos; }
-
 // Forme capitale d'abord, minuscule seulement en son absence : un mot compte au plus une fois.
 bool Designe(const std::string& mot, const char* capitales, const char* minuscules) {
-    return Contient(mot, capitales) || Contient(mot, minuscules);
+    return mot.find(capitales) != std::string::npos || mot.find(minuscules) != std::string::npos;
 }
 
 std::string RepertoireDuProgramme(const std::string& cheminAppli) {
@@ -81,10 +77,9 @@ bool MotSuivant(int argc, int& index, const char* option, const Parametrage& par
 
 void NommeConfiguration(const std::string& nom, Parametrage& param) {
     Nom_Fichier_Configuration = nom;
-    Nom_Fichier_Log = param.ChangeExtention(Nom_Fichier_Configuration, ".log");
+    const std::string log = param.ChangeExtention(nom, ".log");
     // Une configuration nommee "site.log" ne doit jamais servir de trace a elle-meme.
-    if (Nom_Fichier_Log == Nom_Fichier_Configuration) Nom_Fichier_Log += ".log";
-    param.SetFichierLog(Nom_Fichier_Log);
+    param.SetFichierLog(log == nom ? log + ".log" : log);
 }
 
 // Les mots sont cherches n'importe ou dans chaque argument. Le mot qui suit -c
@@ -120,7 +115,7 @@ void LitConfiguration(Parametrage& param, const Demande& demande) {
     if (demande.form != 0) options.push_back("FORM");
     const std::string& fin = param.FinDeLigne;
     std::string entete = "Fichier de configuration:" + Nom_Fichier_Configuration + fin + "Option:" +
-                         Utiles::Joint(options) + "." + fin + "Fichier de trace d'execution:" + Nom_Fichier_Log +
+                         Utiles::Joint(options) + "." + fin + "Fichier de trace d'execution:" + param.FichierLog +
                          fin + "Lecture du fichier de configuration:" + Nom_Fichier_Configuration;
     param.initErreur();
     entete += param.ChargeConfiguration(Nom_Fichier_Configuration);
@@ -137,7 +132,7 @@ void VerifieConfiguration(Parametrage& param, const Demande& d) {
                         [&] { param.VerificationConfigurationSGBDIdentifiant(d.sgbd); return ""; }, d.sgbd != 0},
                        {"Construction des chemins:", -50, [&] { param.ConstructionDesChemins(); return ""; }},
                        {"Verification des repertoires:", -60,
-                        [&] { param.VerificationExistenceChemin(d.make, d.sgbd, d.form); return ""; }}});
+                        [&] { param.VerificationExistenceChemin(d.make); return ""; }}});
 }
 
 // Les fonctions dans l'ordre fixe sgbd, make, form ; chacune seulement quand un seul mot l'a choisie.
@@ -167,15 +162,9 @@ void LanceFonctions(Parametrage& param, const Demande& d) {
 
 }  // namespace
 
-void usage() {
-    EcritLignesUsage();
-    std::exit(-1);
-}
-
 int main(int argc, char* argv[]) {
     Parametrage param;
-    Chemin_Appli = argc > 0 && argv[0] != nullptr ? argv[0] : "";
-    param.CheminAppli = RepertoireDuProgramme(Chemin_Appli);
+    param.CheminAppli = RepertoireDuProgramme(argc > 0 && argv[0] != nullptr ? argv[0] : "");
     std::cerr << param.Banniere << std::endl;
 
     if (argc <= 1) {
@@ -187,7 +176,8 @@ int main(int argc, char* argv[]) {
     const Demande demande = LisArguments(argc, argv, param);
     if (Nom_Fichier_Configuration.empty()) {
         std::cerr << param.PrefixeErreur << "Pas de fichier de configuration valide.";
-        usage();
+        EcritLignesUsage();
+        std::exit(-1);
     }
     LitConfiguration(param, demande);
     VerifieConfiguration(param, demande);

@@ -9,7 +9,6 @@
 #include <cstring>
 #include <dirent.h>
 #include <filesystem>
-#include <fcntl.h>
 #include <iostream>
 #include <sys/file.h>
 #include <sys/resource.h>
@@ -20,9 +19,7 @@ namespace plateforme {
 
 std::string CheminSysteme(const std::string& chemin) {
     std::string resultat(chemin);
-    for (char& c : resultat) {
-        if (c == Separateur[0]) c = '/';
-    }
+    std::replace(resultat.begin(), resultat.end(), Separateur[0], '/');
     return resultat;
 }
 
@@ -30,10 +27,8 @@ std::string CheminNormal(const std::string& chemin) {
     return std::filesystem::path(CheminSysteme(chemin)).lexically_normal().string();
 }
 
-std::string Joindre(const std::string& repertoire, const std::string& separateur,
-                    const std::string& nom) {
-    if (repertoire.empty()) return nom;
-    return repertoire + separateur + nom;
+std::string Joindre(const std::string& repertoire, const std::string& separateur, const std::string& nom) {
+    return repertoire.empty() ? nom : repertoire + separateur + nom;
 }
 
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
@@ -410,11 +405,7 @@ std::string RepertoireExecutable() {
     char chemin[PATH_MAX];
     ssize_t n = readlink("/proc/self/exe", chemin, sizeof(chemin) - 1);
     if (n <= 0) return "";
-    std::string exe(chemin, static_cast<size_t>(n));
-    std::string::size_type barre = exe.find_last_of('/');
-    if (barre == std::string::npos) return "";
-    if (barre == 0) return "/";
-    return exe.substr(0, barre);
+    return std::filesystem::path(std::string(chemin, static_cast<size_t>(n))).parent_path().string();
 }
 
 void Pause() {

@@ -23,8 +23,7 @@ std::string CheminNormal(const std::string& chemin);
 
 // repertoire + separateur + nom, ou le nom seul quand le repertoire est vide
 // (le repertoire courant, jamais "/nom").
-std::string Joindre(const std::string& repertoire, const std::string& separateur,
-                    const std::string& nom);
+std::string Joindre(const std::string& repertoire, const std::string& separateur, const std::string& nom);
 
 // Faux pour ce qu'un fichier du site ne peut pas etre : un repertoire, un tube
 // ou une socket (les ouvrir bloquerait ou echouerait plus loin).

@@ -138,9 +138,8 @@ if (!function_exists("mysql_affected_rows")) {
 if (!function_exists("mysql_free_result")) {
 	function mysql_free_result($resultat)
 	{
-		if (!$resultat instanceof mysqli_result) return false;
-		mysqli_free_result($resultat);
-		return true;
+		// mysqli_free_result ne rend rien : true une fois le resultat libere.
+		return SGBDConnexion::SurResultat($resultat, fn($r) => mysqli_free_result($r) ?? true);
 	}
 }
 ?>
