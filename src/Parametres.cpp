@@ -33,6 +33,8 @@ Parametrage::Parametrage() {
     PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);
 }
 
+Parametrage::~Parametrage() {}
+
 // ---------------------------------------------------------------- journal
 
 void Parametrage::Log(std::string texte, MonEnumerationLog niveau) { Journalise(texte, niveau, true); }
@@ -42,7 +44,7 @@ void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) { Journ
 // La fin de ligne ne va qu'a la console : le fichier de trace recoit le texte tel quel.
 void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne) {
     if (niveau == LogVideFichier) {
-        Fichier().VideFichier(FichierLog);
+        FichierTrace.VideFichier(FichierLog);
         return;
     }
     if (niveau != LogEcran && niveau != LogFichier && niveau != LogEcranEtFichier) {
@@ -53,7 +55,7 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         std::cerr << texte;
         if (finDeLigne) std::cerr << std::endl;
     }
-    if (niveau != LogEcran && !FichierLog.empty()) Fichier().EcrisFichier(FichierLog, texte);
+    if (niveau != LogEcran && !FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
 }
 
 void Parametrage::AddErreur(std::string message) {
@@ -80,14 +82,17 @@ void Parametrage::initErreur() {
 }
 
 int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niveau) {
-    if (NbErreurs == 0 && (NbAnomalies == 0 || mode != "F")) return 0;
-    Log(ListeAnomalies, niveau);
     if (NbErreurs > 0) {
+        Log(ListeAnomalies, niveau);
         Log(ListeErreurs, niveau);
         std::exit(code);
     }
-    initErreur();
-    return 1;
+    if (NbAnomalies > 0 && mode == "F") {
+        Log(ListeAnomalies, niveau);
+        initErreur();
+        return 1;
+    }
+    return 0;
 }
 
 // ---------------------------------------------------------------- texte
@@ -140,6 +145,8 @@ std::string Parametrage::DeCrypt(std::string texte, std::string cle) {
 // ---------------------------------------------------------------- configuration
 
 std::string Parametrage::ChargeConfiguration(std::string nomFichier) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
     Fichier fichier;
     std::vector<std::string> lignes;
     std::string echec = fichier.LisFichier(nomFichier, lignes);
@@ -181,6 +188,8 @@ std::string Parametrage::ChargeConfiguration(std::string nomFichier) {
 }
 
 void Parametrage::VerificationConfiguration(int make, int sgbd, int form) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
     if (make + sgbd + form == 0) AddErreur("Aucune fonction (make,sgbd,form) n'est active, rien ne sera fait.");
     if (Racine.empty())
         AddErreur("Le chemin de la racine (" + MotCleRacine + ") du site n'est pas defini.");
@@ -235,6 +244,8 @@ void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {
 }
 
 void Parametrage::ConstructionDesChemins() {
+    NbErreurs = 0;
+    NbAnomalies = 0;
     const std::string& s = Separateur;
     RepertoireSources = TrimSlash(Racine) + s + TrimSlash(RepertoireSources) + s;
     RepertoireCible = TrimSlash(Racine) + s + TrimSlash(RepertoireCible) + s;
@@ -243,7 +254,9 @@ void Parametrage::ConstructionDesChemins() {
     FichierReferenceGlobal = TrimSlash(Racine) + s + TrimSlash(FichierReferenceGlobal);
 }
 
-void Parametrage::VerificationExistenceChemin(int make) {
+void Parametrage::VerificationExistenceChemin(int make, int, int) {
+    NbErreurs = 0;
+    NbAnomalies = 0;
     Fichier fichier;
     if (!fichier.IsPathExist(Racine + Separateur + "."))
         AddErreur("Le repertoire racine n'existe pas:" + Racine + FinDeLigne);

@@ -74,8 +74,10 @@ public:
     std::vector<std::string> ListeFichiersACopier;
     std::string EnteteAnomalies = "Des anomalies sont detectees" + FinDeLigne;
     std::string EnteteErreurs = "Des erreurs sont detectees" + FinDeLigne;
+    Fichier FichierTrace;
 
     Parametrage();
+    virtual ~Parametrage();
     Parametrage(const Parametrage&) = delete;
     Parametrage& operator=(const Parametrage&) = delete;
 
@@ -102,7 +104,7 @@ public:
     void VerificationConfiguration(int make, int sgbd, int form);
     void VerificationConfigurationSGBDIdentifiant(int sgbd);
     void ConstructionDesChemins();
-    void VerificationExistenceChemin(int make);
+    void VerificationExistenceChemin(int make, int sgbd, int form);
     void CopieFichierConnexion(std::string repertoire);
     // La seule copie de fichier des fonctions : une cible deja ecrite par le lancement ne l'est
     // pas de nouveau. Un echec est une anomalie, `anomalie` suivie de la raison quand `raison`

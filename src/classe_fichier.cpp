@@ -23,7 +23,9 @@ bool Fichier::IsPathExist(std::string chemin) {
 
 std::string Fichier::LibelleErreur(int code) {
     switch (code) {
+        case 1000: return "Nom de fichier trop long";
         case 1001: return "Repertoire non trouv\xE9";
+        case 1002: return "Fichier non trouv\xE9";
         case 1003: return "Impossible d'ouvrir le fichier";
         default: return "Erreur non identifie sur la gestion de fichier";
     }

@@ -13,7 +13,9 @@
 #include "Utiles.h"
 #include "plateforme.h"
 
+std::string Chemin_Appli;
 std::string Nom_Fichier_Configuration;
+std::string Nom_Fichier_Log;
 
 namespace {
 
@@ -58,11 +60,13 @@ void FermeEtape(Parametrage& param, int code, const std::string& rapport) {
         param.Log("Ok." + param.FinDeLigne + rapport, Parametrage::LogEcranEtFichier);
 }
 
-// Chaque etape part d'un registre vide : ses messages sont les siens.
+// Chaque etape part de compteurs a zero ; rien n'est enregistre hors d'une etape (la copie du
+// fichier de connexion est celle de sgbd), si bien que ses messages sont les siens.
 void JoueEtapes(Parametrage& param, const std::vector<Etape>& etapes) {
     for (const Etape& etape : etapes) {
         if (!etape.active) continue;
-        param.initErreur();
+        param.NbErreurs = 0;
+        param.NbAnomalies = 0;
         param.LogSansCR(etape.titre, Parametrage::LogEcranEtFichier);
         FermeEtape(param, etape.code, etape.action());
     }
@@ -77,9 +81,10 @@ bool MotSuivant(int argc, int& index, const char* option, const Parametrage& par
 
 void NommeConfiguration(const std::string& nom, Parametrage& param) {
     Nom_Fichier_Configuration = nom;
-    const std::string log = param.ChangeExtention(nom, ".log");
+    Nom_Fichier_Log = param.ChangeExtention(Nom_Fichier_Configuration, ".log");
     // Une configuration nommee "site.log" ne doit jamais servir de trace a elle-meme.
-    param.SetFichierLog(log == nom ? log + ".log" : log);
+    if (Nom_Fichier_Log == Nom_Fichier_Configuration) Nom_Fichier_Log += ".log";
+    param.SetFichierLog(Nom_Fichier_Log);
 }
 
 // Les mots sont cherches n'importe ou dans chaque argument. Le mot qui suit -c
@@ -115,7 +120,7 @@ void LitConfiguration(Parametrage& param, const Demande& demande) {
     if (demande.form != 0) options.push_back("FORM");
     const std::string& fin = param.FinDeLigne;
     std::string entete = "Fichier de configuration:" + Nom_Fichier_Configuration + fin + "Option:" +
-                         Utiles::Joint(options) + "." + fin + "Fichier de trace d'execution:" + param.FichierLog +
+                         Utiles::Joint(options) + "." + fin + "Fichier de trace d'execution:" + Nom_Fichier_Log +
                          fin + "Lecture du fichier de configuration:" + Nom_Fichier_Configuration;
     param.initErreur();
     entete += param.ChargeConfiguration(Nom_Fichier_Configuration);
@@ -132,7 +137,7 @@ void VerifieConfiguration(Parametrage& param, const Demande& d) {
                         [&] { param.VerificationConfigurationSGBDIdentifiant(d.sgbd); return ""; }, d.sgbd != 0},
                        {"Construction des chemins:", -50, [&] { param.ConstructionDesChemins(); return ""; }},
                        {"Verification des repertoires:", -60,
-                        [&] { param.VerificationExistenceChemin(d.make); return ""; }}});
+                        [&] { param.VerificationExistenceChemin(d.make, d.sgbd, d.form); return ""; }}});
 }
 
 // Les fonctions dans l'ordre fixe sgbd, make, form ; chacune seulement quand un seul mot l'a choisie.
@@ -162,9 +167,15 @@ void LanceFonctions(Parametrage& param, const Demande& d) {
 
 }  // namespace
 
+void usage() {
+    EcritLignesUsage();
+    std::exit(-1);
+}
+
 int main(int argc, char* argv[]) {
     Parametrage param;
-    param.CheminAppli = RepertoireDuProgramme(argc > 0 && argv[0] != nullptr ? argv[0] : "");
+    Chemin_Appli = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+    param.CheminAppli = RepertoireDuProgramme(Chemin_Appli);
     std::cerr << param.Banniere << std::endl;
 
     if (argc <= 1) {
@@ -176,8 +187,7 @@ int main(int argc, char* argv[]) {
     const Demande demande = LisArguments(argc, argv, param);
     if (Nom_Fichier_Configuration.empty()) {
         std::cerr << param.PrefixeErreur << "Pas de fichier de configuration valide.";
-        EcritLignesUsage();
-        std::exit(-1);
+        usage();
     }
     LitConfiguration(param, demande);
     VerifieConfiguration(param, demande);
