@@ -3,87 +3,18 @@
 #include "FrwForm.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 #include <utility>
 
 #include "FrwSgbd.h"
-#include "Utiles.h"
 #include "classe_fichier.h"
 #include "plateforme.h"
 
-MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
-    // Mots cles de la description ".form", conserves brouilles comme les autres
-    // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
-    // partout dans la ligne.
-    const std::pair<std::string*, const char*> motsCles[] = {
-        {&MotCleTable, "P<q~D-ziG1kS"}, {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"}, {&MotCleChamp, "P+qcD,zjG<kS"},
-        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"}, {&MotCleOptionChamp, "P7qkqizfG;kdS#"},
-        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"}, {&MotCleGrise, "P/qmD4zpG1kS"},
-        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"}, {&MotCleElement, "P-qgD0zjG1kdS:tjL$"}, {&MotCleTypeHtml, "P<qtD;zbG)"},
-        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"}, {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},
-        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"}, {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},
-        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("}, {&MotCleVisible, "P>qdD>zfG.kbS+tT"},
-        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"}, {&MotCleOptionPave1, "P8qqqFzZ"},
-        {&MotCleOptionPave2, "P8qqqGzZ"}, {&MotCleOptionPave3, "P8q~DAzPG)"}, {&MotCleFinElement, "P.qdD9z`G4kf"},
-        {&MotCleBouton, "P*qjD@zqG;kdS#"}, {&MotCleLien, "P4qdD0zkG)"}, {&MotCleNonUtilise3, "P1qiD@zqqG"},
-    };
-    for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
-    NomFichierConnexion = Param.NomFichierConnexion;
-}
-
-MesForms::~MesForms() {}
-
-// ====================================================================
-// Lecture de la description et controle contre la base
-// ====================================================================
-
-std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
-    Param.NbErreurs = 0;
-    Param.NbAnomalies = 0;
-    LigneTable = 0;
-    NomFichierForm = nomFichier;
-    Fichier fichier;
-    std::vector<std::string> lignes;
-    std::string echec = fichier.LisFichier(nomFichier, lignes);
-    if (!echec.empty()) {
-        Param.AddErreur(echec);
-        Param.Log(echec, Parametrage::LogEcranEtFichier);
-        return echec;
-    }
-    // La page porte le nom du descriptif en ".php" : un descriptif deja en
-    // ".php" serait vide puis ecrase par sa propre page.
-    NomFichierSortie = Param.ChangeExtention(NomFichierForm, ".php");
-    if (NomFichierSortie == NomFichierForm) {
-        Param.AddErreur("La page " + NomFichierSortie + " remplacerait le fichier descriptif lui-meme : " +
-                        "donnez au descriptif une autre extension que .php.");
-        return "";
-    }
-    LisLignes(lignes);
-    ControleDescription();
-    // Apres le controle contre la base, dont le point d'arret suivant la connexion arrete
-    // l'etape sur toute erreur deja enregistree.
-    std::string resultat = NomTable.empty() ? "" : ControleBase();
-    ControlePageEcrasee();
-    ControleNomsPhp();
-    ControleNomsDeControles();
-    ControleChainesPhp();
-    return resultat;
-}
-
-// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
-void MesForms::ControlePageEcrasee() {
-    for (const Copie& copie : CopiesACote()) {
-        if (plateforme::CheminNormal(copie.Cible) != plateforme::CheminNormal(NomFichierSortie)) continue;
-        Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
-                        " faite a cote d'elle : donnez au descriptif un autre nom.");
-        return;
-    }
-}
+namespace {
 
 // Valeurs de l'element de travail avant la premiere ligne et apres chaque fin d'element.
-void MesForms::ElementDeDepart(Element& element, const std::string& presentEnBase) {
-    element = Element();
+MesForms::Element ElementDeDepart(const std::string& presentEnBase) {
+    MesForms::Element element;
     element.PresentEnBase = presentEnBase;
     element.InputHtml = "input";
     element.Longueur = "0";
@@ -93,131 +24,8 @@ void MesForms::ElementDeDepart(Element& element, const std::string& presentEnBas
     element.Autofocus = "N";
     element.ControleJS = "N";
     element.Index = "N";
+    return element;
 }
-
-// Chaque ligne est cherchee pour chaque mot cle, dans cet ordre, n'importe ou
-// dans la ligne : une ligne peut agir plusieurs fois.
-void MesForms::LisLignes(const std::vector<std::string>& lignes) {
-    using E = Element;
-    const MotCleLu motsCles[] = {
-        {MotCleTable, 'T', nullptr, nullptr, false},
-        {MotCleFinElement, 'F', nullptr, nullptr, false},
-        {MotCleChamp, 'A', &E::Champ, &E::LigneChamp, false},
-        {MotCleLibelle, 'A', &E::Libelle, &E::LigneLibelle, false},
-        {MotCleElement, 'V', nullptr, nullptr, false},
-        {MotCleTypeHtml, 'A', &E::TypeHtml, &E::LigneTypeHtml, false},
-        {MotCleLongueur, 'A', &E::Longueur, &E::LigneLongueur, false},
-        {MotCleObligatoire, 'A', &E::Obligatoire, &E::LigneObligatoire, false},
-        {MotCleAutofocus, 'A', &E::Autofocus, &E::LigneAutofocus, false},
-        {MotCleControleJS, 'A', &E::ControleJS, &E::LigneControleJS, false},
-        {MotCleVisible, 'A', &E::Visible, &E::LigneVisible, true},
-        {MotCleInputHtml, 'A', &E::InputHtml, &E::LigneInputHtml, true},
-        {MotCleOptionChamp, 'A', &E::OptionChamp, &E::LigneOptionChamp, true},
-        {MotCleValeurInitiale, 'A', &E::ValeurInitiale, &E::LigneValeurInitiale, true},
-        {MotCleGrise, 'A', &E::Grise, &E::LigneGrise, true},
-        {MotCleOptionInput, 'A', &E::OptionInput, &E::LigneOptionInput, true},
-        {MotCleOptionPave1, 'A', &E::OptionPave1, &E::LigneOptionPave1, true},
-        {MotCleOptionPave2, 'A', &E::OptionPave2, &E::LigneOptionPave2, true},
-        {MotCleOptionPave3, 'A', &E::OptionPave3, &E::LigneOptionPave3, true},
-        {MotCleBouton, 'B', nullptr, nullptr, false},
-        {MotCleLien, 'L', nullptr, nullptr, false},
-    };
-    Element courant;
-    ElementDeDepart(courant, "");
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        const std::string& ligne = lignes[i];
-        const int numero = static_cast<int>(i) + 1;
-        if (ligne.empty() || ligne[0] == '#') continue;
-        bool reconnue = false;
-        for (const MotCleLu& motCle : motsCles) {
-            if (ligne.find(motCle.MotCle) == std::string::npos) continue;
-            reconnue = true;
-            AppliqueMotCle(motCle, ligne, numero, courant);
-        }
-        const std::string designation = "Dans la ligne " + ligne + " (ligne " + Param.ConvertIntToString(numero) + ")";
-        if (!reconnue)
-            Param.AddWarning(designation + ", cette identifiant n'est pas compris (soit pas en majuscule soit inconnu)." +
-                             FinDeLigne);
-    }
-    // Ce qui suit la derniere fin d'element n'est jamais retenu.
-}
-
-// La valeur commence a la longueur du mot cle depuis le debut de la ligne, ou
-// que le mot cle s'y trouve ; rien n'est retire.
-void MesForms::AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant) {
-    const std::string valeur = ligne.substr(motCle.MotCle.size());
-    switch (motCle.Action) {
-        case 'T': LitLigneTable(valeur, ligne, numero); break;
-        case 'F':
-            ListeElements.push_back(courant);
-            ElementDeDepart(courant, "N");
-            break;
-        case 'A': LitLigneAttribut(motCle, valeur, ligne, numero, courant); break;
-        case 'V': LitLigneValeur(valeur, numero, courant); break;
-        default: LitLigneBouton(motCle, ligne, numero); break;
-    }
-}
-
-void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne, int numero) {
-    if (LigneTable != 0) {
-        Param.AddWarning("l'element " + ligne + " est defini a la ligne " + Param.ConvertIntToString(LigneTable) +
-                         ", puis est redefini a la ligne " + Param.ConvertIntToString(numero));
-        return;
-    }
-    NomTable = valeur;
-    LigneTable = numero;
-}
-
-void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
-                                Element& courant) {
-    int& premiere = courant.*motCle.Ligne;
-    if (premiere != 0) {
-        const std::string n = Param.ConvertIntToString(numero);
-        Param.AddWarning("l'element " + ligne + " (ligne " + n + ") est defini a la ligne " +
-                         Param.ConvertIntToString(premiere) + ", puis est redefini a la ligne " + n +
-                         (motCle.LigneEnPlus ? FinDeLigne : ""));
-        return;
-    }
-    courant.*motCle.Valeur = valeur;
-    premiere = numero;
-}
-
-void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
-    courant.Element_ += valeur + ";";
-    courant.LigneElement = numero;
-    const std::string::size_type separateur = valeur.find(SeparateurValeurs);
-    if (separateur == std::string::npos) {
-        Param.AddWarning("Dans la description d'element (" + valeur + "), le separateur n'a pas ete trouve.");
-        return;
-    }
-    FElement offerte;
-    const bool preselectionnee = !valeur.empty() && valeur[0] == '*';
-    const std::string::size_type debut = preselectionnee ? 1 : 0;
-    offerte.Valeur = valeur.substr(debut, separateur - debut);
-    offerte.Donnees = valeur.substr(separateur + SeparateurValeurs.size());
-    offerte.Defaut = preselectionnee ? "O" : "N";
-    courant.ListeValeurs.push_back(offerte);
-}
-
-// Le libelle va de la fin du mot cle a la premiere virgule de la ligne ; une
-// virgule placee avant cette fin donne un libelle vide.
-void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero) {
-    const std::string::size_type virgule = ligne.find(',');
-    if (virgule == std::string::npos) {
-        Param.AddWarning("Dans la ligne " + ligne + " (ligne " + Param.ConvertIntToString(numero) +
-                         ") le separateur \",\" n'a pas ete trouve." + FinDeLigne);
-        return;
-    }
-    const std::string::size_type debut = motCle.MotCle.size();
-    ElementBouton bouton;
-    bouton.Type = motCle.Action == 'B' ? "B" : "L";
-    bouton.Libelle = virgule > debut ? ligne.substr(debut, virgule - debut) : "";
-    bouton.Nom = ligne.substr(virgule + 1);
-    ListeBoutons.push_back(bouton);
-}
-
-namespace {
-
 
 // Les variables que la page ecrit elle-meme : $F et $valeur sur toute page, les autres sur une
 // page de table (PHP distingue la casse des noms de variables).
@@ -234,6 +42,8 @@ struct Interpolation {
     const std::string& v;
     static constexpr size_t Aucune = std::string::npos;
 
+    // c en i : la position qui le suit.
+    size_t Apres(size_t i, char c) const { return i < v.size() && v[i] == c ? i + 1 : Aucune; }
     size_t Nom(size_t i) const {
         if (i >= v.size() || !Utiles::LettrePhp(v[i])) return Aucune;
         while (i < v.size() && Utiles::LettreOuChiffrePhp(v[i])) ++i;
@@ -262,7 +72,7 @@ struct Interpolation {
         if (j < v.size() && v[j] == '$') j = Nom(j + 1);
         else if (j < v.size() && Utiles::LettrePhp(v[j])) j = Nom(j);
         else j = Nombre(j < v.size() && v[j] == '-' ? j + 1 : j);
-        return j != Aucune && j < v.size() && v[j] == ']' ? j + 1 : Aucune;
+        return Apres(j, ']');
     }
     // "$nom" en i, suivi ou non d'un indice, que la valeur doit alors finir.
     size_t Simple(size_t i) const {
@@ -273,15 +83,12 @@ struct Interpolation {
     // n'est reconnu.
     size_t Complexe(size_t i) const {
         size_t j = Nom(i + 2);
-        while (j != Aucune && j < v.size() && v[j] != '}') {
+        while (j < v.size() && v[j] != '}') {
             if (v.compare(j, 2, "->") == 0) j = Nom(j + 2);
-            else if (v[j] == '[') {
-                const size_t fin = Nombre(j + 1, true);
-                j = fin < v.size() && v[fin] == ']' ? fin + 1 : Aucune;
-            }
+            else if (v[j] == '[') j = Apres(Nombre(j + 1, true), ']');
             else j = Aucune;
         }
-        return j == Aucune || j >= v.size() ? Aucune : j + 1;
+        return Apres(j, '}');
     }
     // "\u{" en i : des chiffres hexadecimaux d'un point de code, puis "}".
     size_t PointDeCode(size_t i) const {
@@ -293,14 +100,12 @@ struct Interpolation {
     }
 };
 
-}  // namespace
-
 // Ce qui, dans une valeur ecrite telle quelle entre les guillemets d'une chaine PHP, empeche
 // la page d'etre lue ou lui fait afficher un avertissement : un guillemet que ne precede pas un
 // nombre impair de barres obliques inverses ferme la chaine, une barre finale echappe le
 // guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
 // "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie. "" si rien.
-std::string MesForms::DefautChainePhp(const std::string& valeur) {
+std::string DefautChainePhp(const std::string& valeur) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
     const Interpolation lu{valeur};
     for (size_t i = 0; i < valeur.size();) {
@@ -335,11 +140,205 @@ std::string MesForms::DefautChainePhp(const std::string& valeur) {
     return "";
 }
 
+// Un element decrit, complete par sa colonne.
+void CompleteElement(MesForms::Element& element, const structTable& colonne) {
+    element.PresentEnBase = "O";
+    // Le commentaire de la colonne va tel quel dans une chaine PHP de la page : ses guillemets,
+    // "\" et "$" y restent eux-memes.
+    if (element.Libelle.empty())
+        element.Libelle = colonne.Commentaire.empty() ? colonne.NomChamp : Utiles::String2Php(colonne.Commentaire);
+    if (element.Longueur.empty()) element.Longueur = colonne.Longueur;
+    if (element.TypeSgbd.empty()) element.TypeSgbd = colonne.TypeSgbd;
+    if (element.TypePhp.empty()) element.TypePhp = colonne.TypePhp;
+    if (element.TypeHtml.empty()) element.TypeHtml = colonne.TypeHtml;
+    element.AutoIncrement = colonne.AutoIncrement;
+    // Un nombre ou une date NOT NULL qui a un defaut peut rester vide : l'insertion le lui donne
+    // (un texte vide, lui, est une valeur).
+    const bool defautSiVide = FrwSgbd::VideEstNull(colonne.TypeSgbd) && !colonne.ValeurDefaut.empty();
+    if (colonne.Obligatoire == "O" && !defautSiVide) element.Obligatoire = "O";
+}
+
+}  // namespace
+
+MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param) {
+    // Mots cles de la description ".form", conserves brouilles comme les autres
+    // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
+    // partout dans la ligne.
+    const std::pair<std::string*, const char*> motsCles[] = {
+        {&MotCleTable, "P<q~D-ziG1kS"}, {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"}, {&MotCleChamp, "P+qcD,zjG<kS"},
+        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"}, {&MotCleOptionChamp, "P7qkqizfG;kdS#"},
+        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"}, {&MotCleGrise, "P/qmD4zpG1kS"},
+        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"}, {&MotCleElement, "P-qgD0zjG1kdS:tjL$"}, {&MotCleTypeHtml, "P<qtD;zbG)"},
+        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"}, {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},
+        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"}, {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},
+        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("}, {&MotCleVisible, "P>qdD>zfG.kbS+tT"},
+        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"}, {&MotCleOptionPave1, "P8qqqFzZ"},
+        {&MotCleOptionPave2, "P8qqqGzZ"}, {&MotCleOptionPave3, "P8q~DAzPG)"}, {&MotCleFinElement, "P.qdD9z`G4kf"},
+        {&MotCleBouton, "P*qjD@zqG;kdS#"}, {&MotCleLien, "P4qdD0zkG)"}, {&MotCleNonUtilise3, "P1qiD@zqqG"},
+    };
+    for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
+    NomFichierConnexion = Param.NomFichierConnexion;
+}
+
+// ====================================================================
+// Lecture de la description et controle contre la base
+// ====================================================================
+
+std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
+    Param.NbErreurs = 0;
+    Param.NbAnomalies = 0;
+    NomFichierForm = nomFichier;
+    std::vector<std::string> lignes;
+    if (const std::string echec = Fichier().LisFichier(nomFichier, lignes); !echec.empty()) {
+        Param.AddErreur(echec);
+        Param.Log(echec, Parametrage::LogEcranEtFichier);
+        return echec;
+    }
+    // La page porte le nom du descriptif en ".php" : un descriptif deja en
+    // ".php" serait vide puis ecrase par sa propre page.
+    NomFichierSortie = Param.ChangeExtention(NomFichierForm, ".php");
+    if (NomFichierSortie == NomFichierForm) {
+        Param.AddErreur("La page " + NomFichierSortie + " remplacerait le fichier descriptif lui-meme : " +
+                        "donnez au descriptif une autre extension que .php.");
+        return "";
+    }
+    LisLignes(lignes);
+    ControleDescription();
+    // Apres le controle contre la base, dont le point d'arret suivant la connexion arrete
+    // l'etape sur toute erreur deja enregistree.
+    std::string resultat = NomTable.empty() ? "" : ControleBase();
+    ControlePageEcrasee();
+    ControleNomsPhp();
+    ControleNomsDeControles();
+    ControleChainesPhp();
+    return resultat;
+}
+
+// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
+void MesForms::ControlePageEcrasee() {
+    for (const Copie& copie : CopiesACote()) {
+        if (plateforme::CheminNormal(copie.Cible) != plateforme::CheminNormal(NomFichierSortie)) continue;
+        Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
+                        " faite a cote d'elle : donnez au descriptif un autre nom.");
+        return;
+    }
+}
+
+// Chaque ligne est cherchee pour chaque mot cle, dans cet ordre, n'importe ou
+// dans la ligne : une ligne peut agir plusieurs fois.
+void MesForms::LisLignes(const std::vector<std::string>& lignes) {
+    using E = Element;
+    const MotCleLu motsCles[] = {
+        {MotCleTable, 'T', nullptr, nullptr, false},
+        {MotCleFinElement, 'F', nullptr, nullptr, false},
+        {MotCleChamp, 'A', &E::Champ, &E::LigneChamp, false},
+        {MotCleLibelle, 'A', &E::Libelle, &E::LigneLibelle, false},
+        {MotCleElement, 'V', nullptr, nullptr, false},
+        {MotCleTypeHtml, 'A', &E::TypeHtml, &E::LigneTypeHtml, false},
+        {MotCleLongueur, 'A', &E::Longueur, &E::LigneLongueur, false},
+        {MotCleObligatoire, 'A', &E::Obligatoire, &E::LigneObligatoire, false},
+        {MotCleAutofocus, 'A', &E::Autofocus, &E::LigneAutofocus, false},
+        {MotCleControleJS, 'A', &E::ControleJS, &E::LigneControleJS, false},
+        {MotCleVisible, 'A', &E::Visible, &E::LigneVisible, true},
+        {MotCleInputHtml, 'A', &E::InputHtml, &E::LigneInputHtml, true},
+        {MotCleOptionChamp, 'A', &E::OptionChamp, &E::LigneOptionChamp, true},
+        {MotCleValeurInitiale, 'A', &E::ValeurInitiale, &E::LigneValeurInitiale, true},
+        {MotCleGrise, 'A', &E::Grise, &E::LigneGrise, true},
+        {MotCleOptionInput, 'A', &E::OptionInput, &E::LigneOptionInput, true},
+        {MotCleOptionPave1, 'A', &E::OptionPave1, &E::LigneOptionPave1, true},
+        {MotCleOptionPave2, 'A', &E::OptionPave2, &E::LigneOptionPave2, true},
+        {MotCleOptionPave3, 'A', &E::OptionPave3, &E::LigneOptionPave3, true},
+        {MotCleBouton, 'B', nullptr, nullptr, false},
+        {MotCleLien, 'L', nullptr, nullptr, false},
+    };
+    Element courant = ElementDeDepart("");
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        const std::string& ligne = lignes[i];
+        const int numero = static_cast<int>(i) + 1;
+        if (ligne.empty() || ligne[0] == '#') continue;
+        bool reconnue = false;
+        for (const MotCleLu& motCle : motsCles) {
+            if (ligne.find(motCle.MotCle) == std::string::npos) continue;
+            reconnue = true;
+            AppliqueMotCle(motCle, ligne, numero, courant);
+        }
+        if (!reconnue)
+            Param.AddWarning("Dans la ligne " + ligne + " (ligne " + Param.ConvertIntToString(numero) +
+                             "), cette identifiant n'est pas compris (soit pas en majuscule soit inconnu)." +
+                             FinDeLigne);
+    }
+    // Ce qui suit la derniere fin d'element n'est jamais retenu.
+}
+
+// La valeur commence a la longueur du mot cle depuis le debut de la ligne, ou
+// que le mot cle s'y trouve ; rien n'est retire.
+void MesForms::AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant) {
+    const std::string valeur = ligne.substr(motCle.MotCle.size());
+    switch (motCle.Action) {
+        case 'T': LitLigneTable(valeur, ligne, numero); break;
+        case 'F': ListeElements.push_back(std::exchange(courant, ElementDeDepart("N"))); break;
+        case 'A': LitLigneAttribut(motCle, valeur, ligne, numero, courant); break;
+        case 'V': LitLigneValeur(valeur, numero, courant); break;
+        default: LitLigneBouton(motCle, ligne, numero); break;
+    }
+}
+
+void MesForms::LitLigneTable(const std::string& valeur, const std::string& ligne, int numero) {
+    if (LigneTable != 0) {
+        Param.AddWarning("l'element " + ligne + " est defini a la ligne " + Param.ConvertIntToString(LigneTable) +
+                         ", puis est redefini a la ligne " + Param.ConvertIntToString(numero));
+        return;
+    }
+    NomTable = valeur;
+    LigneTable = numero;
+}
+
+void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeur, const std::string& ligne, int numero,
+                                Element& courant) {
+    int& premiere = courant.*motCle.Ligne;
+    if (premiere != 0) {
+        const std::string n = Param.ConvertIntToString(numero);
+        Param.AddWarning("l'element " + ligne + " (ligne " + n + ") est defini a la ligne " +
+                         Param.ConvertIntToString(premiere) + ", puis est redefini a la ligne " + n +
+                         (motCle.LigneEnPlus ? FinDeLigne : ""));
+        return;
+    }
+    courant.*motCle.Valeur = valeur;
+    premiere = numero;
+}
+
+void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
+    courant.Element_ += valeur + ";";
+    courant.LigneElement = numero;
+    const std::string::size_type separateur = valeur.find(',');
+    if (separateur == std::string::npos) {
+        Param.AddWarning("Dans la description d'element (" + valeur + "), le separateur n'a pas ete trouve.");
+        return;
+    }
+    const bool preselectionnee = !valeur.empty() && valeur[0] == '*';
+    const std::string::size_type debut = preselectionnee ? 1 : 0;
+    courant.ListeValeurs.push_back(
+        {valeur.substr(debut, separateur - debut), valeur.substr(separateur + 1), preselectionnee ? "O" : "N"});
+}
+
+// Le libelle va de la fin du mot cle a la premiere virgule de la ligne ; une
+// virgule placee avant cette fin donne un libelle vide.
+void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero) {
+    const std::string::size_type virgule = ligne.find(',');
+    if (virgule == std::string::npos) {
+        Param.AddWarning("Dans la ligne " + ligne + " (ligne " + Param.ConvertIntToString(numero) +
+                         ") le separateur \",\" n'a pas ete trouve." + FinDeLigne);
+        return;
+    }
+    const std::string::size_type debut = motCle.MotCle.size();
+    const std::string libelle = virgule > debut ? ligne.substr(debut, virgule - debut) : "";
+    ListeBoutons.push_back({std::string(1, motCle.Action), ligne.substr(virgule + 1), libelle});
+}
+
 // Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
 void MesForms::ControleChainesPhp() {
     auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
-        const std::string defaut = DefautChainePhp(valeur);
-        if (!defaut.empty())
+        if (const std::string defaut = DefautChainePhp(valeur); !defaut.empty())
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);
@@ -357,15 +356,12 @@ void MesForms::ControleChainesPhp() {
             {MotCleLongueur, e.Longueur},     {MotCleObligatoire, e.Obligatoire}, {MotCleGrise, e.Grise},
             {MotCleAutofocus, e.Autofocus}};
         for (const auto& [motCle, valeur] : valeurs) controle(ou, motCle, valeur);
-        for (const FElement& v : e.ListeValeurs) {
-            controle(ou, MotCleElement, v.Valeur);
-            controle(ou, MotCleElement, v.Donnees);
-        }
+        for (const FElement& v : e.ListeValeurs)
+            for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
     }
-    for (const ElementBouton& b : ListeBoutons) {
-        controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, b.Libelle);
-        controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, b.Nom);
-    }
+    for (const ElementBouton& b : ListeBoutons)
+        for (const std::string* valeur : {&b.Libelle, &b.Nom})
+            controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, *valeur);
 }
 
 void MesForms::ControleDescription() {
@@ -373,13 +369,11 @@ void MesForms::ControleDescription() {
     if (NomTable.empty() && ListeBoutons.empty())
         Param.AddErreur("Le descriptif de formulaire n'a pas de bouton, ni de lien de validation (" + MotCleBouton +
                         "," + MotCleLien + ")");
-    for (std::size_t i = 0; i < ListeElements.size(); ++i) {
-        for (std::size_t j = i + 1; j < ListeElements.size(); ++j) {
+    for (std::size_t i = 0; i < ListeElements.size(); ++i)
+        for (std::size_t j = i + 1; j < ListeElements.size(); ++j)
             if (ListeElements[i].Champ == ListeElements[j].Champ)
                 Param.AddErreur("Le champ " + ListeElements[i].Champ +
                                 " est defini au moins 2 fois dans le descriptif du formulaire.");
-        }
-    }
 }
 
 // Toute erreur enregistree depuis le debut de la lecture arrete l'etape des
@@ -387,15 +381,15 @@ void MesForms::ControleDescription() {
 std::string MesForms::ControleBase() {
     Param.VerificationConfigurationSGBDIdentifiant(1);
     BaseMysql base(Param);
-    base.FinDeLigne = FinDeLigne;
     // Les commentaires des colonnes deviennent des libelles d'une page en UTF-8.
     base.JeuDeCaracteres = "utf8mb4";
     base.OuvreBase(Param.ServeurMysql, Param.DatabaseMysql, Param.UtilisateurMysql, Param.MotDePasseMysql);
     Param.GestionErreur(-110, "", Parametrage::LogEcranEtFichier);
     // Une liste illisible enregistre l'erreur du serveur : l'etape s'arrete la.
-    if (!base.FaitListeTable(Param.DatabaseMysql, ListeTables).empty())
+    std::vector<std::string> tables;
+    if (!base.FaitListeTable(Param.DatabaseMysql, tables).empty())
         Param.GestionErreur(-120, "", Parametrage::LogEcranEtFichier);
-    if (std::find(ListeTables.begin(), ListeTables.end(), NomTable) == ListeTables.end()) {
+    if (std::find(tables.begin(), tables.end(), NomTable) == tables.end()) {
         Param.AddErreur("Le nom de la table '" + NomTable + "' n'a pas ete trouve dans la liste des tables de la base '" +
                         Param.DatabaseMysql + "'");
         return "";
@@ -462,28 +456,6 @@ void MesForms::PasseColonnes() {
     }
 }
 
-void MesForms::CompleteElement(Element& element, const structTable& colonne) {
-    element.PresentEnBase = "O";
-    // Le commentaire de la colonne va tel quel dans une chaine PHP de la page : ses guillemets,
-    // "\" et "$" y restent eux-memes.
-    if (element.Libelle.empty())
-        element.Libelle = colonne.Commentaire.empty() ? colonne.NomChamp : Utiles::String2Php(colonne.Commentaire);
-    const std::pair<std::string*, const std::string*> siVides[] = {
-        {&element.Longueur, &colonne.Longueur},
-        {&element.TypeSgbd, &colonne.TypeSgbd},
-        {&element.TypePhp, &colonne.TypePhp},
-        {&element.TypeHtml, &colonne.TypeHtml},
-    };
-    for (const auto& [champ, valeur] : siVides) {
-        if (champ->empty()) *champ = *valeur;
-    }
-    element.AutoIncrement = colonne.AutoIncrement;
-    // Un nombre ou une date NOT NULL qui a un defaut peut rester vide : l'insertion le lui donne
-    // (un texte vide, lui, est une valeur).
-    const bool defautSiVide = FrwSgbd::VideEstNull(colonne.TypeSgbd) && !colonne.ValeurDefaut.empty();
-    if (colonne.Obligatoire == "O" && !defautSiVide) element.Obligatoire = "O";
-}
-
 // Les noms que la page emploie comme variables ou methodes PHP : sans table,
 // ceux des elements et des boutons ; avec une table, celui de la table et le
 // champ du premier element.
@@ -545,8 +517,7 @@ void MesForms::ControleNomsDeControles() {
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {
-    const bool valide = Utiles::EstNomPhp(nom) && !Utiles::VariableReserveePhp(nom) && !VariableDeLaPage(nom, false);
-    if (!valide)
+    if (!Utiles::EstNomPhp(nom) || Utiles::VariableReserveePhp(nom) || VariableDeLaPage(nom, false))
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +
                          "par la page) : la page generee sera invalide.");
 }

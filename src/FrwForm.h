@@ -8,7 +8,6 @@
 #include "BaseMysql.h"
 #include "Utiles.h"
 #include "Parametres.h"
-#include "classe_fichier.h"
 
 class MesForms {
 public:
@@ -76,7 +75,6 @@ public:
 
     std::string FinDeLigne;
     Parametrage& Param;
-    std::string SeparateurValeurs;
 
     // Les mots cles de la description, dans l'ordre de leur declaration.
     std::string MotCleTable;
@@ -111,11 +109,9 @@ public:
     std::string NomFichierSortie;
     std::string NomFichierForm;
     std::string NomFichierConnexion;
-    std::vector<std::string> ListeTables;
     std::vector<structTable> ListeChamps;
 
     explicit MesForms(Parametrage& param);
-    ~MesForms();
     MesForms(const MesForms&) = delete;
     MesForms& operator=(const MesForms&) = delete;
 
@@ -127,7 +123,6 @@ public:
     std::string Creation_RecupChampsPhp(std::string table);
     std::string Creation_TraitementPhp(std::string table);
     std::string FaitFormulaire(std::string table);
-    std::string FaitChamp(int index, std::string table) const;
 
     // Constructeurs de pages que rien n'appelle.
     std::string CreerFormulaireInsertion(std::string inutilise);
@@ -156,7 +151,6 @@ private:
         bool LigneEnPlus;
     };
 
-    void ElementDeDepart(Element& element, const std::string& presentEnBase);
     void LisLignes(const std::vector<std::string>& lignes);
     void AppliqueMotCle(const MotCleLu& motCle, const std::string& ligne, int numero, Element& courant);
     void LitLigneTable(const std::string& valeur, const std::string& ligne, int numero);
@@ -164,18 +158,15 @@ private:
                           Element& courant);
     void LitLigneValeur(const std::string& valeur, int numero, Element& courant);
     void LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, int numero);
-    static std::string DefautChainePhp(const std::string& valeur);
     void ControleChainesPhp();
     void ControlePageEcrasee();
     void ControleDescription();
     std::string ControleBase();
     void PasseColonnes();
     void ControleCle();
-    void CompleteElement(Element& element, const structTable& colonne);
     void ControleNomsPhp();
     void ControleNomPhp(const std::string& nom);
     void ControleNomsDeControles();
-
 
     // --- ecriture (aides privees de la page) ---
     // Le champ du premier element, cle de la page ; "" sans element.
@@ -183,20 +174,13 @@ private:
     // La methode d'effacement que la classe de la table definit pour ce champ.
     std::string MethodeEffacement(const std::string& champ) const;
     std::vector<std::string> ColonnesNonMontrees() const;
-    // Une branche d'action ; les lignes `avant` precedent l'appel.
-    void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
-                       const std::string& succes, const std::vector<std::string>& avant = {});
     void BlocListe(Emetteur& e, const std::string& table) const;
     void BoiteResultat(Emetteur& e) const;
     // Les lignes d'un element ; la cle de la page (`cle`) est toujours un champ cache.
     void EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const;
-    struct Copie {
-        std::string Source, Cible, Anomalie;
-    };
+    // Un fichier copie a cote de la page et l'anomalie d'un echec (vide : celle par defaut).
+    struct Copie { std::string Source, Cible, Anomalie; };
     std::vector<Copie> CopiesACote() const;
-    // Copie un fichier a cote de la page et rend sa ligne du journal ; un echec
-    // enregistre l'anomalie donnee, suivie de la raison.
-    std::string CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie);
 };
 
 #endif

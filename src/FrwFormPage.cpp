@@ -1,11 +1,9 @@
 // La fonction form, seconde moitie : l'ecriture de la page de formulaire et des copies faites
 // a cote d'elle, puis les constructeurs de pages que rien n'appelle et les vidages des
 // enregistrements. La lecture et le controle de la description sont dans FrwForm.cpp.
-#include <algorithm>
 #include <initializer_list>
 
 #include "FrwForm.h"
-#include "Utiles.h"
 #include "classe_fichier.h"
 #include "plateforme.h"
 
@@ -40,9 +38,8 @@ std::string ArgumentLongueur(const std::string& longueur) {
     return Argument(longueur > std::string("0") ? longueur : "");
 }
 
-// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8) ; en argument, suivie de sa virgule.
+// La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8).
 std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
-std::string ArgumentPoste(const std::string& champ) { return ValeurPostee(champ) + ","; }
 
 // Les sortes de champ se comparent et s'ecrivent en majuscules ; la description garde sa casse.
 std::string EnMajuscules(std::string texte) { return Utiles::Majuscule(texte); }
@@ -60,7 +57,7 @@ void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::strin
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
     texte += Argument(type);
     if (avecTable) texte += "$valeur,";
-    else texte += element.ValeurInitiale.empty() ? ArgumentPoste(c) : Argument(element.ValeurInitiale);
+    else texte += element.ValeurInitiale.empty() ? ValeurPostee(c) + "," : Argument(element.ValeurInitiale);
     texte += Argument(element.OptionChamp) + longueur + longueur +
              Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
              Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
@@ -72,7 +69,7 @@ std::string ChampPave(const MesForms::Element& element, const std::string& table
     const bool enBase = element.PresentEnBase == "O";
     return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
            Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
-           (enBase ? "$" + table + "->" + c + "," : ArgumentPoste(c)) + Argument(element.OptionChamp) +
+           (enBase ? "$" + table + "->" + c : ValeurPostee(c)) + "," + Argument(element.OptionChamp) +
            ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
            Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
            element.Autofocus + "\");";
@@ -94,6 +91,18 @@ void ChampValeurs(Emetteur& e, const MesForms::Element& element, const std::stri
     e.LigneVide();  // detache le groupe de ce qui le suit dans la page
 }
 
+// Une branche d'action ; les lignes `avant` precedent l'appel.
+void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
+                   const std::string& succes, const std::vector<std::string>& avant = {}) {
+    e.Bloc("if ($action==\"" + action + "\") {", [&] {
+        for (const std::string& ligne : avant) e.Ligne(ligne);
+        e.Ligne("$retour=" + appel + ";");
+        e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
+               "} else    {");
+        e.Decale([&] { e.Ligne("echo \"" + succes + "<br>\";"); }).Ligne("}");
+    });
+}
+
 }  // namespace
 
 std::string MesForms::ConstruireFichierFormulaireDescriptif() {
@@ -104,14 +113,17 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     // la page d'un lancement precedent reste telle quelle, et rien n'est copie.
     if (Param.NbErreurs > 0) return "";
     Fichier fichier;
-    const int code = fichier.RemplaceFichier(NomFichierSortie, page);
-    if (code != 0) {
+    if (const int code = fichier.RemplaceFichier(NomFichierSortie, page); code != 0) {
         Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
                         fichier.LibelleErreur(code));
         return "";
     }
     std::string journal;
-    for (const Copie& copie : CopiesACote()) journal += CopieAppui(copie.Source, copie.Cible, copie.Anomalie);
+    for (const auto& [source, cible, anomalie] : CopiesACote()) {
+        Param.CopieFichier(source, cible,
+                           anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie);
+        journal += "Copie du fichier " + source + " vers " + cible + FinDeLigne;
+    }
     return journal;
 }
 
@@ -137,11 +149,6 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
     return copies;
 }
 
-std::string MesForms::CopieAppui(const std::string& source, const std::string& cible, const std::string& anomalie) {
-    Param.CopieFichier(source, cible, anomalie.empty() ? "Le fichier " + source + " n'a pu etre copie dans " + cible : anomalie);
-    return "Copie du fichier " + source + " vers " + cible + FinDeLigne;
-}
-
 std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
 
 std::string MesForms::Creation_RecupChampsPhp(std::string table) {
@@ -153,8 +160,7 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
     e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
     e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
     auto recupere = [&](const std::string& n) {
-        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];" + e.Tabulation + "else" +
-                e.Tabulation + "$" + n + "=" + Param.Guillemet + Param.Guillemet + ";");
+        e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];\telse\t$" + n + "=\"\";");
     };
     e.Decale([&] {
         // Les pages et les classes ne lisent que des textes : un nom envoye en tableau
@@ -168,12 +174,9 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
             recupere("action");
             return;
         }
-        for (const ElementBouton& bouton : ListeBoutons) {
-            if (bouton.Type == "B" || bouton.Type == "L") recupere(bouton.Nom);
-        }
-        for (const Element& element : ListeElements) {
+        for (const ElementBouton& bouton : ListeBoutons) recupere(bouton.Nom);
+        for (const Element& element : ListeElements)
             if (element.Visible == "O") recupere(element.Champ);
-        }
     });
     e.Ligne("?>");
     return e.Prends();
@@ -188,26 +191,23 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     e.Decale([&] {
         e.Ligne("require_once(\"CVForm.php\");");
         if (table.empty()) return;
-        const std::string& q = Param.Guillemet;
         const std::string objet = "$" + table + "->", cle = ChampCle();
         // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
-        e.Ligne("require_once(" + q + "CVClass__connexion.php" + q + ");");
+        e.Ligne("require_once(\"CVClass__connexion.php\");");
         e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
                 Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
         e.Ligne("$Connexion = $MaConnexion->Connexion();");
-        e.Ligne("require_once(" + q + Param.PrefixeFichierClasse + table + ".php" + q + ");");
+        e.Ligne("require_once(\"" + Param.PrefixeFichierClasse + table + ".php\");");
         e.Ligne("$" + table + " = new " + table + "();");
         e.Ligne(objet + "Form2Variable();").LigneVide();
         e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
         e.Bloc("if ($action==\"Editer\") {", [&] {
             e.Ligne(objet + "Cherche_" + cle + "(" + objet + cle + " ?? null);");
             e.Bloc("if (" + objet + "NbReponse==0)\t{", [&] {
-                e.Ligne("echo " + q + "Enregistrement non trouv\xC3\xA9<br>" + q + ";").Ligne("exit;");
+                e.Ligne("echo \"Enregistrement non trouv\xC3\xA9<br>\";").Ligne("exit;");
             });
         });
-        std::vector<std::string> nonMontrees;
-        for (const std::string& colonne : ColonnesNonMontrees()) nonMontrees.push_back("\"" + colonne + "\"");
-        const std::string colonnes = "$" + table + ",array(" + Utiles::Joint(nonMontrees) + ")";
+        const std::string colonnes = "$" + table + ",array(" + Utiles::Joint(ColonnesNonMontrees()) + ")";
         BrancheAction(e, "Ajouter", objet + "Insertion()", "Pb insertion", "Ajouter Ok.",
                       {"// Les colonnes que la page ne laisse pas changer prennent leur d\xC3\xA9" "faut, quoi que la demande envoie.",
                        "SGBDConnexion::Defauts(" + colonnes + ");"});
@@ -230,7 +230,7 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
 }
 
 // Les colonnes de la table, hors la cle, qu'aucun champ de la page ne laisse changer :
-// non decrites, invisibles, ou portees par un champ cache.
+// non decrites, invisibles, ou portees par un champ cache ; en chaines PHP.
 std::vector<std::string> MesForms::ColonnesNonMontrees() const {
     std::vector<std::string> colonnes;
     for (const structTable& colonne : ListeChamps) {
@@ -239,28 +239,16 @@ std::vector<std::string> MesForms::ColonnesNonMontrees() const {
         for (const Element& element : ListeElements)
             montree = montree || (element.Champ == colonne.NomChamp && element.PresentEnBase == "O" &&
                                   element.Visible == "O" && EnMajuscules(element.TypeHtml) != "HIDDEN");
-        if (!montree) colonnes.push_back(colonne.NomChamp);
+        if (!montree) colonnes.push_back("\"" + colonne.NomChamp + "\"");
     }
     return colonnes;
-}
-
-void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel,
-                             const std::string& echec, const std::string& succes, const std::vector<std::string>& avant) {
-    e.Bloc("if ($action==\"" + action + "\") {", [&] {
-        for (const std::string& ligne : avant) e.Ligne(ligne);
-        e.Ligne("$retour=" + appel + ";");
-        e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
-               "} else    {");
-        e.Decale([&] { e.Ligne("echo \"" + succes + "<br>\";"); }).Ligne("}");
-    });
 }
 
 // La classe de la table nomme EffaceAvecIndex_ la methode de sa cle primaire
 // et EffaceAvec_ celle de toute autre colonne.
 std::string MesForms::MethodeEffacement(const std::string& champ) const {
-    for (const structTable& colonne : ListeChamps) {
+    for (const structTable& colonne : ListeChamps)
         if (colonne.NomChamp == champ && colonne.Index == "O") return "EffaceAvecIndex_" + champ;
-    }
     return "EffaceAvec_" + champ;
 }
 
@@ -284,15 +272,13 @@ std::string MesForms::FaitFormulaire(std::string table) {
             if (element.Visible == "O") EmetChamp(e, i, element.PresentEnBase == "O" ? table : "", false);
             e.Ligne("echo \"<br>\\n\";");
         }
-        if (!table.empty()) {
-            e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");");
-            e.Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");");
-            e.Ligne("echo $F->BoutonResetFormulaire();");
-        }
+        if (!table.empty())
+            e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");")
+                .Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");")
+                .Ligne("echo $F->BoutonResetFormulaire();");
         for (const ElementBouton& bouton : ListeBoutons)
-            if (bouton.Type == "B" || bouton.Type == "L")
-                e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
-                        bouton.Libelle + "\",\"" + bouton.Nom + "\");");
+            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
+                    bouton.Libelle + "\",\"" + bouton.Nom + "\");");
         e.Ligne("echo $F->FormLienFin();");
         if (table.empty()) BoiteResultat(e);
         else BlocListe(e, table);
@@ -345,13 +331,6 @@ void MesForms::BoiteResultat(Emetteur& e) const {
     for (const Element& element : ListeElements)
         e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars(print_r($" + element.Champ + " ?? \"\", true)).\"<BR>\";");
     e.Ligne("echo \"</fieldset>\";");
-}
-
-// L'element en texte a placer dans une ligne : les lignes suivantes ont leur cran, la premiere rien.
-std::string MesForms::FaitChamp(int index, std::string table) const {
-    Emetteur e(1);
-    EmetChamp(e, static_cast<size_t>(index), table, false);
-    return e.Texte().substr(e.Tabulation.size(), e.Texte().size() - e.Tabulation.size() - e.FinDeLigne.size());
 }
 
 void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const {
