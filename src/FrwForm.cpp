@@ -160,7 +160,7 @@ void CompleteElement(MesForms::Element& element, const structTable& colonne) {
 
 }  // namespace
 
-MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param) {
+MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
     // Mots cles de la description ".form", conserves brouilles comme les autres
     // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
     // partout dans la ligne.
@@ -310,7 +310,7 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeu
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
     courant.Element_ += valeur + ";";
     courant.LigneElement = numero;
-    const std::string::size_type separateur = valeur.find(',');
+    const std::string::size_type separateur = valeur.find(SeparateurValeurs);
     if (separateur == std::string::npos) {
         Param.AddWarning("Dans la description d'element (" + valeur + "), le separateur n'a pas ete trouve.");
         return;
@@ -318,7 +318,8 @@ void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& co
     const bool preselectionnee = !valeur.empty() && valeur[0] == '*';
     const std::string::size_type debut = preselectionnee ? 1 : 0;
     courant.ListeValeurs.push_back(
-        {valeur.substr(debut, separateur - debut), valeur.substr(separateur + 1), preselectionnee ? "O" : "N"});
+        {valeur.substr(debut, separateur - debut), valeur.substr(separateur + SeparateurValeurs.size()),
+         preselectionnee ? "O" : "N"});
 }
 
 // Le libelle va de la fin du mot cle a la premiere virgule de la ligne ; une
@@ -386,10 +387,9 @@ std::string MesForms::ControleBase() {
     base.OuvreBase(Param.ServeurMysql, Param.DatabaseMysql, Param.UtilisateurMysql, Param.MotDePasseMysql);
     Param.GestionErreur(-110, "", Parametrage::LogEcranEtFichier);
     // Une liste illisible enregistre l'erreur du serveur : l'etape s'arrete la.
-    std::vector<std::string> tables;
-    if (!base.FaitListeTable(Param.DatabaseMysql, tables).empty())
+    if (!base.FaitListeTable(Param.DatabaseMysql, ListeTables).empty())
         Param.GestionErreur(-120, "", Parametrage::LogEcranEtFichier);
-    if (std::find(tables.begin(), tables.end(), NomTable) == tables.end()) {
+    if (std::find(ListeTables.begin(), ListeTables.end(), NomTable) == ListeTables.end()) {
         Param.AddErreur("Le nom de la table '" + NomTable + "' n'a pas ete trouve dans la liste des tables de la base '" +
                         Param.DatabaseMysql + "'");
         return "";

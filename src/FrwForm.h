@@ -75,6 +75,7 @@ public:
 
     std::string FinDeLigne;
     Parametrage& Param;
+    std::string SeparateurValeurs;
 
     // Les mots cles de la description, dans l'ordre de leur declaration.
     std::string MotCleTable;
@@ -109,6 +110,7 @@ public:
     std::string NomFichierSortie;
     std::string NomFichierForm;
     std::string NomFichierConnexion;
+    std::vector<std::string> ListeTables;
     std::vector<structTable> ListeChamps;
 
     explicit MesForms(Parametrage& param);
@@ -123,6 +125,8 @@ public:
     std::string Creation_RecupChampsPhp(std::string table);
     std::string Creation_TraitementPhp(std::string table);
     std::string FaitFormulaire(std::string table);
+    // Le texte d'un element, tel que le corps de la page l'ecrit entre un retrait et une fin de ligne.
+    std::string FaitChamp(int index, std::string table) const;
 
     // Constructeurs de pages que rien n'appelle.
     std::string CreerFormulaireInsertion(std::string inutilise);

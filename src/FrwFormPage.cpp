@@ -333,6 +333,12 @@ void MesForms::BoiteResultat(Emetteur& e) const {
     e.Ligne("echo \"</fieldset>\";");
 }
 
+std::string MesForms::FaitChamp(int index, std::string table) const {
+    Emetteur e(1);
+    EmetChamp(e, static_cast<size_t>(index), table, false);
+    return e.Texte().substr(e.Tabulation.size(), e.Texte().size() - e.Tabulation.size() - e.FinDeLigne.size());
+}
+
 void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const {
     const Element& element = ListeElements[index];
     // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
