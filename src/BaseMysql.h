@@ -39,7 +39,7 @@ struct TypeMysql {
     const char* Nom;
     const char* Php;      // TypePhp ("int" ou "string"), et TypeHtml "TEXT" ; "" : type mal decode
     const char* Largeur;  // la Longueur quand le serveur n'en donne pas ; "0" : aucune
-    char Champ;           // DonneTypeChamp : 'N' nombre, 'C' caracteres ou date, 'E' ni l'un ni l'autre
+    char Champ;           // 'N' nombre, 'C' caracteres ou date, 'E' ni l'un ni l'autre
     bool VideNull;        // VideEstNull : InitVariable met "" et un serveur strict refuse '' pour ce type
     bool NombreNu;        // un nombre entre nu dans le SQL ; bit aussi : '1' serait un octet, trop long pour bit(1)
     bool Stripslashes;    // Variable2Form retire au texte les barres qu'addslashes y a mises
@@ -50,9 +50,6 @@ public:
     std::string FinDeLigne;
     Parametrage* Param;
     MYSQL Connexion;
-    // Ou lire le commentaire de colonne : la requete le demande deux fois, et
-    // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
-    int ColonneCommentaire;
     // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
     // utf8mb4 pour les pages de formulaire.
     std::string JeuDeCaracteres;
@@ -77,8 +74,6 @@ public:
                                     bool motsDesTypes = true);
     // TypePhp et TypeHtml de chaque colonne, avec les avertissements des types inconnus.
     void DonneMotsDesTypes(std::vector<structTable>& champs);
-    std::string TypeSgbd2Php(std::string type);
-    std::string TypeSgbd2Html(std::string type);
     // La ligne du type dans la table des types, seul endroit ou leurs noms sont ecrits.
     static const TypeMysql& DecritType(const std::string& type);
 
@@ -95,11 +90,10 @@ private:
     bool Connectee;
     bool EstMariaDB;
 
-    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand
-    // elle echoue ou ne rend pas de resultat. `enFlux` : les lignes restent au
+    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand elle echoue
+    // ou ne rend pas au moins `colonnes` colonnes. `enFlux` : les lignes restent au
     // serveur jusqu'a leur lecture (mysql_use_result).
-    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, bool enFlux = false);
-    std::string Echappe(const std::string& nom);
+    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, unsigned colonnes, bool enFlux = false);
     // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
     std::string ErreurClient();
     // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
@@ -107,7 +101,7 @@ private:
     // complete les messages d'erreur.
     std::string LisChamps(const std::string& requete, const std::string& quoi,
                           const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
-    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
+    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs);
 };
 
 #endif
