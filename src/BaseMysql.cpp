@@ -87,30 +87,21 @@ std::string Echappe(const std::string& nom) {
 
 }  // namespace
 
-BaseMysql::BaseMysql(Parametrage& param)
-    : FinDeLigne("\n"), Param(&param), JeuDeCaracteres("latin1"), Initialisee(false), Connectee(false),
-      EstMariaDB(false) {}
-
-BaseMysql::~BaseMysql() {
-    if (Initialisee) mysql_close(&Connexion);
-}
-
 void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
-    if (!Initialisee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(CR_OUT_OF_MEMORY));
-        return;
+    if (Initialisee) {
+        mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
+        mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
+        mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
+        mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
     }
-    mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
-    mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
-    mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
-    mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
-    Connectee = mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
-                                   base.c_str(), 0, nullptr, 0) != nullptr;
+    Connectee = Initialisee && mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
+                                                  base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + ErreurClient());
+        // Sans initialisation, la connexion n'a pas d'erreur a dire : seul le manque de memoire l'explique.
+        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne +
+                         (Initialisee ? ErreurClient() : "Erreur no:" + Param->ConvertIntToString(CR_OUT_OF_MEMORY)));
         return;
     }
     mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
@@ -220,13 +211,11 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
         listeDe(champ.NomTable).push_back(std::move(champ));
     }
     // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.
-    std::string retour;
-    if (mysql_errno(&Connexion) != 0) {
+    const bool interrompue = mysql_errno(&Connexion) != 0;
+    if (interrompue)
         Param->AddErreur("La lecture de la liste des champs " + quoi + " a echoue." + FinDeLigne + ErreurClient());
-        retour = "NOK";
-    }
     mysql_free_result(resultat);
-    return retour;
+    return interrompue ? "NOK" : "";
 }
 
 structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs) {

@@ -47,15 +47,15 @@ struct TypeMysql {
 
 class BaseMysql {
 public:
-    std::string FinDeLigne;
+    std::string FinDeLigne = "\n";
     Parametrage* Param;
     MYSQL Connexion;
     // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
     // utf8mb4 pour les pages de formulaire.
-    std::string JeuDeCaracteres;
+    std::string JeuDeCaracteres = "latin1";
 
-    explicit BaseMysql(Parametrage& param);
-    ~BaseMysql();
+    explicit BaseMysql(Parametrage& param) : Param(&param) {}
+    ~BaseMysql() { if (Initialisee) mysql_close(&Connexion); }
     BaseMysql(const BaseMysql&) = delete;
     BaseMysql& operator=(const BaseMysql&) = delete;
 
@@ -86,9 +86,9 @@ public:
     static int CleDUneColonne(const std::vector<structTable>& champs);
 
 private:
-    bool Initialisee;
-    bool Connectee;
-    bool EstMariaDB;
+    bool Initialisee = false;
+    bool Connectee = false;
+    bool EstMariaDB = false;
 
     // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand elle echoue
     // ou ne rend pas au moins `colonnes` colonnes. `enFlux` : les lignes restent au
