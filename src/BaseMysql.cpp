@@ -187,11 +187,8 @@ std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::strin
 
 void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs) {
     for (structTable& champ : champs) {
-        champ.TypePhp = DecritType(champ.TypeSgbd).Php;
-        champ.TypeHtml = champ.TypePhp.empty() ? "" : "TEXT";
-        // Un type mal decode est averti deux fois, pour TypePhp puis pour TypeHtml, comme il l'a toujours ete.
-        if (champ.TypePhp.empty())
-            for (int fois = 0; fois < 2; ++fois) Param->AddWarning("Un type est mal decode. : " + champ.TypeSgbd);
+        champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
+        champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
     }
 }
 
@@ -267,6 +264,15 @@ const TypeMysql& BaseMysql::DecritType(const std::string& type) {
         if (type == t.Nom) return t;
     return inconnu;
 }
+
+std::string BaseMysql::TypeSgbd2Php(std::string type) {
+    const std::string php = DecritType(type).Php;
+    if (php.empty()) Param->AddWarning("Un type est mal decode. : " + type);
+    return php;
+}
+
+// Un type mal decode est averti ici aussi, comme pour TypePhp.
+std::string BaseMysql::TypeSgbd2Html(std::string type) { return TypeSgbd2Php(type).empty() ? "" : "TEXT"; }
 
 int BaseMysql::CleDUneColonne(const std::vector<structTable>& champs) {
     auto primaire = [](const structTable& c) { return c.CleServeur == "PRI"; };

@@ -39,7 +39,7 @@ struct TypeMysql {
     const char* Nom;
     const char* Php;      // TypePhp ("int" ou "string"), et TypeHtml "TEXT" ; "" : type mal decode
     const char* Largeur;  // la Longueur quand le serveur n'en donne pas ; "0" : aucune
-    char Champ;           // 'N' nombre, 'C' caracteres ou date, 'E' ni l'un ni l'autre
+    char Champ;           // DonneTypeChamp : 'N' nombre, 'C' caracteres ou date, 'E' ni l'un ni l'autre
     bool VideNull;        // VideEstNull : InitVariable met "" et un serveur strict refuse '' pour ce type
     bool NombreNu;        // un nombre entre nu dans le SQL ; bit aussi : '1' serait un octet, trop long pour bit(1)
     bool Stripslashes;    // Variable2Form retire au texte les barres qu'addslashes y a mises
@@ -74,6 +74,8 @@ public:
                                     bool motsDesTypes = true);
     // TypePhp et TypeHtml de chaque colonne, avec les avertissements des types inconnus.
     void DonneMotsDesTypes(std::vector<structTable>& champs);
+    std::string TypeSgbd2Php(std::string type);
+    std::string TypeSgbd2Html(std::string type);
     // La ligne du type dans la table des types, seul endroit ou leurs noms sont ecrits.
     static const TypeMysql& DecritType(const std::string& type);
 

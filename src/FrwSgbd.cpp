@@ -741,7 +741,7 @@ void FrwSgbd::EcritClasse(const std::string& table) {
     }
     // Une colonne d'un type hors des deux familles entre dans le SQL entre apostrophes.
     for (const structTable& c : ListeChamps)
-        if (BaseMysql::DecritType(c.TypeSgbd).Champ == 'E')
+        if (DonneTypeChamp(c.TypeSgbd) == "E")
             Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
@@ -782,19 +782,18 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
         VersionMysql += "Connexion avec Host=" + serveur + ",Database=" + database + ",User=" + utilisateur +
                         ",Mdp=" + (motDePasse.empty() ? "" : "********") + Param.FinDeLigne;
     Param.GestionErreur(-220, "", Parametrage::LogEcranEtFichier);
-    // Les tables de la base, dans l'ordre ou FaitListeTable les donne.
-    std::vector<std::string> tables;
-    if (!base.FaitListeTable(database, tables).empty())
+    ListeTables.clear();
+    if (!base.FaitListeTable(database, ListeTables).empty())
         Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
     // Le fichier de connexion va dans l'include des sources, cree au besoin sur un site neuf.
     CreeRepertoiresDuSite();
     Param.CopieFichierConnexion(Param.TrimSlash(Param.RepertoireIncludeSources));
-    if (tables.empty()) return "";
+    if (ListeTables.empty()) return "";
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
     std::string rapport;
-    for (std::string& table : tables) {
+    for (std::string& table : ListeTables) {
         ListeChamps = std::move(colonnes[table]);
         table = Utiles::Latin1OuQuestion(table);
         rapport += "Traitement table:" + table + Param.FinDeLigne;

@@ -15,6 +15,8 @@ public:
     Parametrage& Param;
     // Version du serveur (et ligne de connexion en mode bavard), journalisee par main.
     std::string VersionMysql;
+    // Les tables de la base, dans l'ordre ou FaitListeTable les donne.
+    std::vector<std::string> ListeTables;
     // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
 
@@ -38,6 +40,8 @@ public:
     std::string CreerFormVariable(const std::string& nom) const;
     std::string CreerFormEntete(const std::string& nom, const std::string& dateHeure) const;
 
+    // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
+    static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
     // Vrai pour un type de nombre, de date ou d'heure : la valeur vide n'y a de sens en SQL que
     // comme NULL, ou, a l'insertion, comme le defaut de la colonne.
     static bool VideEstNull(const std::string& type) { return BaseMysql::DecritType(type).VideNull; }
