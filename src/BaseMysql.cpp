@@ -2,8 +2,10 @@
 
 #include <errmsg.h>
 
-#include <cctype>
+#include <algorithm>
 #include <set>
+
+#include "Utiles.h"
 
 namespace {
 
@@ -45,7 +47,7 @@ enum PositionTable : unsigned {
 };
 
 // Positions lues dans une ligne de la liste des champs (INFORMATION_SCHEMA.COLUMNS).
-// COLUMN_COMMENT y est demande deux fois, en 18 et en 19 (voir ColonneCommentaire).
+// COLUMN_COMMENT y est demande deux fois, en 18 et en 19 : les deux se valent, 18 est lu.
 enum PositionChamp : unsigned {
     ChampTable = 2,          // TABLE_NAME
     ChampNom = 3,            // COLUMN_NAME
@@ -56,7 +58,6 @@ enum PositionChamp : unsigned {
     ChampCle = 15,           // COLUMN_KEY
     ChampExtra = 17,         // EXTRA
     ChampCommentaire = 18,   // COLUMN_COMMENT
-    ChampCommentaireBis = 19,
     ColonnesChamps = 20,     // le nombre de colonnes demandees
 };
 
@@ -70,75 +71,12 @@ const unsigned VariableValeur = 1;
 const unsigned DelaiConnexion = 5;
 const unsigned DelaiLectureEcriture = 120;
 
-// Texte d'une position de ligne ; vide quand elle est NULL ou absente.
-std::string Valeur(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes, unsigned position) {
-    if (position >= nbColonnes || ligne[position] == nullptr) return "";
-    return std::string(ligne[position], longueurs[position]);
+// Texte d'une position de ligne, que le resultat a (Interroge l'a verifie) ; vide quand elle est NULL.
+std::string Valeur(MYSQL_ROW ligne, unsigned long* longueurs, unsigned position) {
+    return ligne[position] == nullptr ? "" : std::string(ligne[position], longueurs[position]);
 }
 
-bool EstNull(MYSQL_ROW ligne, unsigned nbColonnes, unsigned position) {
-    return position >= nbColonnes || ligne[position] == nullptr;
-}
-
-bool CommenceParSansCasse(const std::string& texte, const std::string& debut) {
-    if (texte.size() < debut.size()) return false;
-    for (size_t i = 0; i < debut.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(texte[i])) != debut[i]) return false;
-    return true;
-}
-
-}  // namespace
-
-BaseMysql::BaseMysql(Parametrage& param)
-    : FinDeLigne("\n"), Param(&param), ColonneCommentaire(ChampCommentaire), JeuDeCaracteres("latin1"),
-      Initialisee(false), Connectee(false), EstMariaDB(false) {}
-
-BaseMysql::~BaseMysql() {
-    if (Initialisee) mysql_close(&Connexion);
-}
-
-void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
-    ColonneCommentaire = ChampCommentaire;
-    if (Initialisee) mysql_close(&Connexion);
-    Initialisee = mysql_init(&Connexion) != nullptr;
-    if (!Initialisee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + "Erreur no:" +
-                         Param->ConvertIntToString(CR_OUT_OF_MEMORY));
-        return;
-    }
-    mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
-    mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
-    mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
-    mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
-    Connectee = mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
-                                   base.c_str(), 0, nullptr, 0) != nullptr;
-    if (!Connectee) {
-        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne + ErreurClient());
-        return;
-    }
-    mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
-    const char* version = mysql_get_server_info(&Connexion);
-    EstMariaDB = version != nullptr && std::string(version).find("MariaDB") != std::string::npos;
-}
-
-MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi, bool enFlux) {
-    if (!Connectee) {
-        Param->AddErreur("Pas de connexion a MySql pour lire " + quoi + ".");
-        return nullptr;
-    }
-    MYSQL_RES* resultat = nullptr;
-    if (mysql_real_query(&Connexion, requete.data(), requete.size()) == 0)
-        resultat = enFlux ? mysql_use_result(&Connexion) : mysql_store_result(&Connexion);
-    if (resultat == nullptr) Param->AddErreur("La lecture de " + quoi + " a echoue." + FinDeLigne + ErreurClient());
-    return resultat;
-}
-
-std::string BaseMysql::ErreurClient() {
-    return "Erreur no:" + Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
-           mysql_error(&Connexion);
-}
-
-std::string BaseMysql::Echappe(const std::string& nom) {
+std::string Echappe(const std::string& nom) {
     std::string resultat;
     for (char c : nom) {
         if (c == '\'' || c == '\\') resultat += '\\';
@@ -147,17 +85,63 @@ std::string BaseMysql::Echappe(const std::string& nom) {
     return resultat;
 }
 
+}  // namespace
+
+void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
+    if (Initialisee) mysql_close(&Connexion);
+    Initialisee = mysql_init(&Connexion) != nullptr;
+    if (Initialisee) {
+        mysql_options(&Connexion, MYSQL_READ_DEFAULT_GROUP, "option");
+        mysql_options(&Connexion, MYSQL_OPT_CONNECT_TIMEOUT, &DelaiConnexion);
+        mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
+        mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
+    }
+    Connectee = Initialisee && mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
+                                                  base.c_str(), 0, nullptr, 0) != nullptr;
+    if (!Connectee) {
+        // Sans initialisation, la connexion n'a pas d'erreur a dire : seul le manque de memoire l'explique.
+        Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne +
+                         (Initialisee ? ErreurClient() : "Erreur no:" + Param->ConvertIntToString(CR_OUT_OF_MEMORY)));
+        return;
+    }
+    mysql_set_character_set(&Connexion, JeuDeCaracteres.c_str());
+    const char* version = mysql_get_server_info(&Connexion);
+    EstMariaDB = version != nullptr && std::string(version).find("MariaDB") != std::string::npos;
+}
+
+MYSQL_RES* BaseMysql::Interroge(const std::string& requete, const std::string& quoi, unsigned colonnes, bool enFlux) {
+    if (!Connectee) {
+        Param->AddErreur("Pas de connexion a MySql pour lire la " + quoi + ".");
+        return nullptr;
+    }
+    MYSQL_RES* resultat = nullptr;
+    if (mysql_real_query(&Connexion, requete.data(), requete.size()) == 0)
+        resultat = enFlux ? mysql_use_result(&Connexion) : mysql_store_result(&Connexion);
+    if (resultat == nullptr) {
+        Param->AddErreur("La lecture de la " + quoi + " a echoue." + FinDeLigne + ErreurClient());
+    } else if (mysql_num_fields(resultat) < colonnes) {
+        Param->AddErreur("La " + quoi + " n'a pas la forme attendue.");
+        mysql_free_result(resultat);
+        resultat = nullptr;
+    }
+    return resultat;
+}
+
+std::string BaseMysql::ErreurClient() {
+    return "Erreur no:" + Param->ConvertIntToString(static_cast<int>(mysql_errno(&Connexion))) + " " +
+           mysql_error(&Connexion);
+}
+
 std::string BaseMysql::ChercheVersion_MYSQL() {
-    ColonneCommentaire = ChampCommentaireBis;
     if (!Connectee) return "";
     const std::string requete = "select * from INFORMATION_SCHEMA.GLOBAL_VARIABLES where VARIABLE_NAME='VERSION';";
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) != 0) return "";
     MYSQL_RES* resultat = mysql_store_result(&Connexion);
     if (resultat == nullptr) return "";
     std::string version;
-    unsigned nbColonnes = mysql_num_fields(resultat);
-    while (MYSQL_ROW ligne = mysql_fetch_row(resultat))
-        version = Valeur(ligne, mysql_fetch_lengths(resultat), nbColonnes, VariableValeur);
+    if (mysql_num_fields(resultat) > VariableValeur)
+        while (MYSQL_ROW ligne = mysql_fetch_row(resultat))
+            version = Valeur(ligne, mysql_fetch_lengths(resultat), VariableValeur);
     mysql_free_result(resultat);
     std::string::size_type tiret = version.find('-');
     if (tiret == std::string::npos) return "";
@@ -168,24 +152,16 @@ std::string BaseMysql::ChercheVersion_MYSQL() {
 std::string BaseMysql::FaitListeTable(std::string base, std::vector<std::string>& liste) {
     std::string requete = Param->DeCrypt(BrouilleRequeteTables, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteTablesFin, Param->Cle);
-    MYSQL_RES* resultat = Interroge(requete, "la liste des tables");
+    MYSQL_RES* resultat = Interroge(requete, "liste des tables", ColonnesTables);
     if (resultat == nullptr) return "NOK";
-    std::string retour;
-    unsigned nbColonnes = mysql_num_fields(resultat);
-    if (nbColonnes < ColonnesTables) {
-        Param->AddErreur("La liste des tables n'a pas la forme attendue.");
-        retour = "NOK";
-    } else {
-        while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
-            unsigned long* longueurs = mysql_fetch_lengths(resultat);
-            if (EstNull(ligne, nbColonnes, TableNom)) continue;
-            std::string commentaire = Valeur(ligne, longueurs, nbColonnes, TableCommentaire);
-            if (!commentaire.empty() && commentaire[0] == '_') continue;
-            liste.push_back(Valeur(ligne, longueurs, nbColonnes, TableNom));
-        }
+    while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
+        unsigned long* longueurs = mysql_fetch_lengths(resultat);
+        const std::string commentaire = Valeur(ligne, longueurs, TableCommentaire);
+        if (ligne[TableNom] == nullptr || (!commentaire.empty() && commentaire[0] == '_')) continue;
+        liste.push_back(Valeur(ligne, longueurs, TableNom));
     }
     mysql_free_result(resultat);
-    return retour;
+    return "";
 }
 
 std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std::vector<structTable>& liste) {
@@ -220,43 +196,35 @@ std::string BaseMysql::LisChamps(const std::string& requete, const std::string& 
                                  const std::function<std::vector<structTable>&(const std::string&)>& listeDe) {
     // Les lignes arrivent une a une : les colonnes de toute une base ne sont jamais
     // tenues deux fois en memoire (resultat brut et enregistrements).
-    MYSQL_RES* resultat = Interroge(requete, "la liste des champs " + quoi, true);
+    MYSQL_RES* resultat = Interroge(requete, "liste des champs " + quoi, ColonnesChamps, true);
     if (resultat == nullptr) return "NOK";
-    std::string retour;
-    unsigned nbColonnes = mysql_num_fields(resultat);
-    if (nbColonnes < ColonnesChamps) {
-        Param->AddErreur("La liste des champs " + quoi + " n'a pas la forme attendue.");
-        retour = "NOK";
-    } else {
-        // La cle est la premiere colonne PRI de chaque table, pour cet appel seulement. Les
-        // tables sont reperees par leur nom exact : l'ordre du serveur, insensible a la casse,
-        // peut meler les lignes de "Aa" et de "aa".
-        std::set<std::string> tablesAvecCle;
-        while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
-            structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat), nbColonnes);
-            if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
-            listeDe(champ.NomTable).push_back(std::move(champ));
-        }
-        // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.
-        if (mysql_errno(&Connexion) != 0) {
-            Param->AddErreur("La lecture de la liste des champs " + quoi + " a echoue." + FinDeLigne + ErreurClient());
-            retour = "NOK";
-        }
+    // La cle est la premiere colonne PRI de chaque table, pour cet appel seulement. Les
+    // tables sont reperees par leur nom exact : l'ordre du serveur, insensible a la casse,
+    // peut meler les lignes de "Aa" et de "aa".
+    std::set<std::string> tablesAvecCle;
+    while (MYSQL_ROW ligne = mysql_fetch_row(resultat)) {
+        structTable champ = ChampDeLaLigne(ligne, mysql_fetch_lengths(resultat));
+        if (champ.Index == "O" && !tablesAvecCle.insert(champ.NomTable).second) champ.Index = "N";
+        listeDe(champ.NomTable).push_back(std::move(champ));
     }
+    // Une lecture en flux s'arrete aussi sur une erreur : les lignes lues n'en sont pas toutes.
+    const bool interrompue = mysql_errno(&Connexion) != 0;
+    if (interrompue)
+        Param->AddErreur("La lecture de la liste des champs " + quoi + " a echoue." + FinDeLigne + ErreurClient());
     mysql_free_result(resultat);
-    return retour;
+    return interrompue ? "NOK" : "";
 }
 
-structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes) {
-    auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, nbColonnes, position); };
+structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs) {
+    auto texte = [&](unsigned position) { return Valeur(ligne, longueurs, position); };
     structTable champ;
     champ.NomTable = texte(ChampTable);
     champ.NomChamp = texte(ChampNom);
-    champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
+    champ.Commentaire = texte(ChampCommentaire);
     champ.TypeSgbd = texte(ChampType);
     champ.Obligatoire = texte(ChampNullable).rfind("Y", 0) == 0 ? "N" : "O";
     champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(ChampDefaut)) : texte(ChampDefaut);
-    champ.Longueur = EstNull(ligne, nbColonnes, ChampLongueur) ? "0" : texte(ChampLongueur);
+    champ.Longueur = ligne[ChampLongueur] == nullptr ? "0" : texte(ChampLongueur);
     if (champ.Longueur == "0") champ.Longueur = DecritType(champ.TypeSgbd).Largeur;
     champ.CleServeur = texte(ChampCle);
     champ.Index = champ.CleServeur.find("PRI") != std::string::npos ? "O" : "N";
@@ -307,18 +275,15 @@ std::string BaseMysql::TypeSgbd2Php(std::string type) {
 std::string BaseMysql::TypeSgbd2Html(std::string type) { return TypeSgbd2Php(type).empty() ? "" : "TEXT"; }
 
 int BaseMysql::CleDUneColonne(const std::vector<structTable>& champs) {
-    int cle = -1;
-    for (size_t i = 0; i < champs.size(); ++i) {
-        if (champs[i].CleServeur != "PRI") continue;
-        if (cle >= 0) return -1;
-        cle = static_cast<int>(i);
-    }
-    return cle;
+    auto primaire = [](const structTable& c) { return c.CleServeur == "PRI"; };
+    if (std::count_if(champs.begin(), champs.end(), primaire) != 1) return -1;
+    return static_cast<int>(std::find_if(champs.begin(), champs.end(), primaire) - champs.begin());
 }
 
 std::string BaseMysql::NormaliseDefautMariaDB(const std::string& defaut) {
     if (defaut == "NULL") return "";
-    if (CommenceParSansCasse(defaut, "current_timestamp")) return "CURRENT_TIMESTAMP";
+    std::string majuscules = defaut;
+    if (Utiles::Majuscule(majuscules).rfind("CURRENT_TIMESTAMP", 0) == 0) return "CURRENT_TIMESTAMP";
     if (defaut.size() < 2 || defaut.front() != '\'' || defaut.back() != '\'') return defaut;
     std::string valeur;
     for (size_t i = 1; i + 1 < defaut.size(); ++i) {
@@ -326,16 +291,10 @@ std::string BaseMysql::NormaliseDefautMariaDB(const std::string& defaut) {
         if (c == '\'' && defaut[i + 1] == '\'') {
             ++i;
         } else if (c == '\\' && i + 2 < defaut.size()) {
-            c = defaut[++i];
-            switch (c) {
-                case '0': c = '\0'; break;
-                case 'n': c = '\n'; break;
-                case 'r': c = '\r'; break;
-                case 't': c = '\t'; break;
-                case 'b': c = '\b'; break;
-                case 'Z': c = '\x1A'; break;
-                default: break;
-            }
+            // Les echappements de MariaDB ; apres une autre barre, le caractere lui-meme.
+            static const std::string codes = "0nrtbZ", caracteres("\0\n\r\t\b\x1A", 6);
+            const size_t code = codes.find(defaut[++i]);
+            c = code == std::string::npos ? defaut[i] : caracteres[code];
         }
         valeur += c;
     }

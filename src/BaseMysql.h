@@ -47,18 +47,15 @@ struct TypeMysql {
 
 class BaseMysql {
 public:
-    std::string FinDeLigne;
+    std::string FinDeLigne = "\n";
     Parametrage* Param;
     MYSQL Connexion;
-    // Ou lire le commentaire de colonne : la requete le demande deux fois, et
-    // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
-    int ColonneCommentaire;
     // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
     // utf8mb4 pour les pages de formulaire.
-    std::string JeuDeCaracteres;
+    std::string JeuDeCaracteres = "latin1";
 
-    explicit BaseMysql(Parametrage& param);
-    ~BaseMysql();
+    explicit BaseMysql(Parametrage& param) : Param(&param) {}
+    ~BaseMysql() { if (Initialisee) mysql_close(&Connexion); }
     BaseMysql(const BaseMysql&) = delete;
     BaseMysql& operator=(const BaseMysql&) = delete;
 
@@ -91,15 +88,14 @@ public:
     static int CleDUneColonne(const std::vector<structTable>& champs);
 
 private:
-    bool Initialisee;
-    bool Connectee;
-    bool EstMariaDB;
+    bool Initialisee = false;
+    bool Connectee = false;
+    bool EstMariaDB = false;
 
-    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand
-    // elle echoue ou ne rend pas de resultat. `enFlux` : les lignes restent au
+    // Envoie une requete de catalogue ; nul, avec l'erreur enregistree, quand elle echoue
+    // ou ne rend pas au moins `colonnes` colonnes. `enFlux` : les lignes restent au
     // serveur jusqu'a leur lecture (mysql_use_result).
-    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, bool enFlux = false);
-    std::string Echappe(const std::string& nom);
+    MYSQL_RES* Interroge(const std::string& requete, const std::string& quoi, unsigned colonnes, bool enFlux = false);
     // "Erreur no:" suivi du numero et du texte de la derniere erreur de la connexion.
     std::string ErreurClient();
     // Lit les colonnes que rend `requete` et range chacune dans la liste que `listeDe`
@@ -107,7 +103,7 @@ private:
     // complete les messages d'erreur.
     std::string LisChamps(const std::string& requete, const std::string& quoi,
                           const std::function<std::vector<structTable>&(const std::string&)>& listeDe);
-    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs, unsigned nbColonnes);
+    structTable ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs);
 };
 
 #endif

@@ -17,11 +17,10 @@ bool EstLitteralNumerique(const std::string& texte) {
     if (i < texte.size() && texte[i] == '.')
         for (++i; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i) ++chiffres;
     if (chiffres > 0 && i < texte.size() && (texte[i] == 'e' || texte[i] == 'E')) {
-        size_t exposant = ++i;
-        if (i < texte.size() && (texte[i] == '-' || texte[i] == '+')) ++i;
-        size_t debut = i;
+        if (++i < texte.size() && (texte[i] == '-' || texte[i] == '+')) ++i;
+        const size_t debut = i;
         for (; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i) {}
-        if (i == debut || exposant == texte.size()) return false;
+        if (i == debut) return false;
     }
     return chiffres > 0 && i == texte.size();
 }
@@ -38,6 +37,10 @@ std::string NomMontre(const std::string& nom) {
         else texte += c;
     }
     return texte + "\"";
+}
+
+std::string RefusClasse(const std::string& table) {
+    return "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
 }
 
 // Une valeur venue de la base ou d'un formulaire, rendue inoffensive pour la page.
@@ -94,6 +97,7 @@ class ClassePhp : private Emetteur {
 public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
         : champs_(champs), classe_(table), tableSql_(prefixe + table), tableRequete_(NomSql(tableSql_)),
+          repere_(static_cast<size_t>(std::max(BaseMysql::CleDUneColonne(champs), 0))),
           nomsReserves_(std::any_of(champs.begin(), champs.end(), [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
 
     // Apres Construit : le premier nom que la classe declarerait deux fois (PHP
@@ -155,6 +159,10 @@ private:
     const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
     const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
     const std::string tableRequete_;  // ce nom tel qu'une requete l'ecrit
+    // La colonne qui repere la ligne des mises a jour : la cle primaire quand une seule colonne
+    // la forme, sinon la premiere colonne. Reperee par une colonne non unique, une mise a jour
+    // reecrirait toutes les lignes qui en partagent la valeur.
+    const size_t repere_;
     const bool nomsReserves_;  // une colonne porte un nom que MariaDB se reserve
 
     // Chaque membre et chaque methode, tels que la classe les declare : les noms
@@ -556,21 +564,13 @@ private:
         });
     }
 
-    // La colonne qui repere la ligne des mises a jour : la cle primaire quand une seule colonne
-    // la forme, sinon la premiere colonne. Reperee par une colonne non unique, une mise a jour
-    // reecrirait toutes les lignes qui en partagent la valeur.
-    size_t Repere() const {
-        const int cle = BaseMysql::CleDUneColonne(champs_);
-        return cle >= 0 ? static_cast<size_t>(cle) : 0;
-    }
-
-    std::string NomRepere() const { return champs_.empty() ? "" : champs_[Repere()].NomChamp; }
+    std::string NomRepere() const { return champs_.empty() ? "" : champs_[repere_].NomChamp; }
 
     // Apres TransfertChampsEcriture, dans une methode qui cherche la ligne par la colonne c : par une
     // cle de nombres, une valeur qui n'est pas un nombre ne designe aucune ligne, la ou le serveur
     // lirait '1abc' comme 1 (la cle d'une page passe par la demande).
     void Critere(const structTable& c) {
-        const bool cle = &c == &champs_[Repere()] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
+        const bool cle = &c == &champs_[repere_] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
         if (cle && EntreNombre(c))
             Ligne("if (!is_numeric($this->v_" + c.NomChamp + ")) $this->v_" + c.NomChamp + "=\"NULL\"; // Pas un nombre : aucune ligne.");
     }
@@ -590,7 +590,7 @@ private:
             Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
             Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
             Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
-            if (!champs_.empty() && EntreNombre(champs_[Repere()])) {
+            if (!champs_.empty() && EntreNombre(champs_[repere_])) {
                 Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
                 Ligne("if (!is_numeric($Ou)) $Ou=\"NULL\"; // Pas un nombre : aucune ligne.");
             } else {
@@ -609,11 +609,11 @@ private:
     // Une methode par colonne, sauf celle qui repere la ligne.
     void ConstruitRequetesUpdate() {
         for (size_t i = 0; i < champs_.size(); ++i) {
-            if (i == Repere()) continue;
+            if (i == repere_) continue;
             const std::string& f = champs_[i].NomChamp;
             Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
                 Ligne("$this->TransfertChampsEcriture();");
-                Critere(champs_[Repere()]);
+                Critere(champs_[repere_]);
                 Interroge("\"update " + tableRequete_ + " set " + NomSql(f) + "=$this->v_" + f + OuRepere() + "\"");
                 Ligne("$this->ModificationOK=mysql_affected_rows();");
                 Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
@@ -669,14 +669,6 @@ private:
 const std::string FrwSgbd::RaisonNomReserve =
     "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
 
-FrwSgbd::FrwSgbd(Parametrage& param) : Param(param) {}
-
-std::string FrwSgbd::AfficheVersionMySql() const { return VersionMysql; }
-
-bool FrwSgbd::VideEstNull(const std::string& type) { return BaseMysql::DecritType(type).VideNull; }
-
-std::string FrwSgbd::DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
-
 std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
     Emetteur e(1);
     e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
@@ -702,17 +694,6 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
     return ClassePhp(ListeChamps, table, Param.PrefixeTables).Construit(Param.Banniere, dateHeure);
 }
 
-namespace {
-
-std::string RefusClasse(const std::string& table) {
-    return "La classe de la table " + NomMontre(table) + " n'est pas ecrite : ";
-}
-
-// Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
-std::string MotDePasseMasque(const std::string& motDePasse) { return motDePasse.empty() ? "" : "********"; }
-
-}  // namespace
-
 void FrwSgbd::CreeRepertoiresDuSite() {
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireSources, &Param.RepertoireIncludeSources,
@@ -732,8 +713,7 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
     const std::string regle = " n'est pas un nom PHP (lettres sans accent, chiffres et _, pas de chiffre en tete).";
     std::string raison;
     if (!Utiles::EstIdentifiantPhp(table)) raison = "son nom" + regle;
-    else if (Utiles::NomReservePhp(table))
-        raison = RaisonNomReserve;
+    else if (Utiles::NomReservePhp(table)) raison = RaisonNomReserve;
     for (size_t i = 0; i < ListeChamps.size() && raison.empty(); ++i) {
         const std::string colonne = "le nom de sa colonne " + NomMontre(ListeChamps[i].NomChamp);
         if (!Utiles::EstIdentifiantPhp(ListeChamps[i].NomChamp)) raison = colonne + regle;
@@ -797,9 +777,10 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     base.JeuDeCaracteres = "utf8mb4";
     base.OuvreBase(serveur, database, utilisateur, motDePasse);
     VersionMysql = base.ChercheVersion_MYSQL();
+    // Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
     if (Param.Bavard > 0)
         VersionMysql += "Connexion avec Host=" + serveur + ",Database=" + database + ",User=" + utilisateur +
-                        ",Mdp=" + MotDePasseMasque(motDePasse) + Param.FinDeLigne;
+                        ",Mdp=" + (motDePasse.empty() ? "" : "********") + Param.FinDeLigne;
     Param.GestionErreur(-220, "", Parametrage::LogEcranEtFichier);
     ListeTables.clear();
     if (!base.FaitListeTable(database, ListeTables).empty())
@@ -813,11 +794,9 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
     std::string rapport;
     for (std::string& table : ListeTables) {
-        auto trouvee = colonnes.find(table);
+        ListeChamps = std::move(colonnes[table]);
         table = Utiles::Latin1OuQuestion(table);
         rapport += "Traitement table:" + table + Param.FinDeLigne;
-        ListeChamps.clear();
-        if (trouvee != colonnes.end()) ListeChamps = std::move(trouvee->second);
         for (structTable& c : ListeChamps) {
             for (std::string* texte : {&c.NomTable, &c.NomChamp, &c.ValeurDefaut}) *texte = Utiles::Latin1OuQuestion(*texte);
             if (!Utiles::HorsLatin1(c.Commentaire)) c.Commentaire = Utiles::Latin1OuQuestion(c.Commentaire);

@@ -23,13 +23,13 @@ public:
     // Pourquoi une table nommee comme Utiles::NomReservePhp le refuse n'a ni classe ni page.
     static const std::string RaisonNomReserve;
 
-    explicit FrwSgbd(Parametrage& param);
+    explicit FrwSgbd(Parametrage& param) : Param(param) {}
 
     // Le pilote : connexion, liste des tables, repertoires, puis une classe par
     // table. Rend une ligne "Traitement table:" par table.
     std::string PrepareFichierClasse(std::string serveur, std::string database, std::string utilisateur,
                                      std::string motDePasse);
-    std::string AfficheVersionMySql() const;
+    std::string AfficheVersionMySql() const { return VersionMysql; }
 
     // Le texte complet du fichier de classe de la table d'apres ListeChamps,
     // `dateHeure` imprime en tete. Ne lit pas l'horloge et n'enregistre rien.
@@ -41,10 +41,10 @@ public:
     std::string CreerFormEntete(const std::string& nom, const std::string& dateHeure) const;
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
-    static std::string DonneTypeChamp(const std::string& typeSgbd);
+    static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
     // Vrai pour un type de nombre, de date ou d'heure : la valeur vide n'y a de sens en SQL que
     // comme NULL, ou, a l'insertion, comme le defaut de la colonne.
-    static bool VideEstNull(const std::string& type);
+    static bool VideEstNull(const std::string& type) { return BaseMysql::DecritType(type).VideNull; }
 
 private:
     void CreeRepertoiresDuSite();
