@@ -57,7 +57,8 @@ enum PositionChamp : unsigned {
     ChampLongueur = 8,       // CHARACTER_MAXIMUM_LENGTH
     ChampCle = 15,           // COLUMN_KEY
     ChampExtra = 17,         // EXTRA
-    ChampCommentaire = 18,   // COLUMN_COMMENT
+    ChampCommentaire = 18,   // COLUMN_COMMENT, demande aussi en 19 (voir ColonneCommentaire)
+    ChampCommentaireBis = 19,
     ColonnesChamps = 20,     // le nombre de colonnes demandees
 };
 
@@ -88,6 +89,7 @@ std::string Echappe(const std::string& nom) {
 }  // namespace
 
 void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
+    ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
     if (Initialisee) {
@@ -133,6 +135,7 @@ std::string BaseMysql::ErreurClient() {
 }
 
 std::string BaseMysql::ChercheVersion_MYSQL() {
+    ColonneCommentaire = ChampCommentaireBis;
     if (!Connectee) return "";
     const std::string requete = "select * from INFORMATION_SCHEMA.GLOBAL_VARIABLES where VARIABLE_NAME='VERSION';";
     if (mysql_real_query(&Connexion, requete.data(), requete.size()) != 0) return "";
@@ -220,7 +223,7 @@ structTable BaseMysql::ChampDeLaLigne(MYSQL_ROW ligne, unsigned long* longueurs)
     structTable champ;
     champ.NomTable = texte(ChampTable);
     champ.NomChamp = texte(ChampNom);
-    champ.Commentaire = texte(ChampCommentaire);
+    champ.Commentaire = texte(static_cast<unsigned>(ColonneCommentaire));
     champ.TypeSgbd = texte(ChampType);
     champ.Obligatoire = texte(ChampNullable).rfind("Y", 0) == 0 ? "N" : "O";
     champ.ValeurDefaut = EstMariaDB ? NormaliseDefautMariaDB(texte(ChampDefaut)) : texte(ChampDefaut);

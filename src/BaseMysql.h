@@ -50,6 +50,9 @@ public:
     std::string FinDeLigne = "\n";
     Parametrage* Param;
     MYSQL Connexion;
+    // Ou lire le commentaire de colonne : la requete le demande deux fois, et
+    // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
+    int ColonneCommentaire = 18;
     // Jeu de caracteres des textes lus : latin1 pour les fichiers de classe,
     // utf8mb4 pour les pages de formulaire.
     std::string JeuDeCaracteres = "latin1";
