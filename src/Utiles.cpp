@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <ctime>
 
 namespace {
@@ -56,16 +57,11 @@ std::string Utiles::Latin1OuQuestion(const std::string& utf8) {
 std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
     std::vector<unsigned long> points;
     if (!PointsDeCode(utf8, points)) return utf8;
-    static const char chiffres[] = "0123456789ABCDEF";
     std::string texte;
     for (unsigned long point : points) {
-        if (point < 0x80) {
-            texte += static_cast<char>(point);
-            continue;
-        }
-        std::string hexa;
-        for (; point != 0; point >>= 4) hexa.insert(hexa.begin(), chiffres[point & 0xF]);
-        texte += "\\u{" + hexa + "}";
+        char sequence[16];
+        std::snprintf(sequence, sizeof(sequence), "\\u{%lX}", point);
+        texte += point < 0x80 ? std::string(1, static_cast<char>(point)) : sequence;
     }
     return texte;
 }

@@ -64,10 +64,8 @@ class SGBDConnexion
 	// la demande $envoi n'apporte pas.
 	static function GardeColonnes($objet, $colonnes, $envoi = array())
 	{
-		$gardees = array();
-		foreach (array_keys($objet->TabChamps) as $colonne)
-			if (in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)) $gardees[] = $colonne;
-		return $gardees;
+		return array_values(array_filter(array_keys($objet->TabChamps),
+			fn($colonne) => in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)));
 	}
 
 	// Pour un ajout : les colonnes donnees (la page ne les montre pas) prennent la valeur par
