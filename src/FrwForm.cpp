@@ -209,7 +209,6 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     std::string resultat = NomTable.empty() ? "" : ControleBase();
     ControlePageEcrasee();
     ControleNomsPhp();
-    ControleNomsDeControles();
     ControleChainesPhp();
     return resultat;
 }
@@ -474,18 +473,35 @@ void MesForms::ControleNomsPhp() {
             return;
         }
         ControleNomPhp(NomTable);
-        // La cle et chaque colonne montree sont des membres de l'objet ($table->nom) : un nom qui
-        // n'en est pas un rendrait la page illisible pour PHP. Un champ hors de la table est lu par
-        // son nom de variable, comme sur une page sans table.
+        // La cle (toujours montree : les formulaires Editer et Effacer la portent) et chaque colonne
+        // montree sont des membres de l'objet ($table->nom) dont le champ porte le nom. Ce nom doit
+        // etre un nom PHP, et ni celui d'une commande de la page (action, un bouton ou un lien), dont
+        // il prendrait la place dans l'envoi, ni celui d'un membre du formulaire que ses scripts
+        // appellent, qu'il masquerait. Un champ hors de la table est lu par son nom de variable,
+        // comme sur une page sans table.
+        static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
         for (size_t i = 0; i < ListeElements.size(); ++i) {
-            const Element& element = ListeElements[i];
-            const bool membre = i == 0 || (element.PresentEnBase == "O" && element.Visible == "O");
-            if (membre && !Utiles::EstNomPhp(element.Champ))
-                Param.AddErreur("L'element " + element.Champ + " de la table " + NomTable +
-                                " n'est pas un nom PHP (lettres, chiffres et _, pas de chiffre en tete) : la page l'ecrirait "
-                                "comme membre de l'objet de la table.");
-            else if (i == 0 || (element.PresentEnBase != "O" && element.Visible == "O"))
-                ControleNomPhp(element.Champ);
+            const std::string& nom = ListeElements[i].Champ;
+            const bool montre = ListeElements[i].Visible == "O", colonne = ListeElements[i].PresentEnBase == "O";
+            if (i > 0 && !(colonne && montre)) {
+                if (!colonne && montre) ControleNomPhp(nom);
+                continue;
+            }
+            const std::string ou = " de la table " + NomTable;
+            if (!Utiles::EstNomPhp(nom)) {
+                Param.AddErreur("L'element " + nom + ou + " n'est pas un nom PHP (lettres, chiffres et _, pas de " +
+                                "chiffre en tete) : la page l'ecrirait comme membre de l'objet de la table.");
+                continue;
+            }
+            if (i == 0) ControleNomPhp(nom);
+            const auto bouton = [&](const ElementBouton& b) { return b.Nom == nom; };
+            const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(), bouton);
+            if (commande || std::find(std::begin(membres), std::end(membres), nom) != std::end(membres))
+                Param.AddErreur("La colonne " + nom + ou + " ne peut pas etre montree dans la page : son champ " +
+                                "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
+                                                                : "d'un membre du formulaire que ses scripts emploient") +
+                                (i == 0 ? ". Elle est la cle de la page : renommez-la."
+                                        : ". Cachez-la (VISIBLE=N) ou renommez-la."));
         }
         return;
     }
@@ -493,26 +509,6 @@ void MesForms::ControleNomsPhp() {
     for (const ElementBouton& bouton : ListeBoutons) ControleNomPhp(bouton.Nom);
 }
 
-// Sur une page de table, le champ d'une colonne porte son nom. Ce nom ne doit etre ni celui d'une
-// commande de la page (action, un bouton ou un lien de la description), dont il prendrait la place
-// dans l'envoi, ni celui d'un membre du formulaire que ses scripts appellent, qu'il masquerait. La
-// cle est toujours montree : les formulaires Editer et Effacer la portent.
-void MesForms::ControleNomsDeControles() {
-    if (NomTable.empty()) return;
-    static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
-    for (size_t i = 0; i < ListeElements.size(); ++i) {
-        const Element& element = ListeElements[i];
-        if (i > 0 && (element.PresentEnBase != "O" || element.Visible != "O")) continue;
-        const std::string& nom = element.Champ;
-        const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(),
-                                                               [&](const ElementBouton& b) { return b.Nom == nom; });
-        if (!commande && std::find(std::begin(membres), std::end(membres), nom) == std::end(membres)) continue;
-        Param.AddErreur("La colonne " + nom + " de la table " + NomTable + " ne peut pas etre montree dans la page : son champ " +
-                        "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
-                                                        : "d'un membre du formulaire que ses scripts emploient") +
-                        (i == 0 ? ". Elle est la cle de la page : renommez-la." : ". Cachez-la (VISIBLE=N) ou renommez-la."));
-    }
-}
 
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.

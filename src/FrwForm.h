@@ -170,7 +170,6 @@ private:
     void ControleCle();
     void ControleNomsPhp();
     void ControleNomPhp(const std::string& nom);
-    void ControleNomsDeControles();
 
     // --- ecriture (aides privees de la page) ---
     // Le champ du premier element, cle de la page ; "" sans element.
