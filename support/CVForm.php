@@ -133,8 +133,8 @@ class FormLien
 
 	function AjouteChampHidden($nom = "", $valeur = "")
 	{
-		// La page peut donner deux fois le champ cache de la cle, le second vide :
-		// le premier garde sa valeur, sans quoi le vide l'emporterait a l'envoi.
+		// Un second champ cache du meme nom n'est pas ecrit : le premier garde sa
+		// valeur, sans quoi le second, vide, l'emporterait a l'envoi.
 		$nom = self::Texte($nom);
 		if (isset($this->Caches[$nom])) return "";
 		$this->Caches[$nom] = true;
