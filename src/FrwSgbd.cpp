@@ -98,7 +98,8 @@ public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
         : champs_(champs), classe_(table), tableSql_(prefixe + table), tableRequete_(NomSql(tableSql_)),
           repere_(static_cast<size_t>(std::max(BaseMysql::CleDUneColonne(champs), 0))),
-          nomsReserves_(std::any_of(champs.begin(), champs.end(), [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
+          nomsReserves_(std::any_of(champs.begin(), champs.end(),
+                                    [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
 
     // Apres Construit : le premier nom que la classe declarerait deux fois (PHP
     // refuserait alors le fichier), dit d'apres le nom de table ou de colonne qui
@@ -264,7 +265,7 @@ private:
     // a son defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
     static std::string ValeurInitiale(const structTable& champ) {
         const std::string& defaut = champ.ValeurDefaut;
-        if (BaseMysql::DecritType(champ.TypeSgbd).Champ != 'N' || !EstLitteralNumerique(defaut)) return "\"\"";
+        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N" || !EstLitteralNumerique(defaut)) return "\"\"";
         const size_t signe = defaut[0] == '-' || defaut[0] == '+' ? 1 : 0;
         size_t chiffre = signe;
         while (chiffre + 1 < defaut.size() && defaut[chiffre] == '0' && std::isdigit(static_cast<unsigned char>(defaut[chiffre + 1])))
