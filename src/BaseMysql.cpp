@@ -77,14 +77,8 @@ std::string Valeur(MYSQL_ROW ligne, unsigned long* longueurs, unsigned position)
     return ligne[position] == nullptr ? "" : std::string(ligne[position], longueurs[position]);
 }
 
-std::string Echappe(const std::string& nom) {
-    std::string resultat;
-    for (char c : nom) {
-        if (c == '\'' || c == '\\') resultat += '\\';
-        resultat += c;
-    }
-    return resultat;
-}
+// Un nom dans une chaine SQL entre apostrophes.
+std::string Echappe(const std::string& nom) { return Utiles::PrecedeDeBarre(nom, "'\\"); }
 
 }  // namespace
 

@@ -509,7 +509,6 @@ void MesForms::ControleNomsPhp() {
     for (const ElementBouton& bouton : ListeBoutons) ControleNomPhp(bouton.Nom);
 }
 
-
 // Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
 // pas un nom que PHP se reserve ni une variable que la page emploie deja.
 void MesForms::ControleNomPhp(const std::string& nom) {

@@ -1,29 +1,13 @@
 #include "FrwSgbd.h"
 
 #include <algorithm>
-#include <cctype>
+#include <regex>
 
 #include "Utiles.h"
 #include "classe_fichier.h"
 #include "plateforme.h"
 
 namespace {
-
-// Un litteral numerique simple (-12, 1.50, +3e2), le seul qu'on ose ecrire tel quel en PHP.
-bool EstLitteralNumerique(const std::string& texte) {
-    size_t i = 0, chiffres = 0;
-    if (i < texte.size() && (texte[i] == '-' || texte[i] == '+')) ++i;
-    for (; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i) ++chiffres;
-    if (i < texte.size() && texte[i] == '.')
-        for (++i; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i) ++chiffres;
-    if (chiffres > 0 && i < texte.size() && (texte[i] == 'e' || texte[i] == 'E')) {
-        if (++i < texte.size() && (texte[i] == '-' || texte[i] == '+')) ++i;
-        const size_t debut = i;
-        for (; i < texte.size() && std::isdigit(static_cast<unsigned char>(texte[i])); ++i) {}
-        if (i == debut) return false;
-    }
-    return chiffres > 0 && i == texte.size();
-}
 
 // Un nom venu de la base tel qu'un message peut le montrer : entre guillemets, les
 // octets de controle en \xHH, le guillemet et la barre oblique inverse precedes de "\".
@@ -260,17 +244,14 @@ private:
         }, Table);
     }
 
-    // Le defaut d'une colonne numerique s'il est un nombre simple ; sinon "" (un
-    // autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne
-    // a son defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
+    // Le defaut d'une colonne numerique s'il est un nombre simple (-12, 1.50, +3e2) ; sinon "" (un
+    // autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne a son
+    // defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
     static std::string ValeurInitiale(const structTable& champ) {
-        const std::string& defaut = champ.ValeurDefaut;
-        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N" || !EstLitteralNumerique(defaut)) return "\"\"";
-        const size_t signe = defaut[0] == '-' || defaut[0] == '+' ? 1 : 0;
-        size_t chiffre = signe;
-        while (chiffre + 1 < defaut.size() && defaut[chiffre] == '0' && std::isdigit(static_cast<unsigned char>(defaut[chiffre + 1])))
-            ++chiffre;
-        return defaut.substr(0, signe) + defaut.substr(chiffre);
+        static const std::regex nombre(R"(([-+]?)(?:0+(?=\d))?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?)");
+        std::smatch n;
+        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N" || !std::regex_match(champ.ValeurDefaut, n, nombre)) return "\"\"";
+        return n.str(1) + n.str(2) + n.str(3);
     }
 
     void CreerInitVariable() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 namespace {
@@ -86,10 +87,10 @@ std::string Utiles::CheminSansFichier(std::string chemin) {
     return chemin.substr(0, pos);
 }
 
-std::string Utiles::String2Php(const std::string& texte) {
+std::string Utiles::PrecedeDeBarre(const std::string& texte, const char* caracteres) {
     std::string resultat;
     for (char c : texte) {
-        if (c == '\\' || c == '"' || c == '$') resultat += '\\';
+        if (c != '\0' && std::strchr(caracteres, c) != nullptr) resultat += '\\';
         resultat += c;
     }
     return resultat;

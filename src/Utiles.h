@@ -20,9 +20,11 @@ public:
     // Les lettres a a z en majuscules, sur place (les autres octets, accents compris, restent).
     static std::string Majuscule(std::string& texte);
     static std::string CheminSansFichier(std::string chemin);
+    // Le texte ou chacun des `caracteres` prend une barre oblique inverse devant lui.
+    static std::string PrecedeDeBarre(const std::string& texte, const char* caracteres);
     // Le texte tel qu'il peut s'ecrire entre les guillemets d'une chaine PHP :
     // "\", "\"" et "$" y prennent une barre oblique inverse.
-    static std::string String2Php(const std::string& texte);
+    static std::string String2Php(const std::string& texte) { return PrecedeDeBarre(texte, "\\\"$"); }
     // Le texte tel qu'il peut s'ecrire dans le HTML d'une page : &, <, >, " et ' en entites.
     static std::string EchappeHtml(const std::string& texte);
     // Les morceaux separes par `separateur`, rien avant le premier ni apres le dernier.

@@ -22,9 +22,7 @@ namespace {
 // Ce que la ligne de commande demande : combien de mots ont choisi chaque
 // fonction (seul un compte de 1 la lance), et le fichier .form.
 struct Demande {
-    int make = 0;
-    int sgbd = 0;
-    int form = 0;
+    int make = 0, sgbd = 0, form = 0;
     std::string fichierForm;
 };
 

@@ -79,17 +79,10 @@ namespace {
 // Le code rendu quand le fichier ne peut s'ecrire que sur place.
 const int SurPlace = -1;
 
-// Les droits du processus ne changent pas en cours d'execution : lus une fois.
-uid_t Utilisateur() {
-    static const uid_t u = geteuid();
-    return u;
-}
+// Les caracteres des six derniers d'un nom de temporaire.
+const char LettresTemporaire[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
-gid_t Groupe() {
-    static const gid_t g = getegid();
-    return g;
-}
-
+// Le masque ne se lit qu'en le changeant : lu une fois, le programme n'en change pas.
 mode_t Masque() {
     static const mode_t m = [] {
         mode_t masque = umask(0);
@@ -189,7 +182,6 @@ int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mo
 
 // Cree a cote de la cible un temporaire au nom libre : ".cv-" et six lettres ou chiffres.
 int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporaire) {
-    static const char lettres[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
     static std::uint64_t etat = static_cast<std::uint64_t>(getpid()) << 32 ^
                                 static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     std::string::size_type barre = cible.find_last_of('/');
@@ -197,7 +189,7 @@ int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporair
     for (int essai = 0; essai < 100; ++essai) {
         for (size_t i = temporaire.size() - 6; i < temporaire.size(); ++i) {
             etat = etat * 6364136223846793005ULL + 1442695040888963407ULL;
-            temporaire[i] = lettres[(etat >> 33) % 62];
+            temporaire[i] = LettresTemporaire[(etat >> 33) % 62];
         }
         int fd = open(temporaire.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
@@ -216,8 +208,8 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
     if (d.fd < 0) return errno == EACCES || errno == EPERM ? SurPlace : 1003;
     bool ok = EcritTout(d.fd, texte.data(), texte.size());
     // A la creation, le groupe a pu venir du repertoire et le masque retirer des droits.
-    if (ancien != nullptr && (ancien->st_uid != Utilisateur() || ancien->st_gid != Groupe()) &&
-        fchown(d.fd, ancien->st_uid, ancien->st_gid) != 0 && Utilisateur() == 0)
+    if (ancien != nullptr && (ancien->st_uid != geteuid() || ancien->st_gid != getegid()) &&
+        fchown(d.fd, ancien->st_uid, ancien->st_gid) != 0 && geteuid() == 0)
         ok = false;
     if (ancien != nullptr && (mode & (Masque() | 07000)) != 0 && fchmod(d.fd, mode) != 0) ok = false;
     if (!d.Ferme()) ok = false;
@@ -270,7 +262,7 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien) 
         return EcritSurPlace(cible, texte, 0);
     }
     // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
-    bool partage = st.st_nlink > 1 || (Utilisateur() != 0 && st.st_uid != Utilisateur());
+    bool partage = st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid());
     int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st);
     if (code != SurPlace) return code;
     code = RemplaceSurPlace(d.fd, st.st_size, texte);
@@ -293,11 +285,7 @@ int CreeEntier(int repertoire, const std::string& nom, const std::string& texte)
 
 // ".cv-" et six lettres ou chiffres : les temporaires que ce programme cree.
 bool EstTemporaire(const char* nom) {
-    if (std::strncmp(nom, ".cv-", 4) != 0 || std::strlen(nom) != 10) return false;
-    for (const char* c = nom + 4; *c != '\0'; ++c) {
-        if (!((*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') || (*c >= '0' && *c <= '9'))) return false;
-    }
-    return true;
+    return std::strncmp(nom, ".cv-", 4) == 0 && std::strlen(nom) == 10 && std::strspn(nom + 4, LettresTemporaire) == 6;
 }
 
 // Efface les temporaires du repertoire et rend les noms des autres entrees,
