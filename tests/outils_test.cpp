@@ -30,8 +30,6 @@ std::string LitOctets(const std::string& chemin) {
     return std::string(std::istreambuf_iterator<char>(flux), {});
 }
 
-void CreeRepertoires(const std::string& chemin) { fs::create_directories(chemin); }
-
 std::set<std::string> NomsDans(const std::string& repertoire) {
     std::set<std::string> noms;
     for (const auto& e : fs::directory_iterator(repertoire)) noms.insert(e.path().filename().string());
@@ -59,8 +57,7 @@ std::string Ecart(const std::string& etiquetteEntier, const std::string& entier,
     EcritOctets(rep / "obtenu", obtenu);
     std::string ecart;
     Commande("diff -U0 --label '" + etiquetteEntier + "' --label '" + etiquetteObtenu + "' '" + rep / "entier" + "' '" +
-                 rep / "obtenu" + "'",
-             &ecart);
+             rep / "obtenu" + "'", &ecart);
     return ecart;
 }
 

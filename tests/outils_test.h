@@ -27,7 +27,6 @@ private:
 
 void EcritOctets(const std::string& chemin, const std::string& octets);
 std::string LitOctets(const std::string& chemin);
-void CreeRepertoires(const std::string& chemin);
 std::set<std::string> NomsDans(const std::string& repertoire);
 inline std::string CheminTests(const std::string& relatif) { return CORVALITE_EXEMPLE "/../tests/" + relatif; }
 std::string Remplace(std::string texte, const std::string& quoi, const std::string& par);  // chaque occurrence

@@ -41,12 +41,6 @@ def fautes(texte):
     return [f for f in FAUTES_PHP if f in texte]
 
 
-def port_libre():
-    with socket.socket() as s:
-        s.bind(("127.0.0.1", 0))
-        return s.getsockname()[1]
-
-
 def sql(requete, base=None):
     """Les lignes d'une requete faite en root par la socket du serveur prive."""
     sortie = subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "sql", serveur["dossier"], "-N", "-B",
@@ -119,7 +113,9 @@ def lance_php(web, journal):
     """php -S sur un port libre de 127.0.0.1 pour le repertoire web, ses messages dans le journal ;
     "localhost" des pages mene a la socket du serveur prive. Quatre processus servent les demandes,
     concurrentes comme sur un vrai serveur ; ils survivent a leur pere : tout le groupe est arrete."""
-    port = port_libre()
+    with socket.socket() as s:
+        s.bind(("127.0.0.1", 0))
+        port = s.getsockname()[1]
     with open(journal, "w") as sortie:
         php = subprocess.Popen(["php", "-d", "display_errors=1", "-d", "error_reporting=E_ALL",
                                 "-d", f"mysqli.default_socket={serveur['dossier']}/mariadb.sock",
@@ -238,33 +234,25 @@ def article(p, url):
     sql(remet_temoin, EXEMPLE)
     temoin = lignes("article")
     p.ouvre(f"{url}/article.php")
-    verifie("article : zone de texte 6 x 60", [(t.get_attribute("rows"), t.get_attribute("cols")) for t in p.tous("textarea")],
-            [("6", "60")])
-    verifie("libelle accentue, du commentaire de la colonne", "Dernière modification" in p.texte(), True)
     p.remplit({"titre": PIEGE, "texte": TEXTE, "publie": "2024-02-29"})  # id, vues et modifie laisses au serveur
     p.clique(p.bouton("Ajouter"))
     rangees = lignes("article")
     ligne = rangees[1] if len(rangees) == 2 else []
     verifie("ajout : la ligne rangee telle que tapee", (rangees[:1], ligne[:5], "Ajouter Ok." in p.texte()),
             (temoin, ["2", PIEGE, TEXTE.replace("\n", "\r\n"), "2024-02-29", "0"], True))
-    verifie("ajout : modifie mis a l'heure par le serveur", sql(
-        "select timestampdiff(second, modifie, now()) between 0 and 120 from article where id = 2", EXEMPLE), [["1"]])
     p.champs("ajout : champs montrant la ligne rangee", ligne)
     # La liste retire les "\" de ce qu'elle montre (AfficheVarClasse) : le reste y est, rien d'interprete.
     verifie("ajout : dans la liste, rien d'interprete", ([t for t in p.tous("table") if "<b>g</b> été 日本" in t.text] != [],
                                                         p.tous("body b")), (True, []))
     # La ligne ajoutee (la seconde de la liste, triee sur la cle) s'ouvre par son lien, puis par son bouton ;
-    # la modifier sans rien toucher, deux fois, la laisse telle quelle.
+    # la modifier sans rien toucher la laisse telle quelle ; renvoyee de la page qui suit, seules ses vues changent.
     p.etapes("article", [(nom, geste, message, temoin + [ligne], ligne) for nom, geste, message in (
         ("edition par lien", lambda: p.lien("Editer", 1), ""),
         ("edition par bouton", lambda: p.par_texte("button", "Editer", 1), ""),
-        ("modification sans changement", lambda: p.bouton("Modifier"), "Modification Ok."),
-        ("seconde modification sans changement", lambda: p.bouton("Modifier"), "Modification Ok."))])
+        ("modification sans changement", lambda: p.bouton("Modifier"), "Modification Ok."))])
     p.remplit({"vues": "12"})
     ligne = ligne[:4] + ["12"] + ligne[5:]
     p.etape("article : vues seules modifiees", p.bouton("Modifier"), "Modification Ok.", "article", temoin + [ligne], ligne)
-    p.par_texte("button", "Vider le formulaire").click()
-    verifie("article : formulaire vide", [v for v in p.valeurs(FORMULAIRE + "input, " + FORMULAIRE + "textarea") if v], [])
     p.etape("article : effacement", p.lien("Effacer", 1), "Effacement Ok.", "article", temoin)
     verifie("article : champs vides apres effacement", [v for v in p.valeurs(CHAMPS) if v], [])
     # Des requetes qu'aucune page n'envoie, sans message PHP : rien n'est ecrit, sauf par Modifier sans
@@ -309,7 +297,6 @@ def contact(p, url):
             (p.valeurs("input[name=nom], input[name=courriel], textarea, select"), p.tous("body b"),
              [f"{n}={v}" in resultat for n, v in (("nom", PIEGE), ("courriel", PIEGE), ("sujet", "remarque"), ("message", TEXTE))]),
             ([PIEGE, PIEGE, "remarque", TEXTE], [], [True] * 4))
-    p.etape("contact : champ en tableau refuse", p.forge([("envoyer", "Envoyer"), ("nom[]", "x")]), REFUS_TABLEAU, "article")
     # clearForm sur chaque sorte de champ : valeurs, coches et choix par defaut perdus, sauf
     # ceux des boutons ; puis le formulaire est remis a zero.
     verifie("clearForm", p.n.execute_script("""
