@@ -553,8 +553,12 @@ private:
     // lirait '1abc' comme 1 (la cle d'une page passe par la demande).
     void Critere(const structTable& c) {
         const bool cle = &c == &champs_[repere_] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
-        if (cle && EntreNombre(c))
-            Ligne("if (!is_numeric($this->v_" + c.NomChamp + ")) $this->v_" + c.NomChamp + "=\"NULL\"; // Pas un nombre : aucune ligne.");
+        if (cle && EntreNombre(c)) AucuneLigneSansNombre("$this->v_" + c.NomChamp);
+    }
+
+    // La variable PHP qui n'est pas un nombre devient NULL : elle ne designe alors aucune ligne.
+    void AucuneLigneSansNombre(const std::string& variable) {
+        Ligne("if (!is_numeric(" + variable + ")) " + variable + "=\"NULL\"; // Pas un nombre : aucune ligne.");
     }
 
     // La clause where des mises a jour par une colonne.
@@ -574,7 +578,7 @@ private:
             Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
             if (!champs_.empty() && EntreNombre(champs_[repere_])) {
                 Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
-                Ligne("if (!is_numeric($Ou)) $Ou=\"NULL\"; // Pas un nombre : aucune ligne.");
+                AucuneLigneSansNombre("$Ou");
             } else {
                 Ligne("$Ou = isset($Ligne) ? \"'\".addslashes($Ligne).\"'\" : $this->v_" + k + ";");
             }

@@ -55,3 +55,13 @@ TEST(Texte, HeureEtDatesDuJour) {
     EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
                   Utiles::DateHeure().substr(0, 16), attendu);
 }
+
+// Chaque echappement ne touche que ses caracteres : un NUL (strchr trouverait la fin de la liste) ni
+// l'apostrophe d'une chaine PHP entre guillemets ne prennent de barre.
+TEST(Texte, Echappements) {
+    using namespace std::string_literals;
+    const string texte = "'\"\\$<&\0x"s;
+    EXPECT_EQ(Utiles::String2Php(texte), "'\\\"\\\\\\$<&\0x"s);
+    EXPECT_EQ(Utiles::PrecedeDeBarre(texte, "'\\"), "\\'\"\\\\$<&\0x"s);
+    EXPECT_EQ(Utiles::EchappeHtml(texte), "&#039;&quot;\\$&lt;&amp;\0x"s);
+}
