@@ -81,7 +81,7 @@ class ClassePhp : private Emetteur {
 public:
     ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
         : champs_(champs), classe_(table), tableSql_(prefixe + table), tableRequete_(NomSql(tableSql_)),
-          repere_(static_cast<size_t>(std::max(BaseMysql::CleDUneColonne(champs), 0))),
+          repere_(FrwSgbd::IndiceRepere(champs)),
           nomsReserves_(std::any_of(champs.begin(), champs.end(),
                                     [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
 
@@ -517,6 +517,11 @@ private:
         }
     }
 
+    // La valeur NULL de la colonne devient DEFAULT dans le SQL.
+    void NullDevientDefaut(const std::string& colonne) {
+        Ligne("if ($this->v_" + colonne + "===\"NULL\")\t$this->v_" + colonne + "=\"DEFAULT\";");
+    }
+
     void ConstruitRequeteInsertion() {
         std::vector<std::string> colonnes, valeurs, nomsSql;
         std::string autoIncrement;
@@ -535,7 +540,7 @@ private:
             // colonne not null...) ; DEFAULT le garde. La mise a jour, elle, ecrit bien NULL.
             if (!colonnes.empty())
                 Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
-            for (const std::string& c : colonnes) Ligne("if ($this->v_" + c + "===\"NULL\")\t$this->v_" + c + "=\"DEFAULT\";");
+            for (const std::string& c : colonnes) NullDevientDefaut(c);
             Ligne("$Requete=\"insert into " + tableRequete_ + " (" + Utiles::Joint(nomsSql) + ") values(" +
                   Utiles::Joint(valeurs) + ");\";");
             Interroge("$Requete");
@@ -582,6 +587,15 @@ private:
             } else {
                 Ligne("$Ou = isset($Ligne) ? \"'\".addslashes($Ligne).\"'\" : $this->v_" + k + ";");
             }
+            // Vide, un nombre, une date ou un drapeau NOT NULL n'a pas d'autre sens que son defaut,
+            // comme a l'insertion : NULL serait refuse par un serveur strict, et range 0 par un autre.
+            std::vector<std::string> parDefaut;
+            for (const structTable& c : champs_)
+                if (c.Obligatoire == "O" && FrwSgbd::VideEstNull(c.TypeSgbd) && !c.ValeurDefaut.empty())
+                    parDefaut.push_back(c.NomChamp);
+            if (!parDefaut.empty())
+                Ligne("// Vide, un nombre, une date ou un drapeau NOT NULL prend la valeur par d\xE9" "faut de sa colonne.");
+            for (const std::string& c : parDefaut) NullDevientDefaut(c);
             Ligne("// Les colonnes de $Gardees ne sont pas \xE9" "crites : chacune garde la valeur que la ligne a dans la base.");
             Ligne("$Colonnes = array_diff_key(array(" + Utiles::Joint(affectations) + "), array_flip($Gardees));");
             Ligne("$Requete = \"update " + tableRequete_ + " set \".($Colonnes ? implode(\",\", $Colonnes) : \"" + NomSql(k) + "=" +

@@ -3,6 +3,7 @@
 #ifndef FRWSGBD_H
 #define FRWSGBD_H
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -45,6 +46,12 @@ public:
     // Vrai pour un type de nombre, de date ou d'heure : la valeur vide n'y a de sens en SQL que
     // comme NULL, ou, a l'insertion, comme le defaut de la colonne.
     static bool VideEstNull(const std::string& type) { return BaseMysql::DecritType(type).VideNull; }
+    // La colonne par laquelle les mises a jour de la classe reperent leur ligne : la cle primaire
+    // quand une seule colonne la forme, sinon la premiere colonne. La page la tient d'ici pour
+    // charger la meme colonne que Maj_ALL compare.
+    static size_t IndiceRepere(const std::vector<structTable>& champs) {
+        return static_cast<size_t>(std::max(BaseMysql::CleDUneColonne(champs), 0));
+    }
 
 private:
     void CreeRepertoiresDuSite();
