@@ -174,6 +174,8 @@ private:
     // --- ecriture (aides privees de la page) ---
     // Le champ du premier element, cle de la page ; "" sans element.
     std::string ChampCle() const;
+    // La colonne dont la cle chargee porte la valeur : celle par laquelle Maj_ALL repere la ligne.
+    std::string ColonneRepere() const;
     // La methode d'effacement que la classe de la table definit pour ce champ.
     std::string MethodeEffacement(const std::string& champ) const;
     std::vector<std::string> ColonnesNonMontrees() const;

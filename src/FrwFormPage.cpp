@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "FrwForm.h"
+#include "FrwSgbd.h"
 #include "classe_fichier.h"
 #include "plateforme.h"
 
@@ -82,8 +83,10 @@ void ChampValeurs(Emetteur& e, const MesForms::Element& element, const std::stri
     std::vector<std::string> offertes;
     for (const MesForms::FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
     e.Ligne("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));");
+    // Les cases d'une colonne SET se cochent ensemble : leur valeur est la liste des cochees.
+    const std::string membres = genre == "CHECKBOX" && element.TypeSgbd == "set" ? ",\"O\"" : "";
     e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
-                  : "echo $F->FormXBoxInit(\"" + genre + "\",\"" + element.Champ + "\");");
+                  : "echo $F->FormXBoxInit(\"" + genre + "\",\"" + element.Champ + "\"" + membres + ");");
     for (const MesForms::FElement& valeur : element.ListeValeurs)
         e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
                 "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
@@ -151,6 +154,11 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
 
 std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
 
+// La colonne par laquelle Maj_ALL repere la ligne a modifier : la page en charge la valeur.
+std::string MesForms::ColonneRepere() const {
+    return ListeChamps.empty() ? "" : ListeChamps[FrwSgbd::IndiceRepere(ListeChamps)].NomChamp;
+}
+
 std::string MesForms::Creation_RecupChampsPhp(std::string table) {
     Emetteur e(0);
     e.Ligne("<!doctype html>").Ligne("<HTML lang=\"fr\">").Ligne("<HEAD>");
@@ -199,6 +207,8 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
         e.Ligne("$Connexion = $MaConnexion->Connexion();");
         e.Ligne("require_once(\"" + Param.PrefixeFichierClasse + table + ".php\");");
         e.Ligne("$" + table + " = new " + table + "();");
+        e.Ligne("// L'envoi tel que la base le garde : cl\xC3\xA9s et valeurs montr\xC3\xA9" "es exactes, cases d'un SET jointes.");
+        e.Ligne("$_POST=FormLien::Recoit($_POST,\"" + cle + "\",$action);");
         e.Ligne(objet + "Form2Variable();").LigneVide();
         e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
         e.Bloc("if ($action==\"Editer\") {", [&] {
@@ -212,12 +222,14 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
                       {"// Les colonnes que la page ne laisse pas changer prennent leur d\xC3\xA9" "faut, quoi que la demande envoie.",
                        "SGBDConnexion::Defauts(" + colonnes + ");"});
         BrancheAction(e, "Modifier",
-                      objet + "Maj_ALL(SGBDConnexion::GardeColonnes(" + colonnes + ",$_POST),FormLien::CleChargee($_POST))",
+                      "SGBDConnexion::LigneTrouvee(" + objet + "Maj_ALL(SGBDConnexion::GardeColonnes(" + colonnes +
+                          ",FormLien::Modifies($_POST)),FormLien::CleChargee($_POST)))",
                       "Pb Modification", "Modification Ok.",
-                      {"// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas "
-                       "\xC3\xA9" "crites : elles gardent la valeur de la ligne.",
+                      {"// Les colonnes que la page ne laisse pas changer, que la demande n'envoie pas, ou renvoie telles",
+                       "// que la page les a montr\xC3\xA9" "es, ne sont pas \xC3\xA9" "crites : elles gardent la valeur de la ligne.",
                        "// La ligne est celle que la page a charg\xC3\xA9" "e : une cl\xC3\xA9 tap\xC3\xA9" "e autrement la renomme."});
-        BrancheAction(e, "Effacer", objet + MethodeEffacement(cle) + "()", "Pb Effacement", "Effacement Ok.");
+        BrancheAction(e, "Effacer", "SGBDConnexion::LigneTrouvee(" + objet + MethodeEffacement(cle) + "())", "Pb Effacement",
+                      "Effacement Ok.");
         e.Ligne("// Apr\xC3\xA8s un ajout ou une modification r\xC3\xA9ussis, la ligne est relue telle que la base la garde");
         e.Ligne("// (cl\xC3\xA9, d\xC3\xA9" "fauts et valeurs pos\xC3\xA9" "es par le serveur compris) ; apr\xC3\xA8s un effacement, plus rien.");
         e.Ligne("if (($action==\"Ajouter\" or $action==\"Modifier\") and !$retour) " + objet + "Cherche_" + cle + "(" + objet + cle +
@@ -261,7 +273,7 @@ std::string MesForms::FaitFormulaire(std::string table) {
                                 "modification.");
         e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
         if (!table.empty())
-            e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + ChampCle() + "\",$_POST);")
+            e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + ColonneRepere() + "\",$_POST);")
                 .Ligne("echo $F->Cadre(\"Table " + table + "\");");
         else e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
         // Sans element (des boutons seulement), ni cle ni champ.

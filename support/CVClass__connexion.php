@@ -68,6 +68,17 @@ class SGBDConnexion
 			fn($colonne) => in_array($colonne, $colonnes, true) || !array_key_exists($colonne, $envoi)));
 	}
 
+	// Le retour d'une modification ou d'un effacement ; quand la requete a reussi sans trouver de
+	// ligne (une cle que plus aucune ligne n'a, deja renommee ou effacee par un autre), la raison :
+	// ce qui n'a pas eu lieu n'est pas dit fait. Une ligne trouvee et laissee telle quelle l'est.
+	static function LigneTrouvee($retour)
+	{
+		if ($retour) return $retour;
+		$trouvees = self::SurLiaison(null, fn($l) => preg_match('/matched: *([0-9]+)/', (string) mysqli_info($l), $m)
+			? (int) $m[1] : mysqli_affected_rows($l), 0);
+		return $trouvees > 0 ? "" : "Enregistrement non trouvé";
+	}
+
 	// Pour un ajout : les colonnes donnees (la page ne les montre pas) prennent la valeur par
 	// defaut de leur colonne, quoi que la demande ait envoye pour elles.
 	static function Defauts($objet, $colonnes)

@@ -20,20 +20,34 @@ class FormLien
 	private $DansCadre = false;
 	// Les noms des champs caches deja ecrits.
 	private $Caches = array();
-	// Le type ("radio" ou "checkbox") et le nom du groupe ouvert par FormXBoxInit.
+	// Le type ("radio" ou "checkbox") et le nom du groupe ouvert par FormXBoxInit ; pour les
+	// cases d'une colonne SET, le rang de la derniere case (chacune a son nom).
 	private $TypeGroupe = "radio";
 	private $NomGroupe = "";
+	private $RangCase = null;
 	// La valeur que ValeurDuGroupe donne au prochain groupe (liste, radios ou cases), puis
 	// celle du groupe ouvert : null, le choix par defaut de la description.
 	private $Prochaine = null;
+	private $ProchaineBrute = null;
 	private $ProchainesOffertes = array();
 	private $Choisie = null;
 	// Vrai quand les champs montrent une ligne lue ou un envoi (Montre) : un groupe sans valeur
 	// n'y montre alors aucun choix, et non celui de la description, qu'un envoi tel quel ecrirait.
 	private static $Rempli = false;
-	// Le nom du champ cache qui porte la cle de la ligne chargee : il n'est pas un nom PHP, si bien
-	// qu'aucune colonne ne le porte, et la cle tapee dans son propre champ n'efface pas celle-ci.
+	// Les colonnes dont les champs montrent la valeur de la ligne lue, telle que la base la garde
+	// (Montre) ; et, dans le formulaire de la cle chargee, la sorte de chaque champ qui en a montre
+	// une (Retiens).
+	private static $Chargees = array();
+	private $AvecCle = false;
+	private $Retenues = array();
+	// Les noms des champs que la classe ajoute : ils ne sont pas des noms PHP, si bien qu'aucune
+	// colonne ne les porte. La cle de la ligne chargee (la cle tapee dans son propre champ ne
+	// l'efface pas) ; la cle d'une ligne de la liste envoyee par un lien ; les valeurs que le
+	// formulaire montre de la ligne lue. Les trois voyagent codees : le navigateur rendrait
+	// autrement une fin de ligne ou un octet hors de l'UTF-8.
 	const CLE_CHARGEE = "cle-chargee";
+	const CLE_CODEE = "cle-codee";
+	const VALEURS_MONTREES = "valeurs-montrees";
 
 	function __construct($methode = "POST", $action = "", $nom = "")
 	{
@@ -50,6 +64,19 @@ class FormLien
 		$texte = (string) $texte;
 		if (preg_match('//u', $texte)) return $texte;
 		return iconv("ISO-8859-1", "UTF-8", $texte);
+	}
+
+	// Un texte quelconque en lettres que ni le HTML ni l'envoi ne changent, et retour (null pour
+	// ce qui n'est pas un tel codage).
+	static function Code($texte)
+	{
+		return base64_encode((string) $texte);
+	}
+
+	static function Decode($code)
+	{
+		$texte = is_string($code) ? base64_decode($code, true) : false;
+		return $texte === false ? null : $texte;
 	}
 
 	static function Attribut($texte)
@@ -112,7 +139,7 @@ class FormLien
 	// Le formulaire vise par un lien ou un bouton : celui qui est nomme, sinon celui qui l'entoure.
 	private static function Cible($formulaire)
 	{
-		return "var f=document.forms[" . self::Js($formulaire) . "]||this.closest('form');";
+		return "var f=document.forms.namedItem(" . self::Js($formulaire) . ")||this.closest('form');";
 	}
 
 	// Un lien qui execute le script donne puis ne suit pas son adresse.
@@ -122,11 +149,14 @@ class FormLien
 	}
 
 	// Pose les paires (nom, valeur) dans le formulaire vise, en creant les champs
-	// qui lui manquent, puis l'envoie.
+	// qui lui manquent, puis l'envoie. La seconde paire, la cle d'une ligne, part aussi codee
+	// (Recoit la rend telle que la base la garde). Un champ est pris par namedItem : un nom
+	// comme item ou length designerait sinon un membre de la collection.
 	private static function ScriptDeuxChamps($formulaire, $champ1, $valeur1, $champ2, $valeur2)
 	{
-		$paires = "[[" . self::Js($champ1) . "," . self::Js($valeur1) . "],[" . self::Js($champ2) . "," . self::Js($valeur2) . "]]";
-		return self::Cible($formulaire) . $paires . ".forEach(function(c){var e=f.elements[c[0]];"
+		$paires = "[[" . self::Js($champ1) . "," . self::Js($valeur1) . "],[" . self::Js($champ2) . "," . self::Js($valeur2) . "],["
+			. self::Js(self::CLE_CODEE) . "," . self::Js(self::Code($valeur2)) . "]]";
+		return self::Cible($formulaire) . $paires . ".forEach(function(c){var e=f.elements.namedItem(c[0]);"
 			. "if(!e){e=document.createElement('input');e.type='hidden';e.name=c[0];f.appendChild(e);}"
 			. "e.value=c[1];});f.submit();";
 	}
@@ -138,6 +168,7 @@ class FormLien
 		$nom = self::Texte($nom);
 		if (isset($this->Caches[$nom])) return "";
 		$this->Caches[$nom] = true;
+		$this->Retiens("p", $nom, $valeur);
 		return $this->Ouvre() . '<input type="hidden"' . self::Valeur("name", $nom) . self::Valeur("value", $valeur) . ">\n";
 	}
 
@@ -153,6 +184,7 @@ class FormLien
 	{
 		$type = strtolower(self::Texte($typeHtml));
 		if (!preg_match('/^[a-z-]+$/', $type)) $type = "text";
+		$this->Retiens(self::SORTES_DE_SAISIE[$type] ?? "l", $nom, $valeur);
 		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<input" . self::Valeur("type", $type) . self::Valeur("name", $nom)
 			. self::Valeur("value", $valeur) . self::Nombre($longueur, "size", 60) . self::Nombre($longueurMax, "maxlength")
 			. self::Etats($obligatoire, $grise, $autofocus) . self::Option($optionChamp, $optionInput) . "></label>\n";
@@ -172,6 +204,7 @@ class FormLien
 	{
 		// La fin de ligne apres <textarea> est mangee par le navigateur : une valeur
 		// qui commence par une fin de ligne la garde.
+		$this->Retiens("p", $nom, $valeur);
 		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<textarea" . self::Valeur("name", $nom)
 			. self::Nombre($longueur, "maxlength") . self::Etats($obligatoire, $grise, $autofocus)
 			. self::Option($optionChamp) . self::Taille($optionPave1, "rows") . self::Taille($optionPave2, "cols")
@@ -186,32 +219,45 @@ class FormLien
 	// de l'utilisateur.
 	function ValeurDuGroupe($valeur = null, $offertes = array())
 	{
+		$this->ProchaineBrute = $valeur;
 		$valeur = self::Texte($valeur);
 		$this->Prochaine = $valeur === "" && !self::$Rempli ? null : $valeur;
 		$this->ProchainesOffertes = is_array($offertes) ? array_map(array(self::class, "Texte"), $offertes) : array();
 	}
 
 	// Le groupe qui s'ouvre prend la valeur donnee juste avant lui, et elle seule ; rend
-	// la valeur a ajouter au groupe, ou null.
-	private function OuvreGroupe()
+	// les valeurs a ajouter au groupe. Les cases d'une colonne SET ($membres) en cochent
+	// chaque membre.
+	private function OuvreGroupe($nom, $membres = false)
 	{
 		$this->Choisie = $this->Prochaine;
-		$ajoutee = $this->Choisie !== null && !in_array($this->Choisie, $this->ProchainesOffertes, true) ? $this->Choisie : null;
-		$this->Prochaine = null;
+		$this->Retiens($membres ? "s" : "p", $nom, $this->ProchaineBrute);
+		$choisies = $this->Choisies($membres);
+		$ajoutees = array_values(array_diff($choisies, $this->ProchainesOffertes));
+		$this->Prochaine = $this->ProchaineBrute = null;
 		$this->ProchainesOffertes = array();
-		return $ajoutee;
+		return $ajoutees;
 	}
 
-	// Choisie quand elle est la valeur du groupe ; sans valeur, selon le drapeau de la description.
+	// Les valeurs choisies du groupe ouvert : la sienne, ou chaque membre d'un SET.
+	private function Choisies($membres)
+	{
+		if ($this->Choisie === null) return array();
+		return $membres ? array_diff(explode(",", $this->Choisie), array("")) : array($this->Choisie);
+	}
+
+	// Choisie quand elle est la valeur du groupe (un membre, pour les cases d'un SET) ; sans
+	// valeur, selon le drapeau de la description.
 	private function EstChoisie($valeur, $defaut)
 	{
 		if ($this->Choisie === null) return self::Texte($defaut) === "O";
-		return self::Texte($valeur) === $this->Choisie;
+		return in_array(self::Texte($valeur), $this->Choisies($this->RangCase !== null), true);
 	}
 
 	function FormSelectDebut($nom = "", $taille = "", $obligatoire = "", $autofocus = "")
 	{
-		$ajoutee = $this->OuvreGroupe();
+		$this->RangCase = null;
+		$ajoutee = $this->OuvreGroupe($nom)[0] ?? null;
 		return $this->Ouvre() . "<select" . self::Valeur("name", $nom) . self::Nombre($taille, "size")
 			. self::Etats($obligatoire, "", $autofocus) . ">\n"
 			. ($ajoutee === null ? "" : "<option" . self::Valeur("value", $ajoutee) . " selected>" . self::Attribut($ajoutee) . "</option>\n");
@@ -230,22 +276,27 @@ class FormLien
 
 	// Ouvre un groupe de boutons radio ou de cases a cocher ; chaque case envoie
 	// une seule valeur sous le nom du groupe. Des cases toutes decochees envoient
-	// une valeur vide : l'absence de choix est un choix.
-	function FormXBoxInit($type = "", $nom = "")
+	// une valeur vide : l'absence de choix est un choix. Les cases d'une colonne SET
+	// ($membres "O") se cochent ensemble : chacune a son nom (nom-1, nom-2...), que
+	// Recoit joint en une valeur (o,p).
+	function FormXBoxInit($type = "", $nom = "", $membres = "N")
 	{
 		$this->TypeGroupe = strtolower(self::Texte($type)) == "checkbox" ? "checkbox" : "radio";
 		$this->NomGroupe = self::Texte($nom);
-		$ajoutee = $this->OuvreGroupe();
-		$vide = $this->TypeGroupe == "checkbox" ? '<input type="hidden"' . self::Valeur("name", $this->NomGroupe) . ' value="">' . "\n" : "";
+		$this->RangCase = $this->TypeGroupe == "checkbox" && self::Texte($membres) === "O" ? 0 : null;
 		// Sans valeur, aucune case n'est cochee : il n'y a rien a ajouter.
-		$ajoutee = $ajoutee === "" ? null : $ajoutee;
-		return $this->Ouvre() . $vide . ($ajoutee === null ? "" : $this->FormXBox($ajoutee, self::Attribut($ajoutee), ""));
+		$ajoutees = array_diff($this->OuvreGroupe($this->NomGroupe, $this->RangCase !== null), array(""));
+		$vide = $this->TypeGroupe == "checkbox" ? '<input type="hidden"' . self::Valeur("name", $this->NomGroupe) . ' value="">' . "\n" : "";
+		$html = $this->Ouvre() . $vide;
+		foreach ($ajoutees as $ajoutee) $html .= $this->FormXBox($ajoutee, self::Attribut($ajoutee), "");
+		return $html;
 	}
 
 	function FormXBox($valeur = "", $donnees = "", $defaut = "")
 	{
 		$coche = $this->EstChoisie($valeur, $defaut) ? " checked" : "";
-		return $this->Ouvre() . "<label><input" . self::Valeur("type", $this->TypeGroupe) . self::Valeur("name", $this->NomGroupe)
+		$nom = $this->RangCase === null ? $this->NomGroupe : $this->NomGroupe . "-" . ++$this->RangCase;
+		return $this->Ouvre() . "<label><input" . self::Valeur("type", $this->TypeGroupe) . self::Valeur("name", $nom)
 			. self::Valeur("value", $valeur) . $coche . ">" . self::Texte($donnees) . "</label>\n";
 	}
 
@@ -274,26 +325,129 @@ class FormLien
 
 	function FormLienFin()
 	{
-		$texte = $this->Ouvre() . ($this->DansCadre ? "</fieldset>\n" : "") . ($this->Ferme ? "" : "</form>\n");
+		$montrees = array();
+		foreach ($this->Retenues as $nom => $sorte)
+			$montrees[] = $sorte . self::Code($nom) . ":" . self::Code(self::$Chargees[$nom]);
+		$this->Retenues = array();
+		$texte = $this->Ouvre() . ($montrees ? $this->AjouteChampHidden(self::VALEURS_MONTREES, implode(",", $montrees)) : "")
+			. ($this->DansCadre ? "</fieldset>\n" : "") . ($this->Ferme ? "" : "</form>\n");
 		$this->DansCadre = false;
 		$this->Ferme = true;
 		return $texte;
 	}
 
-	// Le champ cache qui porte la cle de la ligne que montre le formulaire : celle de la ligne lue
-	// (NbReponse), sinon celle qu'a portee l'envoi ($envoi) ; rien sans l'une ni l'autre. Modifier
-	// change ainsi la ligne chargee, meme quand sa cle a ete tapee autrement.
+	// Le champ cache qui porte la cle de la ligne que montre le formulaire, la valeur de la colonne
+	// $cle par laquelle Maj_ALL la repere : celle de la ligne lue (NbReponse), sinon celle qu'a
+	// portee l'envoi ($envoi) ; rien sans l'une ni l'autre. Modifier change ainsi la ligne chargee,
+	// meme quand sa cle a ete tapee autrement. Ce formulaire porte aussi les valeurs qu'il montre
+	// de la ligne lue (FormLienFin).
 	function AjouteCleChargee($objet, $cle, $envoi = array())
 	{
+		$this->AvecCle = true;
 		$valeur = $objet->NbReponse > 0 ? ($objet->$cle ?? null) : self::CleChargee($envoi);
-		return $valeur === null ? "" : $this->AjouteChampHidden(self::CLE_CHARGEE, $valeur);
+		// Codee apres ":", si bien qu'une cle vide se distingue d'un champ vide (Vider le formulaire).
+		return $valeur === null ? "" : $this->AjouteChampHidden(self::CLE_CHARGEE, ":" . self::Code($valeur));
 	}
 
 	// La cle de la ligne chargee que porte l'envoi, ou null.
 	static function CleChargee($envoi = array())
 	{
 		$cle = $envoi[self::CLE_CHARGEE] ?? null;
-		return is_string($cle) ? $cle : null;
+		return is_string($cle) && substr($cle, 0, 1) === ":" ? self::Decode(substr($cle, 1)) : null;
+	}
+
+	// Les sortes de ligne de saisie dont le navigateur change la valeur montree : il coupe
+	// les blancs autour d'une adresse ("t"), vide un nombre ("n") ou une date ("d") qu'il
+	// n'accepte pas ; toute autre ligne ("l") perd seulement ses fins de ligne.
+	const SORTES_DE_SAISIE = array("email" => "t", "url" => "t", "number" => "n", "date" => "d");
+
+	// Ce que le navigateur renvoie d'une valeur montree dans un champ de la sorte donnee, a ce
+	// qui n'en change pas le sens pres : les octets hors de l'UTF-8 lus en Latin-1 (Texte), le
+	// NUL remplace, les fins de ligne unifiees ; puis selon la sorte (SORTES_DE_SAISIE), les
+	// membres d'un SET ("s") dans l'ordre. Une zone de texte, un champ cache ou un groupe ("p")
+	// renvoient le reste tel quel.
+	static function Renvoyee($sorte, $valeur)
+	{
+		$v = str_replace(array("\r\n", "\r", "\0"), array("\n", "\n", "\u{FFFD}"), self::Texte($valeur));
+		if (strpos("ltnd", $sorte) !== false) $v = str_replace("\n", "", $v);
+		switch ($sorte) {
+			case "t":
+				return trim($v, " \t\f");
+			case "n":
+				return preg_match('/^-?([0-9]+(\.[0-9]+)?|\.[0-9]+)([eE][-+]?[0-9]+)?$/', $v) ? $v : "";
+			case "d":
+				return preg_match('/^([0-9]{4,})-([0-9]{2})-([0-9]{2})$/', $v, $d) && $d[1] > 0 && checkdate($d[2], $d[3], $d[1]) ? $v : "";
+			case "s":
+				$membres = array_diff(explode(",", $v), array(""));
+				sort($membres, SORT_STRING);
+				return implode(",", $membres);
+		}
+		return $v;
+	}
+
+	// Dans le formulaire de la cle chargee, un champ qui montre la valeur de la ligne lue
+	// ($Chargees) la retient, avec la sorte du champ.
+	private function Retiens($sorte, $nom, $valeur)
+	{
+		$nom = self::Texte($nom);
+		if ($this->AvecCle && array_key_exists($nom, self::$Chargees) && (string) $valeur === self::$Chargees[$nom])
+			$this->Retenues[$nom] = $sorte;
+	}
+
+	// Les valeurs montrees de la ligne lue que porte l'envoi : nom => array(sorte, valeur).
+	static function Montrees($envoi = array())
+	{
+		$montrees = array();
+		$codees = $envoi[self::VALEURS_MONTREES] ?? "";
+		foreach (is_string($codees) && $codees !== "" ? explode(",", $codees) : array() as $codee) {
+			$paire = explode(":", substr($codee, 1));
+			$nom = self::Decode($paire[0]);
+			$valeur = self::Decode($paire[1] ?? null);
+			if ($nom !== null && $valeur !== null && count($paire) == 2) $montrees[$nom] = array(substr($codee, 0, 1), $valeur);
+		}
+		return $montrees;
+	}
+
+	// Vrai quand l'envoi rend le champ tel que la page l'a montre.
+	private static function Inchange($envoi, $nom, $montree)
+	{
+		$envoye = $envoi[$nom] ?? null;
+		return is_string($envoye) && self::Renvoyee($montree[0], $envoye) === self::Renvoyee($montree[0], $montree[1]);
+	}
+
+	// L'envoi tel que la page le lit, avant Form2Variable : les cases d'un SET jointes en une
+	// valeur ; la cle $cle d'une ligne de la liste telle que la base la garde ; un champ rendu
+	// tel que la page l'a montre, sous la valeur exacte de la ligne lue (le navigateur en change
+	// les fins de ligne et les octets hors de l'UTF-8). Pour une modification ($action), la cle
+	// videe reprend celle de la ligne lue : une cle vide ne renomme pas la ligne (un ajout, lui,
+	// laisse la base la donner).
+	static function Recoit($envoi, $cle = "", $action = "")
+	{
+		$cases = array();
+		foreach ($envoi as $nom => $valeur)
+			if (preg_match('/^(.+)-([0-9]+)$/s', (string) $nom, $m) && array_key_exists($m[1], $envoi)) {
+				$cases[$m[1]][(int) $m[2]] = $valeur;
+				unset($envoi[$nom]);
+			}
+		foreach ($cases as $nom => $valeurs) {
+			ksort($valeurs);
+			$envoi[$nom] = implode(",", $valeurs);
+		}
+		$codee = self::Decode($envoi[self::CLE_CODEE] ?? null);
+		unset($envoi[self::CLE_CODEE]);
+		if ($codee !== null && $cle !== "") $envoi[$cle] = $codee;
+		foreach (self::Montrees($envoi) as $nom => $montree)
+			if (self::Inchange($envoi, $nom, $montree) || ($nom === $cle && $action === "Modifier" && ($envoi[$nom] ?? null) === ""))
+				$envoi[$nom] = $montree[1];
+		return $envoi;
+	}
+
+	// L'envoi sans les champs rendus tels que la page les a montres : ils ne changent rien.
+	static function Modifies($envoi = array())
+	{
+		foreach (self::Montrees($envoi) as $nom => $montree)
+			if (self::Inchange($envoi, $nom, $montree)) unset($envoi[$nom]);
+		return $envoi;
 	}
 
 	// Appeles apres FormLienFin, hors du formulaire : donnent ses deux champs
@@ -315,12 +469,19 @@ class FormLien
 	// champs montrent : la ligne lue, telle quelle, quand une lecture en a trouve une
 	// (NbReponse), sinon les valeurs envoyees ($envoi, d'ordinaire $_POST) telles
 	// quelles. Un membre sans valeur vaut null : il se lit sans avertissement.
+	// Les champs retiennent les valeurs de la ligne qu'ils montrent : celles de la ligne lue, ou,
+	// dans un envoi montre de nouveau, celles qui reviennent telles que la page les avait montrees.
 	static function Montre($objet, $envoi = array())
 	{
 		$lue = $objet->NbReponse > 0;
 		self::$Rempli = $lue || $envoi;
-		foreach (array_keys($objet->TabChamps) as $champ)
+		self::$Chargees = array();
+		$montrees = $lue ? array() : self::Montrees($envoi);
+		foreach (array_keys($objet->TabChamps) as $champ) {
 			$objet->$champ = $lue ? ($objet->$champ ?? null) : ($envoi[$champ] ?? null);
+			if ($lue) self::$Chargees[$champ] = (string) $objet->$champ;
+			elseif (isset($montrees[$champ]) && self::Inchange($envoi, $champ, $montrees[$champ])) self::$Chargees[$champ] = $montrees[$champ][1];
+		}
 	}
 }
 ?>

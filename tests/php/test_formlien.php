@@ -32,11 +32,22 @@ $html = array(
 	'deux champs' => $E->ValidationParLien2Champs("Editer", "action", "Editer", "id", MAL) .
 		$E->ValidationParBouton2Champs("Effacer", "Autre", "action", "Effacer", "id", null) .
 		$E->ValidationParBouton2Champs("Effacer", "", "action", "Effacer", "id", 7),
+	'cases d\'un SET : chaque membre coche, un nom par case' => groupe($F, "SET", "o,x,n", array("o" => "N", "n" => "N", "p" => "O")),
 );
+// Une ligne lue, aux valeurs qu'un navigateur ne rend pas telles quelles, montree par le formulaire de la cle chargee.
+$ligne = (object) array('NbReponse' => 1, 'TabChamps' => array('id' => 'id', 'nom' => 'nom', 'note' => 'note', 'etats' => 'etats'),
+	'id' => "a\nb", 'nom' => "\x00\xFF\n", 'note' => "l1\rl2", 'etats' => 'o,n');
+FormLien::Montre($ligne);
+$L = new FormLien("POST", "", "Formulaire_l");
+$html['ligne lue : cle chargee et valeurs montrees codees'] = $L->AjouteCleChargee($ligne, "id") .
+	$L->AjouteChampInput("INPUT", "id", "", "TEXT", $ligne->id) . $L->AjouteChampInput("INPUT", "nom", "", "TEXT", $ligne->nom) .
+	$L->AjoutePave("note", "", $ligne->note) . groupe($L, "SET", $ligne->etats, array("o" => "N", "n" => "N")) . $L->FormLienFin();
+FormLien::Montre($ligne, array());
 // Un groupe precede de sa valeur, comme la page l'ecrit : $offertes donne chaque valeur et son drapeau par defaut.
 function groupe($F, $genre, $valeur, $offertes) {
 	$F->ValeurDuGroupe($valeur, array_keys($offertes));
-	$html = $genre == "SELECT" ? $F->FormSelectDebut("g", "1", "N", "N") : $F->FormXBoxInit($genre, "g");
+	$html = $genre == "SELECT" ? $F->FormSelectDebut("g", "1", "N", "N")
+		: ($genre == "SET" ? $F->FormXBoxInit("CHECKBOX", "etats", "O") : $F->FormXBoxInit($genre, "g"));
 	foreach ($offertes as $v => $defaut)
 		$html .= $genre == "SELECT" ? $F->FormSelectOption($v, "texte $v", $defaut) : $F->FormXBox($v, "texte $v", $defaut);
 	return $html . ($genre == "SELECT" ? $F->FormSelectFin() : "");
@@ -45,6 +56,36 @@ function groupe($F, $genre, $valeur, $offertes) {
 $texte = '';
 foreach ($html as $nom => $h) $texte .= "== $nom\n$h\n";
 verifie('HTML', $texte, file_get_contents(__DIR__ . '/../attendu/formlien.html'));
+
+// Ce que le navigateur renvoie d'une valeur montree, selon la sorte du champ : rendu tel que
+// montre, le champ ne change rien (Modifies l'ote de l'envoi) ; tape autrement, il change.
+foreach (array(
+	array("l", "a\r\nb", "ab", true), array("l", "a\nb", "a b", false), array("p", "a\rb", "a\r\nb", true),
+	array("p", "a\nb", "ab", false), array("p", "\x00\xFF", "\u{FFFD}\u{FF}", true), array("t", " x@y.fr\n", "x@y.fr", true),
+	array("n", "1.50", "1.50", true), array("n", "1,5", "", true), array("n", "1.50", "1.5", false),
+	array("d", "0000-00-00", "", true), array("d", "2023-02-29", "", true), array("d", "2024-02-29", "", false),
+	array("s", "o,n", "n,o", true), array("s", "o", "o,n", false), array("g", "b", "b", true),
+) as list($sorte, $montree, $envoyee, $inchange)) {
+	$envoi = array(FormLien::VALEURS_MONTREES => $sorte . FormLien::Code("c") . ":" . FormLien::Code($montree), "c" => $envoyee);
+	verifie("$sorte " . json_encode(array($montree, $envoyee), JSON_INVALID_UTF8_SUBSTITUTE), isset(FormLien::Modifies($envoi)["c"]), !$inchange);
+}
+
+// Ce que Chromium envoie du formulaire de la ligne lue, ses champs intouches sauf nom : chaque valeur
+// revient exacte, la cle chargee aussi, et seul nom change ; la cle videe reprend la sienne pour Modifier.
+preg_match_all('/name="([^"]+)" value="([^"]*)"/', $html['ligne lue : cle chargee et valeurs montrees codees'], $champs);
+$envoi = array_combine($champs[1], array_map('html_entity_decode', $champs[2]));
+$envoi = array("id" => "ab", "nom" => "x", "note" => "l1\r\nl2", "etats" => "", "etats-1" => "o", "etats-2" => "n") + $envoi;
+$recue = FormLien::Recoit($envoi, "id", "Modifier");
+verifie('envoi du navigateur recu tel que la base le garde',
+	array($recue["id"], $recue["note"], $recue["etats"], isset($recue["etats-1"]), FormLien::CleChargee($recue), array_keys(array_intersect_key(
+	FormLien::Modifies($recue), $ligne->TabChamps))), array("a\nb", "l1\rl2", "o,n", false, "a\nb", array("nom")));
+verifie('cle videe : celle de la ligne pour Modifier, vide pour Ajouter', array(FormLien::Recoit(array("id" => "") + $envoi, "id",
+	"Modifier")["id"], FormLien::Recoit(array("id" => "") + $envoi, "id", "Ajouter")["id"]), array("a\nb", ""));
+verifie('cle d\'une ligne de la liste, codee par le lien', FormLien::Recoit(array("action" => "Editer", "id" => "a\r\nb",
+	FormLien::CLE_CODEE => FormLien::Code("a\nb")), "id"), array("action" => "Editer", "id" => "a\nb"));
+verifie('champ vide (Vider le formulaire), cle chargee vide', array(FormLien::CleChargee(array(FormLien::CLE_CHARGEE => "")),
+	FormLien::CleChargee(array(FormLien::CLE_CHARGEE => ":"))), array(null, ""));
+
 verifie('valeur piegee inerte', array(substr_count($texte, '<script>'), preg_match('//u', $texte)), array(0, 1));
 
 bilan();

@@ -26,6 +26,8 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 	$Connexion = $MaConnexion->Connexion();
 	require_once("CVClass_produit.php");
 	$produit = new produit();
+	// L'envoi tel que la base le garde : clés et valeurs montrées exactes, cases d'un SET jointes.
+	$_POST=FormLien::Recoit($_POST,"id",$action);
 	$produit->Form2Variable();
 
 	// Les actions en fonction du type de bouton préssé
@@ -47,9 +49,10 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Modifier") {
-		// Les colonnes que la page ne laisse pas changer, ou que la demande n'envoie pas, ne sont pas écrites : elles gardent la valeur de la ligne.
+		// Les colonnes que la page ne laisse pas changer, que la demande n'envoie pas, ou renvoie telles
+		// que la page les a montrées, ne sont pas écrites : elles gardent la valeur de la ligne.
 		// La ligne est celle que la page a chargée : une clé tapée autrement la renomme.
-		$retour=$produit->Maj_ALL(SGBDConnexion::GardeColonnes($produit,array("cree"),$_POST),FormLien::CleChargee($_POST));
+		$retour=SGBDConnexion::LigneTrouvee($produit->Maj_ALL(SGBDConnexion::GardeColonnes($produit,array("cree"),FormLien::Modifies($_POST)),FormLien::CleChargee($_POST)));
 		if ($retour)	{
 			echo "<strong>Pb Modification : $retour</strong><br>";
 		} else    {
@@ -57,7 +60,7 @@ corvalite V 1.6.3 Build (150418) - Generateur de sites PHP et MySQL<br>Formulair
 		}
 	}
 	if ($action=="Effacer") {
-		$retour=$produit->EffaceAvecIndex_id();
+		$retour=SGBDConnexion::LigneTrouvee($produit->EffaceAvecIndex_id());
 		if ($retour)	{
 			echo "<strong>Pb Effacement : $retour</strong><br>";
 		} else    {
