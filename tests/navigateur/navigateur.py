@@ -5,7 +5,7 @@ des tables du test (tests/donnees/navigateur : navigateur.sql, *.form) a cote, d
 un php -S sert les deux et le navigateur s'en sert comme un utilisateur, la base relue apres chaque
 pas. Le serveur MariaDB prive est a ce test seul : il change le sql_mode global, que les autres
 tests ne doivent pas voir."""
-import os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
+import html, os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
 from pathlib import Path
 
 from selenium import webdriver
@@ -27,6 +27,7 @@ CHAMPS = FORMULAIRE + "input:not([type=hidden]), " + FORMULAIRE + "textarea"
 CHEMIN_PHP = "x<?=7*6?>.form"
 FAUTES_PHP = ("Warning:", "Notice:", "Deprecated:", "Fatal error", "Parse error", "error:")
 REFUS_TABLEAU = "Demande refusée : un champ est envoyé en tableau."
+NON_TROUVE = "Enregistrement non trouvé"
 bilan = {"passed": 0, "failed": 0}
 serveur = {}
 
@@ -49,6 +50,15 @@ def sql(requete, base=None):
     return [ligne.split("\t") for ligne in sortie.splitlines()]
 
 
+def octets(hexa):
+    """Une valeur lue en hexadecimal : son texte, ou ses octets quand elle n'est pas de l'UTF-8."""
+    valeur = bytes.fromhex(hexa)
+    try:
+        return valeur.decode()
+    except UnicodeDecodeError:
+        return valeur
+
+
 def lignes(table):
     """La table (article de l'exemple, les autres de la base du test) triee sur sa premiere colonne, chaque valeur
     telle que rangee (None pour NULL) : lue en hexadecimal, que le client ne reecrit pas comme il le fait des "\\"
@@ -57,7 +67,7 @@ def lignes(table):
     colonnes = [c for c, in sql(f"select column_name from information_schema.columns where table_schema = '{base}'"
                                 f" and table_name = '{table}' order by ordinal_position")]
     hexa = ", ".join(f"hex(concat(`{c}`))" for c in colonnes)
-    return [[None if h == "NULL" else bytes.fromhex(h).decode() for h in ligne]
+    return [[None if h == "NULL" else octets(h) for h in ligne]
             for ligne in sql(f"select {hexa} from `{table}` order by `{colonnes[0]}`", base)]
 
 
@@ -71,6 +81,16 @@ def modes():
 def poste(url, paires):
     """Une requete forgee envoyee hors du navigateur : le texte de la page."""
     return urllib.request.urlopen(url, urllib.parse.urlencode(paires).encode(), timeout=15).read().decode()
+
+
+def envoi(page, action):
+    """Ce qu'un navigateur envoie du formulaire de la table d'une page (champs de saisie, caches et cases cochees,
+    sans fins de ligne dans une ligne de saisie) par le bouton action : les paires, dans l'ordre de la page."""
+    formulaire = re.search(r'<form name="Formulaire_.*?</form>', page, re.S).group(0)
+    paires = [(html.unescape(nom), re.sub("[\r\n]", "", html.unescape(valeur)) if genre == "text" else html.unescape(valeur))
+              for genre, nom, valeur, coche in re.findall(r'<input type="(\w+)" name="([^"]*)" value="([^"]*)"( checked)?', formulaire)
+              if genre in ("text", "hidden") or coche]
+    return paires + [("action", action)]
 
 
 def demarre_serveur(dossier):
@@ -102,7 +122,9 @@ def construit(dossier, corvalite):
     sql((DONNEES / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
     sources = {CHEMIN_PHP: OUTILS.parent / "exemple/formulaires/contact.form"}
     for arguments in (["-sgbd", "-form", "code.form"],
-                      *(["-form", nom] for nom in ("fiche.form", "brut.form", "stock.form", "nu.form", "group.form", CHEMIN_PHP))):
+                      *(["-form", nom] for nom in ("fiche.form", "brut.form", "stock.form", "nu.form", "group.form", CHEMIN_PHP,
+                                                   "paire.form", "objet.form", "longueur.form", "cle.form", "octets.form",
+                                                   "compteur.form", "defaut.form"))):
         (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], DONNEES / arguments[-1]).read_bytes())
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
@@ -424,6 +446,125 @@ def noms(p, url):
             (f"Formulaire : {CHEMIN_PHP}", False))
 
 
+def lignes_cliquees(p, url):
+    """Editer, Modifier et Effacer touchent la ligne cliquee : cle de page unique sur une table dont la cle
+    primaire est une autre colonne ; cles et colonnes nommees item et length, que la collection des champs
+    d'un formulaire porte aussi ; cles que le navigateur enverrait changees (fins de ligne, blanc)."""
+    p.ouvre(f"{url}/paire.php")
+    p.etape("paire : edition de beta", p.lien("Editer"), "", "paire", None, ["1", "beta"])
+    p.remplit({"u": "3", "nom": "beta-edited"})
+    p.etape("paire : beta modifiee, alpha intacte", p.bouton("Modifier"), "Modification Ok.", "paire",
+            [["3", "2", "beta-edited"], ["10", "1", "alpha"]])
+    for table, ligne in (("objet", ["b", "de b"]), ("longueur", ["3", "trois"])):
+        p.ouvre(f"{url}/{table}.php")
+        p.etape(f"{table} : la seconde ligne effacee, elle seule", p.lien("Effacer", 1), "Effacement Ok.", table,
+                lambda avant: avant[:1] + avant[2:])
+        p.etape(f"{table} : la seconde ligne editee", p.lien("Editer", 1), "", table, None, ligne)
+    # La liste et la table suivent le meme tri : a\nb, a\r\nb, "a b", ab. Le champ de la cle, sur une ligne,
+    # montre ab pour les deux premieres ; la ligne est pourtant celle qu'on a editee.
+    p.ouvre(f"{url}/cle.php")
+    for rang in range(3):
+        p.clique(p.lien("Editer", rang))
+        p.remplit({"v": f"v{rang}"})
+        p.etape(f"cle : la ligne {rang} editee puis modifiee, elle seule", p.bouton("Modifier"), "Modification Ok.", "cle",
+                lambda avant: avant[:rang] + [[avant[rang][0], f"v{rang}"]] + avant[rang + 1:])
+    for rang in range(3):
+        p.etape(f"cle : la premiere ligne effacee, elle seule ({rang})", p.lien("Effacer"), "Effacement Ok.", "cle",
+                lambda avant: avant[1:])
+
+
+def sans_ligne(p, url):
+    """Ce qui ne touche aucune ligne n'est pas dit fait : cle qu'aucune ligne n'a, ligne deja renommee par un
+    autre client, formulaire vide avant Modifier."""
+    p.ouvre(f"{url}/longueur.php")
+    p.etapes("longueur", (
+        ("Modifier d'une cle absente", [("action", "Modifier"), ("length", "99"), ("item", "x")],
+         f"Pb Modification : {NON_TROUVE}"),
+        ("Effacer d'une cle absente", [("action", "Effacer"), ("length", "99")], f"Pb Effacement : {NON_TROUVE}")))
+    p.clique(p.lien("Editer"))
+    p.par_texte("button", "Vider le formulaire").click()
+    p.remplit({"length": "98", "item": "x"})
+    p.etape("longueur : Modifier apres Vider le formulaire", p.bouton("Modifier"), f"Pb Modification : {NON_TROUVE}",
+            "longueur")
+    # Huit clients editent la premiere ligne, puis la renomment ensemble : un seul le peut.
+    avant, depart, messages = lignes("longueur"), threading.Barrier(8), []
+
+    def renomme(cle):
+        page = poste(f"{url}/longueur.php", [("action", "Editer"), ("length", avant[0][0])])
+        depart.wait(15)
+        texte = poste(f"{url}/longueur.php", [(n, cle if n == "length" else v) for n, v in envoi(page, "Modifier")])
+        messages.append(("Modification Ok." in texte, f"Pb Modification : {NON_TROUVE}" in texte, tuple(fautes(texte))))
+    clients = [threading.Thread(target=renomme, args=(str(40 + i),)) for i in range(8)]
+    for c in clients:
+        c.start()
+    for c in clients:
+        c.join()
+    apres = lignes("longueur")
+    verifie("longueur : 8 renommages concurrents, un seul dit fait et fait",
+            (sorted(messages), len(apres), [l for l in apres if l[1:] == avant[0][1:] and l[0] != avant[0][0]] != []),
+            ([(False, True, ())] * 7 + [(True, False, ())], len(avant), True))
+
+
+def valeurs_gardees(p, url):
+    """Modifier n'ecrit que ce que l'utilisateur change : octets hors de l'UTF-8, NUL, fin de ligne dans une
+    ligne de saisie gardes ; cases d'une colonne SET ; quatre clients qui envoient tout le formulaire."""
+    p.ouvre(f"{url}/octets.php")
+    rangee = lignes("octets")
+    p.etape("octets : edition", p.lien("Editer"), "", "octets")
+    p.etape("octets : modification sans changement, aucun octet change", p.bouton("Modifier"), "Modification Ok.", "octets")
+    cases = FORMULAIRE + "input[type=checkbox]"
+    verifie("octets : les membres du SET coches", [e.get_attribute("value") for e in p.tous(cases + ":checked")], ["o", "n"])
+    p.remplit({"ligne": "changée"})
+    p.etape("octets : seule la ligne changee est ecrite", p.bouton("Modifier"), "Modification Ok.", "octets",
+            [rangee[0][:4] + ["changée", "o,n"]])
+    p.remplit({"id": "2", "vb": "", "bi": "", "bl": "", "ligne": ""})
+    for case in p.tous(cases):
+        if case.is_selected() != (case.get_attribute("value") in "op"):
+            case.click()
+    p.etape("octets : ajout, les cases cochees jointes", p.bouton("Ajouter"), "Ajouter Ok.", "octets",
+            lambda avant: avant + [["2", None, None, None, None, "o,p"]])
+    verifie("octets : la ligne ajoutee montre ses membres", [e.get_attribute("value") for e in p.tous(cases + ":checked")],
+            ["o", "p"])
+    for case in p.tous(cases + ":checked"):
+        case.click()
+    p.etape("octets : aucune case cochee, NULL", p.bouton("Modifier"), "Modification Ok.", "octets",
+            lambda avant: avant[:1] + [avant[1][:5] + [None]])
+    # Quatre clients augmentent chacun sa colonne de la meme ligne 75 fois par Modifier, en envoyant tout
+    # le formulaire de la page qu'ils ont sous les yeux, comme un navigateur.
+    def augmente(colonne):
+        page = poste(f"{url}/compteur.php", [("action", "Editer"), ("id", "1")])
+        for _ in range(75):
+            paires = [(n, str(int(v) + 1) if n == colonne else v) for n, v in envoi(page, "Modifier")]
+            page = poste(f"{url}/compteur.php", paires)
+            if "Modification Ok." not in page or fautes(page):
+                return
+    clients = [threading.Thread(target=augmente, args=(c,)) for c in "abcd"]
+    for c in clients:
+        c.start()
+    for c in clients:
+        c.join()
+    verifie("compteur : 4 clients, 300 increments sur 300", lignes("compteur"), [["1", "75", "75", "75", "75"]])
+
+
+def vides(p, url):
+    """Vides, un nombre, un drapeau et une date NOT NULL prennent leur defaut ; une cle videe garde la sienne ;
+    serveur strict ou non."""
+    for mode in modes():
+        sql("replace into defaut values (1, 3, 1, '2024-02-29', 5)", ESSAIS)
+        p.ouvre(f"{url}/defaut.php")
+        p.clique(p.lien("Editer"))
+        p.remplit({"n": "", "d": ""})
+        p.tous(FORMULAIRE + "input[name=f]:checked")[0].click()
+        p.etape(f"defaut : nombre, drapeau et date vides ({mode})", p.bouton("Modifier"), "Modification Ok.", "defaut",
+                [["1", "7", "0", "2020-01-01", "5"]])
+        verifie(f"defaut : un nombre sans defaut reste obligatoire ({mode})",
+                p.tous(FORMULAIRE + "input[name=r]")[0].get_attribute("required"), "true")
+        p.ouvre(f"{url}/stock.php")
+        p.clique(p.lien("Editer"))
+        p.remplit({"id": ""})
+        p.etape(f"stock : cle videe, la ligne garde la sienne ({mode})", p.bouton("Modifier"), "Modification Ok.", "stock")
+
+
 def main(corvalite):
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # un test arrete a l'echeance arrete aussi son serveur
     with tempfile.TemporaryDirectory(prefix="corvalite-navigateur-") as dossier:
@@ -436,7 +577,9 @@ def main(corvalite):
             php, url = lance_php(dossier, dossier / "php.log")
             page = Page()
             for scenario, site in ((article, "exemple/formulaires"), (contact, "exemple/formulaires"), (code, "essais/web"),
-                                   (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web")):
+                                   (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web"),
+                                   (lignes_cliquees, "essais/web"), (sans_ligne, "essais/web"),
+                                   (valeurs_gardees, "essais/web"), (vides, "essais/web")):
                 try:
                     scenario(page, f"{url}/{site}")
                 except Exception:
