@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Construit le site d'exemple comme outils/exemple.sh, puis le garde ouvert pour un navigateur :
-# le serveur MariaDB prive et `php -S 127.0.0.1:PORT` servant la copie de travail, jusqu'a
-# Ctrl-C ; PHP et MariaDB sont alors arretes et la copie effacee.
+# le serveur MariaDB prive et `php -S 127.0.0.1:PORT` servant les pages du site (cible/ et
+# formulaires/*.php, par outils/routeur_exemple.php), jusqu'a Ctrl-C ; PHP et MariaDB sont alors
+# arretes et la copie effacee.
 #
 #   bash outils/voir_exemple.sh [PORT]      (sinon PORT_WEB, sinon 8080)
 set -euo pipefail
@@ -51,7 +52,7 @@ echo
 adresse="http://127.0.0.1:$port_web"
 journal="$travail.php.log"
 php -d display_errors=1 -d error_reporting=E_ALL -d "mysqli.default_socket=$serveur/mariadb.sock" \
-    -S "127.0.0.1:$port_web" -t "$travail" 2> >(tee "$journal" >&2) &
+    -S "127.0.0.1:$port_web" -t "$travail" "$racine/outils/routeur_exemple.php" 2> >(tee "$journal" >&2) &
 pid_php=$!
 until grep -qF "($adresse) started" "$journal" 2>/dev/null; do
     kill -0 "$pid_php" 2>/dev/null || { pid_php=; port_pris; }

@@ -5,7 +5,7 @@ des tables du test (tests/donnees/navigateur : navigateur.sql, *.form) a cote, d
 un php -S sert les deux et le navigateur s'en sert comme un utilisateur, la base relue apres chaque
 pas. Le serveur MariaDB prive est a ce test seul : il change le sql_mode global, que les autres
 tests ne doivent pas voir."""
-import html, os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
+import html, http.client, os, re, signal, socket, subprocess, sys, tempfile, threading, time, traceback, urllib.parse, urllib.request
 from pathlib import Path
 
 from selenium import webdriver
@@ -131,9 +131,9 @@ def construit(dossier, corvalite):
         verifie(f"corvalite {' '.join(arguments)}", (r.returncode, r.returncode and r.stderr), (0, 0))
 
 
-def lance_php(web, journal):
-    """php -S sur un port libre de 127.0.0.1 pour le repertoire web, ses messages dans le journal ;
-    "localhost" des pages mene a la socket du serveur prive. Quatre processus servent les demandes,
+def lance_php(web, journal, routeur=()):
+    """php -S sur un port libre de 127.0.0.1 pour le repertoire web (par le routeur donne), ses messages dans le
+    journal ; "localhost" des pages mene a la socket du serveur prive. Quatre processus servent les demandes,
     concurrentes comme sur un vrai serveur ; ils survivent a leur pere : tout le groupe est arrete."""
     with socket.socket() as s:
         s.bind(("127.0.0.1", 0))
@@ -141,7 +141,7 @@ def lance_php(web, journal):
     with open(journal, "w") as sortie:
         php = subprocess.Popen(["php", "-d", "display_errors=1", "-d", "error_reporting=E_ALL",
                                 "-d", f"mysqli.default_socket={serveur['dossier']}/mariadb.sock",
-                                "-S", f"127.0.0.1:{port}", "-t", str(web)], stdout=subprocess.DEVNULL, stderr=sortie,
+                                "-S", f"127.0.0.1:{port}", "-t", str(web), *routeur], stdout=subprocess.DEVNULL, stderr=sortie,
                                env=dict(os.environ, PHP_CLI_SERVER_WORKERS="4"), start_new_session=True)
     for _ in range(100):
         try:
@@ -565,6 +565,23 @@ def vides(p, url):
         p.etape(f"stock : cle videe, la ligne garde la sienne ({mode})", p.bouton("Modifier"), "Modification Ok.", "stock")
 
 
+def visite(dossier):
+    """Le site d'exemple tel que le sert outils/voir_exemple.sh : ses pages, et rien d'autre de la copie de travail."""
+    php, url = lance_php(dossier / "exemple", dossier / "visite.log", [str(OUTILS / "routeur_exemple.php")])
+    try:
+        statuts = []
+        for chemin in ("/cible/index.php", "/formulaires/article.php", "/site.cfg", "/site.log", "/base.sql",
+                       "/formulaires/article.form", "/cible/../site.cfg", "/cible/%2e%2e/site.cfg", "/%2e%2e/visite.log"):
+            connexion = http.client.HTTPConnection(url[len("http://"):], timeout=15)
+            connexion.request("GET", chemin)
+            statuts.append(connexion.getresponse().status)
+            connexion.close()
+        verifie("visite de l'exemple : les pages seules", statuts, [200, 200] + [404] * 7)
+    finally:
+        os.killpg(php.pid, signal.SIGTERM)
+        php.wait()
+
+
 def main(corvalite):
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))  # un test arrete a l'echeance arrete aussi son serveur
     with tempfile.TemporaryDirectory(prefix="corvalite-navigateur-") as dossier:
@@ -574,6 +591,7 @@ def main(corvalite):
         try:
             mode = sql("select @@global.sql_mode")[0][0]
             construit(dossier, corvalite)
+            visite(dossier)
             php, url = lance_php(dossier, dossier / "php.log")
             page = Page()
             for scenario, site in ((article, "exemple/formulaires"), (contact, "exemple/formulaires"), (code, "essais/web"),
