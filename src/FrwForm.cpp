@@ -213,13 +213,21 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     return resultat;
 }
 
-// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
+// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite ; une copie
+// qui tomberait sur le descriptif, par son nom ou par un autre (lien, second nom), l'effacerait.
 void MesForms::ControlePageEcrasee() {
     for (const Copie& copie : CopiesACote()) {
-        if (plateforme::CheminNormal(copie.Cible) != plateforme::CheminNormal(NomFichierSortie)) continue;
-        Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
-                        " faite a cote d'elle : donnez au descriptif un autre nom.");
-        return;
+        const std::string cible = plateforme::CheminNormal(copie.Cible);
+        if (cible == plateforme::CheminNormal(NomFichierSortie)) {
+            Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
+                            " faite a cote d'elle : donnez au descriptif un autre nom.");
+            return;
+        }
+        if (cible == plateforme::CheminNormal(NomFichierForm) || plateforme::MemeFichier(copie.Cible, NomFichierForm)) {
+            Param.AddErreur("Le fichier descriptif " + NomFichierForm + " serait remplace par la copie de " +
+                            copie.Source + " faite a cote de sa page : donnez au descriptif un autre nom.");
+            return;
+        }
     }
 }
 

@@ -31,12 +31,25 @@ std::string Joindre(const std::string& repertoire, const std::string& separateur
     return repertoire.empty() ? nom : repertoire + separateur + nom;
 }
 
+namespace {
+
+// Vrai quand les deux chemins existent et designent le meme fichier, dont `st` recoit l'etat.
+bool Meme(const std::string& chemin1, const std::string& chemin2, struct stat& st) {
+    struct stat st2;
+    return stat(CheminSysteme(chemin1).c_str(), &st) == 0 && stat(CheminSysteme(chemin2).c_str(), &st2) == 0 &&
+           st.st_dev == st2.st_dev && st.st_ino == st2.st_ino;
+}
+
+}  // namespace
+
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
-    struct stat st1, st2;
-    if (stat(CheminSysteme(chemin1).c_str(), &st1) != 0 || stat(CheminSysteme(chemin2).c_str(), &st2) != 0)
-        return false;
-    return S_ISDIR(st1.st_mode) && S_ISDIR(st2.st_mode) && st1.st_dev == st2.st_dev &&
-           st1.st_ino == st2.st_ino;
+    struct stat st;
+    return Meme(chemin1, chemin2, st) && S_ISDIR(st.st_mode);
+}
+
+bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
+    struct stat st;
+    return Meme(chemin1, chemin2, st);
 }
 
 bool CreeRepertoire(const std::string& chemin) {

@@ -35,6 +35,9 @@ bool Lisible(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
+// Vrai quand les deux chemins existent et designent le meme fichier, par des liens ou
+// d'autres noms compris.
+bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
