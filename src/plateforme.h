@@ -72,12 +72,14 @@ bool CreeRepertoire(const std::string& chemin);
 // place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
 // n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
 // ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
+// Le repertoire ou nait le temporaire (".cv-XXXXXX") est d'abord occupe, comme
+// par une Occupation.
 int RemplaceFichier(const std::string& chemin, const std::string& texte);
 
-// Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
-// Celle qui l'occupe seule efface d'abord les fichiers temporaires
-// (".cv-XXXXXX") qu'une execution tuee y a laisses ; une execution en cours
-// garde les siens.
+// Dit aux autres executions, jusqu'a la fin de celle-ci, qu'on ecrit dans le
+// repertoire. La premiere a l'occuper seule efface d'abord les fichiers
+// temporaires (".cv-XXXXXX") qu'une execution tuee y a laisses ; une execution
+// en cours garde les siens.
 class Occupation {
 public:
     explicit Occupation(const std::string& repertoire);
