@@ -112,9 +112,12 @@ struct Interpolation {
 // guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
 // "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie ; "$this" et un
 // objet de la page (sauf l'une de ses proprietes, "$F->nom") arreteraient la page en l'affichant.
-// `table` : la table de la page. "" si rien.
-std::string DefautChainePhp(const std::string& valeur, const std::string& table) {
+// `table` : la table de la page. La valeur est lue telle que la page l'ecrit : en majuscules quand
+// `majuscules` le dit, ou une variable interpolee changerait de nom. "" si rien.
+std::string DefautChainePhp(const std::string& tapee, const std::string& table, bool majuscules) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
+    std::string valeur = tapee;
+    if (majuscules) Utiles::Majuscule(valeur);
     const Interpolation lu{valeur};
     for (size_t i = 0; i < valeur.size();) {
         const char c = valeur[i];
@@ -142,6 +145,9 @@ std::string DefautChainePhp(const std::string& valeur, const std::string& table)
                        invalide;
             const size_t nom = i + (c == '{' ? 2 : 1), finNom = lu.Nom(nom);
             const std::string variable = valeur.substr(nom, finNom - nom);
+            if (variable != tapee.substr(nom, finNom - nom))
+                return "une interpolation $" + tapee.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
+                       variable + ") : PHP y lit une autre variable";
             const bool propriete = valeur.compare(finNom, 2, "->") == 0 && lu.Nom(finNom + 2) != Interpolation::Aucune;
             if (variable == "this")
                 return "une interpolation $this, que PHP refuse hors d'un objet : la page s'arretera sur une erreur en "
@@ -362,8 +368,9 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
 
 // Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
 void MesForms::ControleChainesPhp() {
+    // La page ecrit TYPE= en majuscules.
     auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
-        if (const std::string defaut = DefautChainePhp(valeur, NomTable); !defaut.empty())
+        if (const std::string defaut = DefautChainePhp(valeur, NomTable, &motCle == &MotCleTypeHtml); !defaut.empty())
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);
