@@ -80,7 +80,10 @@ private:
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
         else if (mot == "ajoute") {
             string texte = LitOctets(c);
-            for (int n = std::stoi(v); n > 0; --n) texte += v.substr(v.find(' ') + 1);
+            const string motif = v.substr(v.find(' ') + 1);
+            const bool numerote = motif.find("<I") != string::npos;
+            for (int i = 0, n = std::stoi(v); i < n; ++i)
+                texte += numerote ? Remplace(Remplace(motif, "<I>", std::to_string(i)), "<I+1>", std::to_string(i + 1)) : motif;
             EcritOctets(c, texte);
         } else if (mot == "limite") limite_ = std::stoi(v);
         else if (mot == "delai") delai_ = std::stoi(v);
