@@ -69,11 +69,13 @@ private:
 bool CreeRepertoire(const std::string& chemin);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
-// place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
-// n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
-// ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
-// Le repertoire ou nait le temporaire (".cv-XXXXXX") est d'abord occupe, comme
-// par une Occupation.
+// place, soit l'ancien fichier reste tel quel. Seule exception, un fichier qui ne
+// s'ecrit que sur place (plusieurs noms, un autre proprietaire, un repertoire ou
+// rien ne se cree) peut rester en partie ecrit quand l'execution est tuee pendant
+// son ecriture. Un fichier qui a deja ce contenu n'est pas touche (sa date
+// reste). 0, 1003 (ouverture ou creation impossible) ou 1004 (ecriture ou
+// fermeture en echec, ou pas la place pour tout ecrire). Le repertoire ou nait
+// le temporaire (".cv-XXXXXX") est d'abord occupe, comme par une Occupation.
 int RemplaceFichier(const std::string& chemin, const std::string& texte);
 
 // Dit aux autres executions, jusqu'a la fin de celle-ci, qu'on ecrit dans le
