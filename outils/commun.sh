@@ -18,7 +18,7 @@ installe_paquets() {
 
 PAQUETS_CONSTRUCTION=(g++ cmake make pkg-config libgtest-dev libmariadb-dev)
 PAQUETS_MARIADB=(mariadb-server-core mariadb-client-core)
-PAQUETS_TESTS=(php-cli php-mysql chromium chromium-driver python3-selenium)
+PAQUETS_TESTS=(php-cli php-mysql chromium chromium-driver python3-selenium strace)
 
 # Demarre le serveur MariaDB prive (outils/mariadb.sh) dans le repertoire $1, sur un port tire
 # entre $2 et $2 + 799, rendu dans la variable port. Un port deja pris fait echouer le

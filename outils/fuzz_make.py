@@ -6,7 +6,8 @@ lancees sans reseau. En plus des defauts du banc :
 - "configuration" : site.cfg change, un temporaire ".cv-XXXXXX" qui reste apres l'execution ;
 - "pages" : un essai sur trois est coupe (tue en cours de route, ou prive de place), puis une
   execution complete suit ; apres la coupure chaque page cible est son ancien contenu ou la page
-  entiere de l'execution complete, jamais une page a moitie ecrite ; apres celle-ci, aucun temporaire.
+  entiere de l'execution complete, jamais une page a moitie ecrite (sauf, tuee, une page ecrite sur
+  place, que le README dit pouvoir l'etre) ; apres celle-ci, aucun temporaire dans le site.
 """
 import os
 import re
@@ -103,8 +104,9 @@ def prepare_site(hasard, site, pages, config):
 
 
 def anciennes_pages(hasard, site, noms):
-    """Des pages cibles deja la : vieilles, a deux noms ou a un autre proprietaire."""
-    anciennes = {}
+    """Des pages cibles deja la : vieilles, a deux noms ou a un autre proprietaire (ces deux-la
+    rendues a part : reecrites sur place)."""
+    anciennes, sur_place = {}, set()
     for nom in noms:
         choix = hasard.random()
         if choix < 0.3:
@@ -115,11 +117,13 @@ def anciennes_pages(hasard, site, noms):
         anciennes[nom] = texte
         if hasard.random() < 0.3:
             os.link(chemin, chemin + ".lien")  # reecrite sur place
+            sur_place.add(nom)
         if hasard.random() < 0.2:
             os.chmod(chemin, 0o666)  # d'un autre proprietaire : sur place aussi
+            sur_place.add(nom)
         else:
             os.chown(chemin, banc.NOBODY, banc.NOBODY)
-    return anciennes
+    return anciennes, sur_place
 
 
 def masque(texte):
@@ -139,7 +143,7 @@ def cibles(site, noms):
 def essai_pages(hasard, site, _):
     noms = [f"p{i}.php" for i in range(1, hasard.randint(2, 5))]
     prepare_site(hasard, site, {nom: page_source(hasard) for nom in noms}, CONFIG)
-    anciennes = anciennes_pages(hasard, site, noms)
+    anciennes, sur_place = anciennes_pages(hasard, site, noms)
     choix, arguments = hasard.random(), ["-c", "site.cfg", "-make"]
     limite = hasard.randint(1, 4096) if choix < 0.15 else None
     tuer = hasard.uniform(0.0, 0.05) if 0.15 <= choix < 0.33 else None
@@ -150,8 +154,10 @@ def essai_pages(hasard, site, _):
     coupees = cibles(site, noms)
     resultat = banc.lance_mesure(BANC, site, arguments)
     entieres = cibles(site, noms)
-    defauts += banc.defauts_du_lancement(resultat) + temporaires(f"{site}/web")
+    defauts += banc.defauts_du_lancement(resultat) + temporaires(site)
     for nom in noms:
+        if tuer is not None and nom in sur_place:
+            continue  # tuee pendant son ecriture sur place, elle peut rester en partie ecrite
         if coupees[nom] != anciennes.get(nom) and (coupees[nom] is None or entieres[nom] is None
                                                    or masque(coupees[nom]) != masque(entieres[nom])):
             defauts.append(f"demi-ecrit {nom} : ni l'ancienne page ni la page entiere")

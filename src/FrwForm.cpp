@@ -36,6 +36,12 @@ bool VariableDeLaPage(const std::string& nom, bool avecTable) {
     return std::find(variables, variables + nombre, nom) != variables + nombre;
 }
 
+// Les objets que la page cree, que PHP ne sait pas ecrire en texte : $F sur toute page, la
+// connexion et l'objet de la table sur une page de table.
+bool ObjetDeLaPage(const std::string& nom, const std::string& table) {
+    return nom == "F" || (!table.empty() && (nom == "MaConnexion" || nom == "Connexion" || nom == table));
+}
+
 // Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
 // position qui suit ce qu'elle a reconnu a partir de i, ou npos.
 struct Interpolation {
@@ -104,9 +110,14 @@ struct Interpolation {
 // la page d'etre lue ou lui fait afficher un avertissement : un guillemet que ne precede pas un
 // nombre impair de barres obliques inverses ferme la chaine, une barre finale echappe le
 // guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
-// "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie. "" si rien.
-std::string DefautChainePhp(const std::string& valeur) {
+// "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie ; "$this" et un
+// objet de la page (sauf l'une de ses proprietes, "$F->nom") arreteraient la page en l'affichant.
+// `table` : la table de la page. La valeur est lue telle que la page l'ecrit : en majuscules quand
+// `majuscules` le dit, ou une variable interpolee changerait de nom. "" si rien.
+std::string DefautChainePhp(const std::string& tapee, const std::string& table, bool majuscules) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
+    std::string valeur = tapee;
+    if (majuscules) Utiles::Majuscule(valeur);
     const Interpolation lu{valeur};
     for (size_t i = 0; i < valeur.size();) {
         const char c = valeur[i];
@@ -132,6 +143,18 @@ std::string DefautChainePhp(const std::string& valeur) {
             if (fin == Interpolation::Aucune)
                 return "une interpolation " + valeur.substr(i, c == '{' ? 2 : lu.Nom(i + 1) - i + 1) + " que PHP ne peut pas lire" +
                        invalide;
+            const size_t nom = i + (c == '{' ? 2 : 1), finNom = lu.Nom(nom);
+            const std::string variable = valeur.substr(nom, finNom - nom);
+            if (variable != tapee.substr(nom, finNom - nom))
+                return "une interpolation $" + tapee.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
+                       variable + ") : PHP y lit une autre variable";
+            const bool propriete = valeur.compare(finNom, 2, "->") == 0 && lu.Nom(finNom + 2) != Interpolation::Aucune;
+            if (variable == "this")
+                return "une interpolation $this, que PHP refuse hors d'un objet : la page s'arretera sur une erreur en "
+                       "l'affichant";
+            if (ObjetDeLaPage(variable, table) && !propriete)
+                return "une interpolation $" + variable + ", un objet de la page que PHP ne sait pas ecrire en texte : la "
+                       "page s'arretera sur une erreur en l'affichant";
             i = fin;
         } else {
             ++i;
@@ -213,13 +236,21 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     return resultat;
 }
 
-// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite.
+// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite ; une copie
+// qui tomberait sur le descriptif, par son nom ou par un autre (lien, second nom), l'effacerait.
 void MesForms::ControlePageEcrasee() {
     for (const Copie& copie : CopiesACote()) {
-        if (plateforme::CheminNormal(copie.Cible) != plateforme::CheminNormal(NomFichierSortie)) continue;
-        Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
-                        " faite a cote d'elle : donnez au descriptif un autre nom.");
-        return;
+        const std::string cible = plateforme::CheminNormal(copie.Cible);
+        if (cible == plateforme::CheminNormal(NomFichierSortie)) {
+            Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
+                            " faite a cote d'elle : donnez au descriptif un autre nom.");
+            return;
+        }
+        if (cible == plateforme::CheminNormal(NomFichierForm) || plateforme::MemeFichier(copie.Cible, NomFichierForm)) {
+            Param.AddErreur("Le fichier descriptif " + NomFichierForm + " serait remplace par la copie de " +
+                            copie.Source + " faite a cote de sa page : donnez au descriptif un autre nom.");
+            return;
+        }
     }
 }
 
@@ -337,8 +368,9 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
 
 // Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
 void MesForms::ControleChainesPhp() {
+    // La page ecrit TYPE= en majuscules.
     auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
-        if (const std::string defaut = DefautChainePhp(valeur); !defaut.empty())
+        if (const std::string defaut = DefautChainePhp(valeur, NomTable, &motCle == &MotCleTypeHtml); !defaut.empty())
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);

@@ -58,7 +58,7 @@ public:
 
     // Releve les marqueurs de bloc de la page parmi ses "{#" (positions croissantes).
     void Releve(const std::string& page, const std::vector<size_t>& balises);
-    // Faux quand le texte a assembler depasserait `limite` octets.
+    // Faux quand le texte assemble, celui que la page gardera, depasserait `limite` octets.
     bool Assemble(const std::string& reference, std::string& sortie, size_t limite, Temoin& temoin);
 
 private:
@@ -88,15 +88,15 @@ private:
     char Car() const;
     void Copie();
     void LisNom();
-    bool Balise();
-    bool Rejette(Genre genre, const char* fermeture);
+    void Balise();
+    void Rejette(Genre genre, const char* fermeture);
 
     const std::string& motDebut_;
     const std::string& motFin_;
     const std::string* page_ = nullptr;
     std::string* sortie_ = nullptr;
     Temoin* temoin_ = nullptr;
-    size_t limite_ = 0, engage_ = 0, horloge_ = 0;
+    size_t horloge_ = 0;
     std::vector<Debut> debuts_;
     std::vector<Bloc> blocs_;  // taille : une puissance de deux
     size_t generation_ = 0, noms_ = 0;
@@ -155,23 +155,20 @@ void Assemblage::Agrandit() {
 bool Assemblage::Assemble(const std::string& reference, std::string& sortie, size_t limite, Temoin& temoin) {
     sortie_ = &sortie;
     temoin_ = &temoin;
-    limite_ = limite;
-    engage_ = reference.size();
     horloge_ = 0;
     sortie.clear();
-    if (engage_ > limite_) return false;
     sortie.reserve(reference.size() + page_->size());
     pile_.assign(1, Morceau{&reference, 0, reference.size(), 0});
-    while (!Fini()) {
+    // Seul compte ce qui sort : une balise qu'un bloc remplace n'en est pas. Chaque marqueur de
+    // debut ne servant qu'une fois, ce qui est lu sans sortir reste borne par la page.
+    while (!Fini() && sortie.size() <= limite) {
         Copie();
         if (Fini() || Car() != '{') continue;
         ++pile_.back().lu;
         sortie += '{';
-        while (!sortie.empty() && sortie.back() == '{' && !Fini() && Car() == '#') {
-            if (!Balise()) return false;
-        }
+        while (!sortie.empty() && sortie.back() == '{' && !Fini() && Car() == '#') Balise();
     }
-    return true;
+    return sortie.size() <= limite;
 }
 
 bool Assemblage::Fini() {
@@ -223,7 +220,7 @@ void Assemblage::LisNom() {
 }
 
 // Au "#" qui suit le "{" de la fin de la sortie.
-bool Assemblage::Balise() {
+void Assemblage::Balise() {
     ++pile_.back().lu;
     LisNom();
     if (Fini() || Car() != '}') return Rejette(SansAccolade, "");
@@ -238,19 +235,15 @@ bool Assemblage::Balise() {
     const size_t bout = bloc->fin < corps ? page_->size() : bloc->fin;
     sortie_->pop_back();
     Fini();
-    if (bout == corps) return true;
-    engage_ += bout - corps;
-    pile_.push_back(Morceau{page_, corps, bout, horloge_});
-    return engage_ <= limite_;
+    if (bout > corps) pile_.push_back(Morceau{page_, corps, bout, horloge_});
 }
 
 // La balise reste dans la sortie, "!" a la place de son "{".
-bool Assemblage::Rejette(Genre genre, const char* fermeture) {
+void Assemblage::Rejette(Genre genre, const char* fermeture) {
     sortie_->back() = '!';
     (*sortie_ += '#') += nom_;
     *sortie_ += fermeture;
     temoin_->Signale(genre, nom_);
-    return true;
 }
 
 Make::Make(Parametrage& param)

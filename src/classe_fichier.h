@@ -23,7 +23,8 @@ public:
     int LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire = AT_FDCWD);
     std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
     int CopieFichier(std::string source, std::string cible);
-    // Ecrit le texte a la place du fichier, en entier ou pas du tout.
+    // Ecrit le texte a la place du fichier, en entier ou pas du tout (sauf, tuee pendant
+    // l'ecriture, une ecriture sur place : voir plateforme::RemplaceFichier).
     int RemplaceFichier(std::string chemin, const std::string& texte);
 };
 

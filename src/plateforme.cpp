@@ -10,6 +10,7 @@
 #include <dirent.h>
 #include <filesystem>
 #include <iostream>
+#include <set>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -31,12 +32,25 @@ std::string Joindre(const std::string& repertoire, const std::string& separateur
     return repertoire.empty() ? nom : repertoire + separateur + nom;
 }
 
+namespace {
+
+// Vrai quand les deux chemins existent et designent le meme fichier, dont `st` recoit l'etat.
+bool Meme(const std::string& chemin1, const std::string& chemin2, struct stat& st) {
+    struct stat st2;
+    return stat(CheminSysteme(chemin1).c_str(), &st) == 0 && stat(CheminSysteme(chemin2).c_str(), &st2) == 0 &&
+           st.st_dev == st2.st_dev && st.st_ino == st2.st_ino;
+}
+
+}  // namespace
+
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
-    struct stat st1, st2;
-    if (stat(CheminSysteme(chemin1).c_str(), &st1) != 0 || stat(CheminSysteme(chemin2).c_str(), &st2) != 0)
-        return false;
-    return S_ISDIR(st1.st_mode) && S_ISDIR(st2.st_mode) && st1.st_dev == st2.st_dev &&
-           st1.st_ino == st2.st_ino;
+    struct stat st;
+    return Meme(chemin1, chemin2, st) && S_ISDIR(st.st_mode);
+}
+
+bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
+    struct stat st;
+    return Meme(chemin1, chemin2, st);
 }
 
 bool CreeRepertoire(const std::string& chemin) {
@@ -180,11 +194,66 @@ int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mo
     return d.Ferme() ? code : 1004;
 }
 
+// ".cv-" et six lettres ou chiffres : les temporaires que ce programme cree.
+bool EstTemporaire(const char* nom) {
+    return std::strncmp(nom, ".cv-", 4) == 0 && std::strlen(nom) == 10 && std::strspn(nom + 4, LettresTemporaire) == 6;
+}
+
+// Efface les temporaires du repertoire et rend les noms des autres entrees,
+// tries ; faux quand la lecture du repertoire echoue.
+bool Inventorie(int repertoire, std::vector<std::string>& noms) {
+    int copie = dup(repertoire);
+    DIR* rep = copie < 0 ? nullptr : fdopendir(copie);
+    if (rep == nullptr) {
+        if (copie >= 0) close(copie);
+        return false;
+    }
+    for (errno = 0; dirent* entree = readdir(rep); errno = 0) {
+        struct stat st;
+        if (!EstTemporaire(entree->d_name)) noms.push_back(entree->d_name);
+        else if (entree->d_type == DT_REG ||
+                 (entree->d_type == DT_UNKNOWN &&
+                  fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)))
+            unlinkat(dirfd(rep), entree->d_name, 0);
+    }
+    const bool complet = errno == 0;
+    closedir(rep);
+    std::sort(noms.begin(), noms.end());
+    return complet;
+}
+
+// Occupe le repertoire ouvert `fd` jusqu'a la fin de l'execution : un temporaire ne
+// s'y cree qu'ainsi. La premiere fois, une execution qui l'a seule (verrou exclusif
+// obtenu : aucune autre n'y ecrit) efface les temporaires qu'une execution tuee y a
+// laisses et rend dans `noms` les autres entrees ; vrai alors. Le verrou partage qui
+// suit, tenu par une copie du descripteur jamais fermee, garde ceux de l'execution.
+bool Occupe(int fd, std::vector<std::string>& noms) {
+    static std::set<std::pair<dev_t, ino_t>> occupes;
+    struct stat st;
+    if (fstat(fd, &st) != 0 || !occupes.insert({st.st_dev, st.st_ino}).second) return false;
+    const int garde = fcntl(fd, F_DUPFD_CLOEXEC, 0);
+    if (garde < 0) {
+        occupes.erase({st.st_dev, st.st_ino});
+        return false;
+    }
+    const bool seule = flock(garde, LOCK_EX | LOCK_NB) == 0 && Inventorie(garde, noms);
+    flock(garde, LOCK_SH);
+    return seule;
+}
+
+// Occupe le repertoire d'un chemin systeme, ou le temporaire d'une ecriture va naitre.
+void OccupeRepertoire(const std::string& repertoire) {
+    Descripteur d(open(repertoire.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    std::vector<std::string> noms;
+    if (d.fd >= 0) Occupe(d.fd, noms);
+}
+
 // Cree a cote de la cible un temporaire au nom libre : ".cv-" et six lettres ou chiffres.
 int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporaire) {
     static std::uint64_t etat = static_cast<std::uint64_t>(getpid()) << 32 ^
                                 static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
     std::string::size_type barre = cible.find_last_of('/');
+    OccupeRepertoire(barre == std::string::npos ? "." : cible.substr(0, barre + 1));
     temporaire = (barre == std::string::npos ? "" : cible.substr(0, barre + 1)) + ".cv-XXXXXX";
     for (int essai = 0; essai < 100; ++essai) {
         for (size_t i = temporaire.size() - 6; i < temporaire.size(); ++i) {
@@ -283,34 +352,6 @@ int CreeEntier(int repertoire, const std::string& nom, const std::string& texte)
     return d.Ferme() ? 0 : 1004;
 }
 
-// ".cv-" et six lettres ou chiffres : les temporaires que ce programme cree.
-bool EstTemporaire(const char* nom) {
-    return std::strncmp(nom, ".cv-", 4) == 0 && std::strlen(nom) == 10 && std::strspn(nom + 4, LettresTemporaire) == 6;
-}
-
-// Efface les temporaires du repertoire et rend les noms des autres entrees,
-// tries ; faux quand la lecture du repertoire echoue.
-bool Inventorie(int repertoire, std::vector<std::string>& noms) {
-    int copie = dup(repertoire);
-    DIR* rep = copie < 0 ? nullptr : fdopendir(copie);
-    if (rep == nullptr) {
-        if (copie >= 0) close(copie);
-        return false;
-    }
-    for (errno = 0; dirent* entree = readdir(rep); errno = 0) {
-        struct stat st;
-        if (!EstTemporaire(entree->d_name)) noms.push_back(entree->d_name);
-        else if (entree->d_type == DT_REG ||
-                 (entree->d_type == DT_UNKNOWN &&
-                  fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode)))
-            unlinkat(dirfd(rep), entree->d_name, 0);
-    }
-    const bool complet = errno == 0;
-    closedir(rep);
-    std::sort(noms.begin(), noms.end());
-    return complet;
-}
-
 }  // namespace
 
 bool Lisible(const std::string& chemin) {
@@ -371,10 +412,7 @@ RepertoireOuvert::~RepertoireOuvert() {
 
 Occupation::Occupation(const std::string& repertoire)
     : chemin_(repertoire), repertoire_(repertoire), fd_(repertoire_.Fd()) {
-    if (fd_ < 0) return;
-    // Seule, l'execution sait que les temporaires presents ne sont a personne.
-    if (flock(fd_, LOCK_EX | LOCK_NB) == 0) inventaire_ = Inventorie(fd_, presents_);
-    flock(fd_, LOCK_SH);
+    if (fd_ >= 0) inventaire_ = Occupe(fd_, presents_);
 }
 
 bool Occupation::Absent(const std::string& nom) const {

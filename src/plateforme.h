@@ -35,6 +35,9 @@ bool Lisible(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
+// Vrai quand les deux chemins existent et designent le meme fichier, par des liens ou
+// d'autres noms compris.
+bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
@@ -66,15 +69,19 @@ private:
 bool CreeRepertoire(const std::string& chemin);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
-// place, soit l'ancien fichier reste tel quel. Un fichier qui a deja ce contenu
-// n'est pas touche (sa date reste). 0, 1003 (ouverture ou creation impossible)
-// ou 1004 (ecriture ou fermeture en echec, ou pas la place pour tout ecrire).
+// place, soit l'ancien fichier reste tel quel. Seule exception, un fichier qui ne
+// s'ecrit que sur place (plusieurs noms, un autre proprietaire, un repertoire ou
+// rien ne se cree) peut rester en partie ecrit quand l'execution est tuee pendant
+// son ecriture. Un fichier qui a deja ce contenu n'est pas touche (sa date
+// reste). 0, 1003 (ouverture ou creation impossible) ou 1004 (ecriture ou
+// fermeture en echec, ou pas la place pour tout ecrire). Le repertoire ou nait
+// le temporaire (".cv-XXXXXX") est d'abord occupe, comme par une Occupation.
 int RemplaceFichier(const std::string& chemin, const std::string& texte);
 
-// Le temps de sa vie, dit aux autres executions qu'on ecrit dans le repertoire.
-// Celle qui l'occupe seule efface d'abord les fichiers temporaires
-// (".cv-XXXXXX") qu'une execution tuee y a laisses ; une execution en cours
-// garde les siens.
+// Dit aux autres executions, jusqu'a la fin de celle-ci, qu'on ecrit dans le
+// repertoire. La premiere a l'occuper seule efface d'abord les fichiers
+// temporaires (".cv-XXXXXX") qu'une execution tuee y a laisses ; une execution
+// en cours garde les siens.
 class Occupation {
 public:
     explicit Occupation(const std::string& repertoire);

@@ -80,10 +80,15 @@ private:
         else if (mot == "crlf") EcritOctets(c, Remplace(LitOctets(c), "\n", "\r\n"));
         else if (mot == "ajoute") {
             string texte = LitOctets(c);
-            for (int n = std::stoi(v); n > 0; --n) texte += v.substr(v.find(' ') + 1);
+            const string motif = v.substr(v.find(' ') + 1);
+            const bool numerote = motif.find("<I") != string::npos;
+            for (int i = 0, n = std::stoi(v); i < n; ++i)
+                texte += numerote ? Remplace(Remplace(motif, "<I>", std::to_string(i)), "<I+1>", std::to_string(i + 1)) : motif;
             EcritOctets(c, texte);
         } else if (mot == "limite") limite_ = std::stoi(v);
         else if (mot == "delai") delai_ = std::stoi(v);
+        else if (mot == "tue") tue_ = Mots(v);
+        else if (mot == "occupe") occupe_ = v.empty() ? "" : rep_ / v;
         else if (mot == "muet") Muet();
         else if (mot == "lecture_seule") lectureSeule_.push_back(c), chmod(c.c_str(), 0555);
         else if (mot == "lance") {
@@ -111,7 +116,10 @@ private:
         else if (mot == "absent") EXPECT_FALSE(fs::exists(fs::symlink_status(c))) << chemin;
         else if (mot == "contient") {
             const std::vector<string> noms = Mots(v);
-            EXPECT_EQ(NomsDans(c), std::set<string>(noms.begin(), noms.end())) << chemin;
+            std::set<string> presents;
+            for (const string& nom : NomsDans(c))
+                presents.insert(std::regex_match(nom, std::regex(R"(\.cv-[A-Za-z0-9]{6})")) ? ".cv-XXXXXX" : nom);
+            EXPECT_EQ(presents, std::set<string>(noms.begin(), noms.end())) << chemin;
         } else if (mot == "pareil") EXPECT_EQ(LitOctets(c), LitOctets(v[0] == '/' ? v : rep_ / v)) << chemin;
         else if (mot == "php") EXPECT_TRUE(PhpValide(c));
         else if (mot == "classes") {
@@ -145,12 +153,16 @@ private:
         return MasqueDates(texte, {{dateFR_, dateUS_}, {Utiles::Date_FR(), Utiles::Date_US()}});
     }
 
-    // Entree sur /dev/null ; avec exec, un signal rend -1, jamais un code attendu. ulimit compte par
-    // 512 octets, et sans XFSZ l'ecriture au-dela echoue sans tuer. Root passe outre les droits : sans
-    // ces capacites, un repertoire en lecture seule l'est aussi pour lui.
+    // Entree sur /dev/null ; avec exec, un signal rend -1, jamais un code attendu (strace se tue du signal
+    // qui a tue le programme). ulimit compte par 512 octets, et sans XFSZ l'ecriture au-dela echoue sans
+    // tuer. Root passe outre les droits : sans ces capacites, un repertoire en lecture seule l'est aussi
+    // pour lui.
     void Lance(const string& arguments) {
         string commande = "cd '" + rep_.Chemin() + "' && " +
                           (limite_ ? "trap '' XFSZ && ulimit -f " + std::to_string(2 * limite_) + " && " : "") + "exec " +
+                          (occupe_.empty() ? "" : "flock -s '" + occupe_ + "' ") +
+                          (tue_.size() == 2 ? "strace -f -o /dev/null -e inject=" + tue_[0] + ":signal=KILL:when=" + tue_[1] + " "
+                                            : "") +
                           (delai_ ? "timeout -s KILL " + std::to_string(delai_) + " " : "") + "env 'MYSQL_TCP_PORT=" +
                           (portMuet_.empty() ? ServeurTest::Port() : portMuet_) + "'" +
                           (!lectureSeule_.empty() && geteuid() == 0 ? " setpriv --bounding-set=-dac_override,-dac_read_search" : "") +
@@ -165,6 +177,7 @@ private:
         console_ = LitOctets(captures / "erreurs");
         EXPECT_EQ(console_.substr(0, Banniere.size() + 1), Banniere + "\n");
         console_.erase(0, Banniere.size() + 1);
+        if (tue_.size() == 2) { EXPECT_EQ(code_, -1) << "pas tue au " << tue_[1] << "e appel " << tue_[0]; }
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "site.cfg a change";
     }
@@ -183,9 +196,9 @@ private:
 
     std::vector<Ligne> lignes_;
     RepertoireTemporaire rep_;
-    std::vector<string> lectureSeule_;
+    std::vector<string> lectureSeule_, tue_;
     int muet_ = -1, delai_ = 0, limite_ = 0, code_ = -1;
-    string base_, portMuet_, sortie_, console_, dateFR_, dateUS_;
+    string occupe_, base_, portMuet_, sortie_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
 };
 
