@@ -87,7 +87,12 @@ private:
             EcritOctets(c, texte);
         } else if (mot == "limite") limite_ = std::stoi(v);
         else if (mot == "delai") delai_ = std::stoi(v);
-        else if (mot == "tue") tue_ = Mots(v);
+        else if (mot == "tue" || mot == "panne") {
+            // strace fait du N-ieme appel systeme APPEL un KILL, ou un echec de l'erreur donnee.
+            const std::vector<string> m = Mots(v);
+            tue_ = mot == "tue" && m.size() == 2;
+            injection_ = m.size() < 2 ? "" : m[0] + (tue_ ? ":signal=KILL" : ":error=" + m.at(2)) + ":when=" + m[1];
+        }
         else if (mot == "occupe") occupe_ = v.empty() ? "" : rep_ / v;
         else if (mot == "muet") Muet();
         else if (mot == "lecture_seule") lectureSeule_.push_back(c), chmod(c.c_str(), 0555);
@@ -161,10 +166,11 @@ private:
         string commande = "cd '" + rep_.Chemin() + "' && " +
                           (limite_ ? "trap '' XFSZ && ulimit -f " + std::to_string(2 * limite_) + " && " : "") + "exec " +
                           (occupe_.empty() ? "" : "flock -s '" + occupe_ + "' ") +
-                          (tue_.size() == 2 ? "strace -f -o /dev/null -e inject=" + tue_[0] + ":signal=KILL:when=" + tue_[1] + " "
-                                            : "") +
+                          (injection_.empty() ? "" : "strace -f -o /dev/null -e inject=" + injection_ + " ") +
                           (delai_ ? "timeout -s KILL " + std::to_string(delai_) + " " : "") + "env 'MYSQL_TCP_PORT=" +
                           (portMuet_.empty() ? ServeurTest::Port() : portMuet_) + "'" +
+                          // LeakSanitizer ne sait pas travailler sous strace.
+                          (injection_.empty() ? "" : " ASAN_OPTIONS=detect_leaks=0") +
                           (!lectureSeule_.empty() && geteuid() == 0 ? " setpriv --bounding-set=-dac_override,-dac_read_search" : "") +
                           " '" + Binaire + "'";
         for (const string& mot : Mots(arguments)) commande += " '" + mot + "'";
@@ -177,7 +183,7 @@ private:
         console_ = LitOctets(captures / "erreurs");
         EXPECT_EQ(console_.substr(0, Banniere.size() + 1), Banniere + "\n");
         console_.erase(0, Banniere.size() + 1);
-        if (tue_.size() == 2) { EXPECT_EQ(code_, -1) << "pas tue au " << tue_[1] << "e appel " << tue_[0]; }
+        if (tue_) { EXPECT_EQ(code_, -1) << "pas tue par " << injection_; }
         suiteDans_ = 0;
         EXPECT_EQ(LitOctets(rep_ / "site.cfg"), config) << "site.cfg a change";
     }
@@ -196,7 +202,9 @@ private:
 
     std::vector<Ligne> lignes_;
     RepertoireTemporaire rep_;
-    std::vector<string> lectureSeule_, tue_;
+    std::vector<string> lectureSeule_;
+    bool tue_ = false;
+    string injection_;
     int muet_ = -1, delai_ = 0, limite_ = 0, code_ = -1;
     string occupe_, base_, portMuet_, sortie_, console_, dateFR_, dateUS_;
     size_t suiteDans_ = 0;
