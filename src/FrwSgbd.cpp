@@ -786,9 +786,7 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     if (!base.FaitListeTable(database, ListeTables).empty())
         Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
-    // Le fichier de connexion va dans l'include des sources, cree au besoin sur un site neuf.
     CreeRepertoiresDuSite();
-    Param.CopieFichierConnexion(Param.TrimSlash(Param.RepertoireIncludeSources));
     if (ListeTables.empty()) return "";
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);

@@ -275,21 +275,24 @@ void Parametrage::VerificationExistenceChemin(int make, int, int) {
         AddErreur("Le repertoire source et le repertoire cible sont identiques:" + RepertoireSources + FinDeLigne);
 }
 
+// Le fichier deja dans l'include n'est pas recopie : c'est la garde de cette copie, qui ne compte
+// donc pas parmi les cibles ecrites une fois (make recopie ensuite le fichier avec ses appuis).
 void Parametrage::CopieFichierConnexion(std::string repertoire) {
     if (Fichier().IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
     const std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
-    const std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
-    CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination);
+    // Le repertoire peut finir par le separateur (RepertoireIncludeSources) : il n'est pas double.
+    const std::string destination = plateforme::Joindre(TrimSlash(repertoire), Separateur, NomFichierConnexion);
+    CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination, true, false);
 }
 
 bool Parametrage::CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
-                               bool raison) {
-    const auto [place, neuve] = CiblesCopiees.insert(plateforme::CheminNormal(cible));
-    if (!neuve) return true;
+                               bool raison, bool uneFois) {
+    const std::string normal = plateforme::CheminNormal(cible);
+    if (uneFois && !CiblesCopiees.insert(normal).second) return true;
     Fichier fichier;
     const int code = fichier.CopieFichier(source, cible);
     if (code == 0) return true;
-    CiblesCopiees.erase(place);
+    if (uneFois) CiblesCopiees.erase(normal);
     AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
     return false;
 }

@@ -106,14 +106,14 @@ public:
     void ConstructionDesChemins();
     void VerificationExistenceChemin(int make, int sgbd, int form);
     void CopieFichierConnexion(std::string repertoire);
-    // La seule copie de fichier des fonctions : une cible deja ecrite par le lancement ne l'est
-    // pas de nouveau. Un echec est une anomalie, `anomalie` suivie de la raison quand `raison`
-    // le demande ; rend vrai quand la cible est la copie de la source.
+    // La seule copie de fichier du programme. Un echec est une anomalie, `anomalie` suivie de la
+    // raison quand `raison` le demande ; rend vrai quand la cible est la copie de la source. Avec
+    // `uneFois`, une cible deja ecrite ainsi par le lancement ne l'est pas de nouveau.
     bool CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
-                      bool raison = true);
+                      bool raison = true, bool uneFois = true);
 
 private:
-    // Les cibles que CopieFichier a deja ecrites, chemins normalises.
+    // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;
     void Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne);
 };
