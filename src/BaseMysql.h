@@ -12,9 +12,9 @@
 
 #include "Parametres.h"
 
-// Une colonne d'une table, telle que le serveur la decrit : malgre son nom,
-// fixe par la conception du programme, un structTable est UNE colonne (une
-// liste de structTable fait une table). Drapeaux "O"/"N".
+// Une colonne d'une table, telle que le serveur la decrit : malgre son nom, un
+// structTable est UNE colonne (une liste de structTable fait une table).
+// Drapeaux "O"/"N".
 struct structTable {
     std::string NomTable;
     std::string NomChamp;

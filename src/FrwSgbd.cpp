@@ -334,8 +334,8 @@ private:
         });
     }
 
-    // Malgre leurs noms, fixes par la conception, Post2Var ecrit Form2Variable()
-    // et Var2Post ecrit Variable2Form().
+    // Post2Var passe la demande postee dans les membres : la methode PHP Form2Variable() ;
+    // Var2Post prepare les membres pour le formulaire : Variable2Form().
     void ConstruitFonctionPost2Var() {
         Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
             for (const structTable& c : champs_) {
