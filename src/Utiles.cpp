@@ -69,6 +69,8 @@ std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
 
 std::string Utiles::DateHeure() { return Maintenant("%d/%m/%Y %H:%M:%S"); }
 
+std::string Utiles::DateHeure_US() { return Maintenant("%Y/%m/%d %H:%M:%S"); }
+
 std::string Utiles::Date_US() { return Maintenant("%m/%d/%Y"); }
 
 std::string Utiles::Date_FR() { return Maintenant("%d/%m/%Y"); }

@@ -14,6 +14,8 @@ class Utiles {
 public:
     // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS.
     static std::string DateHeure();
+    // AAAA/MM/JJ HH:MM:SS : l'annee d'abord.
+    static std::string DateHeure_US();
     static std::string Date_US();
     static std::string Date_FR();
     static std::string Heure();
