@@ -97,10 +97,18 @@ int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niv
 
 // ---------------------------------------------------------------- texte
 
+std::string Parametrage::Tab() const { return Tabulation; }
+
+std::string Parametrage::Tab(int n) const {
+    std::string retrait;
+    for (int i = 0; i < n; ++i) retrait += Tab();
+    return retrait;
+}
+
 std::string Parametrage::Pluriel(int n) { return n > 1 ? "s" : ""; }
 
 std::string Parametrage::GenereListeInclude() const {
-    Emetteur e(1);
+    Emetteur e(1, Tab());
     for (const std::string& include : ListeFichiersInclude) e.Ligne("Require_once(\"" + include + "\");");
     return e.Prends();
 }

@@ -26,6 +26,8 @@ public:
     std::string DateBuild = "150418";
     std::string Banniere;
     std::string FinDeLigne = plateforme::FinDeLigne;
+    // Un cran de retrait du texte genere, que rendent Tab() et Tab(n).
+    std::string Tabulation = "\t";
     std::string Cle = "471902635518";
     std::string PrefixeErreur = "ERREUR:";
     std::string Guillemet = "\"";
@@ -90,6 +92,9 @@ public:
     int GestionErreur(int code, std::string mode, MonEnumerationLog niveau);
 
     // Petites fonctions de texte.
+    // Un cran de retrait ; n crans ("" pour n < 1).
+    std::string Tab() const;
+    std::string Tab(int n) const;
     std::string Pluriel(int n);
     void SetFichierLog(std::string nom);
     std::string ConvertIntToString(int n);

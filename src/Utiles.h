@@ -70,7 +70,9 @@ public:
 // toujours et qu'aucun niveau ne se compte a la main.
 class Emetteur {
 public:
-    explicit Emetteur(int retrait = 0) : Retrait(retrait) {}
+    // `tabulation` : un cran de retrait ; celui des fichiers de classe vient de Parametrage::Tab().
+    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t")
+        : Retrait(retrait), Tabulation(tabulation) {}
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -115,7 +117,7 @@ public:
     std::string Prends() { return std::move(Resultat); }
 
     int Retrait;
-    const std::string Tabulation = "\t";
+    const std::string Tabulation;
     const std::string FinDeLigne = plateforme::FinDeLigne;
 
 private:
