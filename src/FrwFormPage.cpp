@@ -113,7 +113,8 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     // la page d'un lancement precedent reste telle quelle, et rien n'est copie.
     if (Param.NbErreurs > 0) return "";
     Fichier fichier;
-    if (const int code = fichier.RemplaceFichier(NomFichierSortie, page); code != 0) {
+    fichier.NommeFichier(NomFichierSortie);
+    if (const int code = fichier.RemplaceFichier(fichier.NomFichier, page); code != 0) {
         Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
                         fichier.LibelleErreur(code));
         return "";
@@ -131,7 +132,7 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
 // table la connexion et la classe de la table, puis les fichiers a inclure. Sans repertoire
 // dans son chemin, la description est dans le repertoire courant : les copies aussi.
 std::vector<MesForms::Copie> MesForms::CopiesACote() const {
-    const std::string repertoire = Utiles::CheminSansFichier(NomFichierForm);
+    const std::string repertoire = Fichier().RenvoiRepertoire(NomFichierForm);
     auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
     auto duProgramme = [&](const std::string& nom) {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);

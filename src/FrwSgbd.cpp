@@ -745,7 +745,8 @@ void FrwSgbd::EcritClasse(const std::string& table) {
             Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
-        int code = fichier.RemplaceFichier(*repertoire + nom, classe);
+        fichier.NommeFichier(*repertoire + nom);
+        const int code = fichier.RemplaceFichier(fichier.NomFichier, classe);
         if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
     }
 }

@@ -55,7 +55,9 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         std::cerr << texte;
         if (finDeLigne) std::cerr << std::endl;
     }
-    if (niveau != LogEcran && !FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
+    if (niveau == LogEcran || FichierLog.empty()) return;
+    if (finDeLigne) FichierTrace.EcrisFichier(FichierLog, texte);
+    else FichierTrace.EcrisFichierSansCR(FichierLog, texte);
 }
 
 void Parametrage::AddErreur(std::string message) {

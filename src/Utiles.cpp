@@ -6,6 +6,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "classe_fichier.h"
+
 namespace {
 
 // Une seule lecture de l'horloge par resultat, pour que tous ses champs
@@ -83,11 +85,7 @@ std::string Utiles::Majuscule(std::string& texte) {
     return texte;
 }
 
-std::string Utiles::CheminSansFichier(std::string chemin) {
-    std::string::size_type pos = chemin.find_last_of("\\/");
-    if (pos == std::string::npos) return "";
-    return chemin.substr(0, pos);
-}
+std::string Utiles::CheminSansFichier(std::string chemin) { return Fichier().RenvoiRepertoire(chemin); }
 
 std::string Utiles::PrecedeDeBarre(const std::string& texte, const char* caracteres) {
     std::string resultat;
