@@ -83,6 +83,10 @@ std::string Echappe(const std::string& nom) { return Utiles::PrecedeDeBarre(nom,
 }  // namespace
 
 void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
+    Serveur = serveur;
+    Base = base;
+    Utilisateur = utilisateur;
+    MotDePasse = motDePasse;
     ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
@@ -92,8 +96,8 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
         mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
         mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
     }
-    Connectee = Initialisee && mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
-                                                  base.c_str(), 0, nullptr, 0) != nullptr;
+    Connectee = Initialisee && mysql_real_connect(&Connexion, Serveur.c_str(), Utilisateur.c_str(), MotDePasse.c_str(),
+                                                  Base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
         // Sans initialisation, la connexion n'a pas d'erreur a dire : seul le manque de memoire l'explique.
         Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne +

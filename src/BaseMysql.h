@@ -50,6 +50,11 @@ public:
     std::string FinDeLigne = "\n";
     Parametrage* Param;
     MYSQL Connexion;
+    // Ce que recoit OuvreBase, garde pour la vie de l'objet ; seule la connexion le lit.
+    std::string Serveur;
+    std::string Base;
+    std::string Utilisateur;
+    std::string MotDePasse;
     // Ou lire le commentaire de colonne : la requete le demande deux fois, et
     // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
     int ColonneCommentaire = 18;
