@@ -273,7 +273,7 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
         // Un "\" dans un nom deviendrait un separateur en atteignant le systeme.
         if (nom[0] == '_' || nom.find('\\') != std::string::npos || nom.find(filtre) == std::string::npos)
             continue;
-        liste.push_back({nom, Param.FichierReferenceGlobal});
+        liste.push_back({nom, Param.RepertoireSources, Param.RepertoireCible, "", Param.FichierReferenceGlobal});
         ++NbFichiers;
     }
     return "";
