@@ -35,6 +35,9 @@ public:
     };
 
     std::string FinDeLigne;
+    // Toujours "\", pas le SEPREP configure : c'est le seul caractere que TrimSlash retire a la
+    // fin d'un repertoire, et make le remet entre le repertoire et le nom ; le systeme le lit comme
+    // un separateur (plateforme::CheminSysteme).
     std::string Separateur;
     Parametrage& Param;
     std::string BaliseReference;
