@@ -187,6 +187,7 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
 std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     Param.NbErreurs = 0;
     Param.NbAnomalies = 0;
+    LigneTable = LigneNonUtilise1 = LigneNonUtilise2 = LigneNonUtilise3 = 0;
     NomFichierForm = nomFichier;
     std::vector<std::string> lignes;
     if (const std::string echec = Fichier().LisFichier(nomFichier, lignes); !echec.empty()) {
@@ -307,7 +308,7 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeu
 }
 
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
-    courant.Element_ += valeur + ";";
+    courant.Element += valeur + ";";
     courant.LigneElement = numero;
     const std::string::size_type separateur = valeur.find(SeparateurValeurs);
     if (separateur == std::string::npos) {

@@ -517,7 +517,7 @@ std::string MesForms::AfficheElement(unsigned int n) {
     Emetteur e(0);
     e.Ligne("---------- Fichier ---").Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)));
     EmetChamps(e, {{"Champ      = ", el.Champ}, {"Libelle    = ", el.Libelle}});
-    e.Ligne("Element    = >" + el.Element_ + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
+    e.Ligne("Element    = >" + el.Element + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
     for (const FElement& v : el.ListeValeurs)
         EmetChamps(e, {{"\tValeur = ", v.Valeur}, {"\tDonnees= ", v.Donnees}, {"\tDefaut = ", v.Defaut}});
     EmetChamps(e, {{"TypeHtml   = ", el.TypeHtml}, {"TypePhp    = ", el.TypePhp}, {"TypeSgbd   = ", el.TypeSgbd},
