@@ -165,16 +165,30 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
     // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
     // partout dans la ligne.
     const std::pair<std::string*, const char*> motsCles[] = {
-        {&MotCleTable, "P<q~D-ziG1kS"}, {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"}, {&MotCleChamp, "P+qcD,zjG<kS"},
-        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"}, {&MotCleOptionChamp, "P7qkqizfG;kdS#"},
-        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"}, {&MotCleGrise, "P/qmD4zpG1kS"},
-        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"}, {&MotCleElement, "P-qgD0zjG1kdS:tjL$"}, {&MotCleTypeHtml, "P<qtD;zbG)"},
-        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"}, {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},
-        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"}, {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},
-        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("}, {&MotCleVisible, "P>qdD>zfG.kbS+tT"},
-        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"}, {&MotCleOptionPave1, "P8qqqFzZ"},
-        {&MotCleOptionPave2, "P8qqqGzZ"}, {&MotCleOptionPave3, "P8q~DAzPG)"}, {&MotCleFinElement, "P.qdD9z`G4kf"},
-        {&MotCleBouton, "P*qjD@zqG;kdS#"}, {&MotCleLien, "P4qdD0zkG)"}, {&MotCleNonUtilise3, "P1qiD@zqqG"},
+        {&MotCleTable, "P<q~D-ziG1kS"},                    // "TABLE="
+        {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"},          // "INUTIL1="
+        {&MotCleChamp, "P+qcD,zjG<kS"},                    // "CHAMP="
+        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"},        // "INPUTHTML="
+        {&MotCleOptionChamp, "P7qkqizfG;kdS#"},            // "OPTION="
+        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"},          // "OPTINPT="
+        {&MotCleGrise, "P/qmD4zpG1kS"},                    // "GRISE="
+        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"},              // "LIBELLE="
+        {&MotCleElement, "P-qgD0zjG1kdS:tjL$"},            // "ELEMENTS="
+        {&MotCleTypeHtml, "P<qtD;zbG)"},                   // "TYPE="
+        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"},           // "LONGUEUR="
+        {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},         // "VALINI="
+        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"},  // "OBLIGATOIRE="
+        {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},        // "AUTOFOCUS="
+        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("},     // "CONTROLEJS="
+        {&MotCleVisible, "P>qdD>zfG.kbS+tT"},              // "VISIBLE="
+        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"},  // "INUTILISE02="
+        {&MotCleOptionPave1, "P8qqqFzZ"},                  // "PV1="
+        {&MotCleOptionPave2, "P8qqqGzZ"},                  // "PV2="
+        {&MotCleOptionPave3, "P8q~DAzPG)"},                // "PAV3="
+        {&MotCleFinElement, "P.qdD9z`G4kf"},               // "FINCHP"
+        {&MotCleBouton, "P*qjD@zqG;kdS#"},                 // "BOUTON="
+        {&MotCleLien, "P4qdD0zkG)"},                       // "LIEN="
+        {&MotCleNonUtilise3, "P1qiD@zqqG"},                // "INUT3"
     };
     for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
     NomFichierConnexion = Param.NomFichierConnexion;

@@ -255,10 +255,10 @@ bool Assemblage::Rejette(Genre genre, const char* fermeture) {
 
 Make::Make(Parametrage& param)
     : FinDeLigne("\n"), Separateur("\\"), Param(param), AccoladeFermante("}"), NbFichiers(0) {
-    BaliseReference = Param.DeCrypt("Pcq>D]WHGRk{SXt|LUr|ZPyY", Param.Cle);
-    BaliseReference2 = Param.DeCrypt("Pcq>D=zbG2k[S8t~L5r~Z0yY", Param.Cle);
-    MotDebutBloc = Param.DeCrypt("P,q`D-zrG@ku", Param.Cle);
-    MotFinBloc = Param.DeCrypt("P.qdD9z|", Param.Cle);
+    BaliseReference = Param.DeCrypt("Pcq>D]WHGRk{SXt|LUr|ZPyY", Param.Cle);  // "{#reference="
+    BaliseReference2 = Param.DeCrypt("Pcq>D=zbG2k[S8t~L5r~Z0yY", Param.Cle);  // "{#REFERENCE="
+    MotDebutBloc = Param.DeCrypt("P,q`D-zrG@ku", Param.Cle);  // "DEBUT_"
+    MotFinBloc = Param.DeCrypt("P.qdD9z|", Param.Cle);  // "FIN_"
 }
 
 Make::~Make() {}

@@ -12,25 +12,27 @@ bool Contient(const std::string& texte, const std::string& motif) { return texte
 }  // namespace
 
 Parametrage::Parametrage() {
-    // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle.
+    // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle ;
+    // chacun est dit en clair a cote. La banniere, "corvalite V 1.6.3 Build (150418) - Generateur de
+    // sites PHP et MySQL", a deux morceaux brouilles : "corvalite " et " Generateur de sites PHP et MySQL".
     Banniere = DeCrypt("PKKTD]WYGMBVSOQ]LLr9", Cle) + Version + " Build (" + DateBuild + ") -" +
                DeCrypt("m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3", Cle);
-    MotCleRacine = DeCrypt("P:q~D.zfG:k[S#", Cle);
-    MotCleRepertoireSources = DeCrypt("P;qjD@zoG/k[S#", Cle);
-    MotCleRepertoireCible = DeCrypt("P+qdD-ziG1kS", Cle);
-    MotCleServeur = DeCrypt("P0qjD>zqG)", Cle);
-    MotCleUtilisateur = DeCrypt("P=qnD0zoG)", Cle);
-    MotCleMotDePasse = DeCrypt("P5q_D;zZ", Cle);
-    MotCleDatabase = DeCrypt("P,q~wiz^G.kWS9t~L$", Cle);
-    MotCleFichierLog = DeCrypt("P.qdD.zeG5k[S8tvL3rhZ2yY", Cle);
-    MotCleReferenceGlobal = DeCrypt("P:q`D1z|G3kbS5tYL(reZ0yY", Cle);
-    MotCleFichierACopier = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)", Cle);
-    MotCleRepertoireInclude = DeCrypt("P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#", Cle);
-    MotCleSeparateur = DeCrypt("P;q`D;zoG1kfS#", Cle);
-    MotClePrefixeTables = DeCrypt("P8qmD0zcG5knS+tvL;rZZ-yhP-qX", Cle);
-    MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);
-    NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);
-    PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);
+    MotCleRacine = DeCrypt("P:q~D.zfG:k[S#", Cle);  // "RACINE="
+    MotCleRepertoireSources = DeCrypt("P;qjD@zoG/k[S#", Cle);  // "SOURCE="
+    MotCleRepertoireCible = DeCrypt("P+qdD-ziG1kS", Cle);  // "CIBLE="
+    MotCleServeur = DeCrypt("P0qjD>zqG)", Cle);  // "HOST="
+    MotCleUtilisateur = DeCrypt("P=qnD0zoG)", Cle);  // "USER="
+    MotCleMotDePasse = DeCrypt("P5q_D;zZ", Cle);  // "MDP="
+    MotCleDatabase = DeCrypt("P,q~wiz^G.kWS9t~L$", Cle);  // "DATABASE="
+    MotCleFichierLog = DeCrypt("P.qdD.zeG5k[S8tvL3rhZ2yY", Cle);  // "FICHIER_LOG="
+    MotCleReferenceGlobal = DeCrypt("P:q`D1z|G3kbS5tYL(reZ0yY", Cle);  // "REF_GLOBALE="
+    MotCleFichierACopier = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)", Cle);  // "FICHIER_A_COPIER="
+    MotCleRepertoireInclude = DeCrypt("P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#", Cle);  // "REPERTOIRE_INCLUDE="
+    MotCleSeparateur = DeCrypt("P;q`D;zoG1kfS#", Cle);  // "SEPREP="
+    MotClePrefixeTables = DeCrypt("P8qmD0zcG5knS+tvL;rZZ-yhP-qX", Cle);  // "PREFIXE_TABLE="
+    MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);  // "FICHIER_A_INCLURE="
+    NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);  // "CVClass__connexion.php"
+    PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);  // "CVClass_"
 }
 
 Parametrage::~Parametrage() {}
