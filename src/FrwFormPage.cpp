@@ -137,7 +137,8 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
     auto duProgramme = [&](const std::string& nom) {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
     };
-    std::vector<Copie> copies = {{duProgramme("CVForm.php"), aCote("CVForm.php"), ""}};
+    const std::string& appui = Param.NomFichierAppuiForm;
+    std::vector<Copie> copies = {{duProgramme(appui), aCote(appui), ""}};
     if (!NomTable.empty()) {
         copies.push_back({duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), ""});
         const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
@@ -190,11 +191,11 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + Utiles::EchappeHtml(NomTable) + ".<br>");
     e.Ligne("<?php");
     e.Decale([&] {
-        e.Ligne("require_once(\"CVForm.php\");");
+        e.Ligne("require_once(\"" + Param.NomFichierAppuiForm + "\");");
         if (table.empty()) return;
         const std::string objet = "$" + table + "->", cle = ChampCle();
         // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
-        e.Ligne("require_once(\"CVClass__connexion.php\");");
+        e.Ligne("require_once(\"" + NomFichierConnexion + "\");");
         e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
                 Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
         e.Ligne("$Connexion = $MaConnexion->Connexion();");
@@ -481,7 +482,7 @@ std::string MesForms::CreerFormEntete(std::string form, std::string table) {
     if (table != "")
         e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
             .Ligne("// inc/CVCLass_" + table + ".php")
-            .Ligne("// inc/CVForm.php")
+            .Ligne("// inc/" + Param.NomFichierAppuiForm)
             .Ligne("// ainsi que inc/" + NomFichierConnexion + ".")
             .Ligne("// ,seront copies automatiquement dans le repertoire de votre formulaire.");
     return e.LigneVide().Prends();

@@ -295,9 +295,9 @@ std::string Make::PreTraitement(std::string filtre) {
             resume += Param.ConvertIntToString(static_cast<int>(i) + 1) + " - " + ListeFichiers[i].NomFichier +
                       FinDeLigne;
     }
-    for (const char* appui : {"CVForm.php", "CVClass__connexion.php"}) {
-        std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, appui);
-        std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, appui);
+    for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
+        std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
+        std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, *appui);
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return resume;

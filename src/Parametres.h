@@ -47,6 +47,8 @@ public:
     std::string MotClePrefixeTables;
     std::string MotCleFichierInclude;
     std::string NomFichierConnexion;
+    // Le fichier d'appui des pages de formulaire (la classe FormLien), copie comme la connexion.
+    std::string NomFichierAppuiForm = "CVForm.php";
     // Le registre : une anomalie (AddWarning) est un avertissement, elle
     // n'arrete jamais l'execution ; une erreur l'arrete a la fermeture d'etape.
     std::string ListeErreurs;

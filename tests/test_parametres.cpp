@@ -26,6 +26,12 @@ TEST(Configuration, LectureDesLignes) {
               "/srv/site |CE=pages|T=abcdef|moi MDP=secret|=moi MDP=secret|a.css,|lib.php|/");
 }
 
+// Les fichiers d'appui que le programme copie sont ceux que la construction met a cote de lui.
+TEST(Configuration, FichiersDAppui) {
+    Parametrage p;
+    EXPECT_EQ(NomsDans(CheminTests("../support")), (std::set<string>{p.NomFichierAppuiForm, p.NomFichierConnexion}));
+}
+
 TEST(Texte, ExtensionsEtNomsPhp) {
     Parametrage p;
     // Le point compte dans le dernier element du chemin, et pas en tete de nom.
