@@ -37,12 +37,12 @@ std::string Fichier::LibelleErreur(int code) {
 }
 
 void Fichier::VideFichier(std::string chemin) {
-    if (!plateforme::Ouvrable(chemin)) return;
+    if (!plateforme::NiRepertoireNiTube(chemin)) return;
     std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
 }
 
 int Fichier::EcrisFichier(std::string chemin, const std::string& texte) {
-    if (!plateforme::Ouvrable(chemin)) return 1003;
+    if (!plateforme::NiRepertoireNiTube(chemin)) return 1003;
     try {
         std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::app | std::ios::binary);
         if (!flux.is_open()) return 1003;
@@ -55,7 +55,7 @@ int Fichier::EcrisFichier(std::string chemin, const std::string& texte) {
 }
 
 bool Fichier::IsFileExist(std::string chemin) {
-    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
+    if (chemin.empty() || !plateforme::FichierOrdinaireOuAbsent(chemin)) return false;
     std::ifstream flux(plateforme::CheminSysteme(chemin));
     return flux.is_open();
 }
