@@ -177,7 +177,8 @@ private:
     std::string ControleBase();
     void PasseColonnes();
     void ControleCle();
-    void ControleNomsPhp();
+    void ControleNomsSansTable();
+    void ControleNomsDeTable();
     void ControleNomPhp(const std::string& nom);
 
     // --- ecriture (aides privees de la page) ---
