@@ -43,7 +43,7 @@ std::string CommentairePhp(const std::string& commentaire) {
 // Les mots que MariaDB se reserve : une table ou une colonne qui en porte un ne se nomme dans
 // une requete qu'entre accents graves. La casse n'y compte pas.
 bool MotReserveSql(const std::string& nom) {
-    static const char* const reserves =
+    static const Utiles::ListeDeMots reserves(
         "ACCESSIBLE ADD ALL ALTER ANALYZE AND AS ASC ASENSITIVE BEFORE BETWEEN BIGINT BINARY BLOB BOTH BY CALL "
         "CASCADE CASE CHANGE CHAR CHARACTER CHECK COLLATE COLUMN CONDITION CONSTRAINT CONTINUE CONVERT CREATE CROSS "
         "CURRENT_DATE CURRENT_ROLE CURRENT_TIME CURRENT_TIMESTAMP CURRENT_USER CURSOR DATABASE DATABASES DAY_HOUR "
@@ -64,8 +64,8 @@ bool MotReserveSql(const std::string& nom) {
         "STATS_AUTO_RECALC STATS_PERSISTENT STATS_SAMPLE_PAGES STRAIGHT_JOIN TABLE TERMINATED THEN TINYBLOB TINYINT "
         "TINYTEXT TO TRAILING TRIGGER TRUE UNDO UNION UNIQUE UNLOCK UNSIGNED UPDATE USAGE USE USING UTC_DATE UTC_TIME "
         "UTC_TIMESTAMP VALUES VARBINARY VARCHAR VARCHARACTER VARYING WHEN WHERE WHILE WINDOW WITH WRITE XOR "
-        "YEAR_MONTH ZEROFILL";
-    return Utiles::DansLaListe(reserves, nom);
+        "YEAR_MONTH ZEROFILL");
+    return reserves.Contient(nom);
 }
 
 // Le nom d'une table ou d'une colonne tel qu'une requete l'ecrit : entre accents graves s'il est

@@ -4,6 +4,7 @@
 #ifndef UTILES_H
 #define UTILES_H
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,8 +57,16 @@ public:
     // extensions d'un site (mysqli, PDO, SPL...), methode magique (le nom d'une table nomme
     // aussi une methode), classe d'appui des pages.
     static bool NomReservePhp(const std::string& nom);
-    // Vrai quand le nom est l'un des mots de la liste, separes par des espaces, la casse n'y comptant pas.
-    static bool DansLaListe(const std::string& mots, std::string nom);
+    // Des mots separes par des espaces, lus une fois : les noms d'une table et de ses colonnes
+    // y sont cherches a chaque methode generee. La casse n'y compte pas.
+    class ListeDeMots {
+    public:
+        explicit ListeDeMots(std::string mots);
+        bool Contient(std::string nom) const;
+
+    private:
+        std::set<std::string> Majuscules;
+    };
 
     // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
     // aucune variable ni aucun parametre genere ne peut porter ces noms.
