@@ -12,6 +12,11 @@ namespace {
 // Requetes de catalogue, conservees brouillees. Les colonnes sont nommees une a
 // une pour que chaque position lue tienne la meme information sur MySQL et sur
 // MariaDB (les positions lues sont nommees plus bas).
+// En clair :
+//   "select TABLE_CATALOG,TABLE_SCHEMA,TABLE_NAME,TABLE_TYPE,ENGINE,VERSION,ROW_FORMAT,TABLE_ROWS,"
+//   "AVG_ROW_LENGTH,DATA_LENGTH,MAX_DATA_LENGTH,INDEX_LENGTH,DATA_FREE,AUTO_INCREMENT,CREATE_TIME,"
+//   "UPDATE_TIME,CHECK_TIME,TABLE_COLLATION,CHECKSUM,CREATE_OPTIONS,TABLE_COMMENT from "
+//   "information_schema.TABLES where TABLE_SCHEMA='"
 const char* const BrouilleRequeteTables =
     "P[KJDWWHGOB^v:tkL(r[Z7yaPGq^D,zqG-kbS5t^nErmZ,y^P4q`DJzpG/k^S+tdL(rEjiy]P*qgD0z|G:kWS3Q.nErm"
     "Z,y^P4q`DJzqGEkfS+tCL,rgZ2yeP6q`wAzsG1khS9t`L6rgjAynP7qrDJzcG;khS3tXL;rEjiy]P*qgD0z|G>keS=tj"
@@ -20,8 +25,15 @@ const char* const BrouilleRequeteTables =
     "G1kBS;tgL+rZjiyaPGqoD4zjG1kBS)t_L,T*Z6y{P<qdD8zbh@kjS'tYL3r^ZJy_P7qgD7z^G@k_S5tenET*Z3yaP+qf"
     "D>zrG9kBS)tiL,rZjiyaPGqjD;zqG5keS4tjnErmZ,y^P4q`DJz`G;kcS3Q.L5rmj5MJPZKTDXz=GUBXSLQXLYTTZLMX"
     "PQKTDYz|G_kySNt|LTrzjCypP)q]D7zbhgk6S]QQLLTYZPy<P<K&D-ziG1kuS9tZL/r^Z8y]P%qB";
+// En clair :
+//   "' order by TABLE_NAME;"
 const char* const BrouilleRequeteTablesFin =
     "P\017q;DZWUGPk{SXt7LIT`j5ypP)q]D7zbGKkdS'tdL,rT";
+// En clair :
+//   "select TABLE_CATALOG,TABLE_SCHEMA,TABLE_NAME,COLUMN_NAME,ORDINAL_POSITION,COLUMN_DEFAULT,"
+//   "IS_NULLABLE,DATA_TYPE,CHARACTER_MAXIMUM_LENGTH,CHARACTER_OCTET_LENGTH,NUMERIC_PRECISION,"
+//   "NUMERIC_SCALE,CHARACTER_SET_NAME,COLLATION_NAME,COLUMN_TYPE,COLUMN_KEY,PRIVILEGES,EXTRA,"
+//   "COLUMN_COMMENT,COLUMN_COMMENT from information_schema.COLUMNS where TABLE_SCHEMA='"
 const char* const BrouilleRequeteChamps1 =
     "P[KJDWWHGOB^v:tkL(r[Z7yaPGq^D,zqG-kbS5t^nErmZ,y^P4q`DJzpG/k^S+tdL(rEjiy]P*qgD0z|G:kWS3Q.nET*"
     "Z:yhP=qhD9z|G:kWS3Q.nErhZ=y`P1qiD,ziGKkfS5tjL0rmZ4ykP6qGD.zlG8kkS3teLFr]Z0ybP)qpD7zqh@k_S9tv"
@@ -31,11 +43,17 @@ const char* const BrouilleRequeteChamps1 =
     "D9z|G@koS6Q.nET*Z:yhP=qhD9z|G7k[vstCL7rkZ4yrP1qgD0zdG1kivFQ.nqrmZ=y]mDq^D:ziGAkcS4tvL*rhZ8yi"
     "P-qiwizIG/keS2tlL4rgZJy_P7qhD8zbG:kjv:t}LYTVZXy<PQKSDQWRG^BWSGQ]LPTVZYy{P[KHDSWHGYkwvHtZL6re"
     "Z@yiP6qnw5WZGTk{SXt|n9rmZ,y^P4q`DJzpG/k^S+tdL(rVj<";
+// En clair :
+//   "' and TABLE_NAME='"
 const char* const BrouilleRequeteChamps2 =
     "P\017q;DLWQGPk6S:tXL)reZ0y{P6K&D8zbG)k=";
+// En clair :
+//   "' order by ORDINAL_POSITION;"
 const char* const BrouilleRequeteChamps3 =
     "P\017q;DZWUGPk{SXt7LIT`j5ykP:q_D4zkG-kbSEtgL6rlZ4ypP1qjD9zX";
 // Fin de la requete des colonnes de toute la base, apres le nom de la base : table par table.
+// En clair :
+//   "' order by TABLE_NAME,ORDINAL_POSITION;"
 const char* const BrouilleRequeteChampsBase =
     "q?q;PZPUPPPOPXq7PIP`q5P8P)P'P7P(PKP8P'P6P,qEP:P6P,P.P9P$P8PIP6P8P:P0qiP-P7P3P&";
 
@@ -83,6 +101,10 @@ std::string Echappe(const std::string& nom) { return Utiles::PrecedeDeBarre(nom,
 }  // namespace
 
 void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string utilisateur, std::string motDePasse) {
+    Serveur = serveur;
+    Base = base;
+    Utilisateur = utilisateur;
+    MotDePasse = motDePasse;
     ColonneCommentaire = ChampCommentaire;
     if (Initialisee) mysql_close(&Connexion);
     Initialisee = mysql_init(&Connexion) != nullptr;
@@ -92,8 +114,8 @@ void BaseMysql::OuvreBase(std::string serveur, std::string base, std::string uti
         mysql_options(&Connexion, MYSQL_OPT_READ_TIMEOUT, &DelaiLectureEcriture);
         mysql_options(&Connexion, MYSQL_OPT_WRITE_TIMEOUT, &DelaiLectureEcriture);
     }
-    Connectee = Initialisee && mysql_real_connect(&Connexion, serveur.c_str(), utilisateur.c_str(), motDePasse.c_str(),
-                                                  base.c_str(), 0, nullptr, 0) != nullptr;
+    Connectee = Initialisee && mysql_real_connect(&Connexion, Serveur.c_str(), Utilisateur.c_str(), MotDePasse.c_str(),
+                                                  Base.c_str(), 0, nullptr, 0) != nullptr;
     if (!Connectee) {
         // Sans initialisation, la connexion n'a pas d'erreur a dire : seul le manque de memoire l'explique.
         Param->AddErreur("Une erreur s'est produite lors de la connexion a MySql." + FinDeLigne +

@@ -12,9 +12,9 @@
 
 #include "Parametres.h"
 
-// Une colonne d'une table, telle que le serveur la decrit : malgre son nom,
-// fixe par la conception du programme, un structTable est UNE colonne (une
-// liste de structTable fait une table). Drapeaux "O"/"N".
+// Une colonne d'une table, telle que le serveur la decrit : malgre son nom, un
+// structTable est UNE colonne (une liste de structTable fait une table).
+// Drapeaux "O"/"N".
 struct structTable {
     std::string NomTable;
     std::string NomChamp;
@@ -50,6 +50,11 @@ public:
     std::string FinDeLigne = "\n";
     Parametrage* Param;
     MYSQL Connexion;
+    // Ce que recoit OuvreBase, garde pour la vie de l'objet ; seule la connexion le lit.
+    std::string Serveur;
+    std::string Base;
+    std::string Utilisateur;
+    std::string MotDePasse;
     // Ou lire le commentaire de colonne : la requete le demande deux fois, et
     // la position lue change apres ChercheVersion_MYSQL ; les deux se valent.
     int ColonneCommentaire = 18;

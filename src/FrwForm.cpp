@@ -188,16 +188,30 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
     // mots fixes. Aucun n'est contenu dans un autre : le lecteur les cherche
     // partout dans la ligne.
     const std::pair<std::string*, const char*> motsCles[] = {
-        {&MotCleTable, "P<q~D-ziG1kS"}, {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"}, {&MotCleChamp, "P+qcD,zjG<kS"},
-        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"}, {&MotCleOptionChamp, "P7qkqizfG;kdS#"},
-        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"}, {&MotCleGrise, "P/qmD4zpG1kS"},
-        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"}, {&MotCleElement, "P-qgD0zjG1kdS:tjL$"}, {&MotCleTypeHtml, "P<qtD;zbG)"},
-        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"}, {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},
-        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"}, {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},
-        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("}, {&MotCleVisible, "P>qdD>zfG.kbS+tT"},
-        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"}, {&MotCleOptionPave1, "P8qqqFzZ"},
-        {&MotCleOptionPave2, "P8qqqGzZ"}, {&MotCleOptionPave3, "P8q~DAzPG)"}, {&MotCleFinElement, "P.qdD9z`G4kf"},
-        {&MotCleBouton, "P*qjD@zqG;kdS#"}, {&MotCleLien, "P4qdD0zkG)"}, {&MotCleNonUtilise3, "P1qiD@zqqG"},
+        {&MotCleTable, "P<q~D-ziG1kS"},                    // "TABLE="
+        {&MotCleNonUtilise1, "P1qiD@zqG5kbqKtT"},          // "INUTIL1="
+        {&MotCleChamp, "P+qcD,zjG<kS"},                    // "CHAMP="
+        {&MotCleInputHtml, "P1qiD;zrG@k^S:tdL3rV"},        // "INPUTHTML="
+        {&MotCleOptionChamp, "P7qkqizfG;kdS#"},            // "OPTION="
+        {&MotCleOptionInput, "P7qkqizfG:kfS:tT"},          // "OPTINPT="
+        {&MotCleGrise, "P/qmD4zpG1kS"},                    // "GRISE="
+        {&MotCleLibelle, "P4qdD-zbG8kbS+tT"},              // "LIBELLE="
+        {&MotCleElement, "P-qgD0zjG1kdS:tjL$"},            // "ELEMENTS="
+        {&MotCleTypeHtml, "P<qtD;zbG)"},                   // "TYPE="
+        {&MotCleLongueur, "P4qjD9zdGAk[S;tiL$"},           // "LONGUEUR="
+        {&MotCleValeurInitiale, "P>q~D7zfG:k_S#"},         // "VALINI="
+        {&MotCleObligatoire, "P7q]D7zfG3kWS:tfL0rkZ0yY"},  // "OBLIGATOIRE="
+        {&MotCleAutofocus, "P)qpqizlG2keS)tlL:rV"},        // "AUTOFOCUS="
+        {&MotCleControleJS, "P+qjD9zqG>keS2t~L1rlZ("},     // "CONTROLEJS="
+        {&MotCleVisible, "P>qdD>zfG.kbS+tT"},              // "VISIBLE="
+        {&MotCleNonUtilise2, "P1qiD@zqG5kbS/tjL,rIqGyY"},  // "INUTILISE02="
+        {&MotCleOptionPave1, "P8qqqFzZ"},                  // "PV1="
+        {&MotCleOptionPave2, "P8qqqGzZ"},                  // "PV2="
+        {&MotCleOptionPave3, "P8q~DAzPG)"},                // "PAV3="
+        {&MotCleFinElement, "P.qdD9z`G4kf"},               // "FINCHP"
+        {&MotCleBouton, "P*qjD@zqG;kdS#"},                 // "BOUTON="
+        {&MotCleLien, "P4qdD0zkG)"},                       // "LIEN="
+        {&MotCleNonUtilise3, "P1qiD@zqqG"},                // "INUT3"
     };
     for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
     NomFichierConnexion = Param.NomFichierConnexion;
@@ -210,6 +224,7 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
 std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     Param.NbErreurs = 0;
     Param.NbAnomalies = 0;
+    LigneTable = LigneNonUtilise1 = LigneNonUtilise2 = LigneNonUtilise3 = 0;
     NomFichierForm = nomFichier;
     std::vector<std::string> lignes;
     if (const std::string echec = Fichier().LisFichier(nomFichier, lignes); !echec.empty()) {
@@ -231,7 +246,8 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     // l'etape sur toute erreur deja enregistree.
     std::string resultat = NomTable.empty() ? "" : ControleBase();
     ControlePageEcrasee();
-    ControleNomsPhp();
+    if (NomTable.empty()) ControleNomsSansTable();
+    else ControleNomsDeTable();
     ControleChainesPhp();
     return resultat;
 }
@@ -338,7 +354,7 @@ void MesForms::LitLigneAttribut(const MotCleLu& motCle, const std::string& valeu
 }
 
 void MesForms::LitLigneValeur(const std::string& valeur, int numero, Element& courant) {
-    courant.Element_ += valeur + ";";
+    courant.Element += valeur + ";";
     courant.LigneElement = numero;
     const std::string::size_type separateur = valeur.find(SeparateurValeurs);
     if (separateur == std::string::npos) {
@@ -487,62 +503,61 @@ void MesForms::PasseColonnes() {
     }
 }
 
-// Les noms que la page emploie comme variables ou methodes PHP : sans table,
-// ceux des elements et des boutons ; avec une table, celui de la table et le
-// champ du premier element.
-void MesForms::ControleNomsPhp() {
-    if (!NomTable.empty()) {
-        // L'objet de la table est la variable $<table> : il ne doit pas en remplacer une de
-        // celles que la page ecrit elle-meme (PHP distingue la casse des noms de variables).
-        if (VariableDeLaPage(NomTable, true)) {
-            Param.AddErreur("La table " + NomTable + " donnerait a son objet la variable $" + NomTable +
-                            ", que la page emploie deja : la page ne peut pas servir cette table.");
-            return;
-        }
-        // Sa classe ne pourrait etre declaree : PHP en a deja une de ce nom.
-        if (Utiles::NomReservePhp(NomTable)) {
-            Param.AddErreur("La table " + NomTable + " n'a pas de page : " + FrwSgbd::RaisonNomReserve);
-            return;
-        }
-        ControleNomPhp(NomTable);
-        // La cle (toujours montree : les formulaires Editer et Effacer la portent) et chaque colonne
-        // montree sont des membres de l'objet ($table->nom) dont le champ porte le nom. Ce nom doit
-        // etre un nom PHP, et ni celui d'une commande de la page (action, un bouton ou un lien), dont
-        // il prendrait la place dans l'envoi, ni celui d'un membre du formulaire que ses scripts
-        // appellent, qu'il masquerait. Un champ hors de la table est lu par son nom de variable,
-        // comme sur une page sans table.
-        static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
-        for (size_t i = 0; i < ListeElements.size(); ++i) {
-            const std::string& nom = ListeElements[i].Champ;
-            const bool montre = ListeElements[i].Visible == "O", colonne = ListeElements[i].PresentEnBase == "O";
-            if (i > 0 && !(colonne && montre)) {
-                if (!colonne && montre) ControleNomPhp(nom);
-                continue;
-            }
-            const std::string ou = " de la table " + NomTable;
-            if (!Utiles::EstNomPhp(nom)) {
-                Param.AddErreur("L'element " + nom + ou + " n'est pas un nom PHP (lettres, chiffres et _, pas de " +
-                                "chiffre en tete) : la page l'ecrirait comme membre de l'objet de la table.");
-                continue;
-            }
-            if (i == 0) ControleNomPhp(nom);
-            const auto bouton = [&](const ElementBouton& b) { return b.Nom == nom; };
-            const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(), bouton);
-            if (commande || std::find(std::begin(membres), std::end(membres), nom) != std::end(membres))
-                Param.AddErreur("La colonne " + nom + ou + " ne peut pas etre montree dans la page : son champ " +
-                                "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
-                                                                : "d'un membre du formulaire que ses scripts emploient") +
-                                (i == 0 ? ". Elle est la cle de la page : renommez-la."
-                                        : ". Cachez-la (VISIBLE=N) ou renommez-la."));
-        }
-        return;
-    }
+// Les noms que la page emploie comme variables PHP, sur une page sans table : ceux des elements
+// et des boutons.
+void MesForms::ControleNomsSansTable() {
     for (const Element& element : ListeElements) ControleNomPhp(element.Champ);
     for (const ElementBouton& bouton : ListeBoutons) ControleNomPhp(bouton.Nom);
 }
 
-// Un identifiant PHP : lettre, "_" ou octet haut, puis aussi des chiffres ; et
-// pas un nom que PHP se reserve ni une variable que la page emploie deja.
+// Sur la page d'une table : le nom de la table, qui nomme l'objet et la classe, puis la cle et
+// les colonnes montrees, membres de l'objet ; un champ hors de la table est lu comme sans table.
+void MesForms::ControleNomsDeTable() {
+    // L'objet de la table est la variable $<table> : il ne doit pas en remplacer une de
+    // celles que la page ecrit elle-meme (PHP distingue la casse des noms de variables).
+    if (VariableDeLaPage(NomTable, true)) {
+        Param.AddErreur("La table " + NomTable + " donnerait a son objet la variable $" + NomTable +
+                        ", que la page emploie deja : la page ne peut pas servir cette table.");
+        return;
+    }
+    // Sa classe ne pourrait etre declaree : PHP en a deja une de ce nom.
+    if (Utiles::NomReservePhp(NomTable)) {
+        Param.AddErreur("La table " + NomTable + " n'a pas de page : " + FrwSgbd::RaisonNomReserve);
+        return;
+    }
+    ControleNomPhp(NomTable);
+    // La cle (toujours montree : les formulaires Editer et Effacer la portent) et chaque colonne
+    // montree sont des membres de l'objet ($table->nom) dont le champ porte le nom. Ce nom doit
+    // etre un nom PHP, et ni celui d'une commande de la page (action, un bouton ou un lien), dont
+    // il prendrait la place dans l'envoi, ni celui d'un membre du formulaire que ses scripts
+    // appellent, qu'il masquerait. Un champ hors de la table est lu par son nom de variable,
+    // comme sur une page sans table.
+    static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
+    for (size_t i = 0; i < ListeElements.size(); ++i) {
+        const std::string& nom = ListeElements[i].Champ;
+        const bool montre = ListeElements[i].Visible == "O", colonne = ListeElements[i].PresentEnBase == "O";
+        if (i > 0 && !(colonne && montre)) {
+            if (!colonne && montre) ControleNomPhp(nom);
+            continue;
+        }
+        const std::string ou = " de la table " + NomTable;
+        if (!Utiles::EstNomPhp(nom)) {
+            Param.AddErreur("L'element " + nom + ou + " n'est pas un nom PHP (lettres, chiffres et _, pas de " +
+                            "chiffre en tete) : la page l'ecrirait comme membre de l'objet de la table.");
+            continue;
+        }
+        if (i == 0) ControleNomPhp(nom);
+        const auto bouton = [&](const ElementBouton& b) { return b.Nom == nom; };
+        const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(), bouton);
+        if (commande || std::find(std::begin(membres), std::end(membres), nom) != std::end(membres))
+            Param.AddErreur("La colonne " + nom + ou + " ne peut pas etre montree dans la page : son champ " +
+                            "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
+                                                            : "d'un membre du formulaire que ses scripts emploient") +
+                            (i == 0 ? ". Elle est la cle de la page : renommez-la."
+                                    : ". Cachez-la (VISIBLE=N) ou renommez-la."));
+    }
+}
+
 void MesForms::ControleNomPhp(const std::string& nom) {
     if (!Utiles::EstNomPhp(nom) || Utiles::VariableReserveePhp(nom) || VariableDeLaPage(nom, false))
         Param.AddWarning("Le nom '" + nom + "' ne peut pas servir de nom PHP (identifiant invalide ou deja employe " +

@@ -40,7 +40,7 @@ public:
         int LigneOptionChamp = 0;
         std::string OptionInput;
         int LigneOptionInput = 0;
-        std::string Element_;  // la liste des valeurs en texte, chacune suivie de ";"
+        std::string Element;  // la liste des valeurs en texte, chacune suivie de ";"
         std::vector<FElement> ListeValeurs;
         int LigneElement = 0;
         std::string TypeHtml;
@@ -60,6 +60,7 @@ public:
         std::string Visible;
         int LigneVisible = 0;
         std::string Index;
+        int LigneIndex = 0;  // aucun mot cle ne donne Index
         std::string TypeSgbd;
         std::string TypePhp;
         std::string AutoIncrement;
@@ -105,6 +106,13 @@ public:
 
     std::vector<Element> ListeElements;
     std::vector<ElementBouton> ListeBoutons;
+    // Trois paires de la forme de NomTable et LigneTable, que rien ne donne ni ne lit.
+    std::string NonUtilise1;
+    int LigneNonUtilise1 = 0;
+    std::string NonUtilise2;
+    int LigneNonUtilise2 = 0;
+    std::string NonUtilise3;
+    int LigneNonUtilise3 = 0;
     std::string NomTable;
     int LigneTable = 0;
     std::string NomFichierSortie;
@@ -112,6 +120,7 @@ public:
     std::string NomFichierConnexion;
     std::vector<std::string> ListeTables;
     std::vector<structTable> ListeChamps;
+    Fichier FichierSortie;  // rien ne s'en sert : la page s'ecrit par un Fichier de l'ecrivain
 
     explicit MesForms(Parametrage& param);
     MesForms(const MesForms&) = delete;
@@ -168,7 +177,8 @@ private:
     std::string ControleBase();
     void PasseColonnes();
     void ControleCle();
-    void ControleNomsPhp();
+    void ControleNomsSansTable();
+    void ControleNomsDeTable();
     void ControleNomPhp(const std::string& nom);
 
     // --- ecriture (aides privees de la page) ---

@@ -116,7 +116,8 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     // la page d'un lancement precedent reste telle quelle, et rien n'est copie.
     if (Param.NbErreurs > 0) return "";
     Fichier fichier;
-    if (const int code = fichier.RemplaceFichier(NomFichierSortie, page); code != 0) {
+    fichier.NommeFichier(NomFichierSortie);
+    if (const int code = fichier.RemplaceFichier(fichier.NomFichier, page); code != 0) {
         Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
                         fichier.LibelleErreur(code));
         return "";
@@ -134,12 +135,13 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
 // table la connexion et la classe de la table, puis les fichiers a inclure. Sans repertoire
 // dans son chemin, la description est dans le repertoire courant : les copies aussi.
 std::vector<MesForms::Copie> MesForms::CopiesACote() const {
-    const std::string repertoire = Utiles::CheminSansFichier(NomFichierForm);
+    const std::string repertoire = Fichier().RenvoiRepertoire(NomFichierForm);
     auto aCote = [&](const std::string& nom) { return plateforme::Joindre(repertoire, Param.Separateur, nom); };
     auto duProgramme = [&](const std::string& nom) {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
     };
-    std::vector<Copie> copies = {{duProgramme("CVForm.php"), aCote("CVForm.php"), ""}};
+    const std::string& appui = Param.NomFichierAppuiForm;
+    std::vector<Copie> copies = {{duProgramme(appui), aCote(appui), ""}};
     if (!NomTable.empty()) {
         copies.push_back({duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), ""});
         const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
@@ -197,11 +199,11 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
     e.Ligne(table.empty() ? ".<br>" : " et sur le descriptif de la table : " + Utiles::EchappeHtml(NomTable) + ".<br>");
     e.Ligne("<?php");
     e.Decale([&] {
-        e.Ligne("require_once(\"CVForm.php\");");
+        e.Ligne("require_once(\"" + Param.NomFichierAppuiForm + "\");");
         if (table.empty()) return;
         const std::string objet = "$" + table + "->", cle = ChampCle();
         // La configuration est recopiee dans des chaines PHP : un guillemet, un "\" ou un "$" y reste lui-meme.
-        e.Ligne("require_once(\"CVClass__connexion.php\");");
+        e.Ligne("require_once(\"" + NomFichierConnexion + "\");");
         e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
                 Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
         e.Ligne("$Connexion = $MaConnexion->Connexion();");
@@ -492,7 +494,7 @@ std::string MesForms::CreerFormEntete(std::string form, std::string table) {
     if (table != "")
         e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
             .Ligne("// inc/CVCLass_" + table + ".php")
-            .Ligne("// inc/CVForm.php")
+            .Ligne("// inc/" + Param.NomFichierAppuiForm)
             .Ligne("// ainsi que inc/" + NomFichierConnexion + ".")
             .Ligne("// ,seront copies automatiquement dans le repertoire de votre formulaire.");
     return e.LigneVide().Prends();
@@ -528,7 +530,7 @@ std::string MesForms::AfficheElement(unsigned int n) {
     Emetteur e(0);
     e.Ligne("---------- Fichier ---").Ligne("Liste Element numero =" + Param.ConvertIntToString(static_cast<int>(n)));
     EmetChamps(e, {{"Champ      = ", el.Champ}, {"Libelle    = ", el.Libelle}});
-    e.Ligne("Element    = >" + el.Element_ + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
+    e.Ligne("Element    = >" + el.Element + "< Nb=" + Param.ConvertIntToString(static_cast<int>(el.ListeValeurs.size())));
     for (const FElement& v : el.ListeValeurs)
         EmetChamps(e, {{"\tValeur = ", v.Valeur}, {"\tDonnees= ", v.Donnees}, {"\tDefaut = ", v.Defaut}});
     EmetChamps(e, {{"TypeHtml   = ", el.TypeHtml}, {"TypePhp    = ", el.TypePhp}, {"TypeSgbd   = ", el.TypeSgbd},

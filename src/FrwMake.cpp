@@ -248,10 +248,10 @@ void Assemblage::Rejette(Genre genre, const char* fermeture) {
 
 Make::Make(Parametrage& param)
     : FinDeLigne("\n"), Separateur("\\"), Param(param), AccoladeFermante("}"), NbFichiers(0) {
-    BaliseReference = Param.DeCrypt("Pcq>D]WHGRk{SXt|LUr|ZPyY", Param.Cle);
-    BaliseReference2 = Param.DeCrypt("Pcq>D=zbG2k[S8t~L5r~Z0yY", Param.Cle);
-    MotDebutBloc = Param.DeCrypt("P,q`D-zrG@ku", Param.Cle);
-    MotFinBloc = Param.DeCrypt("P.qdD9z|", Param.Cle);
+    BaliseReference = Param.DeCrypt("Pcq>D]WHGRk{SXt|LUr|ZPyY", Param.Cle);  // "{#reference="
+    BaliseReference2 = Param.DeCrypt("Pcq>D=zbG2k[S8t~L5r~Z0yY", Param.Cle);  // "{#REFERENCE="
+    MotDebutBloc = Param.DeCrypt("P,q`D-zrG@ku", Param.Cle);  // "DEBUT_"
+    MotFinBloc = Param.DeCrypt("P.qdD9z|", Param.Cle);  // "FIN_"
 }
 
 Make::~Make() {}
@@ -266,7 +266,7 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
         // Un "\" dans un nom deviendrait un separateur en atteignant le systeme.
         if (nom[0] == '_' || nom.find('\\') != std::string::npos || nom.find(filtre) == std::string::npos)
             continue;
-        liste.push_back({nom, Param.FichierReferenceGlobal});
+        liste.push_back({nom, Param.RepertoireSources, Param.RepertoireCible, "", Param.FichierReferenceGlobal});
         ++NbFichiers;
     }
     return "";
@@ -288,9 +288,9 @@ std::string Make::PreTraitement(std::string filtre) {
             resume += Param.ConvertIntToString(static_cast<int>(i) + 1) + " - " + ListeFichiers[i].NomFichier +
                       FinDeLigne;
     }
-    for (const char* appui : {"CVForm.php", "CVClass__connexion.php"}) {
-        std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, appui);
-        std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, appui);
+    for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
+        std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
+        std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, *appui);
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return resume;

@@ -20,10 +20,24 @@ public:
     // Une page retenue par la selection.
     struct _ListeFichier {
         std::string NomFichier;
+        std::string RepertoireSource;  // les repertoires du lancement, que rien ne relit
+        std::string RepertoireCible;
+        std::string NonUtilise;
         std::string FichierReference;  // remplace par la balise de reference de la page
     };
 
+    // Une etiquette de page, que rien ne cree ni ne lit.
+    struct _Etiquette {
+        int Debut;
+        int Fin;
+        std::string Nom;
+        int Ligne;
+    };
+
     std::string FinDeLigne;
+    // Toujours "\", pas le SEPREP configure : c'est le seul caractere que TrimSlash retire a la
+    // fin d'un repertoire, et make le remet entre le repertoire et le nom ; le systeme le lit comme
+    // un separateur (plateforme::CheminSysteme).
     std::string Separateur;
     Parametrage& Param;
     std::string BaliseReference;
@@ -31,7 +45,9 @@ public:
     std::string AccoladeFermante;
     std::string MotDebutBloc;
     std::string MotFinBloc;
+    std::vector<_Etiquette> ListeEtiquettes;
     int NbFichiers;
+    int NonUtilise = 0;
     std::vector<_ListeFichier> ListeFichiers;
 
     explicit Make(Parametrage& param);

@@ -1,6 +1,7 @@
 #include "FrwSgbd.h"
 
 #include <algorithm>
+#include <functional>
 #include <regex>
 
 #include "Utiles.h"
@@ -42,7 +43,7 @@ std::string CommentairePhp(const std::string& commentaire) {
 // Les mots que MariaDB se reserve : une table ou une colonne qui en porte un ne se nomme dans
 // une requete qu'entre accents graves. La casse n'y compte pas.
 bool MotReserveSql(const std::string& nom) {
-    static const char* const reserves =
+    static const Utiles::ListeDeMots reserves(
         "ACCESSIBLE ADD ALL ALTER ANALYZE AND AS ASC ASENSITIVE BEFORE BETWEEN BIGINT BINARY BLOB BOTH BY CALL "
         "CASCADE CASE CHANGE CHAR CHARACTER CHECK COLLATE COLUMN CONDITION CONSTRAINT CONTINUE CONVERT CREATE CROSS "
         "CURRENT_DATE CURRENT_ROLE CURRENT_TIME CURRENT_TIMESTAMP CURRENT_USER CURSOR DATABASE DATABASES DAY_HOUR "
@@ -63,8 +64,8 @@ bool MotReserveSql(const std::string& nom) {
         "STATS_AUTO_RECALC STATS_PERSISTENT STATS_SAMPLE_PAGES STRAIGHT_JOIN TABLE TERMINATED THEN TINYBLOB TINYINT "
         "TINYTEXT TO TRAILING TRIGGER TRUE UNDO UNION UNIQUE UNLOCK UNSIGNED UPDATE USAGE USE USING UTC_DATE UTC_TIME "
         "UTC_TIMESTAMP VALUES VARBINARY VARCHAR VARCHARACTER VARYING WHEN WHERE WHILE WINDOW WITH WRITE XOR "
-        "YEAR_MONTH ZEROFILL";
-    return Utiles::DansLaListe(reserves, nom);
+        "YEAR_MONTH ZEROFILL");
+    return reserves.Contient(nom);
 }
 
 // Le nom d'une table ou d'une colonne tel qu'une requete l'ecrit : entre accents graves s'il est
@@ -74,72 +75,25 @@ std::string NomSql(const std::string& nom) { return MotReserveSql(nom) ? "`" + n
 // Une colonne dont la valeur entre nue dans le SQL quand elle est un nombre.
 bool EntreNombre(const structTable& c) { return BaseMysql::DecritType(c.TypeSgbd).NombreNu; }
 
-// Le texte PHP de la classe d'une table. Le nom de la table nomme la classe ;
-// prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
-// commentaires et les textes d'endroit).
-class ClassePhp : private Emetteur {
+}  // namespace
+
+// Le texte PHP de la classe d'une table, un generateur de FrwSgbd a la fois. Le nom de la table
+// nomme la classe ; prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
+// commentaires et les textes d'endroit). Les methodes emises sont au premier cran de retrait,
+// celui de Parametrage::Tab(), et chaque nom declare est note dans FrwSgbd::Declarations.
+class FrwSgbd::ClassePhp : private Emetteur {
+    friend class FrwSgbd;
+
 public:
-    ClassePhp(const std::vector<structTable>& champs, const std::string& table, const std::string& prefixe)
-        : champs_(champs), classe_(table), tableSql_(prefixe + table), tableRequete_(NomSql(tableSql_)),
-          repere_(FrwSgbd::IndiceRepere(champs)),
-          nomsReserves_(std::any_of(champs.begin(), champs.end(),
+    ClassePhp(FrwSgbd& sgbd, const std::string& table)
+        : Emetteur(1, sgbd.Param.Tab()), sgbd_(sgbd), champs_(sgbd.ListeChamps), classe_(table),
+          tableSql_(sgbd.Param.PrefixeTables + table), tableRequete_(NomSql(tableSql_)),
+          repere_(FrwSgbd::IndiceRepere(champs_)),
+          nomsReserves_(std::any_of(champs_.begin(), champs_.end(),
                                     [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
 
-    // Apres Construit : le premier nom que la classe declarerait deux fois (PHP
-    // refuserait alors le fichier), dit d'apres le nom de table ou de colonne qui
-    // le donne ; "" s'il n'y en a pas. La casse compte pour les membres, pas pour
-    // les methodes.
-    std::string DoubleDeclaration() const {
-        std::map<std::string, const Declaration*> vus;
-        for (const Declaration& d : declarations_) {
-            std::string cle = d.nom;
-            if (d.methode) cle = Utiles::Majuscule(cle) + "()";
-            const auto [deja, nouveau] = vus.emplace(cle, &d);
-            if (nouveau) continue;
-            const Declaration& fautif = d.source == Fixe ? *deja->second : d;
-            const Declaration& autre = &fautif == &d ? *deja->second : d;
-            return Origine(fautif.source) + " donne " + (d.methode ? "la methode " + fautif.nom + "()" : "le membre $" + fautif.nom) +
-                   (autre.source == Fixe ? ", que la classe declare deja." : ", comme " + Origine(autre.source) + ".");
-        }
-        return "";
-    }
-
-    std::string Construit(const std::string& banniere, const std::string& dateHeure) {
-        Ligne("<?php").LigneVide();
-        Decale([&] {
-            Ligne("// Classe : " + classe_);
-            Ligne("// Fichier g\xE9n\xE9r\xE9 par " + banniere);
-            Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
-        });
-        LigneVide();
-        Accolade("class " + classe_, [&] {
-            LigneVide();
-            CreerDeclarations();
-            CreerConstructeur();
-            CreerInitVariable();
-            CreerTransfertChamps();
-            ConstruitFonctionVar2Tab();
-            ConstruitAfficheVarClasse();
-            ConstruitFonctionPost2Var();
-            ConstruitFonctionVar2Post();
-            ConstruitRequeteParcours();
-            ConstruitParcoursNext();
-            ConstruitDonneLigne();
-            ConstruitRequeteCherche();
-            ConstruitRequetesCherche();
-            ConstruitRequeteInsertion();
-            ConstruitRequeteUpdateAll();
-            ConstruitRequetesUpdate();
-            ConstruitRequeteDelete();
-            ConstruitRequeteExecute();
-            ConstruitVerifie_erreur();
-            CreerFin();
-        });
-        Ligne("?>");
-        return Prends();
-    }
-
 private:
+    FrwSgbd& sgbd_;
     const std::vector<structTable>& champs_;
     const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
     const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
@@ -150,18 +104,17 @@ private:
     const size_t repere_;
     const bool nomsReserves_;  // une colonne porte un nom que MariaDB se reserve
 
-    // Chaque membre et chaque methode, tels que la classe les declare : les noms
-    // fixes et ceux que donnent la table (Table) ou la colonne d'indice source.
-    static constexpr int Fixe = -2, Table = -1;
-    struct Declaration {
-        std::string nom;
-        bool methode;
-        int source;
-    };
-    std::vector<Declaration> declarations_;
-
-    std::string Origine(int source) const {
-        return source == Table ? "son nom" : "le nom de sa colonne " + NomMontre(champs_[source].NomChamp);
+    // La tete du fichier ; elle ouvre le PHP et la classe, que CreerFin ferme.
+    void CreerEntete(const std::string& dateHeure) {
+        Retrait = 0;
+        Ligne("<?php").LigneVide();
+        Decale([&] {
+            Ligne("// Classe : " + classe_);
+            Ligne("// Fichier g\xE9n\xE9r\xE9 par " + sgbd_.Param.Banniere);
+            Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
+        });
+        LigneVide();
+        Ligne("class " + classe_ + Tabulation + "{").LigneVide();
     }
 
     // Le nom qui suit `marque` ("$" ou "function ") dans la tete d'une declaration.
@@ -169,7 +122,7 @@ private:
         const size_t debut = tete.find(marque) + marque.size();
         size_t fin = debut;
         while (fin < tete.size() && Utiles::CaracteresIdentifiant(tete.substr(fin, 1))) ++fin;
-        declarations_.push_back({tete.substr(debut, fin - debut), methode, source});
+        sgbd_.Declarations.push_back({tete.substr(debut, fin - debut), methode, source});
     }
 
     const std::string& Fonction(const std::string& tete, int source = Fixe) {
@@ -334,8 +287,8 @@ private:
         });
     }
 
-    // Malgre leurs noms, fixes par la conception, Post2Var ecrit Form2Variable()
-    // et Var2Post ecrit Variable2Form().
+    // Post2Var passe la demande postee dans les membres : la methode PHP Form2Variable() ;
+    // Var2Post prepare les membres pour le formulaire : Variable2Form().
     void ConstruitFonctionPost2Var() {
         Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
             for (const structTable& c : champs_) {
@@ -395,11 +348,11 @@ private:
     }
 
     // La requete de la methode ; `argument` porte ses blancs et ses guillemets.
-    void Interroge(const std::string& argument) { Ligne("$this->Resultat=mysql_query(" + argument + " );"); }
-
-    void VerifieEndroit(const std::string& endroit) {
-        Ligne("$this->erreur=$this->verifie_erreur($this->Resultat,\"" + endroit + "\",mysql_error() );");
+    void Interroge(const std::string& argument) {
+        Ligne("$this->Resultat=mysql_query(" + argument + " " + sgbd_.SuffixeRequete + ");");
     }
+
+    void VerifieEndroit(const std::string& endroit) { Ligne(sgbd_.VerifieEndroit(endroit)); }
 
     // La fin commune des methodes qui executent une requete.
     void Verifie(const std::string& endroit) {
@@ -658,19 +611,20 @@ private:
         });
     }
 
+    // Ferme(), puis la fin de la classe et du PHP.
     void CreerFin() {
         Methode("Fermeture de la table " + classe_, "function Ferme()",
                 [&] { Ligne("if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);"); });
+        Retrait = 0;
+        Ligne("}").Ligne("?>");
     }
 };
-
-}  // namespace
 
 const std::string FrwSgbd::RaisonNomReserve =
     "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
 
 std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
-    Emetteur e(1);
+    Emetteur e(1, Param.Tab());
     e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
     for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
     e.Ligne("// Action CREATION,MODIFICATION,EFFACE");
@@ -683,15 +637,137 @@ std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
 }
 
 std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& dateHeure) const {
-    Emetteur e(0);
+    Emetteur e(0, Param.Tab());
     e.Ligne("<?php").Brut(Param.GenereListeInclude());
     e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
     e.Ligne("// Date de generation : " + dateHeure).LigneVide();
     return e.Ligne("class " + nom + "_FORM\t{").LigneVide().Prends();
 }
 
-std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string& dateHeure) const {
-    return ClassePhp(ListeChamps, table, Param.PrefixeTables).Construit(Param.Banniere, dateHeure);
+FrwSgbd::FrwSgbd(Parametrage& param) : Param(param), NomFichierConnexion(param.NomFichierConnexion) {}
+
+std::string FrwSgbd::VerifieEndroit(std::string endroit) const {
+    return "$this->erreur=$this->verifie_erreur($this->Resultat," + Param.Guillemet + endroit + Param.Guillemet +
+           ",mysql_error() );";
+}
+
+std::string FrwSgbd::Genere(const std::string& table, const std::function<void(ClassePhp&)>& generateur) {
+    ClassePhp classe(*this, table);
+    generateur(classe);
+    return classe.Prends();
+}
+
+std::string FrwSgbd::CreerEntete(std::string table, const std::string& dateHeure) {
+    Declarations.clear();
+    return Genere(table, [&](ClassePhp& classe) { classe.CreerEntete(dateHeure); });
+}
+
+std::string FrwSgbd::CreerConstructeur(std::string table) { return Genere(table, &ClassePhp::CreerConstructeur); }
+
+// Pour la classe, le defaut CURRENT_TIMESTAMP est l'instant ou elle est generee : la colonne le garde
+// ainsi (annee d'abord) jusqu'a la table suivante. Une date n'est pas un nombre : son membre part de "".
+std::string FrwSgbd::CreerInitVariable() {
+    for (structTable& c : ListeChamps)
+        if (c.ValeurDefaut == "CURRENT_TIMESTAMP") c.ValeurDefaut = Utiles::DateHeure_US();
+    return Genere("", &ClassePhp::CreerInitVariable);
+}
+
+std::string FrwSgbd::CreerTransfertChamps() { return Genere("", &ClassePhp::CreerTransfertChamps); }
+
+std::string FrwSgbd::ConstruitFonctionVar2Tab() { return Genere("", &ClassePhp::ConstruitFonctionVar2Tab); }
+
+std::string FrwSgbd::ConstruitAfficheVarClasse(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitAfficheVarClasse);
+}
+
+std::string FrwSgbd::ConstruitFonctionPost2Var() { return Genere("", &ClassePhp::ConstruitFonctionPost2Var); }
+
+std::string FrwSgbd::ConstruitFonctionVar2Post() { return Genere("", &ClassePhp::ConstruitFonctionVar2Post); }
+
+std::string FrwSgbd::ConstruitRequeteParcours(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteParcours);
+}
+
+std::string FrwSgbd::ConstruitParcoursNext(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitParcoursNext);
+}
+
+std::string FrwSgbd::ConstruitDonneLigne() { return Genere("", &ClassePhp::ConstruitDonneLigne); }
+
+std::string FrwSgbd::ConstruitRequeteCherche(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteCherche);
+}
+
+std::string FrwSgbd::ConstruitRequetesCherche(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequetesCherche);
+}
+
+std::string FrwSgbd::ConstruitRequeteInsertion(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteInsertion);
+}
+
+std::string FrwSgbd::ConstruitRequeteUpdateAll(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteUpdateAll);
+}
+
+std::string FrwSgbd::ConstruitRequetesUpdate(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequetesUpdate);
+}
+
+std::string FrwSgbd::ConstruitRequeteDelete(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteDelete);
+}
+
+std::string FrwSgbd::ConstruitRequeteExecute(std::string table) {
+    return Genere(table, &ClassePhp::ConstruitRequeteExecute);
+}
+
+std::string FrwSgbd::ConstruitVerifie_erreur() { return Genere("", &ClassePhp::ConstruitVerifie_erreur); }
+
+// La tete, les declarations des membres, les methodes dans l'ordre du fichier, puis la fin ;
+// chaque morceau est ajoute a son tour, car chacun note ses declarations.
+std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string& dateHeure) {
+    std::string texte = CreerEntete(table, dateHeure);
+    texte += Genere(table, &ClassePhp::CreerDeclarations);
+    texte += CreerConstructeur(table);
+    texte += CreerInitVariable();
+    texte += CreerTransfertChamps();
+    texte += ConstruitFonctionVar2Tab();
+    texte += ConstruitAfficheVarClasse(table);
+    texte += ConstruitFonctionPost2Var();
+    texte += ConstruitFonctionVar2Post();
+    texte += ConstruitRequeteParcours(table);
+    texte += ConstruitParcoursNext(table);
+    texte += ConstruitDonneLigne();
+    texte += ConstruitRequeteCherche(table);
+    texte += ConstruitRequetesCherche(table);
+    texte += ConstruitRequeteInsertion(table);
+    texte += ConstruitRequeteUpdateAll(table);
+    texte += ConstruitRequetesUpdate(table);
+    texte += ConstruitRequeteDelete(table);
+    texte += ConstruitRequeteExecute(table);
+    texte += ConstruitVerifie_erreur();
+    return texte + Genere(table, &ClassePhp::CreerFin);
+}
+
+std::string FrwSgbd::Origine(int source) const {
+    return source == Table ? "son nom" : "le nom de sa colonne " + NomMontre(ListeChamps[source].NomChamp);
+}
+
+std::string FrwSgbd::DoubleDeclaration() const {
+    std::map<std::string, const Declaration*> vus;
+    for (const Declaration& d : Declarations) {
+        std::string cle = d.nom;
+        if (d.methode) cle = Utiles::Majuscule(cle) + "()";
+        const auto [deja, nouveau] = vus.emplace(cle, &d);
+        if (nouveau) continue;
+        const Declaration& fautif = d.source == Fixe ? *deja->second : d;
+        const Declaration& autre = &fautif == &d ? *deja->second : d;
+        return Origine(fautif.source) + " donne " +
+               (d.methode ? "la methode " + fautif.nom + "()" : "le membre $" + fautif.nom) +
+               (autre.source == Fixe ? ", que la classe declare deja." : ", comme " + Origine(autre.source) + ".");
+    }
+    return "";
 }
 
 void FrwSgbd::CreeRepertoiresDuSite() {
@@ -727,9 +803,8 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
 // La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
 void FrwSgbd::EcritClasse(const std::string& table) {
     if (!NomsPhp(table)) return;
-    ClassePhp generateur(ListeChamps, table, Param.PrefixeTables);
-    const std::string classe = generateur.Construit(Param.Banniere, Utiles::DateHeure());
-    const std::string doublon = generateur.DoubleDeclaration();
+    const std::string classe = ConstruitClasse(table);
+    const std::string doublon = DoubleDeclaration();
     if (!doublon.empty()) {
         Param.AddErreur(RefusClasse(table) + doublon);
         return;
@@ -745,7 +820,8 @@ void FrwSgbd::EcritClasse(const std::string& table) {
             Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
-        int code = fichier.RemplaceFichier(*repertoire + nom, classe);
+        fichier.NommeFichier(*repertoire + nom);
+        const int code = fichier.RemplaceFichier(fichier.NomFichier, classe);
         if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
     }
 }
@@ -780,15 +856,13 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     // Le mot de passe ne s'ecrit ni a la console ni dans la trace ; on dit seulement s'il y en a un.
     if (Param.Bavard > 0)
         VersionMysql += "Connexion avec Host=" + serveur + ",Database=" + database + ",User=" + utilisateur +
-                        ",Mdp=" + (motDePasse.empty() ? "" : "********") + Param.FinDeLigne;
+                        ",Mdp=" + (motDePasse.empty() ? "" : "********") + FinDeLigne;
     Param.GestionErreur(-220, "", Parametrage::LogEcranEtFichier);
     ListeTables.clear();
     if (!base.FaitListeTable(database, ListeTables).empty())
         Param.AddErreur("Erreur a la constitution de la liste des tables.");
     Param.GestionErreur(-230, "", Parametrage::LogEcranEtFichier);
-    // Le fichier de connexion va dans l'include des sources, cree au besoin sur un site neuf.
     CreeRepertoiresDuSite();
-    Param.CopieFichierConnexion(Param.TrimSlash(Param.RepertoireIncludeSources));
     if (ListeTables.empty()) return "";
 
     std::map<std::string, std::vector<structTable>> colonnes = LisColonnes(base, database);
@@ -796,7 +870,7 @@ std::string FrwSgbd::PrepareFichierClasse(std::string serveur, std::string datab
     for (std::string& table : ListeTables) {
         ListeChamps = std::move(colonnes[table]);
         table = Utiles::Latin1OuQuestion(table);
-        rapport += "Traitement table:" + table + Param.FinDeLigne;
+        rapport += "Traitement table:" + table + FinDeLigne;
         for (structTable& c : ListeChamps) {
             for (std::string* texte : {&c.NomTable, &c.NomChamp, &c.ValeurDefaut}) *texte = Utiles::Latin1OuQuestion(*texte);
             if (!Utiles::HorsLatin1(c.Commentaire)) c.Commentaire = Utiles::Latin1OuQuestion(c.Commentaire);

@@ -12,25 +12,27 @@ bool Contient(const std::string& texte, const std::string& motif) { return texte
 }  // namespace
 
 Parametrage::Parametrage() {
-    // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle.
+    // Les mots fixes du programme sont conserves brouilles, rendus lisibles par DeCrypt avec la cle ;
+    // chacun est dit en clair a cote. La banniere, "corvalite V 1.6.3 Build (150418) - Generateur de
+    // sites PHP et MySQL", a deux morceaux brouilles : "corvalite " et " Generateur de sites PHP et MySQL".
     Banniere = DeCrypt("PKKTD]WYGMBVSOQ]LLr9", Cle) + Version + " Build (" + DateBuild + ") -" +
                DeCrypt("m8qbDPWQGQB~SGQ]LLT~Z]y<PLKJw5WVGUB^SKQ~n9riZ3ylm8KJD_z=G9BcS9thL3", Cle);
-    MotCleRacine = DeCrypt("P:q~D.zfG:k[S#", Cle);
-    MotCleRepertoireSources = DeCrypt("P;qjD@zoG/k[S#", Cle);
-    MotCleRepertoireCible = DeCrypt("P+qdD-ziG1kS", Cle);
-    MotCleServeur = DeCrypt("P0qjD>zqG)", Cle);
-    MotCleUtilisateur = DeCrypt("P=qnD0zoG)", Cle);
-    MotCleMotDePasse = DeCrypt("P5q_D;zZ", Cle);
-    MotCleDatabase = DeCrypt("P,q~wiz^G.kWS9t~L$", Cle);
-    MotCleFichierLog = DeCrypt("P.qdD.zeG5k[S8tvL3rhZ2yY", Cle);
-    MotCleReferenceGlobal = DeCrypt("P:q`D1z|G3kbS5tYL(reZ0yY", Cle);
-    MotCleFichierACopier = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)", Cle);
-    MotCleRepertoireInclude = DeCrypt("P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#", Cle);
-    MotCleSeparateur = DeCrypt("P;q`D;zoG1kfS#", Cle);
-    MotClePrefixeTables = DeCrypt("P8qmD0zcG5knS+tvL;rZZ-yhP-qX", Cle);
-    MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);
-    NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);
-    PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);
+    MotCleRacine = DeCrypt("P:q~D.zfG:k[S#", Cle);  // "RACINE="
+    MotCleRepertoireSources = DeCrypt("P;qjD@zoG/k[S#", Cle);  // "SOURCE="
+    MotCleRepertoireCible = DeCrypt("P+qdD-ziG1kS", Cle);  // "CIBLE="
+    MotCleServeur = DeCrypt("P0qjD>zqG)", Cle);  // "HOST="
+    MotCleUtilisateur = DeCrypt("P=qnD0zoG)", Cle);  // "USER="
+    MotCleMotDePasse = DeCrypt("P5q_D;zZ", Cle);  // "MDP="
+    MotCleDatabase = DeCrypt("P,q~wiz^G.kWS9t~L$", Cle);  // "DATABASE="
+    MotCleFichierLog = DeCrypt("P.qdD.zeG5k[S8tvL3rhZ2yY", Cle);  // "FICHIER_LOG="
+    MotCleReferenceGlobal = DeCrypt("P:q`D1z|G3kbS5tYL(reZ0yY", Cle);  // "REF_GLOBALE="
+    MotCleFichierACopier = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ.ykP8qdD0zoG)", Cle);  // "FICHIER_A_COPIER="
+    MotCleRepertoireInclude = DeCrypt("P:q`D;zbG>kjS5t`L9r^ZJyeP6q^D7zrG0k[S#", Cle);  // "REPERTOIRE_INCLUDE="
+    MotCleSeparateur = DeCrypt("P;q`D;zoG1kfS#", Cle);  // "SEPREP="
+    MotClePrefixeTables = DeCrypt("P8qmD0zcG5knS+tvL;rZZ-yhP-qX", Cle);  // "PREFIXE_TABLE="
+    MotCleFichierInclude = DeCrypt("P.qdD.zeG5k[S8tvL(rxZ4yjP+qgD@zoG1kS", Cle);  // "FICHIER_A_INCLURE="
+    NomFichierConnexion = DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", Cle);  // "CVClass__connexion.php"
+    PrefixeFichierClasse = DeCrypt("P+qqD.WOGMB]SYtv", Cle);  // "CVClass_"
 }
 
 Parametrage::~Parametrage() {}
@@ -55,7 +57,9 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         std::cerr << texte;
         if (finDeLigne) std::cerr << std::endl;
     }
-    if (niveau != LogEcran && !FichierLog.empty()) FichierTrace.EcrisFichier(FichierLog, texte);
+    if (niveau == LogEcran || FichierLog.empty()) return;
+    if (finDeLigne) FichierTrace.EcrisFichier(FichierLog, texte);
+    else FichierTrace.EcrisFichierSansCR(FichierLog, texte);
 }
 
 void Parametrage::AddErreur(std::string message) {
@@ -97,10 +101,18 @@ int Parametrage::GestionErreur(int code, std::string mode, MonEnumerationLog niv
 
 // ---------------------------------------------------------------- texte
 
+std::string Parametrage::Tab() const { return Tabulation; }
+
+std::string Parametrage::Tab(int n) const {
+    std::string retrait;
+    for (int i = 0; i < n; ++i) retrait += Tab();
+    return retrait;
+}
+
 std::string Parametrage::Pluriel(int n) { return n > 1 ? "s" : ""; }
 
 std::string Parametrage::GenereListeInclude() const {
-    Emetteur e(1);
+    Emetteur e(1, Tab());
     for (const std::string& include : ListeFichiersInclude) e.Ligne("Require_once(\"" + include + "\");");
     return e.Prends();
 }
@@ -275,21 +287,24 @@ void Parametrage::VerificationExistenceChemin(int make, int, int) {
         AddErreur("Le repertoire source et le repertoire cible sont identiques:" + RepertoireSources + FinDeLigne);
 }
 
+// Le fichier deja dans l'include n'est pas recopie : c'est la garde de cette copie, qui ne compte
+// donc pas parmi les cibles ecrites une fois (make recopie ensuite le fichier avec ses appuis).
 void Parametrage::CopieFichierConnexion(std::string repertoire) {
     if (Fichier().IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
     const std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
-    const std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
-    CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination);
+    // Le repertoire peut finir par le separateur (RepertoireIncludeSources) : il n'est pas double.
+    const std::string destination = plateforme::Joindre(TrimSlash(repertoire), Separateur, NomFichierConnexion);
+    CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination, true, false);
 }
 
 bool Parametrage::CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
-                               bool raison) {
-    const auto [place, neuve] = CiblesCopiees.insert(plateforme::CheminNormal(cible));
-    if (!neuve) return true;
+                               bool raison, bool uneFois) {
+    const std::string normal = plateforme::CheminNormal(cible);
+    if (uneFois && !CiblesCopiees.insert(normal).second) return true;
     Fichier fichier;
     const int code = fichier.CopieFichier(source, cible);
     if (code == 0) return true;
-    CiblesCopiees.erase(place);
+    if (uneFois) CiblesCopiees.erase(normal);
     AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
     return false;
 }

@@ -26,6 +26,8 @@ public:
     std::string DateBuild = "150418";
     std::string Banniere;
     std::string FinDeLigne = plateforme::FinDeLigne;
+    // Un cran de retrait du texte genere, que rendent Tab() et Tab(n).
+    std::string Tabulation = "\t";
     std::string Cle = "471902635518";
     std::string PrefixeErreur = "ERREUR:";
     std::string Guillemet = "\"";
@@ -45,6 +47,8 @@ public:
     std::string MotClePrefixeTables;
     std::string MotCleFichierInclude;
     std::string NomFichierConnexion;
+    // Le fichier d'appui des pages de formulaire (la classe FormLien), copie comme la connexion.
+    std::string NomFichierAppuiForm = "CVForm.php";
     // Le registre : une anomalie (AddWarning) est un avertissement, elle
     // n'arrete jamais l'execution ; une erreur l'arrete a la fermeture d'etape.
     std::string ListeErreurs;
@@ -90,6 +94,9 @@ public:
     int GestionErreur(int code, std::string mode, MonEnumerationLog niveau);
 
     // Petites fonctions de texte.
+    // Un cran de retrait ; n crans ("" pour n < 1).
+    std::string Tab() const;
+    std::string Tab(int n) const;
     std::string Pluriel(int n);
     void SetFichierLog(std::string nom);
     std::string ConvertIntToString(int n);
@@ -106,14 +113,14 @@ public:
     void ConstructionDesChemins();
     void VerificationExistenceChemin(int make, int sgbd, int form);
     void CopieFichierConnexion(std::string repertoire);
-    // La seule copie de fichier des fonctions : une cible deja ecrite par le lancement ne l'est
-    // pas de nouveau. Un echec est une anomalie, `anomalie` suivie de la raison quand `raison`
-    // le demande ; rend vrai quand la cible est la copie de la source.
+    // La seule copie de fichier du programme. Un echec est une anomalie, `anomalie` suivie de la
+    // raison quand `raison` le demande ; rend vrai quand la cible est la copie de la source. Avec
+    // `uneFois`, une cible deja ecrite ainsi par le lancement ne l'est pas de nouveau.
     bool CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
-                      bool raison = true);
+                      bool raison = true, bool uneFois = true);
 
 private:
-    // Les cibles que CopieFichier a deja ecrites, chemins normalises.
+    // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;
     void Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne);
 };

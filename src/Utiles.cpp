@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <sstream>
+
+#include "classe_fichier.h"
 
 namespace {
 
@@ -69,6 +72,8 @@ std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
 
 std::string Utiles::DateHeure() { return Maintenant("%d/%m/%Y %H:%M:%S"); }
 
+std::string Utiles::DateHeure_US() { return Maintenant("%Y/%m/%d %H:%M:%S"); }
+
 std::string Utiles::Date_US() { return Maintenant("%m/%d/%Y"); }
 
 std::string Utiles::Date_FR() { return Maintenant("%d/%m/%Y"); }
@@ -81,11 +86,7 @@ std::string Utiles::Majuscule(std::string& texte) {
     return texte;
 }
 
-std::string Utiles::CheminSansFichier(std::string chemin) {
-    std::string::size_type pos = chemin.find_last_of("\\/");
-    if (pos == std::string::npos) return "";
-    return chemin.substr(0, pos);
-}
+std::string Utiles::CheminSansFichier(std::string chemin) { return Fichier().RenvoiRepertoire(chemin); }
 
 std::string Utiles::PrecedeDeBarre(const std::string& texte, const char* caracteres) {
     std::string resultat;
@@ -156,7 +157,7 @@ bool Utiles::VariableReserveePhp(const std::string& nom) {
 
 // enum, resource et numeric, que PHP 8.2 tolere encore comme noms de classe, restent permis.
 bool Utiles::NomReservePhp(const std::string& nom) {
-    static const char* const reserves =
+    static const ListeDeMots reserves(
         "__halt_compiler abstract and array as break callable case catch class clone const continue declare default "
         "die do echo else elseif empty enddeclare endfor endforeach endif endswitch endwhile eval exit extends final "
         "finally fn for foreach function global goto if implements include include_once instanceof insteadof "
@@ -190,12 +191,13 @@ bool Utiles::NomReservePhp(const std::string& nom) {
         "SysvSharedMemory PhpToken Traversable IteratorAggregate Iterator Serializable ArrayAccess Countable "
         "Stringable UnitEnum BackedEnum DateTimeInterface JsonSerializable Reflector RecursiveIterator OuterIterator "
         "SeekableIterator SplObserver SplSubject SessionHandlerInterface SessionIdInterface "
-        "SessionUpdateTimestampHandlerInterface";
-    return DansLaListe(reserves, nom);
+        "SessionUpdateTimestampHandlerInterface");
+    return reserves.Contient(nom);
 }
 
-bool Utiles::DansLaListe(const std::string& mots, std::string nom) {
-    std::string liste = " " + mots + " ";
-    Majuscule(liste);
-    return !nom.empty() && nom.find(' ') == std::string::npos && liste.find(" " + Majuscule(nom) + " ") != std::string::npos;
+Utiles::ListeDeMots::ListeDeMots(std::string mots) {
+    std::istringstream flux(Majuscule(mots));
+    for (std::string mot; flux >> mot;) Majuscules.insert(mot);
 }
+
+bool Utiles::ListeDeMots::Contient(std::string nom) const { return Majuscules.count(Majuscule(nom)) > 0; }

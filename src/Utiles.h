@@ -4,6 +4,7 @@
 #ifndef UTILES_H
 #define UTILES_H
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +15,8 @@ class Utiles {
 public:
     // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS.
     static std::string DateHeure();
+    // AAAA/MM/JJ HH:MM:SS : l'annee d'abord.
+    static std::string DateHeure_US();
     static std::string Date_US();
     static std::string Date_FR();
     static std::string Heure();
@@ -54,8 +57,16 @@ public:
     // extensions d'un site (mysqli, PDO, SPL...), methode magique (le nom d'une table nomme
     // aussi une methode), classe d'appui des pages.
     static bool NomReservePhp(const std::string& nom);
-    // Vrai quand le nom est l'un des mots de la liste, separes par des espaces, la casse n'y comptant pas.
-    static bool DansLaListe(const std::string& mots, std::string nom);
+    // Des mots separes par des espaces, lus une fois : les noms d'une table et de ses colonnes
+    // y sont cherches a chaque methode generee. La casse n'y compte pas.
+    class ListeDeMots {
+    public:
+        explicit ListeDeMots(std::string mots);
+        bool Contient(std::string nom) const;
+
+    private:
+        std::set<std::string> Majuscules;
+    };
 
     // Les variables que PHP se reserve ($this et les superglobales, la casse compte) :
     // aucune variable ni aucun parametre genere ne peut porter ces noms.
@@ -68,7 +79,9 @@ public:
 // toujours et qu'aucun niveau ne se compte a la main.
 class Emetteur {
 public:
-    explicit Emetteur(int retrait = 0) : Retrait(retrait) {}
+    // `tabulation` : un cran de retrait ; celui des fichiers de classe vient de Parametrage::Tab().
+    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t")
+        : Retrait(retrait), Tabulation(tabulation) {}
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -113,7 +126,7 @@ public:
     std::string Prends() { return std::move(Resultat); }
 
     int Retrait;
-    const std::string Tabulation = "\t";
+    const std::string Tabulation;
     const std::string FinDeLigne = plateforme::FinDeLigne;
 
 private:

@@ -13,6 +13,11 @@ bool EstFinDeTexte(char c) { return c == '\r' || c == '\n' || c == '\x14' || c =
 
 }  // namespace
 
+std::string Fichier::RenvoiRepertoire(std::string chemin) {
+    const std::string::size_type pos = chemin.find_last_of(Separateur + "/");
+    return pos == std::string::npos ? "" : chemin.substr(0, pos);
+}
+
 bool Fichier::IsPathExist(std::string chemin) {
     if (chemin.empty()) return false;
     DIR* rep = opendir(plateforme::CheminSysteme(chemin).c_str());
@@ -32,12 +37,12 @@ std::string Fichier::LibelleErreur(int code) {
 }
 
 void Fichier::VideFichier(std::string chemin) {
-    if (!plateforme::Ouvrable(chemin)) return;
+    if (!plateforme::NiRepertoireNiTube(chemin)) return;
     std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::trunc);
 }
 
 int Fichier::EcrisFichier(std::string chemin, const std::string& texte) {
-    if (!plateforme::Ouvrable(chemin)) return 1003;
+    if (!plateforme::NiRepertoireNiTube(chemin)) return 1003;
     try {
         std::ofstream flux(plateforme::CheminSysteme(chemin), std::ios::out | std::ios::app | std::ios::binary);
         if (!flux.is_open()) return 1003;
@@ -50,7 +55,7 @@ int Fichier::EcrisFichier(std::string chemin, const std::string& texte) {
 }
 
 bool Fichier::IsFileExist(std::string chemin) {
-    if (chemin.empty() || !plateforme::Lisible(chemin)) return false;
+    if (chemin.empty() || !plateforme::FichierOrdinaireOuAbsent(chemin)) return false;
     std::ifstream flux(plateforme::CheminSysteme(chemin));
     return flux.is_open();
 }
@@ -61,6 +66,7 @@ int Fichier::LisFichier(std::string chemin, std::string& texte) {
 }
 
 int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire) {
+    NomFichier = chemin;
     const int code = plateforme::LitFichier(chemin, texte, repertoire);
     ouvert = code != 1003;
     if (code != 0) return 1003;
@@ -76,6 +82,7 @@ int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouv
 }
 
 std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& lignes) {
+    NomFichier = chemin;
     lignes.clear();
     std::string contenu;
     if (plateforme::LitFichier(chemin, contenu) != 0)

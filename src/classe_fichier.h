@@ -10,11 +10,23 @@
 
 class Fichier {
 public:
+    std::vector<std::string> Lignes;  // rien ne s'en sert
+    // Le dernier fichier nomme par NommeFichier ou lu par LisFichier.
+    std::string NomFichier;
+    std::string FinDeLigne = "\n";
+    // Le separateur que cherche RenvoiRepertoire ; "/" separe aussi, le systeme le lit comme "\".
+    std::string Separateur = "\\";
+
+    void NommeFichier(std::string chemin) { NomFichier = chemin; }
+    // Le chemin jusqu'a son dernier separateur, non compris ; "" sans separateur.
+    std::string RenvoiRepertoire(std::string chemin);
     bool IsPathExist(std::string chemin);
     std::string LibelleErreur(int code);
     void VideFichier(std::string chemin);
     // Ajoute le texte, octet pour octet, a la fin du fichier (cree s'il manque).
     int EcrisFichier(std::string chemin, const std::string& texte);
+    // Le meme ajout, pour un morceau de ligne : le fichier recoit lui aussi le texte tel quel.
+    int EcrisFichierSansCR(std::string chemin, const std::string& texte) { return EcrisFichier(chemin, texte); }
     bool IsFileExist(std::string chemin);
     int LisFichier(std::string chemin, std::string& texte);
     // La meme lecture ; `ouvert` faux quand le fichier ne s'ouvre pas (absent,

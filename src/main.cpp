@@ -58,8 +58,8 @@ void FermeEtape(Parametrage& param, int code, const std::string& rapport) {
         param.Log("Ok." + param.FinDeLigne + rapport, Parametrage::LogEcranEtFichier);
 }
 
-// Chaque etape part de compteurs a zero ; rien n'est enregistre hors d'une etape (la copie du
-// fichier de connexion est celle de sgbd), si bien que ses messages sont les siens.
+// Chaque etape part de compteurs a zero : l'anomalie d'une copie du fichier de connexion, faite
+// avant elle, ne se montre que si l'etape en enregistre une a son tour.
 void JoueEtapes(Parametrage& param, const std::vector<Etape>& etapes) {
     for (const Etape& etape : etapes) {
         if (!etape.active) continue;
@@ -142,6 +142,7 @@ void VerifieConfiguration(Parametrage& param, const Demande& d) {
 void LanceFonctions(Parametrage& param, const Demande& d) {
     if (d.sgbd == 1) {
         FrwSgbd sgbd(param);
+        param.CopieFichierConnexion(param.RepertoireIncludeSources);
         JoueEtapes(param, {{"Creation classe de base de donnees:", -200, [&] {
                                 return sgbd.PrepareFichierClasse(param.ServeurMysql, param.DatabaseMysql,
                                                                  param.UtilisateurMysql, param.MotDePasseMysql);
@@ -150,6 +151,7 @@ void LanceFonctions(Parametrage& param, const Demande& d) {
     }
     if (d.make == 1) {
         Make make(param);
+        param.CopieFichierConnexion(param.RepertoireIncludeSources);
         JoueEtapes(param, {{"Selection des fichiers:", -300, [&] { return make.PreTraitement(".php"); }},
                            {"Traitement:", -310, [&] { return make.Traitement(); }},
                            {"Post-Traitement:", -320, [&] { return make.PostTraitement(); }}});

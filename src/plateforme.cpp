@@ -354,12 +354,12 @@ int CreeEntier(int repertoire, const std::string& nom, const std::string& texte)
 
 }  // namespace
 
-bool Lisible(const std::string& chemin) {
+bool FichierOrdinaireOuAbsent(const std::string& chemin) {
     struct stat st;
     return stat(CheminSysteme(chemin).c_str(), &st) != 0 || S_ISREG(st.st_mode);
 }
 
-bool Ouvrable(const std::string& chemin) {
+bool NiRepertoireNiTube(const std::string& chemin) {
     struct stat st;
     if (stat(CheminSysteme(chemin).c_str(), &st) != 0) return true;  // l'ouverture dira pourquoi
     return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);

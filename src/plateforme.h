@@ -26,12 +26,13 @@ std::string CheminNormal(const std::string& chemin);
 std::string Joindre(const std::string& repertoire, const std::string& separateur, const std::string& nom);
 
 // Faux pour ce qu'un fichier du site ne peut pas etre : un repertoire, un tube
-// ou une socket (les ouvrir bloquerait ou echouerait plus loin).
-bool Ouvrable(const std::string& chemin);
+// ou une socket (les ouvrir bloquerait ou echouerait plus loin). Vrai pour un
+// chemin absent : l'ouverture dira pourquoi.
+bool NiRepertoireNiTube(const std::string& chemin);
 
 // Ce qu'on lit doit etre un fichier ordinaire : un peripherique (/dev/zero, un
-// terminal) se lirait sans fin.
-bool Lisible(const std::string& chemin);
+// terminal) se lirait sans fin. Vrai aussi pour un chemin absent.
+bool FichierOrdinaireOuAbsent(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);

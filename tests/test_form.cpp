@@ -22,7 +22,7 @@ Liste Lis(const string& description) {
     for (const MesForms::Element& e : form.ListeElements) {
         string texte = e.PresentEnBase + "|" + e.Champ + "@" + std::to_string(e.LigneChamp) + "|" + e.Libelle + "@" +
                        std::to_string(e.LigneLibelle) + "|" + e.InputHtml + "|" + e.TypeHtml + "|" + e.Longueur + "|" +
-                       e.Obligatoire + e.Visible + e.Index + "|" + e.ValeurInitiale + "|" + e.Element_ + "@" +
+                       e.Obligatoire + e.Visible + e.Index + "|" + e.ValeurInitiale + "|" + e.Element + "@" +
                        std::to_string(e.LigneElement) + "|";
         for (const MesForms::FElement& v : e.ListeValeurs) texte += v.Valeur + "=" + v.Donnees + v.Defaut + ";";
         lu.push_back(texte);
@@ -78,7 +78,7 @@ TEST(ConstructeursNonAppeles, TextesEtVidages) {
     h.ListeChamps[1].TypePhp = "string", h.ListeChamps[1].TypeHtml = "TEXT";
     MesForms::Element e = Champ("ville");
     e.Libelle = "Ville";
-    e.Element_ = "P;L;";
+    e.Element = "P;L;";
     e.ListeValeurs = {{"P", "Paris", "O"}, {"L", "Lyon", "N"}};
     e.TypeHtml = "TEXT";
     e.Visible = "O";

@@ -26,6 +26,12 @@ TEST(Configuration, LectureDesLignes) {
               "/srv/site |CE=pages|T=abcdef|moi MDP=secret|=moi MDP=secret|a.css,|lib.php|/");
 }
 
+// Les fichiers d'appui que le programme copie sont ceux que la construction met a cote de lui.
+TEST(Configuration, FichiersDAppui) {
+    Parametrage p;
+    EXPECT_EQ(NomsDans(CheminTests("../support")), (std::set<string>{p.NomFichierAppuiForm, p.NomFichierConnexion}));
+}
+
 TEST(Texte, ExtensionsEtNomsPhp) {
     Parametrage p;
     // Le point compte dans le dernier element du chemin, et pas en tete de nom.
@@ -42,7 +48,8 @@ TEST(Texte, ExtensionsEtNomsPhp) {
 }
 
 // Dans un fuseau ou il est 13 h passees : l'heure se lit sur 24 heures, les dates du jour
-// s'ecrivent JJ/MM/AAAA et MM/JJ/AAAA (les cas masquent les dates du jour avec ces fonctions memes).
+// s'ecrivent JJ/MM/AAAA, MM/JJ/AAAA et AAAA/MM/JJ (les cas masquent les dates du jour avec ces
+// fonctions memes).
 // Chaque cas tourne dans son propre processus : le fuseau change reste ici.
 TEST(Texte, HeureEtDatesDuJour) {
     const std::time_t t = std::time(nullptr);
@@ -51,9 +58,10 @@ TEST(Texte, HeureEtDatesDuJour) {
                   std::to_string(decalage % 60)).c_str(), 1);
     tzset();
     char attendu[64];
-    std::strftime(attendu, sizeof(attendu), "13:00 %d/%m/%Y %m/%d/%Y %d/%m/%Y 13:00", std::localtime(&t));
+    std::strftime(attendu, sizeof(attendu), "13:00 %d/%m/%Y %m/%d/%Y %d/%m/%Y 13:00 %Y/%m/%d 13:00",
+                  std::localtime(&t));
     EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
-                  Utiles::DateHeure().substr(0, 16), attendu);
+                  Utiles::DateHeure().substr(0, 16) + " " + Utiles::DateHeure_US().substr(0, 16), attendu);
 }
 
 // Chaque echappement ne touche que ses caracteres : un NUL (strchr trouverait la fin de la liste) ni
