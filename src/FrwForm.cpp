@@ -27,13 +27,9 @@ MesForms::Element ElementDeDepart(const std::string& presentEnBase) {
     return element;
 }
 
-// Les variables que la page ecrit elle-meme : $F et $valeur sur toute page, les autres sur une
-// page de table (PHP distingue la casse des noms de variables).
 bool VariableDeLaPage(const std::string& nom, bool avecTable) {
-    static const char* const variables[] = {"F",         "valeur",         "action",          "retour", "MaConnexion",
-                                            "Connexion", "Editerformlien", "Effacerformlien", "_POST"};
-    const size_t nombre = avecTable ? std::size(variables) : 2;
-    return std::find(variables, variables + nombre, nom) != variables + nombre;
+    const std::vector<std::string> variables = MesForms::VariablesDeLaPage(avecTable);
+    return std::find(variables.begin(), variables.end(), nom) != variables.end();
 }
 
 // Les objets que la page cree, que PHP ne sait pas ecrire en texte : $F sur toute page, la
@@ -182,6 +178,18 @@ void CompleteElement(MesForms::Element& element, const structTable& colonne) {
 }
 
 }  // namespace
+
+std::vector<std::string> MesForms::VariablesDeLaPage(bool avecTable) {
+    static const std::vector<std::string> variables = {"F",           "valeur",    "action",         "retour",
+                                                       "MaConnexion", "Connexion", "Editerformlien", "Effacerformlien",
+                                                       "_POST"};
+    return avecTable ? variables : std::vector<std::string>(variables.begin(), variables.begin() + 2);
+}
+
+const std::vector<std::string>& MesForms::MembresDuFormulaire() {
+    static const std::vector<std::string> membres = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
+    return membres;
+}
 
 MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), SeparateurValeurs(",") {
     // Mots cles de la description ".form", conserves brouilles comme les autres
@@ -532,7 +540,7 @@ void MesForms::ControleNomsDeTable() {
     // il prendrait la place dans l'envoi, ni celui d'un membre du formulaire que ses scripts
     // appellent, qu'il masquerait. Un champ hors de la table est lu par son nom de variable,
     // comme sur une page sans table.
-    static const char* const membres[] = {"submit", "requestSubmit", "reset", "elements", "appendChild"};
+    const std::vector<std::string>& membres = MembresDuFormulaire();
     for (size_t i = 0; i < ListeElements.size(); ++i) {
         const std::string& nom = ListeElements[i].Champ;
         const bool montre = ListeElements[i].Visible == "O", colonne = ListeElements[i].PresentEnBase == "O";
@@ -549,7 +557,7 @@ void MesForms::ControleNomsDeTable() {
         if (i == 0) ControleNomPhp(nom);
         const auto bouton = [&](const ElementBouton& b) { return b.Nom == nom; };
         const bool commande = nom == "action" || std::any_of(ListeBoutons.begin(), ListeBoutons.end(), bouton);
-        if (commande || std::find(std::begin(membres), std::end(membres), nom) != std::end(membres))
+        if (commande || std::find(membres.begin(), membres.end(), nom) != membres.end())
             Param.AddErreur("La colonne " + nom + ou + " ne peut pas etre montree dans la page : son champ " +
                             "porterait le nom " + (commande ? "d'une commande de la page (action, un bouton ou un lien)"
                                                             : "d'un membre du formulaire que ses scripts emploient") +

@@ -122,6 +122,13 @@ public:
     std::vector<structTable> ListeChamps;
     Fichier FichierSortie;  // rien ne s'en sert : la page s'ecrit par un Fichier de l'ecrivain
 
+    // Les variables que la page ecrit elle-meme (PHP distingue leur casse) : $F et $valeur sur toute
+    // page, les autres sur une page de table. Ni la table ni, sans table, un element ne les prend.
+    static std::vector<std::string> VariablesDeLaPage(bool avecTable);
+    // Les membres du formulaire que les scripts de la page appellent : le champ d'une colonne
+    // qui porterait l'un de ces noms le masquerait.
+    static const std::vector<std::string>& MembresDuFormulaire();
+
     explicit MesForms(Parametrage& param);
     MesForms(const MesForms&) = delete;
     MesForms& operator=(const MesForms&) = delete;

@@ -3,6 +3,8 @@
 // n'appelle pas et vidages des enregistrements.
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "FrwForm.h"
 #include "outils_test.h"
 
@@ -118,4 +120,39 @@ TEST(PageForm, ValeursEchappeesDansLesChainesPhp) {
         EcritOctets(rep / "page.php", page + "</BODY>\n</HTML>\n");
         EXPECT_TRUE(PhpValide(rep / "page.php"));
     }
+}
+
+// Les noms que la description ne peut donner a une table, une colonne ou un element sont ceux que la
+// page et son appui emploient : les variables qu'ecrit une page (de table, ou sans table, hors les
+// noms de ses elements), et les membres du formulaire qu'appellent ses scripts et CVForm.php.
+TEST(PageForm, NomsReservesPrisDeLaPageEtDeSonAppui) {
+    auto noms = [](const string& texte, const string& motif, std::set<string> hors = {}) {
+        std::set<string> trouves;
+        const std::regex r(motif);
+        for (auto it = std::sregex_iterator(texte.begin(), texte.end(), r); it != std::sregex_iterator(); ++it)
+            if (!hors.count((*it)[1])) trouves.insert((*it)[1]);
+        return trouves;
+    };
+    auto liste = [](const Liste& l) { return std::set<string>(l.begin(), l.end()); };
+    string scripts;
+    for (const bool table : {true, false}) {
+        Parametrage p;
+        MesForms form(p);
+        form.ListeElements = {Champ("id"), Champ("nom")};
+        for (MesForms::Element& e : form.ListeElements) e.Visible = "O", e.InputHtml = "input", e.TypeHtml = "TEXT";
+        form.ListeBoutons = {{"B", "envoyer", "Envoyer"}};
+        if (table) {
+            form.NomTable = "t";
+            form.ListeChamps = {Colonne("id", "int", "10", "", "", "O", "O", "O", "PRI"), Colonne("nom", "varchar", "9")};
+            for (MesForms::Element& e : form.ListeElements) e.PresentEnBase = "O";
+        }
+        const string page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
+                            form.FaitFormulaire(form.NomTable);
+        scripts += page;
+        EXPECT_EQ(noms(page, R"(\$([A-Za-z_]\w*))", table ? std::set<string>{"t"} : std::set<string>{"id", "nom", "envoyer", "_POST"}),
+                  liste(MesForms::VariablesDeLaPage(table)))
+            << table;
+    }
+    EXPECT_EQ(noms(scripts + LitOctets(CheminTests("../support/CVForm.php")), R"(\b(?:f|form)\.([A-Za-z]+)\b)"),
+              liste(MesForms::MembresDuFormulaire()));
 }
