@@ -490,7 +490,8 @@ private:
         Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
             Ligne("$this->TransfertChampsEcriture();");
             // A l'insertion, NULL ecarterait le defaut de la colonne (current_timestamp, 0 d'une
-            // colonne not null...) ; DEFAULT le garde. La mise a jour, elle, ecrit bien NULL.
+            // colonne not null...) ; DEFAULT le garde. La mise a jour ne le fait que pour une colonne
+            // NOT NULL (ConstruitRequeteUpdateAll) : ailleurs, vider y range bien NULL.
             if (!colonnes.empty())
                 Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
             for (const std::string& c : colonnes) NullDevientDefaut(c);
