@@ -27,15 +27,30 @@ MesForms::Element ElementDeDepart(const std::string& presentEnBase) {
     return element;
 }
 
-bool VariableDeLaPage(const std::string& nom, bool avecTable) {
-    const std::vector<std::string> variables = MesForms::VariablesDeLaPage(avecTable);
-    return std::find(variables.begin(), variables.end(), nom) != variables.end();
+// Les variables que la page ecrit elle-meme : les deux premieres sur toute page, les autres sur
+// une page de table. Un objet (formulaire, connexion) ne s'ecrit pas en texte : une valeur qui
+// l'interpole arreterait la page en l'affichant.
+struct VariableEcrite {
+    const char* nom;
+    bool objet;
+};
+const VariableEcrite VariablesEcrites[] = {{"F", true},           {"valeur", false},   {"action", false},
+                                           {"retour", false},     {"MaConnexion", true}, {"Connexion", true},
+                                           {"Editerformlien", true}, {"Effacerformlien", true}, {"_POST", false}};
+
+// La variable que la page ecrit elle-meme sous ce nom, ou nul.
+const VariableEcrite* VariableDeLaPage(const std::string& nom, bool avecTable) {
+    const size_t nombre = avecTable ? std::size(VariablesEcrites) : 2;
+    const auto fin = VariablesEcrites + nombre;
+    const auto trouvee = std::find_if(VariablesEcrites, fin, [&](const VariableEcrite& v) { return nom == v.nom; });
+    return trouvee == fin ? nullptr : trouvee;
 }
 
-// Les objets que la page cree, que PHP ne sait pas ecrire en texte : $F sur toute page, la
-// connexion et l'objet de la table sur une page de table.
+// Les objets de la page, que PHP ne sait pas ecrire en texte : les siens, et sur une page de table
+// l'objet de la table.
 bool ObjetDeLaPage(const std::string& nom, const std::string& table) {
-    return nom == "F" || (!table.empty() && (nom == "MaConnexion" || nom == "Connexion" || nom == table));
+    const VariableEcrite* variable = VariableDeLaPage(nom, !table.empty());
+    return (variable != nullptr && variable->objet) || (!table.empty() && nom == table);
 }
 
 // Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
@@ -180,10 +195,10 @@ void CompleteElement(MesForms::Element& element, const structTable& colonne) {
 }  // namespace
 
 std::vector<std::string> MesForms::VariablesDeLaPage(bool avecTable) {
-    static const std::vector<std::string> variables = {"F",           "valeur",    "action",         "retour",
-                                                       "MaConnexion", "Connexion", "Editerformlien", "Effacerformlien",
-                                                       "_POST"};
-    return avecTable ? variables : std::vector<std::string>(variables.begin(), variables.begin() + 2);
+    std::vector<std::string> noms;
+    for (const VariableEcrite& v : VariablesEcrites)
+        if (VariableDeLaPage(v.nom, avecTable) != nullptr) noms.push_back(v.nom);
+    return noms;
 }
 
 const std::vector<std::string>& MesForms::MembresDuFormulaire() {
