@@ -1,8 +1,8 @@
 #include "FrwSgbd.h"
 
 #include <algorithm>
+#include <cctype>
 #include <functional>
-#include <regex>
 
 #include "Utiles.h"
 #include "classe_fichier.h"
@@ -201,10 +201,29 @@ private:
     // autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne a son
     // defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
     static std::string ValeurInitiale(const structTable& champ) {
-        static const std::regex nombre(R"(([-+]?)(?:0+(?=\d))?(\d+\.?\d*|\.\d+)([eE][-+]?\d+)?)");
-        std::smatch n;
-        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N" || !std::regex_match(champ.ValeurDefaut, n, nombre)) return "\"\"";
-        return n.str(1) + n.str(2) + n.str(3);
+        const std::string& v = champ.ValeurDefaut;
+        const std::string rien = "\"\"";
+        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N") return rien;
+        auto chiffres = [&v](size_t& i) {
+            const size_t debut = i;
+            while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) ++i;
+            return i - debut;
+        };
+        size_t i = (!v.empty() && (v[0] == '-' || v[0] == '+')) ? 1 : 0;
+        const size_t mantisse = i;
+        size_t nombres = chiffres(i);
+        if (i < v.size() && v[i] == '.') nombres += chiffres(++i);
+        if (nombres == 0) return rien;
+        const size_t finMantisse = i;
+        if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
+            ++i;
+            if (i < v.size() && (v[i] == '-' || v[i] == '+')) ++i;
+            if (chiffres(i) == 0) return rien;
+        }
+        if (i != v.size()) return rien;
+        size_t zero = mantisse;
+        while (zero + 1 < finMantisse && v[zero] == '0' && std::isdigit(static_cast<unsigned char>(v[zero + 1]))) ++zero;
+        return v.substr(0, mantisse) + v.substr(zero);
     }
 
     void CreerInitVariable() {
