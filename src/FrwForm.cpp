@@ -482,7 +482,7 @@ void MesForms::ControleCle() {
     // une premiere colonne unique reste alors une cle aussi sure.
     const structTable* unique = ListeChamps[0].CleServeur == "UNI" ? &ListeChamps[0] : nullptr;
     for (const structTable* colonne : {cle, unique})
-        if (colonne != nullptr && colonne->NomChamp == ChampCle()) return;
+        if (colonne != nullptr && colonne->NomChamp == ChampCle()) return AvertitCle(*colonne);
     if (cle == nullptr) cle = unique;
     std::string erreur = "La cle de la page, son premier element (" + ChampCle() + "), ne designe pas une seule ligne de la table " +
                          NomTable + " : Editer, Modifier et Effacer toucheraient toutes les lignes de meme valeur. ";
@@ -493,6 +493,20 @@ void MesForms::ControleCle() {
         erreur += "Decrivez d'abord la colonne " + cle->NomChamp +
                   (primaire >= 0 ? ", sa cle primaire." : ", sa premiere colonne, qu'un index unique couvre.");
     Param.AddErreur(erreur);
+}
+
+// La cle designe une seule ligne, mais pas forcement chacune : les lignes que la page ne
+// pourrait ni editer, ni modifier, ni effacer sont dites avant qu'un utilisateur les rencontre.
+void MesForms::AvertitCle(const structTable& cle) {
+    // Un index unique admet plusieurs NULL : NULL ne designe aucune ligne.
+    if (cle.Obligatoire != "O")
+        Param.AddWarning("La cle de la page (" + cle.NomChamp + ") admet NULL : les lignes ou elle est NULL sont listees, "
+                         "mais la page ne peut ni les editer, ni les modifier, ni les effacer. Rendez la colonne NOT NULL.");
+    // Un float se montre arrondi (0.1 pour 0.100000001490116...) : la valeur montree n'est pas
+    // celle que la base compare.
+    if (cle.TypeSgbd.rfind("float", 0) == 0)
+        Param.AddWarning("La cle de la page (" + cle.NomChamp + ") est un float : la page montre sa valeur arrondie, qui "
+                         "peut ne designer aucune ligne (0.1, 123456789). Preferez une cle decimal, double ou entiere.");
 }
 
 // Sans element decrit, un element par colonne ; sinon chaque colonne complete

@@ -184,6 +184,7 @@ private:
     std::string ControleBase();
     void PasseColonnes();
     void ControleCle();
+    void AvertitCle(const structTable& cle);
     void ControleNomsSansTable();
     void ControleNomsDeTable();
     void ControleNomPhp(const std::string& nom);
