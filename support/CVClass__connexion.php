@@ -31,9 +31,12 @@ class SGBDConnexion
 	{
 		// "localhost" est la socket Unix du serveur, celle que PHP connait.
 		$socket = $this->Serveur === "localhost" ? ini_get("mysqli.default_socket") : "";
-		$liaison = @mysqli_connect($this->Serveur, $this->Utilisateur, $this->MotDePasse, $this->Base, null,
-			$socket === "" || $socket === false ? null : $socket);
-		if (!$liaison) return $this->Refus(mysqli_connect_error());
+		// Une modification compte les lignes trouvees, changees ou non (LigneTrouvee) : le serveur le
+		// dit ainsi dans toutes ses langues, la ou le texte de mysqli_info se traduit.
+		$liaison = mysqli_init();
+		if (!@mysqli_real_connect($liaison, $this->Serveur, $this->Utilisateur, $this->MotDePasse, $this->Base, null,
+			$socket === "" || $socket === false ? null : $socket, MYSQLI_CLIENT_FOUND_ROWS))
+			return $this->Refus(mysqli_connect_error());
 		// Le jeu de caracteres de la page : ce que le navigateur saisit est range
 		// comme les memes caracteres que lit tout autre client.
 		mysqli_set_charset($liaison, "utf8mb4");
@@ -70,13 +73,12 @@ class SGBDConnexion
 
 	// Le retour d'une modification ou d'un effacement ; quand la requete a reussi sans trouver de
 	// ligne (une cle que plus aucune ligne n'a, deja renommee ou effacee par un autre), la raison :
-	// ce qui n'a pas eu lieu n'est pas dit fait. Une ligne trouvee et laissee telle quelle l'est.
+	// ce qui n'a pas eu lieu n'est pas dit fait. Une ligne trouvee et laissee telle quelle l'est :
+	// la liaison compte les lignes trouvees (MYSQLI_CLIENT_FOUND_ROWS).
 	static function LigneTrouvee($retour)
 	{
 		if ($retour) return $retour;
-		$trouvees = self::SurLiaison(null, fn($l) => preg_match('/matched: *([0-9]+)/', (string) mysqli_info($l), $m)
-			? (int) $m[1] : mysqli_affected_rows($l), 0);
-		return $trouvees > 0 ? "" : "Enregistrement non trouvé";
+		return self::SurLiaison(null, "mysqli_affected_rows", 0) > 0 ? "" : "Enregistrement non trouvé";
 	}
 
 	// Pour un ajout : les colonnes donnees (la page ne les montre pas) prennent la valeur par

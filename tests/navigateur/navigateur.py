@@ -565,6 +565,24 @@ def vides(p, url):
         p.etape(f"stock : cle videe, la ligne garde la sienne ({mode})", p.bouton("Modifier"), "Modification Ok.", "stock")
 
 
+def langue(p, url):
+    """Le serveur parle francais (ou allemand) : une modification qui trouve sa ligne est dite faite, changee ou
+    non ; une qui n'en trouve pas le dit."""
+    sql("replace into article values (1, 'témoin', 'texte témoin', '2020-01-02', 3, '2020-01-02 03:04:05')", EXEMPLE)
+    for vues, langue in (("41", "fr_FR"), ("42", "de_DE")):
+        sql(f"set global lc_messages = '{langue}'")
+        try:
+            p.inchangee(f"article : modification sans changement ({langue})", url, "article", [("article.php", 0)])
+            p.clique(p.lien("Editer"))
+            p.remplit({"vues": vues})
+            p.etape(f"article : vues modifiees ({langue})", p.bouton("Modifier"), "Modification Ok.", "article",
+                    lambda avant: [avant[0][:4] + [vues, avant[0][5]]] + avant[1:])
+            p.etape(f"article : Modifier d'une cle absente ({langue})",
+                    p.forge([("action", "Modifier"), ("id", "999"), ("titre", "x")]), f"Pb Modification : {NON_TROUVE}", "article")
+        finally:
+            sql("set global lc_messages = 'en_US'")
+
+
 def visite(dossier):
     """Le site d'exemple tel que le sert outils/voir_exemple.sh : ses pages, et rien d'autre de la copie de travail."""
     php, url = lance_php(dossier / "exemple", dossier / "visite.log", [str(OUTILS / "routeur_exemple.php")])
@@ -610,7 +628,8 @@ def main(corvalite, choisis):
             for scenario, site in ((article, "exemple/formulaires"), (contact, "exemple/formulaires"), (code, "essais/web"),
                                    (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web"),
                                    (lignes_cliquees, "essais/web"), (sans_ligne, "essais/web"),
-                                   (valeurs_gardees, "essais/web"), (vides, "essais/web")):
+                                   (valeurs_gardees, "essais/web"), (vides, "essais/web"),
+                                   (langue, "exemple/formulaires")):
                 if choisis and scenario.__name__ not in choisis:
                     continue
                 try:
