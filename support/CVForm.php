@@ -40,6 +40,8 @@ class FormLien
 	private static $Chargees = array();
 	private $AvecCle = false;
 	private $Retenues = array();
+	// Le nom du champ de la cle d'une ligne chargee (AjouteCleChargee), null sans ligne chargee.
+	private $ChampCle = null;
 	// Les noms des champs que la classe ajoute : ils ne sont pas des noms PHP, si bien qu'aucune
 	// colonne ne les porte. La cle de la ligne chargee (la cle tapee dans son propre champ ne
 	// l'efface pas) ; la cle d'une ligne de la liste envoyee par un lien ; les valeurs que le
@@ -184,10 +186,11 @@ class FormLien
 	{
 		$type = strtolower(self::Texte($typeHtml));
 		if (!preg_match('/^[a-z-]+$/', $type)) $type = "text";
-		$this->Retiens(self::SORTES_DE_SAISIE[$type] ?? "l", $nom, $valeur);
+		$sorte = self::SORTES_DE_SAISIE[$type] ?? "l";
+		$this->Retiens($sorte, $nom, $valeur);
 		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<input" . self::Valeur("type", $type) . self::Valeur("name", $nom)
 			. self::Valeur("value", $valeur) . self::Nombre($longueur, "size", 60) . self::Nombre($longueurMax, "maxlength")
-			. self::Etats($obligatoire, $grise, $autofocus) . self::Option($optionChamp, $optionInput) . "></label>\n";
+			. self::Etats($this->Obligatoire($obligatoire, $nom, $sorte, $valeur), $grise, $autofocus) . self::Option($optionChamp, $optionInput) . "></label>\n";
 	}
 
 	// Une option de la zone de texte faite de chiffres seuls est sa taille (la premiere
@@ -206,7 +209,7 @@ class FormLien
 		// qui commence par une fin de ligne la garde.
 		$this->Retiens("p", $nom, $valeur);
 		return $this->Ouvre() . "<label>" . self::Texte($libelle) . "<textarea" . self::Valeur("name", $nom)
-			. self::Nombre($longueur, "maxlength") . self::Etats($obligatoire, $grise, $autofocus)
+			. self::Nombre($longueur, "maxlength") . self::Etats($this->Obligatoire($obligatoire, $nom, "p", $valeur), $grise, $autofocus)
 			. self::Option($optionChamp) . self::Taille($optionPave1, "rows") . self::Taille($optionPave2, "cols")
 			. self::Option($optionPave3) . ">\n" . self::Attribut($valeur) . "</textarea></label>\n";
 	}
@@ -259,7 +262,7 @@ class FormLien
 		$this->RangCase = null;
 		$ajoutee = $this->OuvreGroupe($nom)[0] ?? null;
 		return $this->Ouvre() . "<select" . self::Valeur("name", $nom) . self::Nombre($taille, "size")
-			. self::Etats($obligatoire, "", $autofocus) . ">\n"
+			. self::Etats($this->Obligatoire($obligatoire, $nom, "p", $this->Choisie), "", $autofocus) . ">\n"
 			. ($ajoutee === null ? "" : "<option" . self::Valeur("value", $ajoutee) . " selected>" . self::Attribut($ajoutee) . "</option>\n");
 	}
 
@@ -345,8 +348,20 @@ class FormLien
 	{
 		$this->AvecCle = true;
 		$valeur = $objet->NbReponse > 0 ? ($objet->$cle ?? null) : self::CleChargee($envoi);
+		if ($valeur === null) return "";
+		$this->ChampCle = self::Texte($objet->TabChamps[$cle] ?? $cle);
 		// Codee apres ":", si bien qu'une cle vide se distingue d'un champ vide (Vider le formulaire).
-		return $valeur === null ? "" : $this->AjouteChampHidden(self::CLE_CHARGEE, ":" . self::Code($valeur));
+		return $this->AjouteChampHidden(self::CLE_CHARGEE, ":" . self::Code($valeur));
+	}
+
+	// Le drapeau "obligatoire" d'un champ, sauf pour le champ de la cle d'une ligne chargee que le
+	// navigateur montre vide (une cle vide, ou faite de fins de ligne dans une ligne de saisie) : il
+	// refuserait d'envoyer Modifier, qui garde pourtant la cle chargee quand son champ est vide. Le
+	// formulaire d'une ligne neuve garde le drapeau.
+	private function Obligatoire($obligatoire, $nom, $sorte, $valeur)
+	{
+		$vide = $this->ChampCle !== null && self::Texte($nom) === $this->ChampCle && self::Renvoyee($sorte, $valeur) === "";
+		return $vide ? "N" : $obligatoire;
 	}
 
 	// La cle de la ligne chargee que porte l'envoi, ou null.

@@ -124,7 +124,7 @@ def construit(dossier, corvalite):
     for arguments in (["-sgbd", "-form", "code.form"],
                       *(["-form", nom] for nom in ("fiche.form", "brut.form", "stock.form", "nu.form", "group.form", CHEMIN_PHP,
                                                    "paire.form", "objet.form", "longueur.form", "cle.form", "octets.form",
-                                                   "compteur.form", "defaut.form"))):
+                                                   "compteur.form", "defaut.form", "vide.form"))):
         (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], DONNEES / arguments[-1]).read_bytes())
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
@@ -565,6 +565,24 @@ def vides(p, url):
         p.etape(f"stock : cle videe, la ligne garde la sienne ({mode})", p.bouton("Modifier"), "Modification Ok.", "stock")
 
 
+def cles_vides(p, url):
+    """Une ligne dont le champ de la cle se montre vide (cle vide, ou fin de ligne seule) se modifie : le
+    champ n'est plus obligatoire pour elle, la cle chargee reste. Celui d'une ligne neuve l'est toujours."""
+    p.ouvre(f"{url}/vide.php")
+    requis = FORMULAIRE + "input[name=k]:required"
+    verifie("vide : la cle d'une ligne neuve est obligatoire", len(p.tous(requis)), 1)
+    for rang, nom in ((0, "vide"), (1, "fin de ligne")):
+        p.clique(p.lien("Editer", rang))
+        verifie(f"vide : la cle {nom}, montree vide, n'est pas obligatoire", len(p.tous(requis)), 0)
+        p.remplit({"v": f"v{rang}"})
+        p.etape(f"vide : la ligne de cle {nom} modifiee", p.bouton("Modifier"), "Modification Ok.", "vide",
+                lambda avant: avant[:rang] + [[avant[rang][0], f"v{rang}"]] + avant[rang + 1:])
+    p.ouvre(f"{url}/vide.php")
+    p.remplit({"v": "neuve"})
+    verifie("vide : une ligne neuve sans cle n'est pas envoyee", p.n.execute_script(
+        "return document.forms.namedItem('Formulaire_vide').checkValidity()"), False)
+
+
 def langue(p, url):
     """Le serveur parle francais (ou allemand) : une modification qui trouve sa ligne est dite faite, changee ou
     non ; une qui n'en trouve pas le dit."""
@@ -629,7 +647,7 @@ def main(corvalite, choisis):
                                    (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web"),
                                    (lignes_cliquees, "essais/web"), (sans_ligne, "essais/web"),
                                    (valeurs_gardees, "essais/web"), (vides, "essais/web"),
-                                   (langue, "exemple/formulaires")):
+                                   (cles_vides, "essais/web"), (langue, "exemple/formulaires")):
                 if choisis and scenario.__name__ not in choisis:
                     continue
                 try:

@@ -78,3 +78,7 @@ create table defaut (
   r int not null
 ) default charset=utf8mb4;
 insert into defaut values (1, 3, 1, '2024-02-29', 5);
+
+-- Des cles que le champ d'une ligne de saisie montre vides : la chaine vide, une fin de ligne.
+create table vide (k varchar(10) primary key, v varchar(10)) default charset=utf8mb4;
+insert into vide values ('', 'rien'), ('\n', 'fin');
