@@ -42,11 +42,14 @@ class FormLien
 	private $Retenues = array();
 	// Le nom du champ de la cle d'une ligne chargee (AjouteCleChargee), null sans ligne chargee.
 	private $ChampCle = null;
+	// La cle de la page, le champ par lequel Editer cherche sa ligne, telle que Recoit l'a recue.
+	private static $CleDeLaPage = "";
 	// Les noms des champs que la classe ajoute : ils ne sont pas des noms PHP, si bien qu'aucune
 	// colonne ne les porte. La cle de la ligne chargee (la cle tapee dans son propre champ ne
-	// l'efface pas) ; la cle d'une ligne de la liste envoyee par un lien ; les valeurs que le
-	// formulaire montre de la ligne lue. Les trois voyagent codees : le navigateur rendrait
-	// autrement une fin de ligne ou un octet hors de l'UTF-8.
+	// l'efface pas), suivie de la valeur de la cle de la page ; la cle d'une ligne de la liste
+	// envoyee par un lien ; l'empreinte de chaque valeur que le formulaire montre de la ligne lue.
+	// Les cles voyagent codees : le navigateur rendrait autrement une fin de ligne ou un octet
+	// hors de l'UTF-8.
 	const CLE_CHARGEE = "cle-chargee";
 	const CLE_CODEE = "cle-codee";
 	const VALEURS_MONTREES = "valeurs-montrees";
@@ -330,7 +333,8 @@ class FormLien
 	{
 		$montrees = array();
 		foreach ($this->Retenues as $nom => $sorte)
-			$montrees[] = $sorte . self::Code($nom) . ":" . self::Code(self::$Chargees[$nom]);
+			$montrees[] = $sorte . self::Code($nom) . ":" . self::Empreinte($sorte, self::$Chargees[$nom]) . ":"
+				. self::Recette($sorte, self::$Chargees[$nom]);
 		$this->Retenues = array();
 		$texte = $this->Ouvre() . ($montrees ? $this->AjouteChampHidden(self::VALEURS_MONTREES, implode(",", $montrees)) : "")
 			. ($this->DansCadre ? "</fieldset>\n" : "") . ($this->Ferme ? "" : "</form>\n");
@@ -347,11 +351,15 @@ class FormLien
 	function AjouteCleChargee($objet, $cle, $envoi = array())
 	{
 		$this->AvecCle = true;
-		$valeur = $objet->NbReponse > 0 ? ($objet->$cle ?? null) : self::CleChargee($envoi);
+		$lue = $objet->NbReponse > 0;
+		$valeur = $lue ? ($objet->$cle ?? null) : self::CleChargee($envoi);
 		if ($valeur === null) return "";
 		$this->ChampCle = self::Texte($objet->TabChamps[$cle] ?? $cle);
+		// La valeur de la cle de la page suit : une cle videe la reprend, et un envoi que PHP a perdu
+		// (trop gros) retrouve par elle la ligne a montrer (Recoit).
+		$page = self::$CleDeLaPage === "" ? null : ($lue ? ($objet->{self::$CleDeLaPage} ?? null) : self::CleChargee($envoi, 1));
 		// Codee apres ":", si bien qu'une cle vide se distingue d'un champ vide (Vider le formulaire).
-		return $this->AjouteChampHidden(self::CLE_CHARGEE, ":" . self::Code($valeur));
+		return $this->AjouteChampHidden(self::CLE_CHARGEE, ":" . self::Code($valeur) . ($page === null ? "" : ":" . self::Code($page)));
 	}
 
 	// Le drapeau "obligatoire" d'un champ, sauf pour le champ de la cle d'une ligne chargee que le
@@ -364,11 +372,11 @@ class FormLien
 		return $vide ? "N" : $obligatoire;
 	}
 
-	// La cle de la ligne chargee que porte l'envoi, ou null.
-	static function CleChargee($envoi = array())
+	// La cle de la ligne chargee que porte l'envoi (au rang 1, la valeur de la cle de la page), ou null.
+	static function CleChargee($envoi = array(), $rang = 0)
 	{
 		$cle = $envoi[self::CLE_CHARGEE] ?? null;
-		return is_string($cle) && substr($cle, 0, 1) === ":" ? self::Decode(substr($cle, 1)) : null;
+		return is_string($cle) && substr($cle, 0, 1) === ":" ? self::Decode(explode(":", substr($cle, 1))[$rang] ?? null) : null;
 	}
 
 	// Les sortes de ligne de saisie dont le navigateur change la valeur montree : il coupe
@@ -400,6 +408,34 @@ class FormLien
 		return $v;
 	}
 
+	// Ce qui reconnait une valeur montree dans ce que le navigateur en renvoie : l'empreinte de sa
+	// forme renvoyee. Seule l'empreinte voyage, pas la valeur : une ligne de quelques Mo tient
+	// ainsi dans la limite d'envoi de PHP (post_max_size).
+	static function Empreinte($sorte, $valeur)
+	{
+		return base64_encode(hash("sha256", self::Renvoyee($sorte, $valeur), true));
+	}
+
+	// Comment retrouver la valeur exacte de ce que le navigateur renvoie inchange : "" quand elle
+	// est sa forme renvoyee, "r" quand ses fins de ligne sont toutes des CR LF (une zone de texte
+	// remplie par un navigateur), sinon "=" et la valeur codee, qui voyage alors entiere.
+	static function Recette($sorte, $valeur)
+	{
+		$renvoyee = self::Renvoyee($sorte, $valeur);
+		if ($renvoyee === (string) $valeur) return "";
+		if (str_replace("\n", "\r\n", $renvoyee) === (string) $valeur) return "r";
+		return "=" . self::Code($valeur);
+	}
+
+	// La valeur exacte d'un champ renvoye inchange ($montree : sorte, empreinte, recette).
+	private static function Exacte($envoye, $montree)
+	{
+		list($sorte, , $recette) = $montree;
+		if (substr($recette, 0, 1) === "=") return self::Decode(substr($recette, 1));
+		$renvoyee = self::Renvoyee($sorte, $envoye);
+		return $recette === "r" ? str_replace("\n", "\r\n", $renvoyee) : $renvoyee;
+	}
+
 	// Dans le formulaire de la cle chargee, un champ qui montre la valeur de la ligne lue
 	// ($Chargees) la retient, avec la sorte du champ.
 	private function Retiens($sorte, $nom, $valeur)
@@ -409,16 +445,16 @@ class FormLien
 			$this->Retenues[$nom] = $sorte;
 	}
 
-	// Les valeurs montrees de la ligne lue que porte l'envoi : nom => array(sorte, valeur).
+	// Les valeurs montrees de la ligne lue que porte l'envoi : nom => array(sorte, empreinte, recette).
 	static function Montrees($envoi = array())
 	{
 		$montrees = array();
 		$codees = $envoi[self::VALEURS_MONTREES] ?? "";
 		foreach (is_string($codees) && $codees !== "" ? explode(",", $codees) : array() as $codee) {
-			$paire = explode(":", substr($codee, 1));
-			$nom = self::Decode($paire[0]);
-			$valeur = self::Decode($paire[1] ?? null);
-			if ($nom !== null && $valeur !== null && count($paire) == 2) $montrees[$nom] = array(substr($codee, 0, 1), $valeur);
+			$parts = explode(":", substr($codee, 1));
+			$nom = self::Decode($parts[0]);
+			$exacte = substr($parts[2] ?? "", 0, 1) === "=" ? self::Decode(substr($parts[2], 1)) : "";
+			if ($nom !== null && $exacte !== null && count($parts) == 3) $montrees[$nom] = array(substr($codee, 0, 1), $parts[1], $parts[2]);
 		}
 		return $montrees;
 	}
@@ -427,7 +463,7 @@ class FormLien
 	private static function Inchange($envoi, $nom, $montree)
 	{
 		$envoye = $envoi[$nom] ?? null;
-		return is_string($envoye) && self::Renvoyee($montree[0], $envoye) === self::Renvoyee($montree[0], $montree[1]);
+		return is_string($envoye) && hash_equals($montree[1], self::Empreinte($montree[0], $envoye));
 	}
 
 	// L'envoi tel que la page le lit, avant Form2Variable : les cases d'un SET jointes en une
@@ -435,9 +471,19 @@ class FormLien
 	// tel que la page l'a montre, sous la valeur exacte de la ligne lue (le navigateur en change
 	// les fins de ligne et les octets hors de l'UTF-8). Pour une modification ($action), la cle
 	// videe reprend celle de la ligne lue : une cle vide ne renomme pas la ligne (un ajout, lui,
-	// laisse la base la donner).
-	static function Recoit($envoi, $cle = "", $action = "")
+	// laisse la base la donner). Un envoi que PHP a perdu parce qu'il depassait sa limite le dit,
+	// et la ligne qui etait chargee est montree de nouveau ($action devient Editer).
+	static function Recoit($envoi, $cle = "", &$action = "")
 	{
+		self::$CleDeLaPage = (string) $cle;
+		if (!$envoi && ($perdu = self::EnvoiPerdu()) !== null) {
+			echo "<strong>Pb Envoi : la demande (" . $perdu . " octets) dépasse la limite post_max_size de PHP ("
+				. self::Attribut(ini_get("post_max_size")) . ") : rien n'a été fait.</strong><br>";
+			$page = self::CleChargee(self::DebutDeLEnvoi(), 1);
+			if ($page === null || $cle === "") return array();
+			$action = "Editer";
+			return array($cle => $page);
+		}
 		$cases = array();
 		foreach ($envoi as $nom => $valeur)
 			if (preg_match('/^(.+)-([0-9]+)$/s', (string) $nom, $m) && array_key_exists($m[1], $envoi)) {
@@ -452,9 +498,35 @@ class FormLien
 		unset($envoi[self::CLE_CODEE]);
 		if ($codee !== null && $cle !== "") $envoi[$cle] = $codee;
 		foreach (self::Montrees($envoi) as $nom => $montree)
-			if (self::Inchange($envoi, $nom, $montree) || ($nom === $cle && $action === "Modifier" && ($envoi[$nom] ?? null) === ""))
-				$envoi[$nom] = $montree[1];
+			if (self::Inchange($envoi, $nom, $montree)) $envoi[$nom] = self::Exacte($envoi[$nom], $montree);
+		$chargee = self::CleChargee($envoi, 1);
+		if ($cle !== "" && $action === "Modifier" && ($envoi[$cle] ?? null) === "" && $chargee !== null) $envoi[$cle] = $chargee;
 		return $envoi;
+	}
+
+	// La taille d'une demande POST que PHP a laissee de cote parce qu'elle depasse post_max_size
+	// ($_POST est alors vide), sinon null.
+	private static function EnvoiPerdu()
+	{
+		$taille = (int) ($_SERVER["CONTENT_LENGTH"] ?? 0);
+		$texte = trim((string) ini_get("post_max_size"));
+		$limite = function_exists("ini_parse_quantity") ? ini_parse_quantity($texte)
+			: (int) $texte * 1024 ** (int) stripos(" KMG", substr($texte, -1));
+		return ($_SERVER["REQUEST_METHOD"] ?? "") === "POST" && $limite > 0 && $taille > $limite ? $taille : null;
+	}
+
+	// Les premiers champs de l'envoi, lus sur la demande meme : le formulaire de la ligne chargee
+	// commence par sa cle. Le dernier, peut-etre coupe, est laisse.
+	private static function DebutDeLEnvoi()
+	{
+		$flux = @fopen("php://input", "rb");
+		$debut = $flux ? (string) fread($flux, 65536) : "";
+		$paires = array();
+		foreach (array_slice(explode("&", $debut), 0, -1) as $paire) {
+			$nom = urldecode(explode("=", $paire, 2)[0]);
+			if (!isset($paires[$nom])) $paires[$nom] = urldecode(explode("=", $paire, 2)[1] ?? "");
+		}
+		return $paires;
 	}
 
 	// L'envoi sans les champs rendus tels que la page les a montres : ils ne changent rien.
@@ -495,7 +567,7 @@ class FormLien
 		foreach (array_keys($objet->TabChamps) as $champ) {
 			$objet->$champ = $lue ? ($objet->$champ ?? null) : ($envoi[$champ] ?? null);
 			if ($lue) self::$Chargees[$champ] = (string) $objet->$champ;
-			elseif (isset($montrees[$champ]) && self::Inchange($envoi, $champ, $montrees[$champ])) self::$Chargees[$champ] = $montrees[$champ][1];
+			elseif (isset($montrees[$champ]) && self::Inchange($envoi, $champ, $montrees[$champ])) self::$Chargees[$champ] = (string) $envoi[$champ];
 		}
 	}
 }

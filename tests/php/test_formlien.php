@@ -37,6 +37,9 @@ $html = array(
 // Une ligne lue, aux valeurs qu'un navigateur ne rend pas telles quelles, montree par le formulaire de la cle chargee.
 $ligne = (object) array('NbReponse' => 1, 'TabChamps' => array('id' => 'id', 'nom' => 'nom', 'note' => 'note', 'etats' => 'etats'),
 	'id' => "a\nb", 'nom' => "\x00\xFF\n", 'note' => "l1\rl2", 'etats' => 'o,n');
+// La page recoit d'abord l'envoi (vide ici), ce qui nomme sa cle ; puis montre la ligne.
+$aucune = "";
+FormLien::Recoit(array(), "id", $aucune);
 FormLien::Montre($ligne);
 $L = new FormLien("POST", "", "Formulaire_l");
 $html['ligne lue : cle chargee et valeurs montrees codees'] = $L->AjouteCleChargee($ligne, "id") .
@@ -66,7 +69,8 @@ foreach (array(
 	array("d", "0000-00-00", "", true), array("d", "2023-02-29", "", true), array("d", "2024-02-29", "", false),
 	array("s", "o,n", "n,o", true), array("s", "o", "o,n", false), array("g", "b", "b", true),
 ) as list($sorte, $montree, $envoyee, $inchange)) {
-	$envoi = array(FormLien::VALEURS_MONTREES => $sorte . FormLien::Code("c") . ":" . FormLien::Code($montree), "c" => $envoyee);
+	$envoi = array(FormLien::VALEURS_MONTREES => $sorte . FormLien::Code("c") . ":" . FormLien::Empreinte($sorte, $montree) . ":"
+		. FormLien::Recette($sorte, $montree), "c" => $envoyee);
 	verifie("$sorte " . json_encode(array($montree, $envoyee), JSON_INVALID_UTF8_SUBSTITUTE), isset(FormLien::Modifies($envoi)["c"]), !$inchange);
 }
 
@@ -75,12 +79,36 @@ foreach (array(
 preg_match_all('/name="([^"]+)" value="([^"]*)"/', $html['ligne lue : cle chargee et valeurs montrees codees'], $champs);
 $envoi = array_combine($champs[1], array_map('html_entity_decode', $champs[2]));
 $envoi = array("id" => "ab", "nom" => "x", "note" => "l1\r\nl2", "etats" => "", "etats-1" => "o", "etats-2" => "n") + $envoi;
-$recue = FormLien::Recoit($envoi, "id", "Modifier");
+$modifier = "Modifier";
+$ajouter = "Ajouter";
+$recue = FormLien::Recoit($envoi, "id", $modifier);
 verifie('envoi du navigateur recu tel que la base le garde',
 	array($recue["id"], $recue["note"], $recue["etats"], isset($recue["etats-1"]), FormLien::CleChargee($recue), array_keys(array_intersect_key(
 	FormLien::Modifies($recue), $ligne->TabChamps))), array("a\nb", "l1\rl2", "o,n", false, "a\nb", array("nom")));
 verifie('cle videe : celle de la ligne pour Modifier, vide pour Ajouter', array(FormLien::Recoit(array("id" => "") + $envoi, "id",
-	"Modifier")["id"], FormLien::Recoit(array("id" => "") + $envoi, "id", "Ajouter")["id"]), array("a\nb", ""));
+	$modifier)["id"], FormLien::Recoit(array("id" => "") + $envoi, "id", $ajouter)["id"]), array("a\nb", ""));
+// Seule l'empreinte d'une valeur montree voyage, sauf quand ce que le navigateur renvoie ne suffit pas a la
+// refaire : un long texte (fins de ligne LF, ou CR LF comme un navigateur les range) revient exact sans voyager.
+$long = (object) array('NbReponse' => 1, 'TabChamps' => array('id' => 'id', 'lf' => 'lf', 'crlf' => 'crlf'), 'id' => '7',
+	'lf' => str_repeat("ligne\n", 50000), 'crlf' => str_repeat("ligne\r\n", 50000));
+FormLien::Montre($long);
+$G = new FormLien("POST", "", "Formulaire_g");
+$html_long = $G->AjouteCleChargee($long, "id") . $G->AjouteChampInput("INPUT", "id", "", "TEXT", "7") .
+	$G->AjoutePave("lf", "", $long->lf) . $G->AjoutePave("crlf", "", $long->crlf) . $G->FormLienFin();
+preg_match('/name="valeurs-montrees" value="([^"]*)"/', $html_long, $m);
+$envoi = array("id" => "7", "lf" => str_replace("\n", "\r\n", $long->lf), "crlf" => $long->crlf, "valeurs-montrees" => $m[1],
+	"cle-chargee" => ":" . FormLien::Code("7") . ":" . FormLien::Code("7"));
+$recue = FormLien::Recoit($envoi, "id", $modifier);
+verifie('long texte : empreinte seule, valeur exacte au retour, rien a ecrire', array(strlen($m[1]) < 400, $recue["lf"] === $long->lf,
+	$recue["crlf"] === $long->crlf, array_keys(array_intersect_key(FormLien::Modifies($recue), $long->TabChamps))), array(true, true, true, array()));
+// Un envoi que PHP a laisse de cote (plus gros que post_max_size) : une ligne le dit, rien n'est fait.
+$_SERVER["REQUEST_METHOD"] = "POST";
+$_SERVER["CONTENT_LENGTH"] = (string) (ini_parse_quantity(ini_get("post_max_size")) + 1);
+$action = "Modifier";
+ob_start();
+$recue = FormLien::Recoit(array(), "id", $action);
+verifie('envoi perdu par sa taille', array($recue, substr(ob_get_clean(), 0, 31)), array(array(), "<strong>Pb Envoi : la demande ("));
+unset($_SERVER["REQUEST_METHOD"], $_SERVER["CONTENT_LENGTH"]);
 verifie('cle d\'une ligne de la liste, codee par le lien', FormLien::Recoit(array("action" => "Editer", "id" => "a\r\nb",
 	FormLien::CLE_CODEE => FormLien::Code("a\nb")), "id"), array("action" => "Editer", "id" => "a\nb"));
 verifie('champ vide (Vider le formulaire), cle chargee vide', array(FormLien::CleChargee(array(FormLien::CLE_CHARGEE => "")),

@@ -82,3 +82,6 @@ insert into defaut values (1, 3, 1, '2024-02-29', 5);
 -- Des cles que le champ d'une ligne de saisie montre vides : la chaine vide, une fin de ligne.
 create table vide (k varchar(10) primary key, v varchar(10)) default charset=utf8mb4;
 insert into vide values ('', 'rien'), ('\n', 'fin');
+
+-- Une ligne de quelques Mo (le test la remplit) : elle tient, montree, dans la limite d'envoi de PHP.
+create table grand (id int primary key, n int, t longtext) default charset=utf8mb4;
