@@ -123,12 +123,15 @@ struct Interpolation {
 // guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
 // "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie ; "$this" et un
 // objet de la page (sauf l'une de ses proprietes, "$F->nom") arreteraient la page en l'affichant.
-// `table` : la table de la page. La valeur est lue telle que la page l'ecrit : en majuscules quand
-// `majuscules` le dit, ou une variable interpolee changerait de nom. "" si rien.
-std::string DefautChainePhp(const std::string& tapee, const std::string& table, bool majuscules) {
+// `table` : la table de la page. La page ecrit la valeur tapee suivie de `suite` ; en majuscules
+// quand `majuscules` le dit, ou une variable interpolee changerait de nom. "" si rien.
+std::string DefautChainePhp(const std::string& tapee, const std::string& suite, const std::string& table,
+                            bool majuscules) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
     std::string valeur = tapee;
     if (majuscules) Utiles::Majuscule(valeur);
+    valeur += suite;
+    const std::string ecrite = tapee + suite;
     const Interpolation lu{valeur};
     for (size_t i = 0; i < valeur.size();) {
         const char c = valeur[i];
@@ -156,8 +159,8 @@ std::string DefautChainePhp(const std::string& tapee, const std::string& table, 
                        invalide;
             const size_t nom = i + (c == '{' ? 2 : 1), finNom = lu.Nom(nom);
             const std::string variable = valeur.substr(nom, finNom - nom);
-            if (variable != tapee.substr(nom, finNom - nom))
-                return "une interpolation $" + tapee.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
+            if (variable != ecrite.substr(nom, finNom - nom))
+                return "une interpolation $" + ecrite.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
                        variable + ") : PHP y lit une autre variable";
             const bool propriete = valeur.compare(finNom, 2, "->") == 0 && lu.Nom(finNom + 2) != Interpolation::Aucune;
             if (variable == "this")
@@ -405,30 +408,61 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
     ListeBoutons.push_back({std::string(1, motCle.Action), ligne.substr(virgule + 1), libelle});
 }
 
-// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
+// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP, telle qu'elle
+// l'ecrit (EmetChamp, ChampSaisie, ChampPave, ChampValeurs, les boutons et le resultat du
+// formulaire) : une valeur que la page n'ecrit jamais n'est pas controlee.
 void MesForms::ControleChainesPhp() {
-    // La page ecrit TYPE= en majuscules.
-    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
-        if (const std::string defaut = DefautChainePhp(valeur, NomTable, &motCle == &MotCleTypeHtml); !defaut.empty())
+    const bool avecTable = !NomTable.empty();
+    // La page ecrit TYPE= en majuscules ; `suite` : ce qu'elle ecrit a la suite de la valeur.
+    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur,
+                        const std::string& suite = "") {
+        if (const std::string defaut = DefautChainePhp(valeur, suite, NomTable, &motCle == &MotCleTypeHtml);
+            !defaut.empty())
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);
-    for (const Element& e : ListeElements) {
+    const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
+    auto majuscules = [](std::string texte) { return Utiles::Majuscule(texte); };
+    for (size_t i = 0; i < ListeElements.size(); ++i) {
+        const Element& e = ListeElements[i];
         const std::string ou = "Pour l'element " + e.Champ;
-        // D'un element que la page ne montre pas, seul le nom est ecrit.
-        if (e.Visible != "O") {
-            controle(ou, MotCleChamp, e.Champ);
+        const bool cache = (cle && i == 0) || majuscules(e.TypeHtml) == "HIDDEN";
+        const std::string genre = majuscules(e.InputHtml);
+        // Un element que la page ne montre pas n'a, sans table, que son nom dans le resultat.
+        if (!(cle && i == 0) && e.Visible != "O") {
+            if (!avecTable) controle(ou, MotCleChamp, e.Champ, "=");
             continue;
         }
-        const std::pair<const std::string&, const std::string&> valeurs[] = {
-            {MotCleChamp, e.Champ},           {MotCleLibelle, e.Libelle},         {MotCleTypeHtml, e.TypeHtml},
-            {MotCleValeurInitiale, e.ValeurInitiale}, {MotCleOptionChamp, e.OptionChamp}, {MotCleOptionInput, e.OptionInput},
-            {MotCleOptionPave1, e.OptionPave1}, {MotCleOptionPave2, e.OptionPave2}, {MotCleOptionPave3, e.OptionPave3},
-            {MotCleLongueur, e.Longueur},     {MotCleObligatoire, e.Obligatoire}, {MotCleGrise, e.Grise},
-            {MotCleAutofocus, e.Autofocus}};
-        for (const auto& [motCle, valeur] : valeurs) controle(ou, motCle, valeur);
-        for (const FElement& v : e.ListeValeurs)
-            for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
+        // Un champ de colonne, en ligne ou en zone de saisie, ne porte pas son nom en chaine, ni, en
+        // ligne de saisie, son libelle, que la page prend a la classe. Une autre sorte de champ est
+        // une erreur : la page n'est pas ecrite.
+        const bool colonne = avecTable && e.PresentEnBase == "O";
+        const bool saisie = !cache && genre == "INPUT", pave = !cache && genre == "TEXTAREA";
+        const bool valeurs = !cache && (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX");
+        if (cache || valeurs || ((saisie || pave) && !colonne)) controle(ou, MotCleChamp, e.Champ);
+        if (saisie && !colonne && e.Libelle.size() > 1) controle(ou, MotCleLibelle, e.Libelle, " : ");
+        if (pave && !e.Libelle.empty()) controle(ou, MotCleLibelle, e.Libelle, " : ");
+        if (saisie) controle(ou, MotCleTypeHtml, e.TypeHtml);
+        if (saisie && !colonne) controle(ou, MotCleValeurInitiale, e.ValeurInitiale);
+        if (saisie || pave) {
+            controle(ou, MotCleOptionChamp, e.OptionChamp);
+            // La longueur n'est ecrite que comparee en texte plus grande que "0".
+            if (e.Longueur > std::string("0")) controle(ou, MotCleLongueur, e.Longueur);
+        }
+        if (pave) {
+            controle(ou, MotCleOptionPave1, e.OptionPave1);
+            controle(ou, MotCleOptionPave2, e.OptionPave2);
+            controle(ou, MotCleOptionPave3, e.OptionPave3);
+        }
+        if (pave || (saisie && e.AutoIncrement != "O")) controle(ou, MotCleObligatoire, e.Obligatoire);
+        if (saisie || pave) {
+            controle(ou, MotCleGrise, e.Grise);
+            controle(ou, MotCleAutofocus, e.Autofocus);
+        }
+        if (saisie) controle(ou, MotCleOptionInput, e.OptionInput);
+        if (valeurs)
+            for (const FElement& v : e.ListeValeurs)
+                for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
     }
     for (const ElementBouton& b : ListeBoutons)
         for (const std::string* valeur : {&b.Libelle, &b.Nom})
