@@ -144,16 +144,19 @@ private:
 
     // Les messages de PHP (erreurs, avertissements...) au premier affichage de la page C par php en
     // ligne de commande, lancee de son repertoire : un par ligne, sans le fichier ni la ligne ou il nait.
+    // php doit l'avoir affichee jusqu'au bout, ou s'y etre arrete sur une erreur.
     static string MessagesPhp(const string& c) {
         const fs::path page(c);
         string sortie, messages;
-        Commande("cd '" + page.parent_path().string() + "' && php -d display_errors=stderr -d html_errors=0 " +
-                     "-d log_errors=0 -d error_reporting=-1 '" + page.filename().string() + "' 2>&1 >/dev/null",
-                 &sortie);
+        const int code = Commande("cd '" + page.parent_path().string() + "' && php -d display_errors=stderr " +
+                                      "-d html_errors=0 -d log_errors=0 -d error_reporting=-1 '" +
+                                      page.filename().string() + "' 2>&1 >/dev/null",
+                                  &sortie);
         std::istringstream lignes(sortie);
         const std::regex message("(Fatal error|Parse error|Warning|Notice|Deprecated): .*");
         for (string ligne; std::getline(lignes, ligne);)
             if (std::regex_match(ligne, message)) messages += ligne.substr(0, ligne.rfind(" in ")) + "\n";
+        EXPECT_EQ(code, messages.find("error: ") == string::npos ? 0 : 255) << sortie;
         return messages;
     }
 
