@@ -3,7 +3,9 @@
 #include "FrwForm.h"
 
 #include <algorithm>
+#include <cctype>
 #include <iterator>
+#include <map>
 #include <utility>
 
 #include "FrwSgbd.h"
@@ -27,16 +29,20 @@ MesForms::Element ElementDeDepart(const std::string& presentEnBase) {
     return element;
 }
 
+// Ce qu'est une variable quand la page ecrit les valeurs de la description : un texte (ou rien
+// encore), un tableau, un objet, ou une variable que la page ne definit qu'apres le formulaire.
+enum class Sorte { Texte, Tableau, Objet, Apres };
+
 // Les variables que la page ecrit elle-meme : les deux premieres sur toute page, les autres sur
-// une page de table. Un objet (formulaire, connexion) ne s'ecrit pas en texte : une valeur qui
-// l'interpole arreterait la page en l'affichant.
+// une page de table.
 struct VariableEcrite {
     const char* nom;
-    bool objet;
+    Sorte sorte;
 };
-const VariableEcrite VariablesEcrites[] = {{"F", true},           {"valeur", false},   {"action", false},
-                                           {"retour", false},     {"MaConnexion", true}, {"Connexion", true},
-                                           {"Editerformlien", true}, {"Effacerformlien", true}, {"_POST", false}};
+const VariableEcrite VariablesEcrites[] = {
+    {"F", Sorte::Objet},           {"valeur", Sorte::Texte},          {"action", Sorte::Texte},
+    {"retour", Sorte::Texte},      {"MaConnexion", Sorte::Objet},     {"Connexion", Sorte::Objet},
+    {"Editerformlien", Sorte::Apres}, {"Effacerformlien", Sorte::Apres}, {"_POST", Sorte::Tableau}};
 
 // La variable que la page ecrit elle-meme sous ce nom, ou nul.
 const VariableEcrite* VariableDeLaPage(const std::string& nom, bool avecTable) {
@@ -44,13 +50,6 @@ const VariableEcrite* VariableDeLaPage(const std::string& nom, bool avecTable) {
     const auto fin = VariablesEcrites + nombre;
     const auto trouvee = std::find_if(VariablesEcrites, fin, [&](const VariableEcrite& v) { return nom == v.nom; });
     return trouvee == fin ? nullptr : trouvee;
-}
-
-// Les objets de la page, que PHP ne sait pas ecrire en texte : les siens, et sur une page de table
-// l'objet de la table.
-bool ObjetDeLaPage(const std::string& nom, const std::string& table) {
-    const VariableEcrite* variable = VariableDeLaPage(nom, !table.empty());
-    return (variable != nullptr && variable->objet) || (!table.empty() && nom == table);
 }
 
 // Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
@@ -117,18 +116,77 @@ struct Interpolation {
     }
 };
 
+// Les variables de la page, par nom, telles qu'elles sont quand elle ecrit les valeurs.
+using Variables = std::map<std::string, Sorte>;
+
+// Ce que fait PHP d'un texte lu a un indice ecrit tel quel apres "$nom[" : il le lit a un entier
+// (chiffres decimaux, signe et zeros de tete permis, dans 64 bits), il refuse une cle texte (un
+// nom, un entier trop grand), il lit mal 0x.. et 0b.. en le signalant.
+enum class LectureDeTexte { Entier, Refusee, Signalee };
+LectureDeTexte IndiceDeTexte(std::string n) {
+    const bool negatif = !n.empty() && n[0] == '-';
+    if (negatif) n.erase(0, 1);
+    if (n.empty() || !std::isdigit(static_cast<unsigned char>(n[0]))) return LectureDeTexte::Refusee;
+    if (n.find_first_not_of("0123456789") != std::string::npos) return LectureDeTexte::Signalee;
+    n.erase(0, std::min(n.find_first_not_of('0'), n.size() - 1));
+    const std::string limite = negatif ? "9223372036854775808" : "9223372036854775807";
+    const bool entier = n.size() < limite.size() || (n.size() == limite.size() && n <= limite);
+    return entier ? LectureDeTexte::Entier : LectureDeTexte::Refusee;
+}
+
+// Ce que fait PHP, a chaque affichage, de l'interpolation `montree` de la variable `nom`, suivie
+// d'une propriete, d'un indice `indice` ou de rien : "" quand cela depend des valeurs ou que la
+// page ne definit pas la variable.
+std::string DefautVariable(const std::string& montree, const std::string& nom, bool propriete, const std::string* indice,
+                           const Variables& variables) {
+    const std::string arret = " : la page s'arretera sur une erreur en l'affichant";
+    const std::string signale = ", ce que PHP signale a chaque affichage de la page";
+    const std::string debut = "une interpolation " + montree;
+    if (nom == "this") return "une interpolation $this, que PHP refuse hors d'un objet" + arret;
+    const auto trouvee = variables.find(nom);
+    if (trouvee == variables.end()) return "";
+    const Sorte sorte = trouvee->second;
+    const std::string ce = " : $" + nom + (sorte == Sorte::Texte ? ", un texte de la page," : ", un tableau de la page,");
+    if (sorte == Sorte::Apres) return debut + " : la page ne definit $" + nom + " qu'apres le formulaire" + signale;
+    if (sorte == Sorte::Objet && !propriete)
+        return debut + (indice ? ", l'indice d'un objet de la page, que PHP refuse"
+                               : ", un objet de la page que PHP ne sait pas ecrire en texte") + arret;
+    if (propriete && sorte != Sorte::Objet) return debut + ce + " n'a pas de propriete" + signale;
+    if (sorte == Sorte::Tableau && !indice) return debut + ce + " s'ecrit Array" + signale;
+    if (!indice) return "";
+    // Une variable de la page pour indice : un tableau ou un objet n'en est jamais un.
+    if (!indice->empty() && (*indice)[0] == '$') {
+        const auto cle = variables.find(indice->substr(1));
+        if (cle != variables.end() && cle->second == Sorte::Apres)
+            return debut + " : la page ne definit " + *indice + " qu'apres le formulaire" + signale;
+        if (cle != variables.end() && cle->second != Sorte::Texte)
+            return debut + " : " + *indice + (cle->second == Sorte::Tableau ? ", un tableau" : ", un objet") +
+                   " de la page, ne peut servir d'indice" + arret;
+        return "";
+    }
+    if (sorte != Sorte::Texte) return "";
+    switch (IndiceDeTexte(*indice)) {
+        case LectureDeTexte::Refusee: return debut + ce + " ne se lit qu'a un indice entier" + arret;
+        case LectureDeTexte::Signalee: return debut + ce + " est lu a un indice qui n'est pas un entier decimal" + signale;
+        default: return "";
+    }
+}
+
 // Ce qui, dans une valeur ecrite telle quelle entre les guillemets d'une chaine PHP, empeche
 // la page d'etre lue ou lui fait afficher un avertissement : un guillemet que ne precede pas un
 // nombre impair de barres obliques inverses ferme la chaine, une barre finale echappe le
 // guillemet qui la ferme, "\u{...}" et "\400" sont des sequences que PHP refuse, "{$" et
-// "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie ; "$this" et un
-// objet de la page (sauf l'une de ses proprietes, "$F->nom") arreteraient la page en l'affichant.
-// `table` : la table de la page. La valeur est lue telle que la page l'ecrit : en majuscules quand
-// `majuscules` le dit, ou une variable interpolee changerait de nom. "" si rien.
-std::string DefautChainePhp(const std::string& tapee, const std::string& table, bool majuscules) {
+// "$nom[" ouvrent une interpolation que la valeur doit finir, "${" est deprecie ; une variable de
+// la page interpolee l'arrete ou l'avertit a chaque affichage selon ce qu'elle est (DefautVariable).
+// La page ecrit la valeur tapee suivie de `suite` ; en majuscules quand `majuscules` le dit, ou
+// une variable interpolee changerait de nom. "" si rien.
+std::string DefautChainePhp(const std::string& tapee, const std::string& suite, const Variables& variables,
+                            bool majuscules) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
     std::string valeur = tapee;
     if (majuscules) Utiles::Majuscule(valeur);
+    valeur += suite;
+    const std::string ecrite = tapee + suite;
     const Interpolation lu{valeur};
     for (size_t i = 0; i < valeur.size();) {
         const char c = valeur[i];
@@ -150,22 +208,28 @@ std::string DefautChainePhp(const std::string& tapee, const std::string& table, 
         } else if (c == '$' && suivant == '{') {
             return "une interpolation ${, que PHP 8.2 signale comme depreciee a chaque affichage de la page";
         } else if ((c == '{' && suivant == '$') || (c == '$' && Utiles::LettrePhp(suivant))) {
-            const size_t fin = c == '{' ? lu.Complexe(i) : lu.Simple(i);
+            const bool complexe = c == '{';
+            const size_t fin = complexe ? lu.Complexe(i) : lu.Simple(i);
             if (fin == Interpolation::Aucune)
-                return "une interpolation " + valeur.substr(i, c == '{' ? 2 : lu.Nom(i + 1) - i + 1) + " que PHP ne peut pas lire" +
+                return "une interpolation " + valeur.substr(i, complexe ? 2 : lu.Nom(i + 1) - i + 1) + " que PHP ne peut pas lire" +
                        invalide;
-            const size_t nom = i + (c == '{' ? 2 : 1), finNom = lu.Nom(nom);
+            const size_t nom = i + (complexe ? 2 : 1), finNom = lu.Nom(nom);
             const std::string variable = valeur.substr(nom, finNom - nom);
-            if (variable != tapee.substr(nom, finNom - nom))
-                return "une interpolation $" + tapee.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
+            if (variable != ecrite.substr(nom, finNom - nom))
+                return "une interpolation $" + ecrite.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
                        variable + ") : PHP y lit une autre variable";
-            const bool propriete = valeur.compare(finNom, 2, "->") == 0 && lu.Nom(finNom + 2) != Interpolation::Aucune;
-            if (variable == "this")
-                return "une interpolation $this, que PHP refuse hors d'un objet : la page s'arretera sur une erreur en "
-                       "l'affichant";
-            if (ObjetDeLaPage(variable, table) && !propriete)
-                return "une interpolation $" + variable + ", un objet de la page que PHP ne sait pas ecrire en texte : la "
-                       "page s'arretera sur une erreur en l'affichant";
+            // Ce qui suit le nom : "->nom" (une propriete), "[" (un indice ; ecrit tel quel hors des
+            // accolades), ou rien que PHP lise.
+            const size_t finPropriete = valeur.compare(finNom, 2, "->") == 0 ? lu.Nom(finNom + 2) : Interpolation::Aucune;
+            const bool propriete = finPropriete != Interpolation::Aucune;
+            const bool indexee = finNom < valeur.size() && valeur[finNom] == '[';
+            // Entre accolades, l'indice est un litteral entier de PHP : il se lit comme "0".
+            const std::string indice = !indexee ? "" : complexe ? "0" : valeur.substr(finNom + 1, fin - finNom - 2);
+            const std::string montree = valeur.substr(i, (propriete && !complexe ? finPropriete : fin) - i);
+            if (const std::string defaut =
+                    DefautVariable(montree, variable, propriete, indexee ? &indice : nullptr, variables);
+                !defaut.empty())
+                return defaut;
             i = fin;
         } else {
             ++i;
@@ -405,30 +469,75 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
     ListeBoutons.push_back({std::string(1, motCle.Action), ligne.substr(virgule + 1), libelle});
 }
 
-// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP.
+// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP, telle qu'elle
+// l'ecrit (EmetChamp, ChampSaisie, ChampPave, ChampValeurs, les boutons et le resultat du
+// formulaire) : une valeur que la page n'ecrit jamais n'est pas controlee.
 void MesForms::ControleChainesPhp() {
-    // La page ecrit TYPE= en majuscules.
-    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur) {
-        if (const std::string defaut = DefautChainePhp(valeur, NomTable, &motCle == &MotCleTypeHtml); !defaut.empty())
+    const bool avecTable = !NomTable.empty();
+    // Les variables de la page quand elle ecrit les valeurs : les siennes, les tableaux que PHP
+    // donne a toute page ($_SESSION n'existe qu'une session ouverte, ce que la page ne fait pas),
+    // l'objet de la table, ou, sans table, les textes des elements montres et des boutons.
+    Variables variables;
+    for (const VariableEcrite& v : VariablesEcrites)
+        if (VariableDeLaPage(v.nom, avecTable) != nullptr) variables.emplace(v.nom, v.sorte);
+    for (const char* nom : {"GLOBALS", "_SERVER", "_GET", "_POST", "_FILES", "_COOKIE", "_REQUEST", "_ENV"})
+        variables.emplace(nom, Sorte::Tableau);
+    if (avecTable) variables.emplace(NomTable, Sorte::Objet);
+    for (const Element& e : ListeElements)
+        if (!avecTable && e.Visible == "O") variables.emplace(e.Champ, Sorte::Texte);
+    for (const ElementBouton& b : ListeBoutons)
+        if (!avecTable) variables.emplace(b.Nom, Sorte::Texte);
+
+    // La page ecrit TYPE= en majuscules ; `suite` : ce qu'elle ecrit a la suite de la valeur.
+    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur,
+                        const std::string& suite = "") {
+        if (const std::string defaut = DefautChainePhp(valeur, suite, variables, &motCle == &MotCleTypeHtml);
+            !defaut.empty())
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);
-    for (const Element& e : ListeElements) {
+    const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
+    auto majuscules = [](std::string texte) { return Utiles::Majuscule(texte); };
+    for (size_t i = 0; i < ListeElements.size(); ++i) {
+        const Element& e = ListeElements[i];
         const std::string ou = "Pour l'element " + e.Champ;
-        // D'un element que la page ne montre pas, seul le nom est ecrit.
-        if (e.Visible != "O") {
-            controle(ou, MotCleChamp, e.Champ);
+        const bool cache = (cle && i == 0) || majuscules(e.TypeHtml) == "HIDDEN";
+        const std::string genre = majuscules(e.InputHtml);
+        // Un element que la page ne montre pas n'a, sans table, que son nom dans le resultat.
+        if (!(cle && i == 0) && e.Visible != "O") {
+            if (!avecTable) controle(ou, MotCleChamp, e.Champ, "=");
             continue;
         }
-        const std::pair<const std::string&, const std::string&> valeurs[] = {
-            {MotCleChamp, e.Champ},           {MotCleLibelle, e.Libelle},         {MotCleTypeHtml, e.TypeHtml},
-            {MotCleValeurInitiale, e.ValeurInitiale}, {MotCleOptionChamp, e.OptionChamp}, {MotCleOptionInput, e.OptionInput},
-            {MotCleOptionPave1, e.OptionPave1}, {MotCleOptionPave2, e.OptionPave2}, {MotCleOptionPave3, e.OptionPave3},
-            {MotCleLongueur, e.Longueur},     {MotCleObligatoire, e.Obligatoire}, {MotCleGrise, e.Grise},
-            {MotCleAutofocus, e.Autofocus}};
-        for (const auto& [motCle, valeur] : valeurs) controle(ou, motCle, valeur);
-        for (const FElement& v : e.ListeValeurs)
-            for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
+        // Un champ de colonne, en ligne ou en zone de saisie, ne porte pas son nom en chaine, ni, en
+        // ligne de saisie, son libelle, que la page prend a la classe. Une autre sorte de champ est
+        // une erreur : la page n'est pas ecrite.
+        const bool colonne = avecTable && e.PresentEnBase == "O";
+        const bool saisie = !cache && genre == "INPUT", pave = !cache && genre == "TEXTAREA";
+        const bool valeurs = !cache && (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX");
+        if (cache || valeurs || ((saisie || pave) && !colonne)) controle(ou, MotCleChamp, e.Champ);
+        if (saisie && !colonne && e.Libelle.size() > 1) controle(ou, MotCleLibelle, e.Libelle, " : ");
+        if (pave && !e.Libelle.empty()) controle(ou, MotCleLibelle, e.Libelle, " : ");
+        if (saisie) controle(ou, MotCleTypeHtml, e.TypeHtml);
+        if (saisie && !colonne) controle(ou, MotCleValeurInitiale, e.ValeurInitiale);
+        if (saisie || pave) {
+            controle(ou, MotCleOptionChamp, e.OptionChamp);
+            // La longueur n'est ecrite que comparee en texte plus grande que "0".
+            if (e.Longueur > std::string("0")) controle(ou, MotCleLongueur, e.Longueur);
+        }
+        if (pave) {
+            controle(ou, MotCleOptionPave1, e.OptionPave1);
+            controle(ou, MotCleOptionPave2, e.OptionPave2);
+            controle(ou, MotCleOptionPave3, e.OptionPave3);
+        }
+        if (pave || (saisie && e.AutoIncrement != "O")) controle(ou, MotCleObligatoire, e.Obligatoire);
+        if (saisie || pave) {
+            controle(ou, MotCleGrise, e.Grise);
+            controle(ou, MotCleAutofocus, e.Autofocus);
+        }
+        if (saisie) controle(ou, MotCleOptionInput, e.OptionInput);
+        if (valeurs)
+            for (const FElement& v : e.ListeValeurs)
+                for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
     }
     for (const ElementBouton& b : ListeBoutons)
         for (const std::string* valeur : {&b.Libelle, &b.Nom})

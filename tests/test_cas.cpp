@@ -22,7 +22,7 @@ const string Banniere = "corvalite V 1.6.3 Build (150418) - Generateur de sites 
 const string Binaire = CORVALITE_BINAIRE, Programme = Binaire.substr(0, Binaire.rfind('/'));
 // Les mots dont l'argument s'ecrit "chemin = valeur" (pour lance : "arguments = code").
 const string MotsAChemin = " fichier lien attendu ecart commence absent contient pareil classes crlf repertoire tube "
-                           "scenario php lecture_seule requete ajoute dur lance ";
+                           "scenario php affiche lecture_seule requete ajoute dur lance ";
 
 struct Ligne { int numero; string mot, argument; };
 
@@ -127,6 +127,7 @@ private:
             EXPECT_EQ(presents, std::set<string>(noms.begin(), noms.end())) << chemin;
         } else if (mot == "pareil") EXPECT_EQ(LitOctets(c), LitOctets(v[0] == '/' ? v : rep_ / v)) << chemin;
         else if (mot == "php") EXPECT_TRUE(PhpValide(c));
+        else if (mot == "affiche") EXPECT_EQ(MessagesPhp(c), v) << chemin;
         else if (mot == "classes") {
             for (const string& nom : NomsDans(c))
                 if (nom.rfind("CVClass_", 0) == 0 && nom != "CVClass__connexion.php") {
@@ -139,6 +140,24 @@ private:
                      base_ + " 2>&1", &sortie);
             EXPECT_EQ(sortie, v);
         } else FAIL() << "mot inconnu : " << mot;
+    }
+
+    // Les messages de PHP (erreurs, avertissements...) au premier affichage de la page C par php en
+    // ligne de commande, lancee de son repertoire : un par ligne, sans le fichier ni la ligne ou il nait.
+    // php doit l'avoir affichee jusqu'au bout, ou s'y etre arrete sur une erreur.
+    static string MessagesPhp(const string& c) {
+        const fs::path page(c);
+        string sortie, messages;
+        const int code = Commande("cd '" + page.parent_path().string() + "' && php -d display_errors=stderr " +
+                                      "-d html_errors=0 -d log_errors=0 -d error_reporting=-1 '" +
+                                      page.filename().string() + "' 2>&1 >/dev/null",
+                                  &sortie);
+        std::istringstream lignes(sortie);
+        const std::regex message("(Fatal error|Parse error|Warning|Notice|Deprecated): .*");
+        for (string ligne; std::getline(lignes, ligne);)
+            if (std::regex_match(ligne, message)) messages += ligne.substr(0, ligne.rfind(" in ")) + "\n";
+        EXPECT_EQ(code, messages.find("error: ") == string::npos ? 0 : 255) << sortie;
+        return messages;
     }
 
     // \n \r \t \0 \xHH (\ devant tout autre caractere : ce caractere), marques <...>, "@f" : tests/f.
