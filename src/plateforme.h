@@ -70,7 +70,8 @@ private:
 bool CreeRepertoire(const std::string& chemin);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
-// place, soit l'ancien fichier reste tel quel. Seule exception, un fichier qui ne
+// place, soit l'ancien fichier reste tel quel (un fichier neuf, au bout d'un lien
+// pendant aussi, n'apparait qu'entier). Seule exception, un fichier qui ne
 // s'ecrit que sur place (plusieurs noms, un autre proprietaire, un repertoire ou
 // rien ne se cree) peut rester en partie ecrit quand l'execution est tuee pendant
 // son ecriture. Un fichier qui a deja ce contenu n'est pas touche (sa date
