@@ -67,11 +67,28 @@ std::string BoutDesLiens(std::string chemin) {
     return "";
 }
 
+// Le chemin absolu, sans lien ni ".." dans son repertoire, du fichier absent qu'une ecriture du
+// chemin systeme creerait ; vide quand il existe ou que son repertoire manque.
+std::string FichierACreer(const std::string& chemin) {
+    const std::string bout = BoutDesLiens(chemin);
+    struct stat st;
+    if (bout.empty() || lstat(bout.c_str(), &st) == 0 || errno != ENOENT) return "";
+    const std::string::size_type barre = bout.find_last_of('/');
+    const std::string nom = barre == std::string::npos ? bout : bout.substr(barre + 1);
+    char repertoire[PATH_MAX];
+    if (nom.empty() || nom == "." || nom == ".." ||
+        realpath(barre == std::string::npos ? "." : bout.substr(0, barre + 1).c_str(), repertoire) == nullptr)
+        return "";
+    return std::string(repertoire) + "/" + nom;
+}
+
 }  // namespace
 
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
     struct stat st;
-    return Meme(chemin1, chemin2, st);
+    if (Meme(chemin1, chemin2, st)) return true;
+    const std::string creation = FichierACreer(CheminSysteme(chemin1));
+    return !creation.empty() && creation == FichierACreer(CheminSysteme(chemin2));
 }
 
 bool CreeRepertoire(const std::string& chemin) {

@@ -36,8 +36,9 @@ bool FichierOrdinaireOuAbsent(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
-// Vrai quand les deux chemins existent et designent le meme fichier, par des liens ou
-// d'autres noms compris.
+// Vrai quand les deux chemins designent le meme fichier, par des liens ou d'autres noms
+// compris, ou menent (au bout de liens pendants) au meme fichier absent, qu'une ecriture de
+// l'un ou de l'autre creerait.
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
