@@ -442,6 +442,16 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
+    // Une cible qui est un lien ou un second nom de la page lue, ou de sa reference, s'ecrirait sur elle.
+    if (plateforme::AutreNomPossible(cible)) {
+        const std::string* lus[] = {&source, &page.FichierReference};
+        for (const std::string* lu : lus) {
+            if (!plateforme::MemeFichier(cible, *lu)) continue;
+            Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
+                            " est un lien ou un second nom de " + *lu + ", qu'elle remplacerait.");
+            return;
+        }
+    }
     code = OccupationCible->Ecris(nom, Sortie);
     if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));

@@ -91,6 +91,11 @@ bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
     return !creation.empty() && creation == FichierACreer(CheminSysteme(chemin2));
 }
 
+bool AutreNomPossible(const std::string& chemin) {
+    struct stat st;
+    return lstat(CheminSysteme(chemin).c_str(), &st) == 0 && (S_ISLNK(st.st_mode) || st.st_nlink > 1);
+}
+
 bool CreeRepertoire(const std::string& chemin) {
     return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
 }

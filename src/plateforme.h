@@ -40,6 +40,9 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 // compris, ou menent (au bout de liens pendants) au meme fichier absent, qu'une ecriture de
 // l'un ou de l'autre creerait.
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
+// Vrai quand le chemin est un lien ou un fichier a plusieurs noms : l'ecrire peut changer
+// un fichier qui porte un autre nom.
+bool AutreNomPossible(const std::string& chemin);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
