@@ -288,7 +288,7 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
 
 // Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second
 // nom), la remplacerait aussitot ecrite ; une copie qui tomberait sur le descriptif, par son nom ou
-// par un autre, l'effacerait.
+// par un autre, l'effacerait. Une page qui menerait a l'original d'une copie l'ecraserait.
 void MesForms::ControlePageEcrasee() {
     for (const Copie& copie : CopiesACote()) {
         const std::string cible = plateforme::CheminNormal(copie.Cible);
@@ -301,6 +301,11 @@ void MesForms::ControlePageEcrasee() {
         if (cible == plateforme::CheminNormal(NomFichierForm) || plateforme::MemeFichier(copie.Cible, NomFichierForm)) {
             Param.AddErreur("Le fichier descriptif " + NomFichierForm + " serait remplace par la copie de " +
                             copie.Source + " faite a cote de sa page : donnez au descriptif un autre nom.");
+            return;
+        }
+        if (plateforme::MemeFichier(NomFichierSortie, copie.Source)) {
+            Param.AddErreur("La page " + NomFichierSortie + " remplacerait " + copie.Source +
+                            ", qu'elle copie a cote d'elle : donnez au descriptif un autre nom.");
             return;
         }
     }
