@@ -475,11 +475,28 @@ std::string Make::Traitement() {
 }
 
 std::string Make::PostTraitement() {
+    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
+    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
+    // La page lue ou ecrite, ou la reference, qu'une copie remplacerait par un lien ou un second nom.
+    auto remplacee = [&](const std::string& cible) -> std::string {
+        if (!plateforme::AutreNomPossible(cible)) return "";
+        for (const _ListeFichier& page : ListeFichiers) {
+            const std::string nom = Param.TrimSlash(page.NomFichier);
+            for (const std::string& fichier : {sources + nom, cibles + nom, page.FichierReference})
+                if (plateforme::MemeFichier(cible, fichier)) return fichier;
+        }
+        return "";
+    };
     std::string rapport;
     for (const std::string& entree : Param.ListeFichiersACopier) {
-        std::string source = Param.TrimSlash(Param.RepertoireSources) + Separateur + entree;
-        std::string cible = Param.TrimSlash(Param.RepertoireCible) + Separateur + entree;
+        std::string source = sources + entree;
+        std::string cible = cibles + entree;
         rapport += "Copie " + source + " -> " + cible + FinDeLigne;
+        if (const std::string page = remplacee(cible); !page.empty()) {
+            Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + page +
+                             " (un lien ou un second nom) : elle n'est pas faite.");
+            return "NOK";
+        }
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return rapport;
