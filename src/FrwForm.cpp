@@ -319,12 +319,23 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
         Param.Log(echec, Parametrage::LogEcranEtFichier);
         return echec;
     }
+    // La page s'ecrit a cote de la description : les temporaires qu'une execution tuee y a laisses
+    // s'effacent ici, meme quand la description est refusee plus bas.
+    const std::string repertoire = Fichier().RenvoiRepertoire(NomFichierForm);
+    const plateforme::Occupation occupation(repertoire.empty() ? "." : repertoire);
     // La page porte le nom du descriptif en ".php" : un descriptif deja en
     // ".php" serait vide puis ecrase par sa propre page.
     NomFichierSortie = Param.ChangeExtention(NomFichierForm, ".php");
     if (NomFichierSortie == NomFichierForm) {
         Param.AddErreur("La page " + NomFichierSortie + " remplacerait le fichier descriptif lui-meme : " +
                         "donnez au descriptif une autre extension que .php.");
+        return "";
+    }
+    // Une page deja la qui est un lien vers le descriptif, ou un second nom du meme fichier, s'ecrirait
+    // sur lui.
+    if (plateforme::MemeFichier(NomFichierSortie, NomFichierForm)) {
+        Param.AddErreur("La page " + NomFichierSortie + " remplacerait le fichier descriptif lui-meme, dont elle " +
+                        "est un lien ou un second nom : donnez au descriptif un autre nom.");
         return "";
     }
     LisLignes(lignes);
@@ -339,12 +350,14 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     return resultat;
 }
 
-// Une copie a cote de la page qui porterait son nom la remplacerait aussitot ecrite ; une copie
-// qui tomberait sur le descriptif, par son nom ou par un autre (lien, second nom), l'effacerait.
+// Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second
+// nom), la remplacerait aussitot ecrite ; une copie qui tomberait sur le descriptif, par son nom ou
+// par un autre, l'effacerait. Une page qui menerait a l'original d'une copie l'ecraserait.
 void MesForms::ControlePageEcrasee() {
     for (const Copie& copie : CopiesACote()) {
         const std::string cible = plateforme::CheminNormal(copie.Cible);
-        if (cible == plateforme::CheminNormal(NomFichierSortie)) {
+        if (cible == plateforme::CheminNormal(NomFichierSortie) ||
+            plateforme::MemeFichier(copie.Cible, NomFichierSortie)) {
             Param.AddErreur("La page " + NomFichierSortie + " serait remplacee par la copie de " + copie.Source +
                             " faite a cote d'elle : donnez au descriptif un autre nom.");
             return;
@@ -352,6 +365,11 @@ void MesForms::ControlePageEcrasee() {
         if (cible == plateforme::CheminNormal(NomFichierForm) || plateforme::MemeFichier(copie.Cible, NomFichierForm)) {
             Param.AddErreur("Le fichier descriptif " + NomFichierForm + " serait remplace par la copie de " +
                             copie.Source + " faite a cote de sa page : donnez au descriptif un autre nom.");
+            return;
+        }
+        if (plateforme::MemeFichier(NomFichierSortie, copie.Source)) {
+            Param.AddErreur("La page " + NomFichierSortie + " remplacerait " + copie.Source +
+                            ", qu'elle copie a cote d'elle : donnez au descriptif un autre nom.");
             return;
         }
     }

@@ -442,6 +442,16 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
+    // Une cible qui est un lien ou un second nom de la page lue, ou de sa reference, s'ecrirait sur elle.
+    if (plateforme::AutreNomPossible(cible)) {
+        const std::string* lus[] = {&source, &page.FichierReference};
+        for (const std::string* lu : lus) {
+            if (!plateforme::MemeFichier(cible, *lu)) continue;
+            Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
+                            " est un lien ou un second nom de " + *lu + ", qu'elle remplacerait.");
+            return;
+        }
+    }
     code = OccupationCible->Ecris(nom, Sortie);
     if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
@@ -465,11 +475,28 @@ std::string Make::Traitement() {
 }
 
 std::string Make::PostTraitement() {
+    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
+    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
+    // La page lue ou ecrite, ou la reference, qu'une copie remplacerait par un lien ou un second nom.
+    auto remplacee = [&](const std::string& cible) -> std::string {
+        if (!plateforme::AutreNomPossible(cible)) return "";
+        for (const _ListeFichier& page : ListeFichiers) {
+            const std::string nom = Param.TrimSlash(page.NomFichier);
+            for (const std::string& fichier : {sources + nom, cibles + nom, page.FichierReference})
+                if (plateforme::MemeFichier(cible, fichier)) return fichier;
+        }
+        return "";
+    };
     std::string rapport;
     for (const std::string& entree : Param.ListeFichiersACopier) {
-        std::string source = Param.TrimSlash(Param.RepertoireSources) + Separateur + entree;
-        std::string cible = Param.TrimSlash(Param.RepertoireCible) + Separateur + entree;
+        std::string source = sources + entree;
+        std::string cible = cibles + entree;
         rapport += "Copie " + source + " -> " + cible + FinDeLigne;
+        if (const std::string page = remplacee(cible); !page.empty()) {
+            Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + page +
+                             " (un lien ou un second nom) : elle n'est pas faite.");
+            return "NOK";
+        }
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return rapport;

@@ -48,9 +48,52 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
     return Meme(chemin1, chemin2, st) && S_ISDIR(st.st_mode);
 }
 
+namespace {
+
+// Le chemin ou aboutit une ecriture du chemin systeme : chaque lien suivi, jusqu'a ce qui n'en
+// est pas un ou qui manque (le bout d'un lien pendant, que l'ecriture creerait). Vide quand la
+// chaine ne finit pas ou ne se lit pas.
+std::string BoutDesLiens(std::string chemin) {
+    for (int sauts = 0; sauts < 40; ++sauts) {
+        char cible[PATH_MAX];
+        const ssize_t n = readlink(chemin.c_str(), cible, sizeof(cible));
+        if (n < 0) return errno == EINVAL || errno == ENOENT ? chemin : "";
+        if (n == 0 || static_cast<size_t>(n) == sizeof(cible)) return "";
+        // Une cible relative part du repertoire du lien.
+        const std::string::size_type barre = chemin.find_last_of('/');
+        const std::string suite(cible, static_cast<size_t>(n));
+        chemin = suite[0] == '/' || barre == std::string::npos ? suite : chemin.substr(0, barre + 1) + suite;
+    }
+    return "";
+}
+
+// Le chemin absolu, sans lien ni ".." dans son repertoire, du fichier absent qu'une ecriture du
+// chemin systeme creerait ; vide quand il existe ou que son repertoire manque.
+std::string FichierACreer(const std::string& chemin) {
+    const std::string bout = BoutDesLiens(chemin);
+    struct stat st;
+    if (bout.empty() || lstat(bout.c_str(), &st) == 0 || errno != ENOENT) return "";
+    const std::string::size_type barre = bout.find_last_of('/');
+    const std::string nom = barre == std::string::npos ? bout : bout.substr(barre + 1);
+    char repertoire[PATH_MAX];
+    if (nom.empty() || nom == "." || nom == ".." ||
+        realpath(barre == std::string::npos ? "." : bout.substr(0, barre + 1).c_str(), repertoire) == nullptr)
+        return "";
+    return std::string(repertoire) + "/" + nom;
+}
+
+}  // namespace
+
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
     struct stat st;
-    return Meme(chemin1, chemin2, st);
+    if (Meme(chemin1, chemin2, st)) return true;
+    const std::string creation = FichierACreer(CheminSysteme(chemin1));
+    return !creation.empty() && creation == FichierACreer(CheminSysteme(chemin2));
+}
+
+bool AutreNomPossible(const std::string& chemin) {
+    struct stat st;
+    return lstat(CheminSysteme(chemin).c_str(), &st) == 0 && (S_ISLNK(st.st_mode) || st.st_nlink > 1);
 }
 
 bool CreeRepertoire(const std::string& chemin) {
@@ -105,8 +148,6 @@ mode_t Masque() {
     }();
     return m;
 }
-
-mode_t ModeParDefaut() { return 0666 & ~Masque(); }
 
 // Ferme le descripteur en quittant la portee, sauf s'il a ete ferme avant.
 struct Descripteur {
@@ -183,10 +224,9 @@ int RemplaceSurPlace(int fd, off_t ancienne, const std::string& texte) {
     return 0;
 }
 
-// Sur place par le chemin : un peripherique, ou le fichier qu'un lien pendant
-// designe (cree a travers lui).
-int EcritSurPlace(const std::string& chemin, const std::string& texte, mode_t mode) {
-    Descripteur d(open(chemin.c_str(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, mode));
+// Sur place par le chemin : un peripherique.
+int EcritSurPlace(const std::string& chemin, const std::string& texte) {
+    Descripteur d(open(chemin.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
     struct stat st;
     if (d.fd < 0 || fstat(d.fd, &st) != 0) return 1003;
     int code = S_ISREG(st.st_mode) ? RemplaceSurPlace(d.fd, st.st_size, texte)
@@ -305,11 +345,12 @@ bool Nomme(int fd, int repertoire, const char* nom) {
     return linkat(AT_FDCWD, chemin.c_str(), repertoire, nom, AT_SYMLINK_FOLLOW) == 0;
 }
 
-// Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace.
+// Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace. Au bout d'un
+// lien pendant, le fichier nait pres de sa place comme toute page neuve, entier, et le lien
+// le designe alors.
 int RemplaceLien(const std::string& lien, const std::string& texte) {
-    char reel[PATH_MAX];
-    if (realpath(lien.c_str(), reel) != nullptr) return Remplace(reel, texte, false);
-    return EcritSurPlace(lien, texte, ModeParDefaut());
+    const std::string bout = BoutDesLiens(lien);
+    return bout.empty() ? 1003 : Remplace(bout, texte, false);
 }
 
 int Remplace(const std::string& cible, const std::string& texte, bool suitLien) {
@@ -328,7 +369,7 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien) 
     if (fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return 1003;
     if (!S_ISREG(st.st_mode)) {  // un peripherique
         d.Ferme();
-        return EcritSurPlace(cible, texte, 0);
+        return EcritSurPlace(cible, texte);
     }
     // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
     bool partage = st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid());

@@ -36,9 +36,13 @@ bool FichierOrdinaireOuAbsent(const std::string& chemin);
 
 // Vrai quand les deux chemins existent et designent le meme repertoire.
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
-// Vrai quand les deux chemins existent et designent le meme fichier, par des liens ou
-// d'autres noms compris.
+// Vrai quand les deux chemins designent le meme fichier, par des liens ou d'autres noms
+// compris, ou menent (au bout de liens pendants) au meme fichier absent, qu'une ecriture de
+// l'un ou de l'autre creerait.
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
+// Vrai quand le chemin est un lien ou un fichier a plusieurs noms : l'ecrire peut changer
+// un fichier qui porte un autre nom.
+bool AutreNomPossible(const std::string& chemin);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
@@ -70,7 +74,8 @@ private:
 bool CreeRepertoire(const std::string& chemin);
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
-// place, soit l'ancien fichier reste tel quel. Seule exception, un fichier qui ne
+// place, soit l'ancien fichier reste tel quel (un fichier neuf, au bout d'un lien
+// pendant aussi, n'apparait qu'entier). Seule exception, un fichier qui ne
 // s'ecrit que sur place (plusieurs noms, un autre proprietaire, un repertoire ou
 // rien ne se cree) peut rester en partie ecrit quand l'execution est tuee pendant
 // son ecriture. Un fichier qui a deja ce contenu n'est pas touche (sa date
