@@ -14,9 +14,6 @@ namespace {
 
 const std::string::size_type Aucun = std::string::npos;
 
-// Les pages de reference gardees en memoire, au plus, d'une page a l'autre.
-const size_t TailleMaxReferences = size_t(4) << 20;
-
 // Un nom de balise s'arrete au plus tard a la fin de sa ligne ou au "{" suivant.
 bool FinitUnNom(char c) { return c == '}' || c == '{' || c == '\n' || c == '\r'; }
 
@@ -365,16 +362,15 @@ void Make::ReleveBalises(const std::string& texte) {
     for (size_t q = texte.find("{#"); q != Aucun; q = texte.find("{#", q + 1)) Balises.push_back(q);
 }
 
-// Le texte de la page de reference, lu une fois par execution ; nul quand elle
-// manque ou ne se lit pas (une lecture ratee n'est pas gardee).
+// Le texte de la page de reference, relu quand elle n'est pas celle de la page
+// precedente ; nul quand elle manque ou ne se lit pas (rien n'est alors garde).
 // `origine` : les mots qui disent ou la reference a ete nommee ; nul pour la page elle-meme.
 const std::string* Make::Reference(const _ListeFichier& page, const std::string& source, const char* origine) {
-    auto connue = References.find(page.FichierReference);
-    if (connue != References.end()) return &connue->second;
+    if (ReferenceGardee && page.FichierReference == CheminReference) return &TexteReference;
+    ReferenceGardee = false;
     Fichier fichier;
-    std::string texte;
     bool ouvert = false;
-    int code = fichier.LisFichier(page.FichierReference, texte, ouvert);
+    int code = fichier.LisFichier(page.FichierReference, TexteReference, ouvert);
     if (!ouvert) {
         Param.AddWarning("Le fichier " + source + " ne sera pas traite, car le fichier de reference " +
                          page.FichierReference + " n'existe pas." +
@@ -386,12 +382,9 @@ const std::string* Make::Reference(const _ListeFichier& page, const std::string&
                         " est illisible." + FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
         return nullptr;
     }
-    if (TailleReferences + texte.size() > TailleMaxReferences) {
-        References.clear();
-        TailleReferences = 0;
-    }
-    TailleReferences += texte.size();
-    return &(References[page.FichierReference] = std::move(texte));
+    CheminReference = page.FichierReference;
+    ReferenceGardee = true;
+    return &TexteReference;
 }
 
 // Assemble la page lue dans Sortie ; faux quand elle serait trop grande.

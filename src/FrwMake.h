@@ -5,7 +5,6 @@
 #define FRWMAKE_H
 
 #include <ctime>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -67,9 +66,10 @@ private:
     bool AssembleLaPage(const _ListeFichier& page, const std::string& reference, const std::string& source);
     void TraitePage(_ListeFichier& page, const std::string& source, const std::string& cible, const std::string& nom);
 
-    // Les pages de reference deja lues, par chemin, dans une taille bornee.
-    std::map<std::string, std::string> References;
-    size_t TailleReferences = 0;
+    // La derniere page de reference lue, gardee tant que les pages suivantes la nomment ; une
+    // autre la fait relire, car l'execution a pu la reecrire entre-temps.
+    bool ReferenceGardee = false;
+    std::string CheminReference, TexteReference;
     // Les textes des dates, refaits quand la seconde change.
     std::time_t SecondeDates = -1;
     std::string DateFR, DateUS, HeureCourante;
