@@ -86,7 +86,7 @@ class FrwSgbd::ClassePhp : private Emetteur {
 
 public:
     ClassePhp(FrwSgbd& sgbd, const std::string& table)
-        : Emetteur(1, sgbd.Param.Tab()), sgbd_(sgbd), champs_(sgbd.ListeChamps), classe_(table),
+        : Emetteur(1, sgbd.Param.Tab(), sgbd.FinDeLigne), sgbd_(sgbd), champs_(sgbd.ListeChamps), classe_(table),
           tableSql_(sgbd.Param.PrefixeTables + table), tableRequete_(NomSql(tableSql_)),
           repere_(FrwSgbd::IndiceRepere(champs_)),
           nomsReserves_(std::any_of(champs_.begin(), champs_.end(),
@@ -644,7 +644,7 @@ const std::string FrwSgbd::RaisonNomReserve =
     "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
 
 std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
-    Emetteur e(1, Param.Tab());
+    Emetteur e(1, Param.Tab(), FinDeLigne);
     e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
     for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
     e.Ligne("// Action CREATION,MODIFICATION,EFFACE");
@@ -657,7 +657,7 @@ std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
 }
 
 std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& dateHeure) const {
-    Emetteur e(0, Param.Tab());
+    Emetteur e(0, Param.Tab(), FinDeLigne);
     e.Ligne("<?php").Brut(Param.GenereListeInclude());
     e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
     e.Ligne("// Date de generation : " + dateHeure).LigneVide();

@@ -80,8 +80,10 @@ public:
 class Emetteur {
 public:
     // `tabulation` : un cran de retrait ; celui des fichiers de classe vient de Parametrage::Tab().
-    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t")
-        : Retrait(retrait), Tabulation(tabulation) {}
+    // `finDeLigne` finit chaque ligne ; celle des fichiers de classe est FrwSgbd::FinDeLigne.
+    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t",
+                      const std::string& finDeLigne = plateforme::FinDeLigne)
+        : Retrait(retrait), Tabulation(tabulation), FinDeLigne(finDeLigne) {}
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -127,7 +129,7 @@ public:
 
     int Retrait;
     const std::string Tabulation;
-    const std::string FinDeLigne = plateforme::FinDeLigne;
+    const std::string FinDeLigne;
 
 private:
     std::string Resultat;

@@ -153,3 +153,19 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
     }
     EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/constructeurs.txt")));
 }
+
+// Chaque ligne que les generateurs emettent finit par FrwSgbd::FinDeLigne : avec "\r\n", la classe
+// et les deux textes de formulaire sont ceux de "\n", chaque fin de ligne remplacee.
+TEST(ClasseGeneree, FinDeLigneDeFrwSgbd) {
+    Parametrage p;
+    FrwSgbd sgbd(p);
+    sgbd.ListeChamps = {Colonne("seul", "varchar", "12", "Le seul champ", "", "O", "O", "O", "PRI")};
+    auto textes = [&] {
+        return sgbd.ConstruitClasse("un", "<FR> <HEURE>") + sgbd.CreerFormVariable("un") +
+               sgbd.CreerFormEntete("un", "<FR> <HEURE>");
+    };
+    string attendu;
+    for (char c : textes()) attendu += c == '\n' ? string("\r\n") : string(1, c);
+    sgbd.FinDeLigne = "\r\n";
+    EXPECT_EQ(textes(), attendu);
+}
