@@ -664,7 +664,10 @@ std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& 
     return e.Ligne("class " + nom + "_FORM\t{").LigneVide().Prends();
 }
 
-FrwSgbd::FrwSgbd(Parametrage& param) : Param(param), NomFichierConnexion(param.NomFichierConnexion) {}
+// Le nom du fichier de connexion est garde brouille, comme les mots fixes de Parametrage, et rendu
+// lisible ici depuis la copie de FrwSgbd, celle dont Parametrage tire le meme nom.
+FrwSgbd::FrwSgbd(Parametrage& param)
+    : Param(param), NomFichierConnexion(param.DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", param.Cle)) {}
 
 std::string FrwSgbd::VerifieEndroit(std::string endroit) const {
     return "$this->erreur=$this->verifie_erreur($this->Resultat," + Param.Guillemet + endroit + Param.Guillemet +

@@ -16,7 +16,9 @@
 class FrwSgbd {
 public:
     Parametrage& Param;
-    std::string NonUtilise;  // rien ne le lit
+    // Ni lu ni ecrit apres la construction. Il reste : membre public de FrwSgbd, du code hors de ce
+    // depot peut le nommer, et le retirer le casserait sans rien faire gagner a ce programme.
+    std::string NonUtilise;
     std::string FinDeLigne = "\n";
     // Ecrit dans chaque mysql_query genere, juste apres la requete ; vide, il ne change rien.
     std::string SuffixeRequete;
@@ -26,7 +28,9 @@ public:
     std::vector<std::string> ListeTables;
     // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
-    // Le fichier d'appui de connexion, le nom de Parametrage ; rien ne le lit ici.
+    // Le nom du fichier d'appui de connexion (22 caracteres), le meme que Parametrage::NomFichierConnexion.
+    // Rien ne le lit : le pilote compare ses noms de fichier a celui de Parametrage, le nom du fichier
+    // copie. Il reste pour la meme raison que NonUtilise : membre public, du code hors du depot peut le lire.
     std::string NomFichierConnexion;
 
     // Pourquoi une table nommee comme Utiles::NomReservePhp le refuse n'a ni classe ni page.

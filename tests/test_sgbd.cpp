@@ -169,3 +169,13 @@ TEST(ClasseGeneree, FinDeLigneDeFrwSgbd) {
     sgbd.FinDeLigne = "\r\n";
     EXPECT_EQ(textes(), attendu);
 }
+
+// FrwSgbd tire le nom du fichier de connexion de sa propre copie brouillee : le nom que Parametrage
+// porte au moment de la construction n'y compte pas.
+TEST(ClasseGeneree, NomDuFichierDeConnexion) {
+    Parametrage p;
+    const string nom = p.NomFichierConnexion;
+    p.NomFichierConnexion = "autre.php";
+    EXPECT_EQ(FrwSgbd(p).NomFichierConnexion, nom);
+    EXPECT_EQ(nom.size(), 22u);
+}
