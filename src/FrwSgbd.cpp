@@ -643,7 +643,7 @@ private:
 const std::string FrwSgbd::RaisonNomReserve =
     "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
 
-std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
+std::string FrwSgbd::CreerFormVariable(std::string nom) const {
     Emetteur e(1, Param.Tab(), FinDeLigne);
     e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
     for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
@@ -656,7 +656,7 @@ std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
     return e.Ligne("// Variable interne.").Ligne("public\t$NomFormulaire=\"\";").Prends();
 }
 
-std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& dateHeure) const {
+std::string FrwSgbd::CreerFormEntete(std::string nom, const std::string& dateHeure) const {
     Emetteur e(0, Param.Tab(), FinDeLigne);
     e.Ligne("<?php").Brut(Param.GenereListeInclude());
     e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);

@@ -74,9 +74,9 @@ public:
     std::string VerifieEndroit(std::string endroit) const;
 
     // Declarations et tete d'une classe de formulaire <nom>_FORM : textes que rien n'ecrit
-    // encore dans un fichier. `dateHeure` est imprime dans la tete.
-    std::string CreerFormVariable(const std::string& nom) const;
-    std::string CreerFormEntete(const std::string& nom, const std::string& dateHeure) const;
+    // encore dans un fichier. La tete imprime `dateHeure`, par defaut la date et l'heure de l'appel.
+    std::string CreerFormVariable(std::string nom) const;
+    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure()) const;
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }

@@ -152,6 +152,11 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
         texte += sgbd.CreerFormVariable("client") + "=====\n" + sgbd.CreerFormEntete("client", "<FR> <HEURE>") + "=====\n";
     }
     EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/constructeurs.txt")));
+    // Appelee avec le seul nom, la tete imprime la date et l'heure de l'appel.
+    Parametrage p;
+    const FrwSgbd sgbd(p);
+    const string avant = Utiles::DateHeure(), seul = sgbd.CreerFormEntete("client"), apres = Utiles::DateHeure();
+    EXPECT_TRUE(seul == sgbd.CreerFormEntete("client", avant) || seul == sgbd.CreerFormEntete("client", apres)) << seul;
 }
 
 // Chaque ligne que les generateurs emettent finit par FrwSgbd::FinDeLigne : avec "\r\n", la classe
