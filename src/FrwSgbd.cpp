@@ -235,10 +235,14 @@ private:
         });
     }
 
+    // Une colonne d'un type hors des deux familles (E) entre dans le SQL entre apostrophes : chacune
+    // est signalee, a chaque table qui en a une.
     void CreerTransfertChamps() {
         Methode("Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.",
                 "function TransfertChampsEcriture()", [&] {
             for (const structTable& c : champs_) {
+                if (FrwSgbd::DonneTypeChamp(c.TypeSgbd) == "E")
+                    sgbd_.Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
                 const std::string m = "$this->" + c.NomChamp;
                 // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
                 const std::string valeur = EntreNombre(c)
@@ -826,21 +830,17 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
 // La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
 void FrwSgbd::EcritClasse(const std::string& table) {
     if (!NomsPhp(table)) return;
+    const std::string nom = Param.PrefixeFichierClasse + table + ".php";
+    if (nom == Param.NomFichierConnexion) {
+        Param.AddErreur(RefusClasse(table) + "son fichier " + nom + " serait le fichier de connexion.");
+        return;
+    }
     const std::string classe = ConstruitClasse(table);
     const std::string doublon = DoubleDeclaration();
     if (!doublon.empty()) {
         Param.AddErreur(RefusClasse(table) + doublon);
         return;
     }
-    const std::string nom = Param.PrefixeFichierClasse + table + ".php";
-    if (nom == Param.NomFichierConnexion) {
-        Param.AddErreur(RefusClasse(table) + "son fichier " + nom + " serait le fichier de connexion.");
-        return;
-    }
-    // Une colonne d'un type hors des deux familles entre dans le SQL entre apostrophes.
-    for (const structTable& c : ListeChamps)
-        if (DonneTypeChamp(c.TypeSgbd) == "E")
-            Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
         fichier.NommeFichier(*repertoire + nom);
