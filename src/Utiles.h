@@ -128,8 +128,8 @@ public:
     std::string Prends() { return std::move(Resultat); }
 
     int Retrait;
-    const std::string Tabulation;
-    const std::string FinDeLigne;
+    std::string Tabulation;
+    std::string FinDeLigne;
 
 private:
     std::string Resultat;
