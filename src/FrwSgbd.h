@@ -19,6 +19,7 @@ public:
     // Ni lu ni ecrit apres la construction. Il reste : membre public de FrwSgbd, du code hors de ce
     // depot peut le nommer, et le retirer le casserait sans rien faire gagner a ce programme.
     std::string NonUtilise;
+    // Finit chaque ligne du texte genere, du rapport et de la ligne de connexion.
     std::string FinDeLigne = "\n";
     // Ecrit dans chaque mysql_query genere, juste apres la requete ; vide, il ne change rien.
     std::string SuffixeRequete;
