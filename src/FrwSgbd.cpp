@@ -130,7 +130,7 @@ std::string FrwSgbd::VerifieEndroit(std::string endroit) const {
 // retrait, celui de Param.Tab(), et chaque nom declare est note dans Declarations.
 
 // Chaque generateur part d'un texte vide, au retrait et a la fin de ligne du moment.
-Emetteur& FrwSgbd::Commence(int retrait) {
+Emetteur& FrwSgbd::Commence(int retrait) const {
     Php = Emetteur(retrait, Param.Tab(), FinDeLigne);
     return Php;
 }
@@ -714,7 +714,7 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
     return texte + CreerFin(table);
 }
 
-std::string FrwSgbd::CreerFormVariable(std::string nom) {
+std::string FrwSgbd::CreerFormVariable(std::string nom) const {
     Emetteur& e = Commence();
     e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
     for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
@@ -727,7 +727,7 @@ std::string FrwSgbd::CreerFormVariable(std::string nom) {
     return e.Ligne("// Variable interne.").Ligne("public\t$NomFormulaire=\"\";").Prends();
 }
 
-std::string FrwSgbd::CreerFormEntete(std::string nom, const std::string& dateHeure) {
+std::string FrwSgbd::CreerFormEntete(std::string nom, const std::string& dateHeure) const {
     Emetteur& e = Commence(0);
     e.Ligne("<?php").Brut(Param.GenereListeInclude());
     e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);

@@ -98,8 +98,8 @@ public:
 
     // Declarations et tete d'une classe de formulaire <nom>_FORM : textes que rien n'ecrit
     // encore dans un fichier. La tete imprime `dateHeure`, par defaut la date et l'heure de l'appel.
-    std::string CreerFormVariable(std::string nom);
-    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure());
+    std::string CreerFormVariable(std::string nom) const;
+    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure()) const;
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
@@ -115,7 +115,8 @@ public:
 
 private:
     // Le texte du generateur en cours : chaque ligne a le retrait de Param.Tab() et finit par FinDeLigne.
-    Emetteur Php;
+    // Rien n'en reste d'un appel a l'autre : un generateur const peut s'en servir.
+    mutable Emetteur Php;
 
     // Un membre ou une methode que la classe en cours declare : son nom, et d'ou il vient, un nom
     // fixe (Fixe), le nom de la table (Table) ou celui de la colonne de cet indice.
@@ -129,7 +130,7 @@ private:
     std::vector<Declaration> Declarations;
 
     // Un texte neuf dans Php, au cran `retrait` : 1 pour le corps de la classe, 0 hors d'elle.
-    Emetteur& Commence(int retrait = 1);
+    Emetteur& Commence(int retrait = 1) const;
     // prefixe + table : le nom de la table dans le SQL (et dans certains commentaires).
     std::string TableSql(const std::string& table) const;
     // Ce que ConstruitClasse ecrit autour des generateurs : les membres, puis Ferme() et la fin.

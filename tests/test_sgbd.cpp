@@ -159,7 +159,7 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
     EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/constructeurs.txt")));
     // Appelee avec le seul nom, la tete imprime la date et l'heure de l'appel.
     Parametrage p;
-    FrwSgbd sgbd(p);
+    const FrwSgbd sgbd(p);
     const string avant = Utiles::DateHeure(), seul = sgbd.CreerFormEntete("client"), apres = Utiles::DateHeure();
     EXPECT_TRUE(seul == sgbd.CreerFormEntete("client", avant) || seul == sgbd.CreerFormEntete("client", apres)) << seul;
 }
