@@ -75,680 +75,624 @@ std::string NomSql(const std::string& nom) { return MotReserveSql(nom) ? "`" + n
 // Une colonne dont la valeur entre nue dans le SQL quand elle est un nombre.
 bool EntreNombre(const structTable& c) { return BaseMysql::DecritType(c.TypeSgbd).NombreNu; }
 
+// Le defaut d'une colonne numerique s'il est un nombre simple (-12, 1.50, +3e2) ; sinon "" (un
+// autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne a son
+// defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
+std::string ValeurInitiale(const structTable& champ) {
+    const std::string& v = champ.ValeurDefaut;
+    const std::string rien = "\"\"";
+    if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N") return rien;
+    auto chiffres = [&v](size_t& i) {
+        const size_t debut = i;
+        while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) ++i;
+        return i - debut;
+    };
+    size_t i = (!v.empty() && (v[0] == '-' || v[0] == '+')) ? 1 : 0;
+    const size_t mantisse = i;
+    size_t nombres = chiffres(i);
+    if (i < v.size() && v[i] == '.') nombres += chiffres(++i);
+    if (nombres == 0) return rien;
+    const size_t finMantisse = i;
+    if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
+        ++i;
+        if (i < v.size() && (v[i] == '-' || v[i] == '+')) ++i;
+        if (chiffres(i) == 0) return rien;
+    }
+    if (i != v.size()) return rien;
+    size_t zero = mantisse;
+    while (zero + 1 < finMantisse && v[zero] == '0' && std::isdigit(static_cast<unsigned char>(v[zero + 1]))) ++zero;
+    return v.substr(0, mantisse) + v.substr(zero);
+}
+
+// Le membre d'une colonne, ou null quand une valeur NULL l'a detruit (sans avertissement de PHP 8).
+std::string LuOuNull(const std::string& champ) {
+    return "(isset($this->" + champ + ") ? $this->" + champ + " : null)";
+}
+
 }  // namespace
-
-// Le texte PHP de la classe d'une table, un generateur de FrwSgbd a la fois. Le nom de la table
-// nomme la classe ; prefixe + table nomme la table dans le SQL (et, selon la methode, dans les
-// commentaires et les textes d'endroit). Les methodes emises sont au premier cran de retrait,
-// celui de Parametrage::Tab(), et chaque nom declare est note dans FrwSgbd::Declarations.
-class FrwSgbd::ClassePhp : private Emetteur {
-    friend class FrwSgbd;
-
-public:
-    ClassePhp(FrwSgbd& sgbd, const std::string& table)
-        : Emetteur(1, sgbd.Param.Tab()), sgbd_(sgbd), champs_(sgbd.ListeChamps), classe_(table),
-          tableSql_(sgbd.Param.PrefixeTables + table), tableRequete_(NomSql(tableSql_)),
-          repere_(FrwSgbd::IndiceRepere(champs_)),
-          nomsReserves_(std::any_of(champs_.begin(), champs_.end(),
-                                    [](const structTable& c) { return MotReserveSql(c.NomChamp); })) {}
-
-private:
-    FrwSgbd& sgbd_;
-    const std::vector<structTable>& champs_;
-    const std::string classe_;    // le nom de la table, qui nomme aussi la classe PHP
-    const std::string tableSql_;  // prefixe + table : le nom de la table dans le SQL
-    const std::string tableRequete_;  // ce nom tel qu'une requete l'ecrit
-    // La colonne qui repere la ligne des mises a jour : la cle primaire quand une seule colonne
-    // la forme, sinon la premiere colonne. Reperee par une colonne non unique, une mise a jour
-    // reecrirait toutes les lignes qui en partagent la valeur.
-    const size_t repere_;
-    const bool nomsReserves_;  // une colonne porte un nom que MariaDB se reserve
-
-    // La tete du fichier ; elle ouvre le PHP et la classe, que CreerFin ferme.
-    void CreerEntete(const std::string& dateHeure) {
-        Retrait = 0;
-        Ligne("<?php").LigneVide();
-        Decale([&] {
-            Ligne("// Classe : " + classe_);
-            Ligne("// Fichier g\xE9n\xE9r\xE9 par " + sgbd_.Param.Banniere);
-            Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
-        });
-        LigneVide();
-        Ligne("class " + classe_ + Tabulation + "{").LigneVide();
-    }
-
-    // Le nom qui suit `marque` ("$" ou "function ") dans la tete d'une declaration.
-    void Declare(const std::string& tete, const std::string& marque, bool methode, int source) {
-        const size_t debut = tete.find(marque) + marque.size();
-        size_t fin = debut;
-        while (fin < tete.size() && Utiles::CaracteresIdentifiant(tete.substr(fin, 1))) ++fin;
-        sgbd_.Declarations.push_back({tete.substr(debut, fin - debut), methode, source});
-    }
-
-    const std::string& Fonction(const std::string& tete, int source = Fixe) {
-        Declare(tete, "function ", true, source);
-        return tete;
-    }
-
-    // Cache celle d'Emetteur : toute methode emise est aussi declaree.
-    template <class Corps>
-    void Methode(const std::string& commentaire, const std::string& tete, Corps corps, int source = Fixe) {
-        Emetteur::Methode(commentaire, Fonction(tete, source), corps);
-    }
-
-    void Propriete(const std::string& ligne, int source) {
-        Declare(ligne, "$", false, source);
-        Ligne(ligne);
-    }
-
-    void CreerDeclarations() {
-        static const std::pair<const char*, const char*> parChamp[] = {
-            {"Variable de la table.", "public $"},
-            {"Variable de la classe vers les enregistrements.", "private $v_"},
-            {"Variable Libell\xE9 des champs de la table.", "public\t$Libelle_"}};
-        for (const auto& [commentaire, debut] : parChamp) {
-            Ligne(std::string("// ") + commentaire);
-            for (size_t i = 0; i < champs_.size(); ++i) Propriete(debut + champs_[i].NomChamp + ";", static_cast<int>(i));
-        }
-        Ligne("// Variable de la classe;");
-        static const char* const fixes[] = {
-            "public\t$Resultat;",                  "public\t$TabChamps = array();",       "public\t$TabChampsLibelle= array();",
-            "public\t$TabChampsLibNum = array();", "private $data = array();",            "private $dataTab = array();",
-            "public\t$TabLongueurChamps;",         "public\t$ChampTri;",                  "public\t$ChampTriSens;",
-            "public\t$In;",                        "public\t$TabIn = array();",           "public\t$ChampIn;",
-            "public\t$NbReponse=0;",               "public\t$InsertionOK=0;",             "public\t$ModificationOK=0;",
-            "public\t$EffacementOK=0;",            "public\t$OK=1;",                      "public\t$NOK=0;",
-            "public\t$erreur=\"\";"};
-        for (const char* ligne : fixes) Propriete(ligne, Fixe);
-    }
-
-    void CreerConstructeur() {
-        const std::string commentaireLibelle =
-            "// Le commentaire du champ dans mysql est vide, Le nom par defaut est initialis\xE9 avec son nom.";
-        std::vector<std::string> champs, numerotes, longueurs;
-        for (const structTable& c : champs_) {
-            const std::string& f = c.NomChamp;
-            champs.push_back("'" + f + "' => \"" + f + "\"");
-            numerotes.push_back(std::to_string(numerotes.size() + 1) + " => \"" +
-                                (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : CommentairePhp(c.Commentaire)) +
-                                "\"");
-            longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
-        }
-        // new n'appelle plus, depuis PHP 8, la methode qui porte le nom de la classe :
-        // __construct() le fait, et la methode reste pour qui l'appelle par son nom.
-        Methode("Constructeur appel\xE9 par new : il appelle " + classe_ + "()", "function __construct()",
-                [&] { Ligne("$this->" + classe_ + "();"); });
-        Methode("Constructeur de la table " + classe_, "function " + classe_ + "()", [&] {
-            Ligne("// Initialisation des libell\xE9s de champs.");
-            for (const structTable& c : champs_) {
-                if (c.Commentaire.empty()) Ligne("$this->Libelle_" + c.NomChamp + "=\"" + c.NomChamp + "\"; " + commentaireLibelle);
-                else Ligne("$this->Libelle_" + c.NomChamp + "=\"" + CommentairePhp(c.Commentaire) + "\"; // " + commentaireLibelle);
-            }
-            Ligne("// Initialisation de la structure");
-            Ligne("$this->InitVariable();");
-            Ligne("// Tableau Champs Libelle");
-            Ligne("$this->TabChamps = array(" + Utiles::Joint(champs) + ");");
-            Ligne("// Tableau Champs Num\xE9rot\xE9");
-            Ligne("$this->TabChampsLibNum = array(" + Utiles::Joint(numerotes) + ");");
-            Ligne("// Tableau Libell\xE9 des Champs");
-            Ligne("$this->TabLongueurChamps = array(" + Utiles::Joint(longueurs) + ");");
-            for (const char* membre : {"ChampIn", "ChampTri", "ChampTriSens"}) Ligne(std::string("$this->") + membre + "=\"\";");
-            Ligne("$this->NbReponse=0;");
-        }, Table);
-    }
-
-    // Le defaut d'une colonne numerique s'il est un nombre simple (-12, 1.50, +3e2) ; sinon "" (un
-    // autre texte casserait le PHP genere). Les zeros de tete qu'une colonne zerofill donne a son
-    // defaut partent : PHP lirait 0000000017 comme un nombre octal, et 08 pas du tout.
-    static std::string ValeurInitiale(const structTable& champ) {
-        const std::string& v = champ.ValeurDefaut;
-        const std::string rien = "\"\"";
-        if (FrwSgbd::DonneTypeChamp(champ.TypeSgbd) != "N") return rien;
-        auto chiffres = [&v](size_t& i) {
-            const size_t debut = i;
-            while (i < v.size() && std::isdigit(static_cast<unsigned char>(v[i]))) ++i;
-            return i - debut;
-        };
-        size_t i = (!v.empty() && (v[0] == '-' || v[0] == '+')) ? 1 : 0;
-        const size_t mantisse = i;
-        size_t nombres = chiffres(i);
-        if (i < v.size() && v[i] == '.') nombres += chiffres(++i);
-        if (nombres == 0) return rien;
-        const size_t finMantisse = i;
-        if (i < v.size() && (v[i] == 'e' || v[i] == 'E')) {
-            ++i;
-            if (i < v.size() && (v[i] == '-' || v[i] == '+')) ++i;
-            if (chiffres(i) == 0) return rien;
-        }
-        if (i != v.size()) return rien;
-        size_t zero = mantisse;
-        while (zero + 1 < finMantisse && v[zero] == '0' && std::isdigit(static_cast<unsigned char>(v[zero + 1]))) ++zero;
-        return v.substr(0, mantisse) + v.substr(zero);
-    }
-
-    void CreerInitVariable() {
-        Methode("Initialisation des variables.", "function InitVariable()", [&] {
-            for (const structTable& c : champs_) Ligne("$this->" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
-        });
-        Methode("Initialisation des variables Virtuelles.", "private function InitVariableV()", [&] {
-            for (const structTable& c : champs_) Ligne("$this->v_" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
-        });
-    }
-
-    void CreerTransfertChamps() {
-        Methode("Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.",
-                "function TransfertChampsEcriture()", [&] {
-            for (const structTable& c : champs_) {
-                const std::string m = "$this->" + c.NomChamp;
-                // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
-                const std::string valeur = EntreNombre(c)
-                                               ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
-                                               : "\"'" + m + "'\"";
-                // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
-                const std::string vide = FrwSgbd::VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
-                Ligne("if (isset(" + m + ")" + vide + ")\t$this->v_" + c.NomChamp + " = " + valeur + ";");
-                Decale([&] { Ligne("else  $this->v_" + c.NomChamp + " = \"NULL\";"); });
-            }
-        });
-        Methode("Lecture : Transfert les champs dans la structure pour detecter les champs NULL.",
-                "function TransfertChampsLecture()", [&] {
-            Ligne("$this->InitVariable();");
-            for (const structTable& c : champs_) {
-                const std::string& f = c.NomChamp;
-                Accolade("if (isset($this->v_" + f + "))", [&] { Ligne("$this->" + f + " = $this->v_" + f + ";"); },
-                         "}\telse unset($this->" + f + ");");
-            }
-        });
-    }
-
-    // Le membre d'une colonne, ou null quand une valeur NULL l'a detruit (sans avertissement de PHP 8).
-    static std::string LuOuNull(const std::string& champ) {
-        return "(isset($this->" + champ + ") ? $this->" + champ + " : null)";
-    }
-
-    // Une boucle sur les colonnes choisies par TableauAjouteColonne.
-    template <class Corps>
-    void PourChaqueColonneChoisie(Corps corps) {
-        Accolade("for($i=0;$i<count($this->dataTab);$i++)", [&] { Accolade("if (isset($this->dataTab[$i]))", corps); });
-        Ligne("return $this->data;");
-    }
-
-    void ConstruitFonctionVar2Tab() {
-        Methode("Met le contenu des champs concat\xE9n\xE9s.", "function TableauInitColonne()",
-                [&] { Ligne("$this->dataTab=array();"); });
-        Methode("Ajoute le contenu \xE0 l'affichage.", "function TableauAjouteColonne($numColonne)",
-                [&] { Ligne("$this->dataTab[count($this->dataTab)]=$numColonne;"); });
-        Methode("Construit les libell\xE9s pour les entetes de colonnes.", "function TableauFaitLibelle()", [&] {
-            PourChaqueColonneChoisie([&] { Ligne("$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];"); });
-        });
-        Methode("Construit le tableau avec les champs indiqu\xE9 TableauAjouteColonne.", "function TableauFaitChamps()", [&] {
-            Ligne("$this->data=array();");
-            PourChaqueColonneChoisie([&] {
-                int k = 0;
-                for (const structTable& c : champs_)
-                    Ligne("if ($this->dataTab[$i]==" + std::to_string(++k) + ")\t$this->data[count($this->data)]=" +
-                          LuOuNull(c.NomChamp) + ";");
-            });
-        });
-    }
-
-    void ConstruitAfficheVarClasse() {
-        Methode("Affichage des variables de la classe refl\xE9tant les champs de la table " + classe_,
-                "function AfficheVarClasse( $var = \"\")", [&] {
-            Ligne("echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + classe_ +
-                  "</td></tr>\";");
-            for (const structTable& c : champs_) {
-                const std::string& f = c.NomChamp;
-                Ligne("if (isset($this->" + f + ")) $valeur=$this->" + f + ";    else    $valeur=\"\";");
-                Ligne("echo \"<tr><td>" + f + "=</td><td>\"." + EnHtml("stripslashes($valeur)") + ".\"</td></tr>\";");
-            }
-            Ligne("echo \"</table>\";");
-        });
-    }
-
-    // Post2Var passe la demande postee dans les membres : la methode PHP Form2Variable() ;
-    // Var2Post prepare les membres pour le formulaire : Variable2Form().
-    void ConstruitFonctionPost2Var() {
-        Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
-            for (const structTable& c : champs_) {
-                const std::string& f = c.NomChamp;
-                const std::string post = "$_POST[\"" + f + "\"]";
-                if (c.Obligatoire == "N") {
-                    Ligne("if ( isset(" + post + ") and (" + post + "!=\"\") )  $this->" + f + "=addslashes(" + post + ");");
-                    Ligne("elseif ( isset(" + post + ") and (" + post + "==\"\") )  unset($this->" + f + ");");
-                } else {
-                    // Une colonne obligatoire passe aussi par addslashes : sans cela, le texte poste entrait tel quel dans le SQL.
-                    Ligne("if (isset(" + post + "))  $this->" + f + "=addslashes(" + post + ");");
-                }
-                Decale([&] { Ligne("else unset($this->" + f + ");"); });
-            }
-        });
-    }
-
-    void ConstruitFonctionVar2Post() {
-        Methode("Convertion des Variables en champs visible pour le navigateur", "function Variable2Form()", [&] {
-            for (const structTable& c : champs_)
-                if (BaseMysql::DecritType(c.TypeSgbd).Stripslashes)
-                    Ligne("if (isset($this->" + c.NomChamp + ")) $this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
-        });
-    }
-
-    // Chaque nom de colonne suivi d'une virgule, la derniere comprise.
-    std::string ListeDesChamps() const {
-        std::string liste;
-        for (const structTable& c : champs_) liste += c.NomChamp + ",";
-        return liste;
-    }
-
-    // La clause where des membres non vides, sans le " and " final.
-    void CriteresNonVides() {
-        for (const structTable& c : champs_)
-            Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + NomSql(c.NomChamp) + "='$this->" + c.NomChamp + "' and \";");
-        Ligne("$pos_and=strrpos($where,' and ');");
-        Bloc("if (strlen($where)-$pos_and==5)    {",
-             [&] { Ligne("if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);"); });
-    }
-
-    // Une colonne que l'appelant nomme (ChampTri, ChampIn) : quand la table a des noms reserves,
-    // celle qui en porte un va entre accents graves ; un autre texte reste tel quel.
-    std::string ColonneNommee(const std::string& membre) const {
-        if (!nomsReserves_) return membre;
-        return "(isset($this->TabChamps[" + membre + "]) ? \"`" + membre + "`\" : " + membre + ")";
-    }
-
-    // Le tri demande par ChampTri et ChampTriSens, ajoute a la variable PHP `variable`.
-    void ClauseDeTri(const std::string& variable, const std::string& avant) {
-        const std::string v = "$" + variable + ".=";
-        Bloc("if (($this->ChampTri!=\"\") and ($this->ChampTriSens!=\"\")) {", [&] {
-            Ligne(v + "\"" + avant + "order by \"." + ColonneNommee("$this->ChampTri") + ".\" \";");
-            Ligne("if ($this->ChampTriSens==\"+\") " + v + "\"Asc\";");
-            Ligne("if ($this->ChampTriSens==\"-\") " + v + "\"Desc\";");
-        });
-    }
-
-    // La requete de la methode ; `argument` porte ses blancs et ses guillemets.
-    void Interroge(const std::string& argument) {
-        Ligne("$this->Resultat=mysql_query(" + argument + " " + sgbd_.SuffixeRequete + ");");
-    }
-
-    void VerifieEndroit(const std::string& endroit) { Ligne(sgbd_.VerifieEndroit(endroit)); }
-
-    // La fin commune des methodes qui executent une requete.
-    void Verifie(const std::string& endroit) {
-        VerifieEndroit(endroit);
-        Ligne("return $this->erreur;");
-    }
-
-    // La ligne lue chargee dans les membres, ou leur remise a zero.
-    template <class Chargement, class Remise>
-    void ChargeResultat(Chargement chargement, Remise remise) {
-        Ligne("$_Resultat=mysql_fetch_object($this->Resultat);");
-        Ligne("$nb=mysql_num_rows($this->Resultat);");
-        Accolade("if ($nb>0)", [&] {
-            chargement();
-            Ligne("$this->TransfertChampsLecture();");
-            Ligne("$this->NbReponse=$nb;");
-        }, "}\telse\t{");
-        Decale([&] {
-            remise();
-            Ligne("$this->NbReponse=0;");
-        });
-        Ligne("}");
-    }
-
-    // Apres une recherche : la premiere ligne trouvee dans les membres.
-    void ChargePremiereLigne(const std::string& endroit) {
-        VerifieEndroit(endroit);
-        ChargeResultat([&] { for (const structTable& c : champs_) Ligne("$this->v_" + c.NomChamp + "=$_Resultat->" + c.NomChamp + ";"); },
-                       [&] { Ligne("$this->InitVariable();"); });
-        Ligne("return $this->erreur;");
-    }
-
-    // Sans ligne vide apres elle : Next suit directement.
-    void ConstruitRequeteParcours() {
-        Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + classe_);
-        Accolade(Fonction("function Parcours()"), [&] {
-            Ligne("// Constitution de la requ\xEAte");
-            Ligne("$where = \"\";  // Clause where");
-            Ligne("$this->In = \"\"; // in value (contenu du tableau TabIn");
-            Ligne("$order = \"\"; // Ordre des champs");
-            CriteresNonVides();
-            Ligne("// IN (champ in (valeur1, valeur2, ...)");
-            Accolade("if (count($this->TabIn)>0)", [&] {
-                Ligne("if ($where!=\"\")\t$this->In.=\" and \";");
-                Ligne("$this->In.=" + ColonneNommee("$this->ChampIn") + ".\" in(\";");
-                Accolade("foreach ($this->TabIn as $i=> $v)", [&] {
-                    Ligne("$this->In.=$v;");
-                    Ligne("if ($i<count($this->TabIn)-1) $this->In.=\",\";");
-                });
-                Ligne("$this->In.=\") \";");
-                Ligne("$where.= $this->In;");
-            });
-            Bloc("if ($where!=\"\")", [&] { Ligne("$Requete = \"Select * from " + tableRequete_ + " where $where\";"); }, "else");
-            Decale([&] { Ligne("$Requete = \"Select * from " + tableRequete_ + "\";"); });
-            Ligne("// TRI");
-            ClauseDeTri("order", " ");
-            Ligne("if ($order!=\"\")");
-            Decale([&] { Ligne("$Requete .= $order.\";\";"); });
-            Interroge(" $Requete");
-            Verifie(classe_ + "::Parcours toute la table:" + classe_);
-        });
-    }
-
-    void ConstruitParcoursNext() {
-        Methode("Fonction Next  qui recup\xE8re les enregistrements suivants (Curseur) " + ListeDesChamps() +
-                    " de la table " + tableSql_,
-                "function Next()", [&] {
-            ChargeResultat(
-                [&] {
-                    Ligne("$this->InitVariableV();");
-                    for (const structTable& c : champs_)
-                        Ligne("if (isset($_Resultat->" + c.NomChamp + "))\t$this->v_" + c.NomChamp + "=$_Resultat->" +
-                              c.NomChamp + ";");
-                },
-                [&] {
-                    for (const structTable& c : champs_) Ligne("unset($this->v_" + c.NomChamp + ");");
-                    Ligne("$this->TransfertChampsLecture();");
-                });
-            Ligne("return $_Resultat;");
-        });
-    }
-
-    void ConstruitDonneLigne() {
-        Ligne("// Fonction qui recup\xE8re les enregistrements suivants lors d'une requete libre (unions, jointure ou autre)");
-        Methode("retourne un tableau contenant les champs de la requete par ordre d'apparaition", "function DonneLigne()", [&] {
-            Ligne("$_Resultat=mysql_fetch_row($this->Resultat);");
-            Ligne("return $_Resultat;");
-        });
-    }
-
-    void ConstruitRequeteCherche() {
-        Methode("Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + tableSql_, "function Cherche()", [&] {
-            Ligne("$this->TransfertChampsEcriture();");
-            Ligne("// Constitution de la requete");
-            Ligne("$where = \"\";");
-            CriteresNonVides();
-            Ligne("else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";");
-            ClauseDeTri("where", "");
-            Interroge(" \"Select * from " + tableRequete_ + " where $where\"");
-            ChargePremiereLigne(classe_ + "::Cherche tous les champs dans la table:" + tableSql_);
-        });
-    }
-
-    void ConstruitRequetesCherche() {
-        for (size_t i = 0; i < champs_.size(); ++i) {
-            const std::string& f = champs_[i].NomChamp;
-            Methode("Fonction Cherche dans le champ " + f + " de la table " + tableSql_,
-                    "function Cherche_" + f + "( $" + f + "=null )", [&] {
-                Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
-                Ligne("$this->TransfertChampsEcriture();");
-                Critere(champs_[i]);
-                Interroge(" \"Select * from " + tableRequete_ + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
-                ChargePremiereLigne(classe_ + "::Cherche dans " + tableSql_ + "." + f);
-            }, static_cast<int>(i));
-        }
-    }
-
-    // La valeur NULL de la colonne devient DEFAULT dans le SQL.
-    void NullDevientDefaut(const std::string& colonne) {
-        Ligne("if ($this->v_" + colonne + "===\"NULL\")\t$this->v_" + colonne + "=\"DEFAULT\";");
-    }
-
-    void ConstruitRequeteInsertion() {
-        std::vector<std::string> colonnes, valeurs, nomsSql;
-        std::string autoIncrement;
-        for (const structTable& c : champs_) {
-            if (c.AutoIncrement == "O") {
-                if (autoIncrement.empty()) autoIncrement = c.NomChamp;
-                continue;
-            }
-            colonnes.push_back(c.NomChamp);
-            valeurs.push_back("$this->v_" + c.NomChamp);
-            nomsSql.push_back(NomSql(c.NomChamp));
-        }
-        Methode("Fonction Insertion de la table " + classe_, "function Insertion()", [&] {
-            Ligne("$this->TransfertChampsEcriture();");
-            // A l'insertion, NULL ecarterait le defaut de la colonne (current_timestamp, 0 d'une
-            // colonne not null...) ; DEFAULT le garde. La mise a jour ne le fait que pour une colonne
-            // NOT NULL (ConstruitRequeteUpdateAll) : ailleurs, vider y range bien NULL.
-            if (!colonnes.empty())
-                Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
-            for (const std::string& c : colonnes) NullDevientDefaut(c);
-            Ligne("$Requete=\"insert into " + tableRequete_ + " (" + Utiles::Joint(nomsSql) + ") values(" +
-                  Utiles::Joint(valeurs) + ");\";");
-            Interroge("$Requete");
-            Ligne("$this->InsertionOK=mysql_affected_rows();");
-            // La cle generee revient dans la colonne auto-incrementee, et seulement la.
-            if (!autoIncrement.empty()) Ligne("$this->" + autoIncrement + "=mysql_insert_id();");
-            Verifie(classe_ + "::Insertion de la table:" + tableSql_);
-        });
-    }
-
-    std::string NomRepere() const { return champs_.empty() ? "" : champs_[repere_].NomChamp; }
-
-    // Apres TransfertChampsEcriture, dans une methode qui cherche la ligne par la colonne c : par une
-    // cle de nombres, une valeur qui n'est pas un nombre ne designe aucune ligne, la ou le serveur
-    // lirait '1abc' comme 1 (la cle d'une page passe par la demande).
-    void Critere(const structTable& c) {
-        const bool cle = &c == &champs_[repere_] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
-        if (cle && EntreNombre(c)) AucuneLigneSansNombre("$this->v_" + c.NomChamp);
-    }
-
-    // La variable PHP qui n'est pas un nombre devient NULL : elle ne designe alors aucune ligne.
-    void AucuneLigneSansNombre(const std::string& variable) {
-        Ligne("if (!is_numeric(" + variable + ")) " + variable + "=\"NULL\"; // Pas un nombre : aucune ligne.");
-    }
-
-    // La clause where des mises a jour par une colonne.
-    std::string OuRepere() const { return " where " + NomSql(NomRepere()) + "=$this->v_" + NomRepere() + ";"; }
-
-    // Les colonnes de $Gardees ne sont pas ecrites, si bien qu'une mise a jour faite entre-temps
-    // par un autre client n'est pas defaite. $Ligne designe la ligne quand la cle elle-meme change.
-    void ConstruitRequeteUpdateAll() {
-        const std::string k = NomRepere();
-        std::vector<std::string> affectations;
-        for (const structTable& c : champs_)
-            affectations.push_back("\"" + c.NomChamp + "\" => \"" + NomSql(c.NomChamp) + "=$this->v_" + c.NomChamp + "\"");
-        Methode("Fonction mise \xE0 jour des champs de la table " + tableSql_, "function Maj_ALL( $Gardees = array(), $Ligne = null )", [&] {
-            Ligne("$this->TransfertChampsEcriture();");
-            Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
-            Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
-            Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
-            if (!champs_.empty() && EntreNombre(champs_[repere_])) {
-                Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
-                AucuneLigneSansNombre("$Ou");
-            } else {
-                Ligne("$Ou = isset($Ligne) ? \"'\".addslashes($Ligne).\"'\" : $this->v_" + k + ";");
-            }
-            // Vide, un nombre, une date ou un drapeau NOT NULL n'a pas d'autre sens que son defaut,
-            // comme a l'insertion : NULL serait refuse par un serveur strict, et range 0 par un autre.
-            std::vector<std::string> parDefaut;
-            for (const structTable& c : champs_)
-                if (c.Obligatoire == "O" && FrwSgbd::VideEstNull(c.TypeSgbd) && !c.ValeurDefaut.empty())
-                    parDefaut.push_back(c.NomChamp);
-            if (!parDefaut.empty())
-                Ligne("// Vide, un nombre, une date ou un drapeau NOT NULL prend la valeur par d\xE9" "faut de sa colonne.");
-            for (const std::string& c : parDefaut) NullDevientDefaut(c);
-            Ligne("// Les colonnes de $Gardees ne sont pas \xE9" "crites : chacune garde la valeur que la ligne a dans la base.");
-            Ligne("$Colonnes = array_diff_key(array(" + Utiles::Joint(affectations) + "), array_flip($Gardees));");
-            Ligne("$Requete = \"update " + tableRequete_ + " set \".($Colonnes ? implode(\",\", $Colonnes) : \"" + NomSql(k) + "=" +
-                  NomSql(k) + "\").\" where " + NomSql(k) + "=$Ou;\";");
-            Interroge(" $Requete");
-            Ligne("$this->ModificationOK=mysql_affected_rows();");
-            Verifie(classe_ + "::Maj_All du champ " + tableSql_ + "." + k);
-        });
-    }
-
-    // Une methode par colonne, sauf celle qui repere la ligne.
-    void ConstruitRequetesUpdate() {
-        for (size_t i = 0; i < champs_.size(); ++i) {
-            if (i == repere_) continue;
-            const std::string& f = champs_[i].NomChamp;
-            Methode("Fonction Update du champ " + f + " de la table " + classe_, "function Maj_" + f + "()", [&] {
-                Ligne("$this->TransfertChampsEcriture();");
-                Critere(champs_[repere_]);
-                Interroge("\"update " + tableRequete_ + " set " + NomSql(f) + "=$this->v_" + f + OuRepere() + "\"");
-                Ligne("$this->ModificationOK=mysql_affected_rows();");
-                Verifie(classe_ + "::Maj_" + f + " - Update du champ " + tableSql_ + "." + f);
-            }, static_cast<int>(i));
-        }
-    }
-
-    void ConstruitRequeteDelete() {
-        for (size_t i = 0; i < champs_.size(); ++i) {
-            const std::string& f = champs_[i].NomChamp;
-            const bool index = champs_[i].Index == "O";
-            Methode("Fonction Efface de la table " + tableSql_ + (index ? " avec le champ index" : " avec le champ ") + f,
-                    (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
-                Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
-                Ligne("$this->TransfertChampsEcriture();");
-                Critere(champs_[i]);
-                Interroge("\"Delete from " + tableRequete_ + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
-                Ligne("$this->EffacementOK=mysql_affected_rows();");
-                Verifie(classe_ + "::Efface de la table " + classe_);
-            }, static_cast<int>(i));
-        }
-    }
-
-    void ConstruitRequeteExecute() {
-        Methode("Fonction ex\xE9" "cute de la requ\xEAte", "function ExecuteRequete($Requete)", [&] {
-            Interroge(" $Requete");
-            Verifie(classe_ + "::ExecuteRequete sur la table:" + tableSql_);
-        });
-    }
-
-    // Sans ligne vide apres elle : Ferme suit directement.
-    void ConstruitVerifie_erreur() {
-        Ligne("// V\xE9rification des erreurs MySql");
-        Accolade(Fonction("function verifie_erreur($res,$endroit,$errMysql)"), [&] {
-            Ligne("$retour=\"\";");
-            Accolade("if (!$res)", [&] {
-                Ligne("$retour=\"<br><br>ERREUR Mysql : $endroit<br>\";");
-                // Le texte d'erreur de MySQL peut citer la valeur postee : il est echappe avant d'atteindre la page.
-                Ligne("$retour.= " + EnHtml("$errMysql") + ".\"<br>\";");
-            });
-            Ligne("return $retour;");
-        });
-    }
-
-    // Ferme(), puis la fin de la classe et du PHP.
-    void CreerFin() {
-        Methode("Fermeture de la table " + classe_, "function Ferme()",
-                [&] { Ligne("if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);"); });
-        Retrait = 0;
-        Ligne("}").Ligne("?>");
-    }
-};
 
 const std::string FrwSgbd::RaisonNomReserve =
     "son nom est reserve par PHP (mot, type, classe ou methode predefinis) ou par une classe d'appui.";
 
-std::string FrwSgbd::CreerFormVariable(const std::string& nom) const {
-    Emetteur e(1, Param.Tab());
-    e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
-    for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
-    e.Ligne("// Action CREATION,MODIFICATION,EFFACE");
-    for (const char* action : {"Creation=\"CREATION\"", "Modification=\"MODIFICATION\"", "Efface=\"EFFACE\""})
-        e.Ligne(std::string("public\t$") + action + ";");
-    e.LigneVide().Ligne("// Type de formulaire");
-    for (const char* type : {"Text=\"text\"", "Password=\"password\"", "File=\"file\"", "Image=\"image\"", "Hidden=\"hidden\""})
-        e.Ligne(std::string("public\t$Type") + type + ";");
-    return e.Ligne("// Variable interne.").Ligne("public\t$NomFormulaire=\"\";").Prends();
-}
-
-std::string FrwSgbd::CreerFormEntete(const std::string& nom, const std::string& dateHeure) const {
-    Emetteur e(0, Param.Tab());
-    e.Ligne("<?php").Brut(Param.GenereListeInclude());
-    e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
-    e.Ligne("// Date de generation : " + dateHeure).LigneVide();
-    return e.Ligne("class " + nom + "_FORM\t{").LigneVide().Prends();
-}
-
-FrwSgbd::FrwSgbd(Parametrage& param) : Param(param), NomFichierConnexion(param.NomFichierConnexion) {}
+// Le nom du fichier de connexion est garde brouille, comme les mots fixes de Parametrage, et rendu
+// lisible ici depuis la copie de FrwSgbd, celle dont Parametrage tire le meme nom.
+FrwSgbd::FrwSgbd(Parametrage& param)
+    : Param(param), NomFichierConnexion(param.DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", param.Cle)) {}
 
 std::string FrwSgbd::VerifieEndroit(std::string endroit) const {
     return "$this->erreur=$this->verifie_erreur($this->Resultat," + Param.Guillemet + endroit + Param.Guillemet +
            ",mysql_error() );";
 }
 
-std::string FrwSgbd::Genere(const std::string& table, const std::function<void(ClassePhp&)>& generateur) {
-    ClassePhp classe(*this, table);
-    generateur(classe);
-    return classe.Prends();
+// Le texte PHP de la classe d'une table : chaque generateur ci-dessous en emet une part dans Php. Le
+// nom de la table nomme la classe ; prefixe + table nomme la table dans le SQL (et, selon la methode,
+// dans les commentaires et les textes d'endroit). Les methodes emises sont au premier cran de
+// retrait, celui de Param.Tab(), et chaque nom declare est note dans Declarations.
+
+// Chaque generateur part d'un texte vide, au retrait et a la fin de ligne du moment.
+Emetteur& FrwSgbd::Commence(int retrait) const {
+    Php = Emetteur(retrait, Param.Tab(), FinDeLigne);
+    return Php;
 }
 
+std::string FrwSgbd::TableSql(const std::string& table) const { return Param.PrefixeTables + table; }
+
+// Le nom qui suit `marque` ("$" ou "function ") dans la tete d'une declaration.
+void FrwSgbd::Declare(const std::string& tete, const std::string& marque, bool methode, int source) {
+    const size_t debut = tete.find(marque) + marque.size();
+    size_t fin = debut;
+    while (fin < tete.size() && Utiles::CaracteresIdentifiant(tete.substr(fin, 1))) ++fin;
+    Declarations.push_back({tete.substr(debut, fin - debut), methode, source});
+}
+
+// La tete d'une methode, son nom note.
+const std::string& FrwSgbd::Fonction(const std::string& tete, int source) {
+    Declare(tete, "function ", true, source);
+    return tete;
+}
+
+// La forme commune des methodes (Emetteur::Methode), le nom note.
+void FrwSgbd::Methode(const std::string& commentaire, const std::string& tete, const std::function<void()>& corps,
+                      int source) {
+    Php.Methode(commentaire, Fonction(tete, source), corps);
+}
+
+// La ligne qui declare un membre, son nom note.
+void FrwSgbd::Propriete(const std::string& ligne, int source) {
+    Declare(ligne, "$", false, source);
+    Php.Ligne(ligne);
+}
+
+// La tete du fichier ; elle ouvre le PHP et la classe, que CreerFin ferme.
 std::string FrwSgbd::CreerEntete(std::string table, const std::string& dateHeure) {
     Declarations.clear();
-    return Genere(table, [&](ClassePhp& classe) { classe.CreerEntete(dateHeure); });
+    Commence(0).Ligne("<?php").LigneVide();
+    Php.Decale([&] {
+        Php.Ligne("// Classe : " + table);
+        Php.Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
+        Php.Ligne("// Date de g\xE9n\xE9ration : " + dateHeure);
+    });
+    Php.LigneVide();
+    Php.Ligne("class " + table + Php.Tabulation + "{").LigneVide();
+    return Php.Prends();
 }
 
-std::string FrwSgbd::CreerConstructeur(std::string table) { return Genere(table, &ClassePhp::CreerConstructeur); }
+// Les membres de la classe : par colonne sa valeur, sa forme SQL et son libelle, puis les fixes.
+std::string FrwSgbd::CreerDeclarations() {
+    Commence();
+    static const std::pair<const char*, const char*> parChamp[] = {
+        {"Variable de la table.", "public $"},
+        {"Variable de la classe vers les enregistrements.", "private $v_"},
+        {"Variable Libell\xE9 des champs de la table.", "public\t$Libelle_"}};
+    for (const auto& [commentaire, debut] : parChamp) {
+        Php.Ligne(std::string("// ") + commentaire);
+        for (size_t i = 0; i < ListeChamps.size(); ++i) Propriete(debut + ListeChamps[i].NomChamp + ";", static_cast<int>(i));
+    }
+    Php.Ligne("// Variable de la classe;");
+    static const char* const fixes[] = {
+        "public\t$Resultat;",                  "public\t$TabChamps = array();",       "public\t$TabChampsLibelle= array();",
+        "public\t$TabChampsLibNum = array();", "private $data = array();",            "private $dataTab = array();",
+        "public\t$TabLongueurChamps;",         "public\t$ChampTri;",                  "public\t$ChampTriSens;",
+        "public\t$In;",                        "public\t$TabIn = array();",           "public\t$ChampIn;",
+        "public\t$NbReponse=0;",               "public\t$InsertionOK=0;",             "public\t$ModificationOK=0;",
+        "public\t$EffacementOK=0;",            "public\t$OK=1;",                      "public\t$NOK=0;",
+        "public\t$erreur=\"\";"};
+    for (const char* ligne : fixes) Propriete(ligne, Fixe);
+    return Php.Prends();
+}
+
+std::string FrwSgbd::CreerConstructeur(std::string table) {
+    Commence();
+    const std::string commentaireLibelle =
+        "// Le commentaire du champ dans mysql est vide, Le nom par defaut est initialis\xE9 avec son nom.";
+    std::vector<std::string> champs, numerotes, longueurs;
+    for (const structTable& c : ListeChamps) {
+        const std::string& f = c.NomChamp;
+        champs.push_back("'" + f + "' => \"" + f + "\"");
+        numerotes.push_back(std::to_string(numerotes.size() + 1) + " => \"" +
+                            (c.Commentaire.empty() ? "Pas de commentaire dans SGBD pour ce champ." : CommentairePhp(c.Commentaire)) +
+                            "\"");
+        longueurs.push_back("\"" + f + "\" => \"" + c.Longueur + "\"");
+    }
+    // new n'appelle plus, depuis PHP 8, la methode qui porte le nom de la classe :
+    // __construct() le fait, et la methode reste pour qui l'appelle par son nom.
+    Methode("Constructeur appel\xE9 par new : il appelle " + table + "()", "function __construct()",
+            [&] { Php.Ligne("$this->" + table + "();"); });
+    Methode("Constructeur de la table " + table, "function " + table + "()", [&] {
+        Php.Ligne("// Initialisation des libell\xE9s de champs.");
+        for (const structTable& c : ListeChamps) {
+            if (c.Commentaire.empty()) Php.Ligne("$this->Libelle_" + c.NomChamp + "=\"" + c.NomChamp + "\"; " + commentaireLibelle);
+            else Php.Ligne("$this->Libelle_" + c.NomChamp + "=\"" + CommentairePhp(c.Commentaire) + "\"; // " + commentaireLibelle);
+        }
+        Php.Ligne("// Initialisation de la structure");
+        Php.Ligne("$this->InitVariable();");
+        Php.Ligne("// Tableau Champs Libelle");
+        Php.Ligne("$this->TabChamps = array(" + Utiles::Joint(champs) + ");");
+        Php.Ligne("// Tableau Champs Num\xE9rot\xE9");
+        Php.Ligne("$this->TabChampsLibNum = array(" + Utiles::Joint(numerotes) + ");");
+        Php.Ligne("// Tableau Libell\xE9 des Champs");
+        Php.Ligne("$this->TabLongueurChamps = array(" + Utiles::Joint(longueurs) + ");");
+        for (const char* membre : {"ChampIn", "ChampTri", "ChampTriSens"}) Php.Ligne(std::string("$this->") + membre + "=\"\";");
+        Php.Ligne("$this->NbReponse=0;");
+    }, Table);
+    return Php.Prends();
+}
 
 // Pour la classe, le defaut CURRENT_TIMESTAMP est l'instant ou elle est generee : la colonne le garde
 // ainsi (annee d'abord) jusqu'a la table suivante. Une date n'est pas un nombre : son membre part de "".
 std::string FrwSgbd::CreerInitVariable() {
     for (structTable& c : ListeChamps)
         if (c.ValeurDefaut == "CURRENT_TIMESTAMP") c.ValeurDefaut = Utiles::DateHeure_US();
-    return Genere("", &ClassePhp::CreerInitVariable);
+    Commence();
+    Methode("Initialisation des variables.", "function InitVariable()", [&] {
+        for (const structTable& c : ListeChamps) Php.Ligne("$this->" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
+    });
+    Methode("Initialisation des variables Virtuelles.", "private function InitVariableV()", [&] {
+        for (const structTable& c : ListeChamps) Php.Ligne("$this->v_" + c.NomChamp + "=" + ValeurInitiale(c) + ";");
+    });
+    return Php.Prends();
 }
 
-std::string FrwSgbd::CreerTransfertChamps() { return Genere("", &ClassePhp::CreerTransfertChamps); }
+// Une colonne d'un type hors des deux familles (E) entre dans le SQL entre apostrophes : chacune
+// est signalee, a chaque table qui en a une.
+std::string FrwSgbd::CreerTransfertChamps() {
+    Commence();
+    Methode("Ecriture : Transfert les champs dans la structure pour detecter les champs NULL.",
+            "function TransfertChampsEcriture()", [&] {
+        for (const structTable& c : ListeChamps) {
+            if (DonneTypeChamp(c.TypeSgbd) == "E")
+                Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
+            const std::string m = "$this->" + c.NomChamp;
+            // Un membre numerique n'entre nu dans le SQL que s'il est un nombre.
+            const std::string valeur = EntreNombre(c)
+                                           ? "(is_numeric(" + m + ") ? \"" + m + "\" : \"'\".addslashes(" + m + ").\"'\")"
+                                           : "\"'" + m + "'\"";
+            // Un nombre ou une date vide est NULL : un serveur strict refuse ''.
+            const std::string vide = VideEstNull(c.TypeSgbd) ? " and " + m + "!==\"\"" : "";
+            Php.Ligne("if (isset(" + m + ")" + vide + ")\t$this->v_" + c.NomChamp + " = " + valeur + ";");
+            Php.Decale([&] { Php.Ligne("else  $this->v_" + c.NomChamp + " = \"NULL\";"); });
+        }
+    });
+    Methode("Lecture : Transfert les champs dans la structure pour detecter les champs NULL.",
+            "function TransfertChampsLecture()", [&] {
+        Php.Ligne("$this->InitVariable();");
+        for (const structTable& c : ListeChamps) {
+            const std::string& f = c.NomChamp;
+            Php.Accolade("if (isset($this->v_" + f + "))", [&] { Php.Ligne("$this->" + f + " = $this->v_" + f + ";"); },
+                         "}\telse unset($this->" + f + ");");
+        }
+    });
+    return Php.Prends();
+}
 
-std::string FrwSgbd::ConstruitFonctionVar2Tab() { return Genere("", &ClassePhp::ConstruitFonctionVar2Tab); }
+// Une boucle sur les colonnes choisies par TableauAjouteColonne.
+void FrwSgbd::PourChaqueColonneChoisie(const std::function<void()>& corps) {
+    Php.Accolade("for($i=0;$i<count($this->dataTab);$i++)", [&] { Php.Accolade("if (isset($this->dataTab[$i]))", corps); });
+    Php.Ligne("return $this->data;");
+}
+
+std::string FrwSgbd::ConstruitFonctionVar2Tab() {
+    Commence();
+    Methode("Met le contenu des champs concat\xE9n\xE9s.", "function TableauInitColonne()",
+            [&] { Php.Ligne("$this->dataTab=array();"); });
+    Methode("Ajoute le contenu \xE0 l'affichage.", "function TableauAjouteColonne($numColonne)",
+            [&] { Php.Ligne("$this->dataTab[count($this->dataTab)]=$numColonne;"); });
+    Methode("Construit les libell\xE9s pour les entetes de colonnes.", "function TableauFaitLibelle()", [&] {
+        PourChaqueColonneChoisie([&] { Php.Ligne("$this->data[$i]=$this->TabChampsLibNum[$this->dataTab[$i]];"); });
+    });
+    Methode("Construit le tableau avec les champs indiqu\xE9 TableauAjouteColonne.", "function TableauFaitChamps()", [&] {
+        Php.Ligne("$this->data=array();");
+        PourChaqueColonneChoisie([&] {
+            int k = 0;
+            for (const structTable& c : ListeChamps)
+                Php.Ligne("if ($this->dataTab[$i]==" + std::to_string(++k) + ")\t$this->data[count($this->data)]=" +
+                          LuOuNull(c.NomChamp) + ";");
+        });
+    });
+    return Php.Prends();
+}
 
 std::string FrwSgbd::ConstruitAfficheVarClasse(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitAfficheVarClasse);
+    Commence();
+    Methode("Affichage des variables de la classe refl\xE9tant les champs de la table " + table,
+            "function AfficheVarClasse( $var = \"\")", [&] {
+        Php.Ligne("echo \"<table border=\\\"1\\\"><tr><td>\".$var.\"</td><td>Contenu champs de la classe : " + table +
+                  "</td></tr>\";");
+        for (const structTable& c : ListeChamps) {
+            const std::string& f = c.NomChamp;
+            Php.Ligne("if (isset($this->" + f + ")) $valeur=$this->" + f + ";    else    $valeur=\"\";");
+            Php.Ligne("echo \"<tr><td>" + f + "=</td><td>\"." + EnHtml("stripslashes($valeur)") + ".\"</td></tr>\";");
+        }
+        Php.Ligne("echo \"</table>\";");
+    });
+    return Php.Prends();
 }
 
-std::string FrwSgbd::ConstruitFonctionPost2Var() { return Genere("", &ClassePhp::ConstruitFonctionPost2Var); }
+// Post2Var passe la demande postee dans les membres : la methode PHP Form2Variable() ;
+// Var2Post prepare les membres pour le formulaire : Variable2Form().
+std::string FrwSgbd::ConstruitFonctionPost2Var() {
+    Commence();
+    Methode("R\xE9" "cup\xE9ration des donn\xE9" "es du formulaire envoy\xE9", "function Form2Variable()", [&] {
+        for (const structTable& c : ListeChamps) {
+            const std::string& f = c.NomChamp;
+            const std::string post = "$_POST[\"" + f + "\"]";
+            if (c.Obligatoire == "N") {
+                Php.Ligne("if ( isset(" + post + ") and (" + post + "!=\"\") )  $this->" + f + "=addslashes(" + post + ");");
+                Php.Ligne("elseif ( isset(" + post + ") and (" + post + "==\"\") )  unset($this->" + f + ");");
+            } else {
+                // Une colonne obligatoire passe aussi par addslashes : sans cela, le texte poste entrait tel quel dans le SQL.
+                Php.Ligne("if (isset(" + post + "))  $this->" + f + "=addslashes(" + post + ");");
+            }
+            Php.Decale([&] { Php.Ligne("else unset($this->" + f + ");"); });
+        }
+    });
+    return Php.Prends();
+}
 
-std::string FrwSgbd::ConstruitFonctionVar2Post() { return Genere("", &ClassePhp::ConstruitFonctionVar2Post); }
+std::string FrwSgbd::ConstruitFonctionVar2Post() {
+    Commence();
+    Methode("Convertion des Variables en champs visible pour le navigateur", "function Variable2Form()", [&] {
+        for (const structTable& c : ListeChamps)
+            if (BaseMysql::DecritType(c.TypeSgbd).Stripslashes)
+                Php.Ligne("if (isset($this->" + c.NomChamp + ")) $this->" + c.NomChamp + "=stripslashes($this->" + c.NomChamp + ");");
+    });
+    return Php.Prends();
+}
 
+// Chaque nom de colonne suivi d'une virgule, la derniere comprise.
+std::string FrwSgbd::ListeDesChamps() const {
+    std::string liste;
+    for (const structTable& c : ListeChamps) liste += c.NomChamp + ",";
+    return liste;
+}
+
+// La clause where des membres non vides, sans le " and " final.
+void FrwSgbd::CriteresNonVides() {
+    for (const structTable& c : ListeChamps)
+        Php.Ligne("if (isset($this->" + c.NomChamp + ") and $this->" + c.NomChamp + "!='') $where.=\"" + NomSql(c.NomChamp) + "='$this->" + c.NomChamp + "' and \";");
+    Php.Ligne("$pos_and=strrpos($where,' and ');");
+    Php.Bloc("if (strlen($where)-$pos_and==5)    {",
+             [&] { Php.Ligne("if (strlen($where)>5) $where=substr($where, 0, strlen($where)-5);"); });
+}
+
+// Une colonne que l'appelant nomme (ChampTri, ChampIn) : quand la table a des noms reserves,
+// celle qui en porte un va entre accents graves ; un autre texte reste tel quel.
+std::string FrwSgbd::ColonneNommee(const std::string& membre) const {
+    if (std::none_of(ListeChamps.begin(), ListeChamps.end(), [](const structTable& c) { return MotReserveSql(c.NomChamp); }))
+        return membre;
+    return "(isset($this->TabChamps[" + membre + "]) ? \"`" + membre + "`\" : " + membre + ")";
+}
+
+// Le tri demande par ChampTri et ChampTriSens, ajoute a la variable PHP `variable`.
+void FrwSgbd::ClauseDeTri(const std::string& variable, const std::string& avant) {
+    const std::string v = "$" + variable + ".=";
+    Php.Bloc("if (($this->ChampTri!=\"\") and ($this->ChampTriSens!=\"\")) {", [&] {
+        Php.Ligne(v + "\"" + avant + "order by \"." + ColonneNommee("$this->ChampTri") + ".\" \";");
+        Php.Ligne("if ($this->ChampTriSens==\"+\") " + v + "\"Asc\";");
+        Php.Ligne("if ($this->ChampTriSens==\"-\") " + v + "\"Desc\";");
+    });
+}
+
+// La requete de la methode ; `argument` porte ses blancs et ses guillemets.
+void FrwSgbd::Interroge(const std::string& argument) {
+    Php.Ligne("$this->Resultat=mysql_query(" + argument + " " + SuffixeRequete + ");");
+}
+
+// La fin commune des methodes qui executent une requete.
+void FrwSgbd::Verifie(const std::string& endroit) {
+    Php.Ligne(VerifieEndroit(endroit));
+    Php.Ligne("return $this->erreur;");
+}
+
+// La ligne lue chargee dans les membres, ou leur remise a zero.
+void FrwSgbd::ChargeResultat(const std::function<void()>& chargement, const std::function<void()>& remise) {
+    Php.Ligne("$_Resultat=mysql_fetch_object($this->Resultat);");
+    Php.Ligne("$nb=mysql_num_rows($this->Resultat);");
+    Php.Accolade("if ($nb>0)", [&] {
+        chargement();
+        Php.Ligne("$this->TransfertChampsLecture();");
+        Php.Ligne("$this->NbReponse=$nb;");
+    }, "}\telse\t{");
+    Php.Decale([&] {
+        remise();
+        Php.Ligne("$this->NbReponse=0;");
+    });
+    Php.Ligne("}");
+}
+
+// Apres une recherche : la premiere ligne trouvee dans les membres.
+void FrwSgbd::ChargePremiereLigne(const std::string& endroit) {
+    Php.Ligne(VerifieEndroit(endroit));
+    ChargeResultat([&] { for (const structTable& c : ListeChamps) Php.Ligne("$this->v_" + c.NomChamp + "=$_Resultat->" + c.NomChamp + ";"); },
+                   [&] { Php.Ligne("$this->InitVariable();"); });
+    Php.Ligne("return $this->erreur;");
+}
+
+// Sans ligne vide apres elle : Next suit directement.
 std::string FrwSgbd::ConstruitRequeteParcours(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteParcours);
+    Commence();
+    Php.Ligne("// Fonction parcours dans les champs " + ListeDesChamps() + " de la table " + table);
+    Php.Accolade(Fonction("function Parcours()"), [&] {
+        Php.Ligne("// Constitution de la requ\xEAte");
+        Php.Ligne("$where = \"\";  // Clause where");
+        Php.Ligne("$this->In = \"\"; // in value (contenu du tableau TabIn");
+        Php.Ligne("$order = \"\"; // Ordre des champs");
+        CriteresNonVides();
+        Php.Ligne("// IN (champ in (valeur1, valeur2, ...)");
+        Php.Accolade("if (count($this->TabIn)>0)", [&] {
+            Php.Ligne("if ($where!=\"\")\t$this->In.=\" and \";");
+            Php.Ligne("$this->In.=" + ColonneNommee("$this->ChampIn") + ".\" in(\";");
+            Php.Accolade("foreach ($this->TabIn as $i=> $v)", [&] {
+                Php.Ligne("$this->In.=$v;");
+                Php.Ligne("if ($i<count($this->TabIn)-1) $this->In.=\",\";");
+            });
+            Php.Ligne("$this->In.=\") \";");
+            Php.Ligne("$where.= $this->In;");
+        });
+        Php.Bloc("if ($where!=\"\")", [&] { Php.Ligne("$Requete = \"Select * from " + NomSql(TableSql(table)) + " where $where\";"); }, "else");
+        Php.Decale([&] { Php.Ligne("$Requete = \"Select * from " + NomSql(TableSql(table)) + "\";"); });
+        Php.Ligne("// TRI");
+        ClauseDeTri("order", " ");
+        Php.Ligne("if ($order!=\"\")");
+        Php.Decale([&] { Php.Ligne("$Requete .= $order.\";\";"); });
+        Interroge(" $Requete");
+        Verifie(table + "::Parcours toute la table:" + table);
+    });
+    return Php.Prends();
 }
 
 std::string FrwSgbd::ConstruitParcoursNext(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitParcoursNext);
+    Commence();
+    Methode("Fonction Next  qui recup\xE8re les enregistrements suivants (Curseur) " + ListeDesChamps() +
+                " de la table " + TableSql(table),
+            "function Next()", [&] {
+        ChargeResultat(
+            [&] {
+                Php.Ligne("$this->InitVariableV();");
+                for (const structTable& c : ListeChamps)
+                    Php.Ligne("if (isset($_Resultat->" + c.NomChamp + "))\t$this->v_" + c.NomChamp + "=$_Resultat->" +
+                              c.NomChamp + ";");
+            },
+            [&] {
+                for (const structTable& c : ListeChamps) Php.Ligne("unset($this->v_" + c.NomChamp + ");");
+                Php.Ligne("$this->TransfertChampsLecture();");
+            });
+        Php.Ligne("return $_Resultat;");
+    });
+    return Php.Prends();
 }
 
-std::string FrwSgbd::ConstruitDonneLigne() { return Genere("", &ClassePhp::ConstruitDonneLigne); }
+std::string FrwSgbd::ConstruitDonneLigne() {
+    Commence();
+    Php.Ligne("// Fonction qui recup\xE8re les enregistrements suivants lors d'une requete libre (unions, jointure ou autre)");
+    Methode("retourne un tableau contenant les champs de la requete par ordre d'apparaition", "function DonneLigne()", [&] {
+        Php.Ligne("$_Resultat=mysql_fetch_row($this->Resultat);");
+        Php.Ligne("return $_Resultat;");
+    });
+    return Php.Prends();
+}
 
 std::string FrwSgbd::ConstruitRequeteCherche(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteCherche);
+    Commence();
+    Methode("Fonction Cherche dans les champs " + ListeDesChamps() + " de la table " + TableSql(table), "function Cherche()", [&] {
+        Php.Ligne("$this->TransfertChampsEcriture();");
+        Php.Ligne("// Constitution de la requete");
+        Php.Ligne("$where = \"\";");
+        CriteresNonVides();
+        Php.Ligne("else echo \"ERREUR : fonction Cherche multi-crit\xE8re - pas de crit\xE8re de recherche\";");
+        ClauseDeTri("where", "");
+        Interroge(" \"Select * from " + NomSql(TableSql(table)) + " where $where\"");
+        ChargePremiereLigne(table + "::Cherche tous les champs dans la table:" + TableSql(table));
+    });
+    return Php.Prends();
 }
 
 std::string FrwSgbd::ConstruitRequetesCherche(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequetesCherche);
+    Commence();
+    for (size_t i = 0; i < ListeChamps.size(); ++i) {
+        const std::string& f = ListeChamps[i].NomChamp;
+        Methode("Fonction Cherche dans le champ " + f + " de la table " + TableSql(table),
+                "function Cherche_" + f + "( $" + f + "=null )", [&] {
+            Php.Ligne("if (isset($" + f + ") ) $this->" + f + "=$" + f + ";");
+            Php.Ligne("$this->TransfertChampsEcriture();");
+            Critere(ListeChamps[i]);
+            Interroge(" \"Select * from " + NomSql(TableSql(table)) + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
+            ChargePremiereLigne(table + "::Cherche dans " + TableSql(table) + "." + f);
+        }, static_cast<int>(i));
+    }
+    return Php.Prends();
+}
+
+// La valeur NULL de la colonne devient DEFAULT dans le SQL.
+void FrwSgbd::NullDevientDefaut(const std::string& colonne) {
+    Php.Ligne("if ($this->v_" + colonne + "===\"NULL\")\t$this->v_" + colonne + "=\"DEFAULT\";");
 }
 
 std::string FrwSgbd::ConstruitRequeteInsertion(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteInsertion);
+    Commence();
+    std::vector<std::string> colonnes, valeurs, nomsSql;
+    std::string autoIncrement;
+    for (const structTable& c : ListeChamps) {
+        if (c.AutoIncrement == "O") {
+            if (autoIncrement.empty()) autoIncrement = c.NomChamp;
+            continue;
+        }
+        colonnes.push_back(c.NomChamp);
+        valeurs.push_back("$this->v_" + c.NomChamp);
+        nomsSql.push_back(NomSql(c.NomChamp));
+    }
+    Methode("Fonction Insertion de la table " + table, "function Insertion()", [&] {
+        Php.Ligne("$this->TransfertChampsEcriture();");
+        // A l'insertion, NULL ecarterait le defaut de la colonne (current_timestamp, 0 d'une
+        // colonne not null...) ; DEFAULT le garde. La mise a jour ne le fait que pour une colonne
+        // NOT NULL (ConstruitRequeteUpdateAll) : ailleurs, vider y range bien NULL.
+        if (!colonnes.empty())
+            Php.Ligne("// Une valeur absente, ou un nombre ou une date vide, prend la valeur par d\xE9" "faut de la colonne.");
+        for (const std::string& c : colonnes) NullDevientDefaut(c);
+        Php.Ligne("$Requete=\"insert into " + NomSql(TableSql(table)) + " (" + Utiles::Joint(nomsSql) + ") values(" +
+                  Utiles::Joint(valeurs) + ");\";");
+        Interroge("$Requete");
+        Php.Ligne("$this->InsertionOK=mysql_affected_rows();");
+        // La cle generee revient dans la colonne auto-incrementee, et seulement la.
+        if (!autoIncrement.empty()) Php.Ligne("$this->" + autoIncrement + "=mysql_insert_id();");
+        Verifie(table + "::Insertion de la table:" + TableSql(table));
+    });
+    return Php.Prends();
 }
 
+std::string FrwSgbd::NomRepere() const { return ListeChamps.empty() ? "" : ListeChamps[IndiceRepere(ListeChamps)].NomChamp; }
+
+// Apres TransfertChampsEcriture, dans une methode qui cherche la ligne par la colonne c : par une
+// cle de nombres, une valeur qui n'est pas un nombre ne designe aucune ligne, la ou le serveur
+// lirait '1abc' comme 1 (la cle d'une page passe par la demande).
+void FrwSgbd::Critere(const structTable& c) {
+    const bool cle = &c == &ListeChamps[IndiceRepere(ListeChamps)] || c.CleServeur == "PRI" || c.CleServeur == "UNI";
+    if (cle && EntreNombre(c)) AucuneLigneSansNombre("$this->v_" + c.NomChamp);
+}
+
+// La variable PHP qui n'est pas un nombre devient NULL : elle ne designe alors aucune ligne.
+void FrwSgbd::AucuneLigneSansNombre(const std::string& variable) {
+    Php.Ligne("if (!is_numeric(" + variable + ")) " + variable + "=\"NULL\"; // Pas un nombre : aucune ligne.");
+}
+
+// La clause where des mises a jour par une colonne.
+std::string FrwSgbd::OuRepere() const { return " where " + NomSql(NomRepere()) + "=$this->v_" + NomRepere() + ";"; }
+
+// Les colonnes de $Gardees ne sont pas ecrites, si bien qu'une mise a jour faite entre-temps
+// par un autre client n'est pas defaite. $Ligne designe la ligne quand la cle elle-meme change.
 std::string FrwSgbd::ConstruitRequeteUpdateAll(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteUpdateAll);
+    Commence();
+    const std::string k = NomRepere();
+    std::vector<std::string> affectations;
+    for (const structTable& c : ListeChamps)
+        affectations.push_back("\"" + c.NomChamp + "\" => \"" + NomSql(c.NomChamp) + "=$this->v_" + c.NomChamp + "\"");
+    Methode("Fonction mise \xE0 jour des champs de la table " + TableSql(table), "function Maj_ALL( $Gardees = array(), $Ligne = null )", [&] {
+        Php.Ligne("$this->TransfertChampsEcriture();");
+        Php.Ligne("// La ligne est celle de la cl\xE9 $Ligne (telle que la base la garde), dont la cl\xE9 devient alors");
+        Php.Ligne("// celle du membre " + k + " ; sans $Ligne, celle du membre " + k + ", qui n'est pas \xE9" "crit.");
+        Php.Ligne("if (!isset($Ligne)) $Gardees[]=\"" + k + "\";");
+        if (!ListeChamps.empty() && EntreNombre(ListeChamps[IndiceRepere(ListeChamps)])) {
+            Php.Ligne("$Ou = $Ligne ?? $this->v_" + k + ";");
+            AucuneLigneSansNombre("$Ou");
+        } else {
+            Php.Ligne("$Ou = isset($Ligne) ? \"'\".addslashes($Ligne).\"'\" : $this->v_" + k + ";");
+        }
+        // Vide, un nombre, une date ou un drapeau NOT NULL n'a pas d'autre sens que son defaut,
+        // comme a l'insertion : NULL serait refuse par un serveur strict, et range 0 par un autre.
+        std::vector<std::string> parDefaut;
+        for (const structTable& c : ListeChamps)
+            if (c.Obligatoire == "O" && VideEstNull(c.TypeSgbd) && !c.ValeurDefaut.empty())
+                parDefaut.push_back(c.NomChamp);
+        if (!parDefaut.empty())
+            Php.Ligne("// Vide, un nombre, une date ou un drapeau NOT NULL prend la valeur par d\xE9" "faut de sa colonne.");
+        for (const std::string& c : parDefaut) NullDevientDefaut(c);
+        Php.Ligne("// Les colonnes de $Gardees ne sont pas \xE9" "crites : chacune garde la valeur que la ligne a dans la base.");
+        Php.Ligne("$Colonnes = array_diff_key(array(" + Utiles::Joint(affectations) + "), array_flip($Gardees));");
+        Php.Ligne("$Requete = \"update " + NomSql(TableSql(table)) + " set \".($Colonnes ? implode(\",\", $Colonnes) : \"" + NomSql(k) + "=" +
+                  NomSql(k) + "\").\" where " + NomSql(k) + "=$Ou;\";");
+        Interroge(" $Requete");
+        Php.Ligne("$this->ModificationOK=mysql_affected_rows();");
+        Verifie(table + "::Maj_All du champ " + TableSql(table) + "." + k);
+    });
+    return Php.Prends();
 }
 
+// Une methode par colonne, sauf celle qui repere la ligne.
 std::string FrwSgbd::ConstruitRequetesUpdate(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequetesUpdate);
+    Commence();
+    const size_t repere = IndiceRepere(ListeChamps);
+    for (size_t i = 0; i < ListeChamps.size(); ++i) {
+        if (i == repere) continue;
+        const std::string& f = ListeChamps[i].NomChamp;
+        Methode("Fonction Update du champ " + f + " de la table " + table, "function Maj_" + f + "()", [&] {
+            Php.Ligne("$this->TransfertChampsEcriture();");
+            Critere(ListeChamps[repere]);
+            Interroge("\"update " + NomSql(TableSql(table)) + " set " + NomSql(f) + "=$this->v_" + f + OuRepere() + "\"");
+            Php.Ligne("$this->ModificationOK=mysql_affected_rows();");
+            Verifie(table + "::Maj_" + f + " - Update du champ " + TableSql(table) + "." + f);
+        }, static_cast<int>(i));
+    }
+    return Php.Prends();
 }
 
 std::string FrwSgbd::ConstruitRequeteDelete(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteDelete);
+    Commence();
+    for (size_t i = 0; i < ListeChamps.size(); ++i) {
+        const std::string& f = ListeChamps[i].NomChamp;
+        const bool index = ListeChamps[i].Index == "O";
+        Methode("Fonction Efface de la table " + TableSql(table) + (index ? " avec le champ index" : " avec le champ ") + f,
+                (index ? "function EffaceAvecIndex_" : "function EffaceAvec_") + f + "( $" + f + " = null )", [&] {
+            Php.Ligne("if (isset( $" + f + ") ) $this->" + f + "=$" + f + ";");
+            Php.Ligne("$this->TransfertChampsEcriture();");
+            Critere(ListeChamps[i]);
+            Interroge("\"Delete from " + NomSql(TableSql(table)) + " where " + NomSql(f) + "=$this->v_" + f + ";\"");
+            Php.Ligne("$this->EffacementOK=mysql_affected_rows();");
+            Verifie(table + "::Efface de la table " + table);
+        }, static_cast<int>(i));
+    }
+    return Php.Prends();
 }
 
 std::string FrwSgbd::ConstruitRequeteExecute(std::string table) {
-    return Genere(table, &ClassePhp::ConstruitRequeteExecute);
+    Commence();
+    Methode("Fonction ex\xE9" "cute de la requ\xEAte", "function ExecuteRequete($Requete)", [&] {
+        Interroge(" $Requete");
+        Verifie(table + "::ExecuteRequete sur la table:" + TableSql(table));
+    });
+    return Php.Prends();
 }
 
-std::string FrwSgbd::ConstruitVerifie_erreur() { return Genere("", &ClassePhp::ConstruitVerifie_erreur); }
+// Sans ligne vide apres elle : Ferme suit directement.
+std::string FrwSgbd::ConstruitVerifie_erreur() {
+    Commence();
+    Php.Ligne("// V\xE9rification des erreurs MySql");
+    Php.Accolade(Fonction("function verifie_erreur($res,$endroit,$errMysql)"), [&] {
+        Php.Ligne("$retour=\"\";");
+        Php.Accolade("if (!$res)", [&] {
+            Php.Ligne("$retour=\"<br><br>ERREUR Mysql : $endroit<br>\";");
+            // Le texte d'erreur de MySQL peut citer la valeur postee : il est echappe avant d'atteindre la page.
+            Php.Ligne("$retour.= " + EnHtml("$errMysql") + ".\"<br>\";");
+        });
+        Php.Ligne("return $retour;");
+    });
+    return Php.Prends();
+}
+
+// Ferme(), puis la fin de la classe et du PHP.
+std::string FrwSgbd::CreerFin(const std::string& table) {
+    Commence(0).Decale([&] {
+        Methode("Fermeture de la table " + table, "function Ferme()",
+                [&] { Php.Ligne("if (is_resource($this->Resultat)) mysql_free_result($this->Resultat);"); });
+    });
+    Php.Ligne("}").Ligne("?>");
+    return Php.Prends();
+}
 
 // La tete, les declarations des membres, les methodes dans l'ordre du fichier, puis la fin ;
 // chaque morceau est ajoute a son tour, car chacun note ses declarations.
 std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string& dateHeure) {
     std::string texte = CreerEntete(table, dateHeure);
-    texte += Genere(table, &ClassePhp::CreerDeclarations);
+    texte += CreerDeclarations();
     texte += CreerConstructeur(table);
     texte += CreerInitVariable();
     texte += CreerTransfertChamps();
@@ -767,7 +711,28 @@ std::string FrwSgbd::ConstruitClasse(const std::string& table, const std::string
     texte += ConstruitRequeteDelete(table);
     texte += ConstruitRequeteExecute(table);
     texte += ConstruitVerifie_erreur();
-    return texte + Genere(table, &ClassePhp::CreerFin);
+    return texte + CreerFin(table);
+}
+
+std::string FrwSgbd::CreerFormVariable(std::string nom) const {
+    Emetteur& e = Commence();
+    e.Ligne("// Variable de classe " + nom + " Champs + Action.").Ligne("// Variable de la Form");
+    for (const structTable& c : ListeChamps) e.Ligne("public\t$" + c.NomChamp + ";");
+    e.Ligne("// Action CREATION,MODIFICATION,EFFACE");
+    for (const char* action : {"Creation=\"CREATION\"", "Modification=\"MODIFICATION\"", "Efface=\"EFFACE\""})
+        e.Ligne(std::string("public\t$") + action + ";");
+    e.LigneVide().Ligne("// Type de formulaire");
+    for (const char* type : {"Text=\"text\"", "Password=\"password\"", "File=\"file\"", "Image=\"image\"", "Hidden=\"hidden\""})
+        e.Ligne(std::string("public\t$Type") + type + ";");
+    return e.Ligne("// Variable interne.").Ligne("public\t$NomFormulaire=\"\";").Prends();
+}
+
+std::string FrwSgbd::CreerFormEntete(std::string nom, const std::string& dateHeure) const {
+    Emetteur& e = Commence(0);
+    e.Ligne("<?php").Brut(Param.GenereListeInclude());
+    e.Ligne("// Classe : " + nom).Ligne("// Fichier g\xE9n\xE9r\xE9 par " + Param.Banniere);
+    e.Ligne("// Date de generation : " + dateHeure).LigneVide();
+    return e.Ligne("class " + nom + "_FORM\t{").LigneVide().Prends();
 }
 
 std::string FrwSgbd::Origine(int source) const {
@@ -823,21 +788,17 @@ bool FrwSgbd::NomsPhp(const std::string& table) {
 // La classe de la table, d'apres ListeChamps, dans les deux repertoires include.
 void FrwSgbd::EcritClasse(const std::string& table) {
     if (!NomsPhp(table)) return;
+    const std::string nom = Param.PrefixeFichierClasse + table + ".php";
+    if (nom == Param.NomFichierConnexion) {
+        Param.AddErreur(RefusClasse(table) + "son fichier " + nom + " serait le fichier de connexion.");
+        return;
+    }
     const std::string classe = ConstruitClasse(table);
     const std::string doublon = DoubleDeclaration();
     if (!doublon.empty()) {
         Param.AddErreur(RefusClasse(table) + doublon);
         return;
     }
-    const std::string nom = Param.PrefixeFichierClasse + table + ".php";
-    if (nom == Param.NomFichierConnexion) {
-        Param.AddErreur(RefusClasse(table) + "son fichier " + nom + " serait le fichier de connexion.");
-        return;
-    }
-    // Une colonne d'un type hors des deux familles entre dans le SQL entre apostrophes.
-    for (const structTable& c : ListeChamps)
-        if (DonneTypeChamp(c.TypeSgbd) == "E")
-            Param.AddWarning("Erreur interne : type inconnu de " + c.TypeSgbd + " de type " + c.TypePhp);
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
         fichier.NommeFichier(*repertoire + nom);

@@ -16,7 +16,10 @@
 class FrwSgbd {
 public:
     Parametrage& Param;
-    std::string NonUtilise;  // rien ne le lit
+    // Ni lu ni ecrit apres la construction. Il reste : membre public de FrwSgbd, du code hors de ce
+    // depot peut le nommer, et le retirer le casserait sans rien faire gagner a ce programme.
+    std::string NonUtilise;
+    // Finit chaque ligne du texte genere, du rapport et de la ligne de connexion.
     std::string FinDeLigne = "\n";
     // Ecrit dans chaque mysql_query genere, juste apres la requete ; vide, il ne change rien.
     std::string SuffixeRequete;
@@ -26,7 +29,9 @@ public:
     std::vector<std::string> ListeTables;
     // Les colonnes de la table en cours : un structTable decrit une colonne.
     std::vector<structTable> ListeChamps;
-    // Le fichier d'appui de connexion, le nom de Parametrage ; rien ne le lit ici.
+    // Le nom du fichier d'appui de connexion (22 caracteres), le meme que Parametrage::NomFichierConnexion.
+    // Rien ne le lit : le pilote compare ses noms de fichier a celui de Parametrage, le nom du fichier
+    // copie. Il reste pour la meme raison que NonUtilise : membre public, du code hors du depot peut le lire.
     std::string NomFichierConnexion;
 
     // Pourquoi une table nommee comme Utiles::NomReservePhp le refuse n'a ni classe ni page.
@@ -40,39 +45,61 @@ public:
                                      std::string motDePasse);
     std::string AfficheVersionMySql() const { return VersionMysql; }
 
-    // Le texte complet du fichier de classe de la table d'apres ListeChamps, `dateHeure` imprime
-    // en tete : les generateurs ci-dessous dans l'ordre du fichier. N'enregistre rien.
+    // Le texte complet du fichier de classe de la table d'apres ListeChamps, `dateHeure` imprime en
+    // tete : les generateurs ci-dessous dans l'ordre du fichier, entre les declarations des membres et
+    // la fin de la classe. Note chaque nom que la classe declare (Declarations, que lit
+    // DoubleDeclaration) ; CreerInitVariable change dans ListeChamps le defaut CURRENT_TIMESTAMP et
+    // CreerTransfertChamps signale les colonnes de type inconnu.
     std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure());
 
-    // Les generateurs du fichier de classe : chacun rend le texte PHP de sa methode (ou de son
-    // groupe de methodes) pour la table en cours, d'apres ListeChamps, et n'ecrit rien. La table
-    // est nommee sans le prefixe des tables. CreerEntete ouvre le PHP et la classe.
+    // Les generateurs du fichier de classe : chacun rend le texte PHP d'une methode ou d'un groupe de
+    // methodes pour la table en cours, d'apres ListeChamps, et n'ecrit rien. `table` est le nom de la
+    // table sans le prefixe des tables ; il nomme la classe, et le SQL le prefixe.
+    // La tete du fichier, qui ouvre le PHP et la classe ; la classe repart d'aucune declaration.
     std::string CreerEntete(std::string table, const std::string& dateHeure = Utiles::DateHeure());
+    // __construct() et le constructeur nomme comme la classe : libelles et tableaux des colonnes.
     std::string CreerConstructeur(std::string table);
+    // InitVariable() et InitVariableV(), qui donnent aux membres leur valeur de depart.
     std::string CreerInitVariable();
+    // TransfertChampsEcriture() et TransfertChampsLecture(), entre les membres et leur forme SQL.
     std::string CreerTransfertChamps();
+    // TableauInitColonne(), TableauAjouteColonne(), TableauFaitLibelle() et TableauFaitChamps().
     std::string ConstruitFonctionVar2Tab();
+    // AfficheVarClasse() : les membres dans un tableau HTML.
     std::string ConstruitAfficheVarClasse(std::string table);
+    // Form2Variable() : la demande postee dans les membres.
     std::string ConstruitFonctionPost2Var();
+    // Variable2Form() : les membres de texte sans leurs barres obliques, pour la page.
     std::string ConstruitFonctionVar2Post();
+    // Parcours() : les lignes egales aux membres non vides, choix IN et tri compris.
     std::string ConstruitRequeteParcours(std::string table);
+    // Next() : la ligne suivante du resultat dans les membres.
     std::string ConstruitParcoursNext(std::string table);
+    // DonneLigne() : la ligne suivante d'une requete libre, en tableau.
     std::string ConstruitDonneLigne();
+    // Cherche() : la premiere ligne egale aux membres non vides.
     std::string ConstruitRequeteCherche(std::string table);
+    // Cherche_<colonne>() pour chaque colonne : la premiere ligne de cette valeur.
     std::string ConstruitRequetesCherche(std::string table);
+    // Insertion() : les membres en une ligne nouvelle.
     std::string ConstruitRequeteInsertion(std::string table);
+    // Maj_ALL() : la ligne reperee mise a jour, sauf les colonnes gardees.
     std::string ConstruitRequeteUpdateAll(std::string table);
+    // Maj_<colonne>() pour chaque colonne sauf celle qui repere la ligne.
     std::string ConstruitRequetesUpdate(std::string table);
+    // EffaceAvec_<colonne>() (EffaceAvecIndex_ pour la colonne indexee) pour chaque colonne.
     std::string ConstruitRequeteDelete(std::string table);
+    // ExecuteRequete() : une requete donnee par l'application.
     std::string ConstruitRequeteExecute(std::string table);
+    // verifie_erreur() : le texte d'erreur de MySQL, echappe pour la page, ou "".
     std::string ConstruitVerifie_erreur();
     // L'appel PHP qui verifie la requete d'une methode a l'endroit dit, sans retrait ni fin de ligne.
     std::string VerifieEndroit(std::string endroit) const;
 
     // Declarations et tete d'une classe de formulaire <nom>_FORM : textes que rien n'ecrit
-    // encore dans un fichier. `dateHeure` est imprime dans la tete.
-    std::string CreerFormVariable(const std::string& nom) const;
-    std::string CreerFormEntete(const std::string& nom, const std::string& dateHeure) const;
+    // encore dans un fichier. La tete imprime `dateHeure`, par defaut la date et l'heure de l'appel.
+    std::string CreerFormVariable(std::string nom) const;
+    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure()) const;
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }
@@ -87,7 +114,9 @@ public:
     }
 
 private:
-    class ClassePhp;
+    // Le texte du generateur en cours : chaque ligne a le retrait de Param.Tab() et finit par FinDeLigne.
+    // Rien n'en reste d'un appel a l'autre : un generateur const peut s'en servir.
+    mutable Emetteur Php;
 
     // Un membre ou une methode que la classe en cours declare : son nom, et d'ou il vient, un nom
     // fixe (Fixe), le nom de la table (Table) ou celui de la colonne de cet indice.
@@ -100,8 +129,35 @@ private:
     // Les declarations de la classe en cours, de CreerEntete a la fin, dans l'ordre du fichier.
     std::vector<Declaration> Declarations;
 
-    // Le texte qu'emet `generateur` pour la table.
-    std::string Genere(const std::string& table, const std::function<void(ClassePhp&)>& generateur);
+    // Un texte neuf dans Php, au cran `retrait` : 1 pour le corps de la classe, 0 hors d'elle.
+    Emetteur& Commence(int retrait = 1) const;
+    // prefixe + table : le nom de la table dans le SQL (et dans certains commentaires).
+    std::string TableSql(const std::string& table) const;
+    // Ce que ConstruitClasse ecrit autour des generateurs : les membres, puis Ferme() et la fin.
+    std::string CreerDeclarations();
+    std::string CreerFin(const std::string& table);
+
+    // Les morceaux que plusieurs generateurs emettent dans Php ; chacun est decrit dans FrwSgbd.cpp.
+    void Declare(const std::string& tete, const std::string& marque, bool methode, int source);
+    const std::string& Fonction(const std::string& tete, int source = Fixe);
+    void Methode(const std::string& commentaire, const std::string& tete, const std::function<void()>& corps,
+                 int source = Fixe);
+    void Propriete(const std::string& ligne, int source);
+    void PourChaqueColonneChoisie(const std::function<void()>& corps);
+    std::string ListeDesChamps() const;
+    void CriteresNonVides();
+    std::string ColonneNommee(const std::string& membre) const;
+    void ClauseDeTri(const std::string& variable, const std::string& avant);
+    void Interroge(const std::string& argument);
+    void Verifie(const std::string& endroit);
+    void ChargeResultat(const std::function<void()>& chargement, const std::function<void()>& remise);
+    void ChargePremiereLigne(const std::string& endroit);
+    void NullDevientDefaut(const std::string& colonne);
+    std::string NomRepere() const;
+    void Critere(const structTable& c);
+    void AucuneLigneSansNombre(const std::string& variable);
+    std::string OuRepere() const;
+
     // Apres ConstruitClasse : le premier nom que la classe declarerait deux fois (PHP refuserait
     // alors le fichier), dit d'apres le nom de table ou de colonne qui le donne ; "" s'il n'y en a
     // pas. La casse compte pour les membres, pas pour les methodes.

@@ -80,8 +80,10 @@ public:
 class Emetteur {
 public:
     // `tabulation` : un cran de retrait ; celui des fichiers de classe vient de Parametrage::Tab().
-    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t")
-        : Retrait(retrait), Tabulation(tabulation) {}
+    // `finDeLigne` finit chaque ligne ; celle des fichiers de classe est FrwSgbd::FinDeLigne.
+    explicit Emetteur(int retrait = 0, const std::string& tabulation = "\t",
+                      const std::string& finDeLigne = plateforme::FinDeLigne)
+        : Retrait(retrait), Tabulation(tabulation), FinDeLigne(finDeLigne) {}
 
     // Le retrait courant, le texte, puis la fin de ligne.
     Emetteur& Ligne(const std::string& texte);
@@ -126,8 +128,8 @@ public:
     std::string Prends() { return std::move(Resultat); }
 
     int Retrait;
-    const std::string Tabulation;
-    const std::string FinDeLigne = plateforme::FinDeLigne;
+    std::string Tabulation;
+    std::string FinDeLigne;
 
 private:
     std::string Resultat;

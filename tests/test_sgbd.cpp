@@ -90,7 +90,11 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
         change(champs);
         return champs;
     };
-    const struct { const char* nom; const char* prefixe; std::vector<structTable> champs; const char* entier; } cas[] = {
+    // `anomalies` : ce que la classe enregistre, les avertissements d'une colonne de type inconnu.
+    const struct {
+        const char* nom; const char* prefixe; std::vector<structTable> champs; const char* entier;
+        const char* anomalies = "";
+    } cas[] = {
         {"client", "", client, "client.php"},
         {"un", "", un, "un.php"},
         {"prefixe dans le SQL", "p_", client, "client.php"},
@@ -114,7 +118,8 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
         {"sans cle", "", avec(client, [](auto& c) { c[0].Index = "N", c[0].CleServeur = ""; }), "client.php"},
         {"sans colonne", "", {}, "un.php"},
         // Un bit entre dans le SQL comme un nombre, tel un int : rien ne separe leurs textes.
-        {"bit", "", avec(client, [](auto& c) { c[5].TypeSgbd = "bit"; }), "client.php"},
+        {"bit", "", avec(client, [](auto& c) { c[5].TypeSgbd = "bit"; }), "client.php",
+         "Des anomalies sont detectees\nErreur interne : type inconnu de bit de type \n"},
         // Lu en UTF-8, un commentaire qui sort du Latin-1 s'ecrit en sequences \u{...}.
         {"commentaire hors du Latin-1", "", avec(client, [](auto& c) { c[1].Commentaire = "Prix \xE2\x82\xAC \xC5\x93uvre \xE6\x97\xA5\xE6\x9C\xAC"; }), "client.php"},
         // Un nom que MariaDB se reserve va entre accents graves dans le SQL, tri et IN compris.
@@ -132,7 +137,7 @@ TEST(ClasseGeneree, FichiersCompletsEtVariantes) {
         const string texte = sgbd.ConstruitClasse(table, "<FR> <HEURE>");
         EcritOctets(rep / "classe.php", texte);
         EXPECT_TRUE(PhpValide(rep / "classe.php"));
-        EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, "");  // le texte genere n'enregistre rien
+        EXPECT_EQ(p.ListeAnomalies + p.ListeErreurs, c.anomalies);
         const string entier = LitOctets(CheminTests("attendu/sgbd/" + string(c.entier)));
         if (table == c.nom) EXPECT_EQ(texte, entier);
         else variantes += "== " + string(c.nom) + "\n" + Ecart(c.entier, entier, "variante", texte);
@@ -152,4 +157,57 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
         texte += sgbd.CreerFormVariable("client") + "=====\n" + sgbd.CreerFormEntete("client", "<FR> <HEURE>") + "=====\n";
     }
     EXPECT_EQ(texte, LitOctets(CheminTests("attendu/sgbd/constructeurs.txt")));
+    // Appelee avec le seul nom, la tete imprime la date et l'heure de l'appel.
+    Parametrage p;
+    const FrwSgbd sgbd(p);
+    const string avant = Utiles::DateHeure(), seul = sgbd.CreerFormEntete("client"), apres = Utiles::DateHeure();
+    EXPECT_TRUE(seul == sgbd.CreerFormEntete("client", avant) || seul == sgbd.CreerFormEntete("client", apres)) << seul;
+}
+
+// Chaque ligne que les generateurs emettent finit par FrwSgbd::FinDeLigne : avec "\r\n", la classe
+// et les deux textes de formulaire sont ceux de "\n", chaque fin de ligne remplacee.
+TEST(ClasseGeneree, FinDeLigneDeFrwSgbd) {
+    Parametrage p;
+    FrwSgbd sgbd(p);
+    sgbd.ListeChamps = {Colonne("seul", "varchar", "12", "Le seul champ", "", "O", "O", "O", "PRI")};
+    auto textes = [&] {
+        return sgbd.ConstruitClasse("un", "<FR> <HEURE>") + sgbd.CreerFormVariable("un") +
+               sgbd.CreerFormEntete("un", "<FR> <HEURE>");
+    };
+    string attendu;
+    for (char c : textes()) attendu += c == '\n' ? string("\r\n") : string(1, c);
+    sgbd.FinDeLigne = "\r\n";
+    EXPECT_EQ(textes(), attendu);
+}
+
+// FrwSgbd tire le nom du fichier de connexion de sa propre copie brouillee : le nom que Parametrage
+// porte au moment de la construction n'y compte pas.
+TEST(ClasseGeneree, NomDuFichierDeConnexion) {
+    Parametrage p;
+    const string nom = p.NomFichierConnexion;
+    p.NomFichierConnexion = "autre.php";
+    EXPECT_EQ(FrwSgbd(p).NomFichierConnexion, nom);
+    EXPECT_EQ(nom.size(), 22u);
+}
+
+// Chaque colonne d'un type inconnu (ni nombre, ni caracteres, ni date) est signalee par le texte des
+// transferts, a chaque table qui en a une ; celui de Variable2Form ne signale rien.
+TEST(ClasseGeneree, TypeInconnuSignale) {
+    Parametrage p;
+    FrwSgbd sgbd(p);
+    sgbd.ListeChamps = {Colonne("id", "int", "10"), Colonne("maj", "timestamp", "0"), Colonne("nom", "varchar", "9"),
+                        Colonne("d", "double", "22")};
+    sgbd.ListeChamps[1].TypePhp = "string";
+    sgbd.ListeChamps[3].TypePhp = "int";
+    sgbd.ConstruitFonctionVar2Post();
+    EXPECT_EQ(p.NbAnomalies, 0);
+    const string deux = "Erreur interne : type inconnu de timestamp de type string\n"
+                        "Erreur interne : type inconnu de double de type int\n";
+    string attendu = "Des anomalies sont detectees\n";
+    for (int table = 1; table <= 2; ++table) {
+        sgbd.CreerTransfertChamps();
+        EXPECT_EQ(p.ListeAnomalies, attendu += deux) << "table " << table;
+    }
+    EXPECT_EQ(p.NbAnomalies, 4);
+    EXPECT_EQ(p.ListeErreurs, "");
 }
