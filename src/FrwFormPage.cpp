@@ -490,7 +490,7 @@ std::string MesForms::CreerFormEntete(std::string form, std::string table) {
     e.Ligne("// Formulaire decrit par : " + form);
     if (table != "") e.Ligne("// Utilisant la structure de la table : " + table);
     e.Ligne("// Fichier genere par " + Param.Banniere);
-    e.Ligne("// Date de generation : " + Utiles::DateHeure()).LigneVide();
+    e.Ligne("// Date de generation : " + Utiles::DateHeure("")).LigneVide();
     if (table != "")
         e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
             .Ligne("// inc/CVCLass_" + table + ".php")

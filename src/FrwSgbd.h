@@ -42,12 +42,12 @@ public:
 
     // Le texte complet du fichier de classe de la table d'apres ListeChamps, `dateHeure` imprime
     // en tete : les generateurs ci-dessous dans l'ordre du fichier. N'enregistre rien.
-    std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure());
+    std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure(""));
 
     // Les generateurs du fichier de classe : chacun rend le texte PHP de sa methode (ou de son
     // groupe de methodes) pour la table en cours, d'apres ListeChamps, et n'ecrit rien. La table
     // est nommee sans le prefixe des tables. CreerEntete ouvre le PHP et la classe.
-    std::string CreerEntete(std::string table, const std::string& dateHeure = Utiles::DateHeure());
+    std::string CreerEntete(std::string table, const std::string& dateHeure = Utiles::DateHeure(""));
     std::string CreerConstructeur(std::string table);
     std::string CreerInitVariable();
     std::string CreerTransfertChamps();
