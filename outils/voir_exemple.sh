@@ -2,10 +2,17 @@
 # Construit le site d'exemple comme outils/exemple.sh, puis le garde ouvert pour un navigateur :
 # le serveur MariaDB prive et `php -S 127.0.0.1:PORT` servant les pages du site (cible/ et
 # formulaires/*.php, par outils/routeur_exemple.php), jusqu'a Ctrl-C ; PHP et MariaDB sont alors
-# arretes et la copie effacee.
+# arretes, la copie effacee, et le script finit avec le code 0. PHP qui s'arrete avant finit
+# le script avec le code 1.
 #
 #   bash outils/voir_exemple.sh [PORT]      (sinon PORT_WEB, sinon 8080)
 set -euo pipefail
+# Lance en arriere-plan par un shell sans controle des taches, le script ignorerait SIGINT sans
+# pouvoir le pieger, et Ctrl-C n'y serait pas la fin attendue : il se relance alors avec SIGINT
+# rendu a son action par defaut.
+if [ -n "$(trap -p INT)" ] && [ -z "${VOIR_EXEMPLE_SIGINT:-}" ]; then
+    VOIR_EXEMPLE_SIGINT=1 exec env --default-signal=INT bash "$0" "$@"
+fi
 racine=$(cd "$(dirname "$0")/.." && pwd)
 . "$racine/outils/commun.sh"
 
@@ -69,6 +76,9 @@ cat <<FIN
 == Ctrl-C arrete PHP et MariaDB et efface la copie.
 
 FIN
-wait "$pid_php"
+# Ctrl-C est la fin attendue : sortie sans message et sans echec, fin (trap EXIT) arretant PHP
+# et MariaDB. PHP qui s'arrete tout seul, quel que soit son code, est un echec qui le dit.
+trap 'exit 0' INT
+wait "$pid_php" || true
 echo "php -S s'est arrete." >&2
 exit 1

@@ -187,9 +187,11 @@ std::string BaseMysql::FaitListeChamps(std::string base, std::string table, std:
     std::string requete = Param->DeCrypt(BrouilleRequeteChamps1, Param->Cle) + Echappe(base) +
                           Param->DeCrypt(BrouilleRequeteChamps2, Param->Cle) + Echappe(table) +
                           Param->DeCrypt(BrouilleRequeteChamps3, Param->Cle);
+    // La liste peut deja tenir des colonnes : seules celles de cet appel recoivent leurs mots.
+    const size_t lues = liste.size();
     std::string retour = LisChamps(requete, "de la table " + table,
                                    [&liste](const std::string&) -> std::vector<structTable>& { return liste; });
-    DonneMotsDesTypes(liste);
+    DonneMotsDesTypes(liste, lues);
     return retour;
 }
 
@@ -204,10 +206,10 @@ std::string BaseMysql::FaitListeChampsBase(std::string base, std::map<std::strin
     return retour;
 }
 
-void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs) {
-    for (structTable& champ : champs) {
-        champ.TypePhp = TypeSgbd2Php(champ.TypeSgbd);
-        champ.TypeHtml = TypeSgbd2Html(champ.TypeSgbd);
+void BaseMysql::DonneMotsDesTypes(std::vector<structTable>& champs, size_t debut) {
+    for (size_t i = debut; i < champs.size(); ++i) {
+        champs[i].TypePhp = TypeSgbd2Php(champs[i].TypeSgbd);
+        champs[i].TypeHtml = TypeSgbd2Html(champs[i].TypeSgbd);
     }
 }
 

@@ -80,8 +80,9 @@ public:
     // les avertissements suivent l'ordre des tables.
     std::string FaitListeChampsBase(std::string base, std::map<std::string, std::vector<structTable>>& tables,
                                     bool motsDesTypes = true);
-    // TypePhp et TypeHtml de chaque colonne, avec les avertissements des types inconnus.
-    void DonneMotsDesTypes(std::vector<structTable>& champs);
+    // TypePhp et TypeHtml de chaque colonne a partir de la position `debut`, avec les
+    // avertissements des types inconnus.
+    void DonneMotsDesTypes(std::vector<structTable>& champs, size_t debut = 0);
     std::string TypeSgbd2Php(std::string type);
     std::string TypeSgbd2Html(std::string type);
     // La ligne du type dans la table des types, seul endroit ou leurs noms sont ecrits.

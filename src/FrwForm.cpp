@@ -299,9 +299,10 @@ MesForms::MesForms(Parametrage& param) : FinDeLigne("\n"), Param(param), Separat
         {&MotCleBouton, "P*qjD@zqG;kdS#"},                 // "BOUTON="
         {&MotCleLien, "P4qdD0zkG)"},                       // "LIEN="
         {&MotCleNonUtilise3, "P1qiD@zqqG"},                // "INUT3"
+        // Le fichier de connexion copie a cote de la page : le meme que celui de Parametrage.
+        {&NomFichierConnexion, "P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW"},  // "CVClass__connexion.php"
     };
     for (const auto& [motCle, brouille] : motsCles) *motCle = Param.DeCrypt(brouille, Param.Cle);
-    NomFichierConnexion = Param.NomFichierConnexion;
 }
 
 // ====================================================================

@@ -142,7 +142,8 @@ public:
     std::string Creation_TraitementPhp(std::string table);
     std::string FaitFormulaire(std::string table);
     // Le texte d'un element, tel que le corps de la page l'ecrit entre un retrait et une fin de ligne.
-    std::string FaitChamp(int index, std::string table) const;
+    // TypeHtml, et InputHtml d'un champ qui n'est pas cache, restent en majuscules dans l'element.
+    std::string FaitChamp(int index, std::string table);
 
     // Constructeurs de pages que rien n'appelle.
     std::string CreerFormulaireInsertion(std::string inutilise);
@@ -199,8 +200,8 @@ private:
     std::vector<std::string> ColonnesNonMontrees() const;
     void BlocListe(Emetteur& e, const std::string& table) const;
     void BoiteResultat(Emetteur& e) const;
-    // Les lignes d'un element ; la cle de la page (`cle`) est toujours un champ cache.
-    void EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const;
+    // Les lignes d'un element, comme FaitChamp les rend.
+    void EmetChamp(Emetteur& e, size_t index, const std::string& table);
     // Un fichier copie a cote de la page et l'anomalie d'un echec (vide : celle par defaut).
     struct Copie { std::string Source, Cible, Anomalie; };
     std::vector<Copie> CopiesACote() const;

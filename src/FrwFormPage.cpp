@@ -42,12 +42,12 @@ std::string ArgumentLongueur(const std::string& longueur) {
 // La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8).
 std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
 
-// Les sortes de champ se comparent et s'ecrivent en majuscules ; la description garde sa casse.
+// Les sortes de champ se comparent en majuscules ; un element n'y passe lui-meme qu'en s'ecrivant.
 std::string EnMajuscules(std::string texte) { return Utiles::Majuscule(texte); }
 
 // Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
 // initiale ou de la valeur postee.
-void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::string& table, const std::string& type) {
+void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::string& table) {
     const std::string& c = element.Champ;
     const bool avecTable = !table.empty();
     const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
@@ -56,7 +56,7 @@ void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::strin
     std::string texte = "echo $F->AjouteChampInput(" + Argument("INPUT");
     if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
     else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
-    texte += Argument(type);
+    texte += Argument(element.TypeHtml);
     if (avecTable) texte += "$valeur,";
     else texte += element.ValeurInitiale.empty() ? ValeurPostee(c) + "," : Argument(element.ValeurInitiale);
     texte += Argument(element.OptionChamp) + longueur + longueur +
@@ -278,12 +278,15 @@ std::string MesForms::FaitFormulaire(std::string table) {
             e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + ColonneRepere() + "\",$_POST);")
                 .Ligne("echo $F->Cadre(\"Table " + table + "\");");
         else e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
-        // Sans element (des boutons seulement), ni cle ni champ.
+        // Sans element (des boutons seulement), ni cle ni champ. L'element de la cle devient un
+        // champ cache, et le reste.
         const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
-        if (cle) EmetChamp(e, 0, table, true);
+        if (cle) {
+            ListeElements[0].TypeHtml = "hidden";
+            EmetChamp(e, 0, table);
+        }
         for (size_t i = cle ? 1 : 0; i < ListeElements.size(); ++i) {
-            const Element& element = ListeElements[i];
-            if (element.Visible == "O") EmetChamp(e, i, element.PresentEnBase == "O" ? table : "", false);
+            if (ListeElements[i].Visible == "O") EmetChamp(e, i, ListeElements[i].PresentEnBase == "O" ? table : "");
             e.Ligne("echo \"<br>\\n\";");
         }
         if (!table.empty())
@@ -347,14 +350,14 @@ void MesForms::BoiteResultat(Emetteur& e) const {
     e.Ligne("echo \"</fieldset>\";");
 }
 
-std::string MesForms::FaitChamp(int index, std::string table) const {
+std::string MesForms::FaitChamp(int index, std::string table) {
     Emetteur e(1);
-    EmetChamp(e, static_cast<size_t>(index), table, false);
+    EmetChamp(e, static_cast<size_t>(index), table);
     return e.Texte().substr(e.Tabulation.size(), e.Texte().size() - e.Tabulation.size() - e.FinDeLigne.size());
 }
 
-void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table, bool cle) const {
-    const Element& element = ListeElements[index];
+void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table) {
+    Element& element = ListeElements[index];
     // La valeur que montre le champ : celle de la ligne pour une colonne, sinon celle qui a ete
     // envoyee (une page de table ne fait pas de variable des champs hors de la table). La cle de
     // la page est une colonne, decrite ou non.
@@ -362,10 +365,14 @@ void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table, bo
     const std::string valeur = colonne            ? "$" + table + "->" + element.Champ
                                : NomTable.empty() ? "$" + element.Champ
                                                   : ValeurPostee(element.Champ);
-    const std::string type = cle ? "HIDDEN" : EnMajuscules(element.TypeHtml), genre = EnMajuscules(element.InputHtml);
-    if (type == "HIDDEN")
+    // Le type, puis le genre d'un champ qui n'est pas cache, passent en majuscules dans l'element
+    // meme, qui les garde ainsi.
+    if (Utiles::Majuscule(element.TypeHtml) == "HIDDEN") {
         e.Ligne("echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");");
-    else if (genre == "INPUT") ChampSaisie(e, element, table, type);
+        return;
+    }
+    const std::string genre = Utiles::Majuscule(element.InputHtml);
+    if (genre == "INPUT") ChampSaisie(e, element, table);
     else if (genre == "TEXTAREA") e.Ligne(ChampPave(element, table));
     else if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") ChampValeurs(e, element, genre, valeur);
     else {
@@ -490,7 +497,7 @@ std::string MesForms::CreerFormEntete(std::string form, std::string table) {
     e.Ligne("// Formulaire decrit par : " + form);
     if (table != "") e.Ligne("// Utilisant la structure de la table : " + table);
     e.Ligne("// Fichier genere par " + Param.Banniere);
-    e.Ligne("// Date de generation : " + Utiles::DateHeure()).LigneVide();
+    e.Ligne("// Date de generation : " + Utiles::DateHeure("")).LigneVide();
     if (table != "")
         e.Ligne("// Pour utiliser ce fichier formulaire avec une table MySql, les fichiers suivants : ")
             .Ligne("// inc/CVCLass_" + table + ".php")

@@ -242,7 +242,7 @@ std::string FrwSgbd::CreerConstructeur(std::string table) {
 // ainsi (annee d'abord) jusqu'a la table suivante. Une date n'est pas un nombre : son membre part de "".
 std::string FrwSgbd::CreerInitVariable() {
     for (structTable& c : ListeChamps)
-        if (c.ValeurDefaut == "CURRENT_TIMESTAMP") c.ValeurDefaut = Utiles::DateHeure_US();
+        if (c.ValeurDefaut == "CURRENT_TIMESTAMP") c.ValeurDefaut = Utiles::DateHeure_US("");
     Commence();
     Methode("Initialisation des variables.", "function InitVariable()", [&] {
         for (const structTable& c : ListeChamps) Php.Ligne("$this->" + c.NomChamp + "=" + ValeurInitiale(c) + ";");

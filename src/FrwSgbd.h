@@ -50,13 +50,13 @@ public:
     // la fin de la classe. Note chaque nom que la classe declare (Declarations, que lit
     // DoubleDeclaration) ; CreerInitVariable change dans ListeChamps le defaut CURRENT_TIMESTAMP et
     // CreerTransfertChamps signale les colonnes de type inconnu.
-    std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure());
+    std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure(""));
 
     // Les generateurs du fichier de classe : chacun rend le texte PHP d'une methode ou d'un groupe de
     // methodes pour la table en cours, d'apres ListeChamps, et n'ecrit rien. `table` est le nom de la
     // table sans le prefixe des tables ; il nomme la classe, et le SQL le prefixe.
     // La tete du fichier, qui ouvre le PHP et la classe ; la classe repart d'aucune declaration.
-    std::string CreerEntete(std::string table, const std::string& dateHeure = Utiles::DateHeure());
+    std::string CreerEntete(std::string table, const std::string& dateHeure = Utiles::DateHeure(""));
     // __construct() et le constructeur nomme comme la classe : libelles et tableaux des colonnes.
     std::string CreerConstructeur(std::string table);
     // InitVariable() et InitVariableV(), qui donnent aux membres leur valeur de depart.
@@ -99,7 +99,7 @@ public:
     // Declarations et tete d'une classe de formulaire <nom>_FORM : textes que rien n'ecrit
     // encore dans un fichier. La tete imprime `dateHeure`, par defaut la date et l'heure de l'appel.
     std::string CreerFormVariable(std::string nom) const;
-    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure()) const;
+    std::string CreerFormEntete(std::string nom, const std::string& dateHeure = Utiles::DateHeure("")) const;
 
     // "N" (numerique), "C" (caracteres ou date) ou "E" (inconnu) ; compare entier et sensible a la casse.
     static std::string DonneTypeChamp(const std::string& typeSgbd) { return {BaseMysql::DecritType(typeSgbd).Champ}; }

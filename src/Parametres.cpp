@@ -292,8 +292,9 @@ void Parametrage::VerificationExistenceChemin(int make, int, int) {
 void Parametrage::CopieFichierConnexion(std::string repertoire) {
     if (Fichier().IsFileExist(RepertoireIncludeSources + NomFichierConnexion)) return;
     const std::string source = plateforme::Joindre(CheminAppli, Separateur, NomFichierConnexion);
-    // Le repertoire peut finir par le separateur (RepertoireIncludeSources) : il n'est pas double.
-    const std::string destination = plateforme::Joindre(TrimSlash(repertoire), Separateur, NomFichierConnexion);
+    // Le repertoire garde son separateur final (RepertoireIncludeSources en a un) : le message
+    // montre alors deux separateurs, que le systeme lit comme un seul.
+    const std::string destination = plateforme::Joindre(repertoire, Separateur, NomFichierConnexion);
     CopieFichier(source, destination, "Le fichier " + source + " n'a pu etre copie dans " + destination, true, false);
 }
 

@@ -11,14 +11,24 @@
 
 namespace {
 
-// Une seule lecture de l'horloge par resultat, pour que tous ses champs
-// viennent du meme instant.
-std::string Maintenant(const char* format) {
-    std::time_t t = std::time(nullptr);
+// Les champs de l'heure locale, lus en une seule fois pour que tous ceux d'un
+// resultat viennent du meme instant ; tous sur deux chiffres, sauf l'annee.
+struct Instant {
+    std::string jour, mois, annee, heure, minute, seconde;
+};
+
+Instant Maintenant() {
+    const std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    char texte[64];
-    return std::string(texte, std::strftime(texte, sizeof(texte), format, &local));
+    auto texte = [](int n) {
+        std::ostringstream flux;
+        flux << n;
+        return flux.str();
+    };
+    return {Utiles::format2digit(texte(local.tm_mday)), Utiles::format2digit(texte(local.tm_mon + 1)),
+            texte(local.tm_year + 1900),                Utiles::format2digit(texte(local.tm_hour)),
+            Utiles::format2digit(texte(local.tm_min)),  Utiles::format2digit(texte(local.tm_sec))};
 }
 
 // Les points de code d'un texte UTF-8 ; faux s'il n'en est pas (sequence tronquee, trop longue,
@@ -70,15 +80,32 @@ std::string Utiles::EchappeUnicodePhp(const std::string& utf8) {
     return texte;
 }
 
-std::string Utiles::DateHeure() { return Maintenant("%d/%m/%Y %H:%M:%S"); }
+std::string Utiles::format2digit(std::string chiffres) { return chiffres.size() < 2 ? "0" + chiffres : chiffres; }
 
-std::string Utiles::DateHeure_US() { return Maintenant("%Y/%m/%d %H:%M:%S"); }
+std::string Utiles::DateHeure(std::string) {
+    const Instant i = Maintenant();
+    return i.jour + "/" + i.mois + "/" + i.annee + " " + i.heure + ":" + i.minute + ":" + i.seconde;
+}
 
-std::string Utiles::Date_US() { return Maintenant("%m/%d/%Y"); }
+std::string Utiles::DateHeure_US(std::string) {
+    const Instant i = Maintenant();
+    return i.annee + "/" + i.mois + "/" + i.jour + " " + i.heure + ":" + i.minute + ":" + i.seconde;
+}
 
-std::string Utiles::Date_FR() { return Maintenant("%d/%m/%Y"); }
+std::string Utiles::Date_US() {
+    const Instant i = Maintenant();
+    return i.mois + "/" + i.jour + "/" + i.annee;
+}
 
-std::string Utiles::Heure() { return Maintenant("%H:%M:%S"); }
+std::string Utiles::Date_FR() {
+    const Instant i = Maintenant();
+    return i.jour + "/" + i.mois + "/" + i.annee;
+}
+
+std::string Utiles::Heure() {
+    const Instant i = Maintenant();
+    return i.heure + ":" + i.minute + ":" + i.seconde;
+}
 
 std::string Utiles::Majuscule(std::string& texte) {
     for (char& c : texte)

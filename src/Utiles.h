@@ -13,13 +13,17 @@
 
 class Utiles {
 public:
-    // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS.
-    static std::string DateHeure();
-    // AAAA/MM/JJ HH:MM:SS : l'annee d'abord.
-    static std::string DateHeure_US();
+    virtual ~Utiles() {}
+
+    // Chaque appel lit l'horloge une fois : JJ/MM/AAAA HH:MM:SS. L'argument n'est pas lu.
+    static std::string DateHeure(std::string inutilise);
+    // AAAA/MM/JJ HH:MM:SS : l'annee d'abord. L'argument n'est pas lu.
+    static std::string DateHeure_US(std::string inutilise);
     static std::string Date_US();
     static std::string Date_FR();
     static std::string Heure();
+    // Un "0" devant un texte de moins de deux caracteres ; les autres restent tels quels.
+    static std::string format2digit(std::string chiffres);
     // Les lettres a a z en majuscules, sur place (les autres octets, accents compris, restent).
     static std::string Majuscule(std::string& texte);
     static std::string CheminSansFichier(std::string chemin);

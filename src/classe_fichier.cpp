@@ -103,7 +103,10 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
     return "";
 }
 
+// La source est lue octet pour octet, sans la fin rognee de LisFichier ; elle devient pourtant,
+// comme par LisFichier, le fichier de l'objet.
 int Fichier::CopieFichier(std::string source, std::string cible) {
+    NomFichier = source;
     std::string contenu;
     if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;

@@ -11,7 +11,7 @@
 class Fichier {
 public:
     std::vector<std::string> Lignes;  // rien ne s'en sert
-    // Le dernier fichier nomme par NommeFichier ou lu par LisFichier.
+    // Le dernier fichier nomme par NommeFichier, lu par LisFichier ou copie par CopieFichier.
     std::string NomFichier;
     std::string FinDeLigne = "\n";
     // Le separateur que cherche RenvoiRepertoire ; "/" separe aussi, le systeme le lit comme "\".

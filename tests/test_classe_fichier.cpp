@@ -78,10 +78,13 @@ TEST(Fichier, CopieOctetPourOctetLiensTubesEtLignesSurLaSortie) {
         {rep / "tube", rep / "x", 1003, lecture},
     };
     for (const auto& c : cas) {
+        // L'objet garde le nom de la source, que la copie reussisse ou non.
         Fichier f;
+        f.NommeFichier("avant");
         testing::internal::CaptureStdout();
         EXPECT_EQ(f.CopieFichier(c.source, c.cible), c.code) << c.cible;
         EXPECT_EQ(testing::internal::GetCapturedStdout(), c.sortie) << c.cible;
+        EXPECT_EQ(f.NomFichier, c.source) << c.cible;
     }
     for (const char* copie : {"ancienne.gif", "vrai", "b"})
         EXPECT_EQ(LitOctets(rep / copie), binaire) << copie;

@@ -103,17 +103,22 @@ TEST(PageForm, ValeursEchappeesDansLesChainesPhp) {
         p.DatabaseMysql = "b$";
         MesForms form(p);
         form.NomFichierForm = "d\\a\"$b.form";
-        form.ListeElements.resize(1);
-        form.ListeElements[0].Champ = "id";
+        form.ListeElements = {Champ("id"), Champ("nom")};
+        form.ListeElements[0].InputHtml = "select";
+        form.ListeElements[1].Visible = "O", form.ListeElements[1].InputHtml = "Input";
+        form.ListeElements[1].TypeHtml = "text";
         if (table) {
             form.NomTable = "t";
             form.ListeChamps.push_back(Colonne("id", "int", "10", "", "", "O", "O", "O", "PRI"));
             form.ListeElements[0].Index = "O";
         }
-        const string avant = form.AfficheElement(0),
-                     page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
+        const string page = form.Creation_RecupChampsPhp(form.NomTable) + form.Creation_TraitementPhp(form.NomTable) +
                             form.FaitFormulaire(form.NomTable);
-        EXPECT_EQ(form.AfficheElement(0), avant) << "la page ecrit la cle cachee sans changer son element";
+        // Les elements ecrits gardent type et genre en majuscules, la cle devenue cachee sans son
+        // genre ; un element non montre reste tel quel.
+        EXPECT_EQ(form.ListeElements[0].TypeHtml + "/" + form.ListeElements[0].InputHtml + " " +
+                      form.ListeElements[1].TypeHtml + "/" + form.ListeElements[1].InputHtml,
+                  table ? "HIDDEN/select TEXT/INPUT" : "/select TEXT/INPUT");
         EXPECT_NE(page.find(table ? "\t$MaConnexion = new SGBDConnexion(\"localhost\",\"u\\\"1\",\"p\\\\\\$\\\"x\",\"b\\$\");\n"
                                   : "\techo $F->Cadre(\"Formulaire \".htmlentities(\"d\\\\a\\\"\\$b.form\"));\n"),
                   string::npos) << page;

@@ -47,21 +47,26 @@ TEST(Texte, ExtensionsEtNomsPhp) {
         EXPECT_FALSE(Utiles::EstIdentifiantPhp(nom) || Utiles::CaracteresIdentifiant(nom)) << nom;
 }
 
-// Dans un fuseau ou il est 13 h passees : l'heure se lit sur 24 heures, les dates du jour
-// s'ecrivent JJ/MM/AAAA, MM/JJ/AAAA et AAAA/MM/JJ (les cas masquent les dates du jour avec ces
-// fonctions memes).
+// Dans un fuseau ou il est 13 h, 9 h 05 puis minuit pile : l'heure se lit sur 24 heures, chaque
+// nombre sauf l'annee sur deux chiffres, les dates du jour s'ecrivent JJ/MM/AAAA, MM/JJ/AAAA et
+// AAAA/MM/JJ (les cas masquent les dates du jour avec ces fonctions memes).
 // Chaque cas tourne dans son propre processus : le fuseau change reste ici.
 TEST(Texte, HeureEtDatesDuJour) {
-    const std::time_t t = std::time(nullptr);
-    const long decalage = (static_cast<long>(t % 86400) - 13 * 3600 + 86400) % 86400;
-    setenv("TZ", ("AAA+" + std::to_string(decalage / 3600) + ":" + std::to_string(decalage / 60 % 60) + ":" +
-                  std::to_string(decalage % 60)).c_str(), 1);
-    tzset();
-    char attendu[64];
-    std::strftime(attendu, sizeof(attendu), "13:00 %d/%m/%Y %m/%d/%Y %d/%m/%Y 13:00 %Y/%m/%d 13:00",
-                  std::localtime(&t));
-    EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
-                  Utiles::DateHeure().substr(0, 16) + " " + Utiles::DateHeure_US().substr(0, 16), attendu);
+    for (const auto& [chiffres, attendu] : {std::pair<string, string>{"", "0"}, {"7", "07"}, {"12", "12"}, {"2026", "2026"}})
+        EXPECT_EQ(Utiles::format2digit(chiffres), attendu) << chiffres;
+    for (const auto& [cible, texte] : {std::pair<long, string>{13 * 3600, "13:00"}, {9 * 3600 + 5 * 60, "09:05"}, {0, "00:00"}}) {
+        const std::time_t t = std::time(nullptr);
+        const long decalage = (static_cast<long>(t % 86400) - cible + 86400) % 86400;
+        setenv("TZ", ("AAA+" + std::to_string(decalage / 3600) + ":" + std::to_string(decalage / 60 % 60) + ":" +
+                      std::to_string(decalage % 60)).c_str(), 1);
+        tzset();
+        char attendu[64];
+        const string format = texte + " %d/%m/%Y %m/%d/%Y %d/%m/%Y " + texte + " %Y/%m/%d " + texte;
+        std::strftime(attendu, sizeof(attendu), format.c_str(), std::localtime(&t));
+        // L'argument des deux dates completes n'est pas lu.
+        EXPECT_EQ(Utiles::Heure().substr(0, 5) + " " + Utiles::Date_FR() + " " + Utiles::Date_US() + " " +
+                      Utiles::DateHeure("x").substr(0, 16) + " " + Utiles::DateHeure_US("").substr(0, 16), attendu);
+    }
 }
 
 // Chaque echappement ne touche que ses caracteres : un NUL (strchr trouverait la fin de la liste) ni

@@ -72,6 +72,15 @@ TEST(BaseMysql, SchemaLuDuServeur) {
               "fiche:maj|0|timestamp|string|TEXT|N||N|O|CURRENT_TIMESTAMP\nfiche:etat|2|enum|||N||N|N|a\n");
     EXPECT_EQ(EnTexte(colonnes["l'o\\t"]), "l'o\\t:c'ol|10|int|int|TEXT|N|x|N|N|\n");
     EXPECT_EQ(param.ListeErreurs, "");
+    // Deux lectures dans la meme liste : les colonnes deux fois, chaque lot avec sa cle ; chaque
+    // appel n'avertit que de ses colonnes (enum, mal decode par les deux mots de son type).
+    param.initErreur();
+    std::vector<structTable> deuxFois;
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(bd.FaitListeChamps(base, "fiche", deuxFois), "");
+    EXPECT_EQ(EnTexte(deuxFois), EnTexte(colonnes["fiche"]) + EnTexte(colonnes["fiche"]));
+    string attendu = "Des anomalies sont detectees\n";
+    for (int i = 0; i < 4; ++i) attendu += "Un type est mal decode. : enum\n";
+    EXPECT_EQ(param.ListeAnomalies, attendu);
 }
 
 // La classe de colonnes donnees en memoire : entiere pour la table la plus riche (celle de
@@ -160,7 +169,7 @@ TEST(ClasseGeneree, ConstructeursDeFormulaireNonAppeles) {
     // Appelee avec le seul nom, la tete imprime la date et l'heure de l'appel.
     Parametrage p;
     const FrwSgbd sgbd(p);
-    const string avant = Utiles::DateHeure(), seul = sgbd.CreerFormEntete("client"), apres = Utiles::DateHeure();
+    const string avant = Utiles::DateHeure(""), seul = sgbd.CreerFormEntete("client"), apres = Utiles::DateHeure("");
     EXPECT_TRUE(seul == sgbd.CreerFormEntete("client", avant) || seul == sgbd.CreerFormEntete("client", apres)) << seul;
 }
 
