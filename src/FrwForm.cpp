@@ -353,9 +353,11 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
 
 // Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second
 // nom), la remplacerait aussitot ecrite ; une copie qui tomberait sur le descriptif, par son nom ou
-// par un autre, l'effacerait. Une page qui menerait a l'original d'une copie l'ecraserait.
+// par un autre, l'effacerait. Une page qui menerait a l'original d'une copie l'ecraserait, comme
+// une copie qui menerait a l'original d'une autre.
 void MesForms::ControlePageEcrasee() {
-    for (const Copie& copie : CopiesACote()) {
+    const std::vector<Copie> copies = CopiesACote();
+    for (const Copie& copie : copies) {
         const std::string cible = plateforme::CheminNormal(copie.Cible);
         if (cible == plateforme::CheminNormal(NomFichierSortie) ||
             plateforme::MemeFichier(copie.Cible, NomFichierSortie)) {
@@ -371,6 +373,15 @@ void MesForms::ControlePageEcrasee() {
         if (plateforme::MemeFichier(NomFichierSortie, copie.Source)) {
             Param.AddErreur("La page " + NomFichierSortie + " remplacerait " + copie.Source +
                             ", qu'elle copie a cote d'elle : donnez au descriptif un autre nom.");
+            return;
+        }
+        if (!plateforme::AutreNomPossible(copie.Cible)) continue;
+        for (const Copie& autre : copies) {
+            if (plateforme::CheminNormal(autre.Source) == plateforme::CheminNormal(copie.Source) ||
+                !plateforme::MemeFichier(copie.Cible, autre.Source))
+                continue;
+            Param.AddErreur("Le fichier " + autre.Source + " serait remplace par la copie de " + copie.Source +
+                            " faite a cote de sa page : donnez au descriptif un autre nom.");
             return;
         }
     }
