@@ -273,6 +273,29 @@ bool Make::CopieAppui(const std::string& source, const std::string& cible) {
     return Param.CopieFichier(source, cible, "La copie de " + source + " vers " + cible + " a echouee.", false);
 }
 
+// Le fichier de l'execution (page source, page cible, reference) que l'ecriture du chemin
+// remplacerait parce qu'il en est un lien, meme pendant, ou un second nom ; vide sinon. Seul un
+// chemin qui peut porter un autre nom est compare (un lstat dans le cas courant). `ecrite` : la
+// page dont le chemin est la cible, qui n'est pas comptee.
+std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite) {
+    if (!plateforme::AutreNomPossible(chemin)) return "";
+    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
+    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
+    // La page ecrite d'abord : sa source et sa reference sont les plus souvent visees.
+    std::vector<const _ListeFichier*> pages;
+    if (ecrite != nullptr) pages.push_back(ecrite);
+    for (const _ListeFichier& page : ListeFichiers)
+        if (&page != ecrite) pages.push_back(&page);
+    for (const _ListeFichier* page : pages) {
+        const std::string nom = Param.TrimSlash(page->NomFichier);
+        const std::string source = sources + nom, cible = cibles + nom;
+        if (plateforme::MemeFichier(chemin, source)) return source;
+        if (page != ecrite && plateforme::MemeFichier(chemin, cible)) return cible;
+        if (plateforme::MemeFichier(chemin, page->FichierReference)) return page->FichierReference;
+    }
+    return "";
+}
+
 std::string Make::PreTraitement(std::string filtre) {
     if (!ListerRepertoire(Param.RepertoireSources, filtre, ListeFichiers).empty())
         Param.AddErreur("L'exploration du repertoire " + Param.RepertoireSources + " n'est pas possible.");
@@ -435,15 +458,12 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
-    // Une cible qui est un lien ou un second nom de la page lue, ou de sa reference, s'ecrirait sur elle.
-    if (plateforme::AutreNomPossible(cible)) {
-        const std::string* lus[] = {&source, &page.FichierReference};
-        for (const std::string* lu : lus) {
-            if (!plateforme::MemeFichier(cible, *lu)) continue;
-            Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
-                            " est un lien ou un second nom de " + *lu + ", qu'elle remplacerait.");
-            return;
-        }
+    // Une cible qui est un lien ou un second nom d'une page, lue ou ecrite, ou d'une reference,
+    // s'ecrirait sur elle.
+    if (const std::string lu = FichierRemplace(cible, &page); !lu.empty()) {
+        Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
+                        " est un lien ou un second nom de " + lu + ", qu'elle remplacerait.");
+        return;
     }
     code = OccupationCible->Ecris(nom, Sortie);
     if (code != 0)
@@ -470,22 +490,12 @@ std::string Make::Traitement() {
 std::string Make::PostTraitement() {
     const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
     const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
-    // La page lue ou ecrite, ou la reference, qu'une copie remplacerait par un lien ou un second nom.
-    auto remplacee = [&](const std::string& cible) -> std::string {
-        if (!plateforme::AutreNomPossible(cible)) return "";
-        for (const _ListeFichier& page : ListeFichiers) {
-            const std::string nom = Param.TrimSlash(page.NomFichier);
-            for (const std::string& fichier : {sources + nom, cibles + nom, page.FichierReference})
-                if (plateforme::MemeFichier(cible, fichier)) return fichier;
-        }
-        return "";
-    };
     std::string rapport;
     for (const std::string& entree : Param.ListeFichiersACopier) {
         std::string source = sources + entree;
         std::string cible = cibles + entree;
         rapport += "Copie " + source + " -> " + cible + FinDeLigne;
-        if (const std::string page = remplacee(cible); !page.empty()) {
+        if (const std::string page = FichierRemplace(cible, nullptr); !page.empty()) {
             Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + page +
                              " (un lien ou un second nom) : elle n'est pas faite.");
             return "NOK";

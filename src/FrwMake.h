@@ -59,6 +59,7 @@ public:
 
 private:
     bool CopieAppui(const std::string& source, const std::string& cible);
+    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite);
     void ReleveBalises(const std::string& texte);
     const char* ReferenceDeLaPage(_ListeFichier& page, std::string& texte);
     const std::string* Reference(const _ListeFichier& page, const std::string& source, const char* origine);
