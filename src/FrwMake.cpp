@@ -269,15 +269,23 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
     return "";
 }
 
-bool Make::CopieAppui(const std::string& source, const std::string& cible) {
+// Une copie dont la cible mene a une page ou a une reference de l'execution la remplacerait :
+// elle est refusee comme une copie en echec.
+bool Make::CopieAppui(const std::string& source, const std::string& cible, bool lisReferences) {
+    if (const std::string fichier = FichierRemplace(cible, nullptr, lisReferences); !fichier.empty()) {
+        Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + fichier +
+                         " (un lien ou un second nom) : elle n'est pas faite.");
+        return false;
+    }
     return Param.CopieFichier(source, cible, "La copie de " + source + " vers " + cible + " a echouee.", false);
 }
 
 // Le fichier de l'execution (page source, page cible, reference) que l'ecriture du chemin
 // remplacerait parce qu'il en est un lien, meme pendant, ou un second nom ; vide sinon. Seul un
 // chemin qui peut porter un autre nom est compare (un lstat dans le cas courant). `ecrite` : la
-// page dont le chemin est la cible, qui n'est pas comptee.
-std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite) {
+// page dont le chemin est la cible, qui n'est pas comptee. `lisReferences` : avant l'assemblage,
+// les references que nomment les pages ne sont pas connues ; chaque page est alors lue.
+std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite, bool lisReferences) {
     if (!plateforme::AutreNomPossible(chemin)) return "";
     const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
     const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
@@ -291,9 +299,25 @@ std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier
         const std::string source = sources + nom, cible = cibles + nom;
         if (plateforme::MemeFichier(chemin, source)) return source;
         if (page != ecrite && plateforme::MemeFichier(chemin, cible)) return cible;
-        if (plateforme::MemeFichier(chemin, page->FichierReference)) return page->FichierReference;
+        const std::string reference = lisReferences ? ReferenceNommee(*page, source) : page->FichierReference;
+        if (plateforme::MemeFichier(chemin, reference)) return reference;
     }
     return "";
+}
+
+// La reference que la page nommera en s'assemblant : celle de sa balise, sinon celle de son
+// enregistrement. Rien n'est signale ici, l'assemblage le fera.
+std::string Make::ReferenceNommee(const _ListeFichier& page, const std::string& source) {
+    std::string texte;
+    bool ouvert = false;
+    if (Fichier().LisFichier(source, texte, ouvert) != 0) return page.FichierReference;
+    const std::string* ouvreur = &BaliseReference;
+    size_t debut = texte.find(*ouvreur);
+    if (debut == Aucun) debut = texte.find(*(ouvreur = &BaliseReference2));
+    if (debut == Aucun) return page.FichierReference;
+    const size_t c = FinDuNom(texte, debut + ouvreur->size());
+    if (c == texte.size() || texte[c] != AccoladeFermante[0]) return page.FichierReference;
+    return Param.Racine + Separateur + Param.TrimSlash(texte.substr(debut + ouvreur->size(), c - debut - ouvreur->size()));
 }
 
 std::string Make::PreTraitement(std::string filtre) {
@@ -311,7 +335,7 @@ std::string Make::PreTraitement(std::string filtre) {
     for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
         std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
         std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, *appui);
-        if (!CopieAppui(source, cible)) return "NOK";
+        if (!CopieAppui(source, cible, true)) return "NOK";
     }
     return resume;
 }
@@ -460,7 +484,7 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (!AssembleLaPage(page, *reference, source)) return;
     // Une cible qui est un lien ou un second nom d'une page, lue ou ecrite, ou d'une reference,
     // s'ecrirait sur elle.
-    if (const std::string lu = FichierRemplace(cible, &page); !lu.empty()) {
+    if (const std::string lu = FichierRemplace(cible, &page, false); !lu.empty()) {
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
                         " est un lien ou un second nom de " + lu + ", qu'elle remplacerait.");
         return;
@@ -495,11 +519,6 @@ std::string Make::PostTraitement() {
         std::string source = sources + entree;
         std::string cible = cibles + entree;
         rapport += "Copie " + source + " -> " + cible + FinDeLigne;
-        if (const std::string page = FichierRemplace(cible, nullptr); !page.empty()) {
-            Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + page +
-                             " (un lien ou un second nom) : elle n'est pas faite.");
-            return "NOK";
-        }
         if (!CopieAppui(source, cible)) return "NOK";
     }
     return rapport;

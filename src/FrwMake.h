@@ -58,8 +58,9 @@ public:
     std::string PostTraitement();
 
 private:
-    bool CopieAppui(const std::string& source, const std::string& cible);
-    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite);
+    bool CopieAppui(const std::string& source, const std::string& cible, bool lisReferences = false);
+    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite, bool lisReferences);
+    std::string ReferenceNommee(const _ListeFichier& page, const std::string& source);
     void ReleveBalises(const std::string& texte);
     const char* ReferenceDeLaPage(_ListeFichier& page, std::string& texte);
     const std::string* Reference(const _ListeFichier& page, const std::string& source, const char* origine);
