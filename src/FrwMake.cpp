@@ -271,8 +271,8 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
 
 // Une copie dont la cible mene a une page ou a une reference de l'execution la remplacerait :
 // elle est refusee comme une copie en echec.
-bool Make::CopieAppui(const std::string& source, const std::string& cible, bool lisReferences) {
-    if (const std::string fichier = FichierRemplace(cible, nullptr, lisReferences); !fichier.empty()) {
+bool Make::CopieAppui(const std::string& source, const std::string& cible) {
+    if (const std::string fichier = FichierRemplace(cible, nullptr); !fichier.empty()) {
         Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + fichier +
                          " (un lien ou un second nom) : elle n'est pas faite.");
         return false;
@@ -282,27 +282,45 @@ bool Make::CopieAppui(const std::string& source, const std::string& cible, bool 
 
 // Le fichier de l'execution (page source, page cible, reference) que l'ecriture du chemin
 // remplacerait parce qu'il en est un lien, meme pendant, ou un second nom ; vide sinon. Seul un
-// chemin qui peut porter un autre nom est compare (un lstat dans le cas courant). `ecrite` : la
-// page dont le chemin est la cible, qui n'est pas comptee. `lisReferences` : avant l'assemblage,
-// les references que nomment les pages ne sont pas connues ; chaque page est alors lue.
-std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite, bool lisReferences) {
+// chemin qui peut porter un autre nom est compare (un lstat dans le cas courant), par les cles
+// des fichiers de l'execution, relevees une fois. `ecrite` : la page dont le chemin est la cible,
+// qui n'est pas comptee.
+std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite) {
     if (!plateforme::AutreNomPossible(chemin)) return "";
-    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
-    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
-    // La page ecrite d'abord : sa source et sa reference sont les plus souvent visees.
-    std::vector<const _ListeFichier*> pages;
-    if (ecrite != nullptr) pages.push_back(ecrite);
-    for (const _ListeFichier& page : ListeFichiers)
-        if (&page != ecrite) pages.push_back(&page);
-    for (const _ListeFichier* page : pages) {
-        const std::string nom = Param.TrimSlash(page->NomFichier);
-        const std::string source = sources + nom, cible = cibles + nom;
-        if (plateforme::MemeFichier(chemin, source)) return source;
-        if (page != ecrite && plateforme::MemeFichier(chemin, cible)) return cible;
-        const std::string reference = lisReferences ? ReferenceNommee(*page, source) : page->FichierReference;
-        if (plateforme::MemeFichier(chemin, reference)) return reference;
+    if (!FichiersReleves) ReleveFichiers();
+    const std::string propre =
+        ecrite == nullptr ? "" : Param.TrimSlash(Param.RepertoireCible) + Separateur + Param.TrimSlash(ecrite->NomFichier);
+    const plateforme::Cles cles = plateforme::ClesDuFichier(chemin);
+    for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
+        const auto noms = FichiersParCle.find(*cle);
+        if (cle->empty() || noms == FichiersParCle.end()) continue;
+        for (const std::string& nom : noms->second)
+            if (nom != propre) return nom;
     }
     return "";
+}
+
+// Les cles des pages source et cible et des references. Avant l'assemblage, les references que
+// nomment les pages ne sont pas connues : chaque page est lue pour trouver la sienne. Une cible
+// remplacee ensuite par renommage change de numero, mais aucun autre nom ne mene encore a son
+// nouveau fichier, et son chemin reste une de ses cles.
+void Make::ReleveFichiers() {
+    FichiersReleves = true;
+    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
+    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
+    for (const _ListeFichier& page : ListeFichiers) {
+        const std::string nom = Param.TrimSlash(page.NomFichier);
+        const std::string source = sources + nom;
+        for (const std::string& fichier :
+             {source, cibles + nom, ReferencesConnues ? page.FichierReference : ReferenceNommee(page, source)}) {
+            const plateforme::Cles cles = plateforme::ClesDuFichier(fichier);
+            for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
+                if (cle->empty()) continue;
+                std::vector<std::string>& noms = FichiersParCle[*cle];
+                if (std::find(noms.begin(), noms.end(), fichier) == noms.end()) noms.push_back(fichier);
+            }
+        }
+    }
 }
 
 // La reference que la page nommera en s'assemblant : celle de sa balise, sinon celle de son
@@ -335,7 +353,7 @@ std::string Make::PreTraitement(std::string filtre) {
     for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
         std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
         std::string cible = plateforme::Joindre(Param.TrimSlash(Param.RepertoireIncludeSources), Separateur, *appui);
-        if (!CopieAppui(source, cible, true)) return "NOK";
+        if (!CopieAppui(source, cible)) return "NOK";
     }
     return resume;
 }
@@ -484,7 +502,7 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (!AssembleLaPage(page, *reference, source)) return;
     // Une cible qui est un lien ou un second nom d'une page, lue ou ecrite, ou d'une reference,
     // s'ecrirait sur elle.
-    if (const std::string lu = FichierRemplace(cible, &page, false); !lu.empty()) {
+    if (const std::string lu = FichierRemplace(cible, &page); !lu.empty()) {
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
                         " est un lien ou un second nom de " + lu + ", qu'elle remplacerait.");
         return;
@@ -508,6 +526,7 @@ std::string Make::Traitement() {
         ((rapport += "Traite fichier:") += source) += FinDeLigne;
         TraitePage(page, source, cible, nom);
     }
+    ReferencesConnues = true;
     return rapport;
 }
 

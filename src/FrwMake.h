@@ -7,6 +7,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "Parametres.h"
@@ -58,8 +59,9 @@ public:
     std::string PostTraitement();
 
 private:
-    bool CopieAppui(const std::string& source, const std::string& cible, bool lisReferences = false);
-    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite, bool lisReferences);
+    bool CopieAppui(const std::string& source, const std::string& cible);
+    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite);
+    void ReleveFichiers();
     std::string ReferenceNommee(const _ListeFichier& page, const std::string& source);
     void ReleveBalises(const std::string& texte);
     const char* ReferenceDeLaPage(_ListeFichier& page, std::string& texte);
@@ -84,6 +86,11 @@ private:
     std::unique_ptr<plateforme::Occupation> OccupationCible;
     // Le repertoire des sources, d'ou chaque page est ouverte par son nom.
     std::unique_ptr<plateforme::RepertoireOuvert> Sources;
+    // Les fichiers de l'execution (pages source et cible, references) par chacune de leurs cles,
+    // releves a la premiere ecriture qui peut mener a un autre nom ; les references sont celles
+    // des enregistrements une fois les pages assemblees.
+    bool FichiersReleves = false, ReferencesConnues = false;
+    std::unordered_map<std::string, std::vector<std::string>> FichiersParCle;
 };
 
 #endif

@@ -96,6 +96,15 @@ bool AutreNomPossible(const std::string& chemin) {
     return lstat(CheminSysteme(chemin).c_str(), &st) == 0 && (S_ISLNK(st.st_mode) || st.st_nlink > 1);
 }
 
+Cles ClesDuFichier(const std::string& chemin) {
+    const std::string systeme = CheminSysteme(chemin);
+    struct stat st;
+    if (stat(systeme.c_str(), &st) != 0) return {"", FichierACreer(systeme)};
+    char reel[PATH_MAX];
+    return {std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino),
+            realpath(systeme.c_str(), reel) != nullptr ? std::string(reel) : ""};
+}
+
 bool CreeRepertoire(const std::string& chemin) {
     return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
 }

@@ -43,6 +43,14 @@ bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
 // Vrai quand le chemin est un lien ou un fichier a plusieurs noms : l'ecrire peut changer
 // un fichier qui porte un autre nom.
 bool AutreNomPossible(const std::string& chemin);
+// Ce qui designe le fichier qu'une ecriture du chemin changerait : son numero ("dev:ino") quand il
+// existe, et son chemin absolu sans lien, celui du fichier absent qu'elle creerait au bout de liens
+// pendants compris (vides quand rien ne se lit). Deux chemins menent au meme fichier quand une de
+// leurs cles non vides est commune ; la seconde survit a la creation du fichier.
+struct Cles {
+    std::string Numero, Chemin;
+};
+Cles ClesDuFichier(const std::string& chemin);
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
