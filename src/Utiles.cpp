@@ -21,14 +21,9 @@ Instant Maintenant() {
     const std::time_t t = std::time(nullptr);
     std::tm local{};
     localtime_r(&t, &local);
-    auto texte = [](int n) {
-        std::ostringstream flux;
-        flux << n;
-        return flux.str();
-    };
-    return {Utiles::format2digit(texte(local.tm_mday)), Utiles::format2digit(texte(local.tm_mon + 1)),
-            texte(local.tm_year + 1900),                Utiles::format2digit(texte(local.tm_hour)),
-            Utiles::format2digit(texte(local.tm_min)),  Utiles::format2digit(texte(local.tm_sec))};
+    auto deux = [](int n) { return Utiles::format2digit(std::to_string(n)); };
+    return {deux(local.tm_mday), deux(local.tm_mon + 1), std::to_string(local.tm_year + 1900),
+            deux(local.tm_hour), deux(local.tm_min),     deux(local.tm_sec)};
 }
 
 // Les points de code d'un texte UTF-8 ; faux s'il n'en est pas (sequence tronquee, trop longue,
