@@ -303,8 +303,7 @@ int BaseMysql::CleDUneColonne(const std::vector<structTable>& champs) {
 
 std::string BaseMysql::NormaliseDefautMariaDB(const std::string& defaut) {
     if (defaut == "NULL") return "";
-    std::string majuscules = defaut;
-    if (Utiles::Majuscule(majuscules).rfind("CURRENT_TIMESTAMP", 0) == 0) return "CURRENT_TIMESTAMP";
+    if (Utiles::EnMajuscules(defaut).rfind("CURRENT_TIMESTAMP", 0) == 0) return "CURRENT_TIMESTAMP";
     if (defaut.size() < 2 || defaut.front() != '\'' || defaut.back() != '\'') return defaut;
     std::string valeur;
     for (size_t i = 1; i + 1 < defaut.size(); ++i) {

@@ -42,9 +42,6 @@ std::string ArgumentLongueur(const std::string& longueur) {
 // La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8).
 std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
 
-// Les sortes de champ se comparent en majuscules ; un element n'y passe lui-meme qu'en s'ecrivant.
-std::string EnMajuscules(std::string texte) { return Utiles::Majuscule(texte); }
-
 // Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
 // initiale ou de la valeur postee.
 void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::string& table) {
@@ -252,7 +249,7 @@ std::vector<std::string> MesForms::ColonnesNonMontrees() const {
         bool montree = false;
         for (const Element& element : ListeElements)
             montree = montree || (element.Champ == colonne.NomChamp && element.PresentEnBase == "O" &&
-                                  element.Visible == "O" && EnMajuscules(element.TypeHtml) != "HIDDEN");
+                                  element.Visible == "O" && Utiles::EnMajuscules(element.TypeHtml) != "HIDDEN");
         if (!montree) colonnes.push_back("\"" + colonne.NomChamp + "\"");
     }
     return colonnes;

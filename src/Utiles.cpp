@@ -102,6 +102,8 @@ std::string Utiles::Heure() {
     return i.heure + ":" + i.minute + ":" + i.seconde;
 }
 
+std::string Utiles::EnMajuscules(std::string texte) { return Majuscule(texte); }
+
 std::string Utiles::Majuscule(std::string& texte) {
     for (char& c : texte)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');

@@ -26,6 +26,8 @@ public:
     static std::string format2digit(std::string chiffres);
     // Les lettres a a z en majuscules, sur place (les autres octets, accents compris, restent).
     static std::string Majuscule(std::string& texte);
+    // Une copie du texte, ses lettres a a z en majuscules.
+    static std::string EnMajuscules(std::string texte);
     static std::string CheminSansFichier(std::string chemin);
     // Le texte ou chacun des `caracteres` prend une barre oblique inverse devant lui.
     static std::string PrecedeDeBarre(const std::string& texte, const char* caracteres);
