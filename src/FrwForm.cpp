@@ -526,15 +526,14 @@ void MesForms::ControleChainesPhp() {
             Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
     };
     controle("Pour la table", MotCleTable, NomTable);
-    const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
-    auto majuscules = [](std::string texte) { return Utiles::Majuscule(texte); };
     for (size_t i = 0; i < ListeElements.size(); ++i) {
         const Element& e = ListeElements[i];
         const std::string ou = "Pour l'element " + e.Champ;
-        const bool cache = (cle && i == 0) || majuscules(e.TypeHtml) == "HIDDEN";
-        const std::string genre = majuscules(e.InputHtml);
+        const bool cle = i == 0 && CleCachee();
+        const bool cache = cle || Utiles::EnMajuscules(e.TypeHtml) == "HIDDEN";
+        const std::string genre = Utiles::EnMajuscules(e.InputHtml);
         // Un element que la page ne montre pas n'a, sans table, que son nom dans le resultat.
-        if (!(cle && i == 0) && e.Visible != "O") {
+        if (!cle && e.Visible != "O") {
             if (!avecTable) controle(ou, MotCleChamp, e.Champ, "=");
             continue;
         }

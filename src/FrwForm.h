@@ -193,6 +193,8 @@ private:
     // --- ecriture (aides privees de la page) ---
     // Le champ du premier element, cle de la page ; "" sans element.
     std::string ChampCle() const;
+    // Vrai quand le premier element est la cle de la page, que la page ecrit en champ cache.
+    bool CleCachee() const;
     // La colonne dont la cle chargee porte la valeur : celle par laquelle Maj_ALL repere la ligne.
     std::string ColonneRepere() const;
     // La methode d'effacement que la classe de la table definit pour ce champ.

@@ -153,6 +153,8 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
 
 std::string MesForms::ChampCle() const { return ListeElements.empty() ? "" : ListeElements[0].Champ; }
 
+bool MesForms::CleCachee() const { return !ListeElements.empty() && ListeElements[0].Index == "O"; }
+
 // La colonne par laquelle Maj_ALL repere la ligne a modifier : la page en charge la valeur.
 std::string MesForms::ColonneRepere() const {
     return ListeChamps.empty() ? "" : ListeChamps[FrwSgbd::IndiceRepere(ListeChamps)].NomChamp;
@@ -277,7 +279,7 @@ std::string MesForms::FaitFormulaire(std::string table) {
         else e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
         // Sans element (des boutons seulement), ni cle ni champ. L'element de la cle devient un
         // champ cache, et le reste.
-        const bool cle = !ListeElements.empty() && ListeElements[0].Index == "O";
+        const bool cle = CleCachee();
         if (cle) {
             ListeElements[0].TypeHtml = "hidden";
             EmetChamp(e, 0, table);
