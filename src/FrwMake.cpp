@@ -272,7 +272,7 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
 // Une copie dont la cible mene a une page ou a une reference de l'execution la remplacerait :
 // elle est refusee comme une copie en echec.
 bool Make::CopieAppui(const std::string& source, const std::string& cible) {
-    if (const std::string fichier = FichierRemplace(cible, nullptr); !fichier.empty()) {
+    if (const std::string fichier = FichierRemplace(cible, ""); !fichier.empty()) {
         Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + fichier +
                          " (un lien ou un second nom) : elle n'est pas faite.");
         return false;
@@ -283,13 +283,11 @@ bool Make::CopieAppui(const std::string& source, const std::string& cible) {
 // Le fichier de l'execution (page source, page cible, reference) que l'ecriture du chemin
 // remplacerait parce qu'il en est un lien, meme pendant, ou un second nom ; vide sinon. Seul un
 // chemin qui peut porter un autre nom est compare (un lstat dans le cas courant), par les cles
-// des fichiers de l'execution, relevees une fois. `ecrite` : la page dont le chemin est la cible,
-// qui n'est pas comptee.
-std::string Make::FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite) {
+// des fichiers de l'execution, relevees une fois. `propre` : la page cible dont le chemin est le
+// sien, qui n'est pas comptee ("" pour une copie).
+std::string Make::FichierRemplace(const std::string& chemin, const std::string& propre) {
     if (!plateforme::AutreNomPossible(chemin)) return "";
     if (!FichiersReleves) ReleveFichiers();
-    const std::string propre =
-        ecrite == nullptr ? "" : Param.TrimSlash(Param.RepertoireCible) + Separateur + Param.TrimSlash(ecrite->NomFichier);
     const plateforme::Cles cles = plateforme::ClesDuFichier(chemin);
     for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
         const auto noms = FichiersParCle.find(*cle);
@@ -329,13 +327,22 @@ std::string Make::ReferenceNommee(const _ListeFichier& page, const std::string& 
     std::string texte;
     bool ouvert = false;
     if (Fichier().LisFichier(source, texte, ouvert) != 0) return page.FichierReference;
+    const BaliseDeReference balise = TrouveReference(texte);
+    return balise.fin == Aucun ? page.FichierReference : balise.chemin;
+}
+
+// La balise de reference du texte : la premiere de sa forme en minuscules, sinon en majuscules.
+Make::BaliseDeReference Make::TrouveReference(const std::string& texte) const {
+    BaliseDeReference balise;
     const std::string* ouvreur = &BaliseReference;
-    size_t debut = texte.find(*ouvreur);
-    if (debut == Aucun) debut = texte.find(*(ouvreur = &BaliseReference2));
-    if (debut == Aucun) return page.FichierReference;
-    const size_t c = FinDuNom(texte, debut + ouvreur->size());
-    if (c == texte.size() || texte[c] != AccoladeFermante[0]) return page.FichierReference;
-    return Param.Racine + Separateur + Param.TrimSlash(texte.substr(debut + ouvreur->size(), c - debut - ouvreur->size()));
+    balise.debut = texte.find(*ouvreur);
+    if (balise.debut == Aucun) balise.debut = texte.find(*(ouvreur = &BaliseReference2));
+    if (balise.debut == Aucun) return balise;
+    const size_t nom = balise.debut + ouvreur->size(), c = FinDuNom(texte, nom);
+    if (c == texte.size() || texte[c] != AccoladeFermante[0]) return balise;
+    balise.fin = c;
+    balise.chemin = Param.Racine + Separateur + Param.TrimSlash(texte.substr(nom, c - nom));
+    return balise;
 }
 
 std::string Make::PreTraitement(std::string filtre) {
@@ -362,21 +369,17 @@ std::string Make::PreTraitement(std::string filtre) {
 // present) et retient le fichier qu'elle nomme ; rend les mots qui diront d'ou
 // vient la reference (construits seulement s'il faut les dire).
 const char* Make::ReferenceDeLaPage(_ListeFichier& page, std::string& texte) {
-    const std::string* ouvreur = &BaliseReference;
-    auto p = std::find_if(Balises.begin(), Balises.end(), [&](size_t q) { return Commence(texte, q, *ouvreur); });
-    if (p == Balises.end()) {
-        ouvreur = &BaliseReference2;
-        p = std::find_if(Balises.begin(), Balises.end(), [&](size_t q) { return Commence(texte, q, *ouvreur); });
-    }
-    if (p == Balises.end()) return "(il a ete defini dans le fichier de configuration)";
-    const size_t debut = *p, c = FinDuNom(texte, debut + ouvreur->size());
-    if (c == texte.size() || texte[c] != AccoladeFermante[0]) {
+    const BaliseDeReference balise = TrouveReference(texte);
+    if (balise.debut == Aucun) return "(il a ete defini dans le fichier de configuration)";
+    if (balise.fin == Aucun) {
         Param.AddWarning("La balise #reference n'a pas d'accolade fermante.");
         return "";  // l'origine reste inconnue
     }
-    std::string nom = texte.substr(debut + ouvreur->size(), c - debut - ouvreur->size());
-    page.FichierReference = Param.Racine + Separateur + Param.TrimSlash(nom);
+    page.FichierReference = balise.chemin;
+    const size_t debut = balise.debut, c = balise.fin;
     texte.erase(debut, c + 1 - debut);
+    // La balise commence par "{#" : elle est dans la liste, triee.
+    auto p = std::lower_bound(Balises.begin(), Balises.end(), debut);
     // Les "{#" de la balise disparaissent, ceux d'apres reculent ; la coupure peut en former un.
     const size_t coupe = c + 1 - debut;
     auto apres = std::upper_bound(p, Balises.end(), c);
@@ -431,8 +434,8 @@ void Make::ReleveBalises(const std::string& texte) {
 // precedente ; nul quand elle manque ou ne se lit pas (rien n'est alors garde).
 // `origine` : les mots qui disent ou la reference a ete nommee ; nul pour la page elle-meme.
 const std::string* Make::Reference(const _ListeFichier& page, const std::string& source, const char* origine) {
-    if (ReferenceGardee && page.FichierReference == CheminReference) return &TexteReference;
-    ReferenceGardee = false;
+    if (!CheminReference.empty() && page.FichierReference == CheminReference) return &TexteReference;
+    CheminReference.clear();
     Fichier fichier;
     bool ouvert = false;
     int code = fichier.LisFichier(page.FichierReference, TexteReference, ouvert);
@@ -448,7 +451,6 @@ const std::string* Make::Reference(const _ListeFichier& page, const std::string&
         return nullptr;
     }
     CheminReference = page.FichierReference;
-    ReferenceGardee = true;
     return &TexteReference;
 }
 
@@ -502,7 +504,7 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (!AssembleLaPage(page, *reference, source)) return;
     // Une cible qui est un lien ou un second nom d'une page, lue ou ecrite, ou d'une reference,
     // s'ecrirait sur elle.
-    if (const std::string lu = FichierRemplace(cible, &page); !lu.empty()) {
+    if (const std::string lu = FichierRemplace(cible, cible); !lu.empty()) {
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
                         " est un lien ou un second nom de " + lu + ", qu'elle remplacerait.");
         return;

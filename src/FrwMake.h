@@ -60,9 +60,16 @@ public:
 
 private:
     bool CopieAppui(const std::string& source, const std::string& cible);
-    std::string FichierRemplace(const std::string& chemin, const _ListeFichier* ecrite);
+    std::string FichierRemplace(const std::string& chemin, const std::string& propre);
     void ReleveFichiers();
     std::string ReferenceNommee(const _ListeFichier& page, const std::string& source);
+    // Une balise de reference dans un texte : sa position (npos sans balise), celle de son accolade
+    // fermante (npos sans elle) et le chemin de la reference qu'elle nomme.
+    struct BaliseDeReference {
+        size_t debut = std::string::npos, fin = std::string::npos;
+        std::string chemin;
+    };
+    BaliseDeReference TrouveReference(const std::string& texte) const;
     void ReleveBalises(const std::string& texte);
     const char* ReferenceDeLaPage(_ListeFichier& page, std::string& texte);
     const std::string* Reference(const _ListeFichier& page, const std::string& source, const char* origine);
@@ -72,7 +79,7 @@ private:
 
     // La derniere page de reference lue, gardee tant que les pages suivantes la nomment ; une
     // autre la fait relire, car l'execution a pu la reecrire entre-temps.
-    bool ReferenceGardee = false;
+    // Sans chemin, rien n'est garde.
     std::string CheminReference, TexteReference;
     // Les textes des dates, refaits quand la seconde change.
     std::time_t SecondeDates = -1;
