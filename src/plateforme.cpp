@@ -85,10 +85,8 @@ std::string FichierACreer(const std::string& chemin) {
 }  // namespace
 
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
-    struct stat st;
-    if (Meme(chemin1, chemin2, st)) return true;
-    const std::string creation = FichierACreer(CheminSysteme(chemin1));
-    return !creation.empty() && creation == FichierACreer(CheminSysteme(chemin2));
+    const Cles cles1 = ClesDuFichier(chemin1), cles2 = ClesDuFichier(chemin2);
+    return (!cles1.Numero.empty() && cles1.Numero == cles2.Numero) || (!cles1.Chemin.empty() && cles1.Chemin == cles2.Chemin);
 }
 
 bool AutreNomPossible(const std::string& chemin) {

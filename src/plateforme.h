@@ -38,7 +38,7 @@ bool FichierOrdinaireOuAbsent(const std::string& chemin);
 bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2);
 // Vrai quand les deux chemins designent le meme fichier, par des liens ou d'autres noms
 // compris, ou menent (au bout de liens pendants) au meme fichier absent, qu'une ecriture de
-// l'un ou de l'autre creerait.
+// l'un ou de l'autre creerait : une de leurs cles (ClesDuFichier) est commune.
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2);
 // Vrai quand le chemin est un lien ou un fichier a plusieurs noms : l'ecrire peut changer
 // un fichier qui porte un autre nom.
