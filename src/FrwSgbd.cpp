@@ -117,7 +117,8 @@ const std::string FrwSgbd::RaisonNomReserve =
 // Le nom du fichier de connexion est garde brouille, comme les mots fixes de Parametrage, et rendu
 // lisible ici depuis la copie de FrwSgbd, celle dont Parametrage tire le meme nom.
 FrwSgbd::FrwSgbd(Parametrage& param)
-    : Param(param), NomFichierConnexion(param.DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", param.Cle)) {}
+    : Param(param),
+      NomFichierConnexion(param.DeCrypt("P+qqD.WOGMB]SYtvLFr|ZZMRPVKJDcWLG[BXvHQYLOTW", param.Cle)) {}  // "CVClass__connexion.php"
 
 std::string FrwSgbd::VerifieEndroit(std::string endroit) const {
     return "$this->erreur=$this->verifie_erreur($this->Resultat," + Param.Guillemet + endroit + Param.Guillemet +
