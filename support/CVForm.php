@@ -479,7 +479,7 @@ class FormLien
 		if (!$envoi && ($perdu = self::EnvoiPerdu()) !== null) {
 			echo "<strong>Pb Envoi : la demande (" . $perdu . " octets) dépasse la limite post_max_size de PHP ("
 				. self::Attribut(ini_get("post_max_size")) . ") : rien n'a été fait.</strong><br>";
-			$page = self::CleChargee(self::DebutDeLEnvoi(), 1);
+			$page = self::CleChargee(self::PremierChamp(), 1);
 			if ($page === null || $cle === "") return array();
 			$action = "Editer";
 			return array($cle => $page);
@@ -515,18 +515,15 @@ class FormLien
 		return ($_SERVER["REQUEST_METHOD"] ?? "") === "POST" && $limite > 0 && $taille > $limite ? $taille : null;
 	}
 
-	// Les premiers champs de l'envoi, lus sur la demande meme : le formulaire de la ligne chargee
-	// commence par sa cle. Le dernier, peut-etre coupe, est laisse.
-	private static function DebutDeLEnvoi()
+	// Le premier champ de l'envoi, lu sur la demande meme : le formulaire de la ligne chargee
+	// commence par sa cle (AjouteCleChargee).
+	private static function PremierChamp()
 	{
 		$flux = @fopen("php://input", "rb");
 		$debut = $flux ? (string) fread($flux, 65536) : "";
-		$paires = array();
-		foreach (array_slice(explode("&", $debut), 0, -1) as $paire) {
-			$nom = urldecode(explode("=", $paire, 2)[0]);
-			if (!isset($paires[$nom])) $paires[$nom] = urldecode(explode("=", $paire, 2)[1] ?? "");
-		}
-		return $paires;
+		$fin = strpos($debut, "&");
+		parse_str($fin === false ? "" : substr($debut, 0, $fin), $champ);
+		return $champ;
 	}
 
 	// L'envoi sans les champs rendus tels que la page les a montres : ils ne changent rien.
