@@ -65,9 +65,10 @@ int Fichier::LisFichier(std::string chemin, std::string& texte) {
     return LisFichier(chemin, texte, ouvert);
 }
 
-int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire) {
+int Fichier::LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire,
+                        std::string* numero) {
     NomFichier = chemin;
-    const int code = plateforme::LitFichier(chemin, texte, repertoire);
+    const int code = plateforme::LitFichier(chemin, texte, repertoire, numero);
     ouvert = code != 1003;
     if (code != 0) return 1003;
     // La fin du texte perd ses CR, LF et DC4 mais garde ses NUL ; le premier
@@ -105,14 +106,15 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
 
 // La source est lue octet pour octet, sans la fin rognee de LisFichier ; elle devient pourtant,
 // comme par LisFichier, le fichier de l'objet.
-int Fichier::CopieFichier(std::string source, std::string cible) {
+int Fichier::CopieFichier(std::string source, std::string cible, const plateforme::Garde& garde, std::string* numero) {
     NomFichier = source;
     std::string contenu;
     if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;
         return 1003;
     }
-    int code = RemplaceFichier(cible, contenu);
+    int code = plateforme::RemplaceFichier(cible, contenu, garde, numero);
+    if (code == plateforme::Refusee) return code;
     std::cout << "EcrisFichier erreur=" << code << "<" << std::endl;
     return code;
 }

@@ -5,6 +5,8 @@
 
 #include <fcntl.h>
 
+#include "plateforme.h"
+
 #include <string>
 #include <vector>
 
@@ -32,9 +34,14 @@ public:
     // La meme lecture ; `ouvert` faux quand le fichier ne s'ouvre pas (absent,
     // interdit, ou pas un fichier ordinaire), vrai quand seule la lecture echoue.
     // Un chemin relatif part de `repertoire`, un repertoire ouvert.
-    int LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire = AT_FDCWD);
+    // `numero` recoit le numero ("dev:ino") du fichier lu.
+    int LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire = AT_FDCWD,
+                   std::string* numero = nullptr);
     std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
-    int CopieFichier(std::string source, std::string cible);
+    // `garde` et `numero` : comme pour plateforme::RemplaceFichier ; une copie refusee n'ecrit pas
+    // sa ligne.
+    int CopieFichier(std::string source, std::string cible, const plateforme::Garde& garde = {},
+                     std::string* numero = nullptr);
     // Ecrit le texte a la place du fichier, en entier ou pas du tout (sauf, tuee pendant
     // l'ecriture, une ecriture sur place : voir plateforme::RemplaceFichier).
     int RemplaceFichier(std::string chemin, const std::string& texte);

@@ -84,6 +84,39 @@ std::string FichierACreer(const std::string& chemin) {
 
 }  // namespace
 
+namespace {
+
+std::string NumeroDe(const struct stat& st) { return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino); }
+
+}  // namespace
+
+std::string NumeroDuFichier(int fd) {
+    struct stat st;
+    return fstat(fd, &st) == 0 ? NumeroDe(st) : "";
+}
+
+std::string NumeroDuChemin(const std::string& chemin) {
+    struct stat st;
+    return stat(CheminSysteme(chemin).c_str(), &st) == 0 ? NumeroDe(st) : "";
+}
+
+std::string CheminAbsolu(const std::string& chemin) {
+    std::error_code erreur;
+    const std::filesystem::path absolu = std::filesystem::absolute(CheminSysteme(chemin), erreur);
+    return (erreur ? std::filesystem::path(CheminSysteme(chemin)) : absolu).lexically_normal().string();
+}
+
+bool NomUnique(const std::string& chemin) {
+    const std::string systeme = CheminSysteme(chemin);
+    struct stat st;
+    if (lstat(systeme.c_str(), &st) != 0) return errno == ENOENT;
+    if (S_ISLNK(st.st_mode) || st.st_nlink > 1) return false;
+    // Le repertoire aussi : atteint par un lien ou par "..", le fichier a un autre chemin.
+    const std::filesystem::path repertoire = std::filesystem::path(CheminAbsolu(chemin)).parent_path();
+    char reel[PATH_MAX];
+    return realpath(repertoire.c_str(), reel) != nullptr && repertoire == std::filesystem::path(reel);
+}
+
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
     const Cles cles1 = ClesDuFichier(chemin1), cles2 = ClesDuFichier(chemin2);
     return (!cles1.Numero.empty() && cles1.Numero == cles2.Numero) || (!cles1.Chemin.empty() && cles1.Chemin == cles2.Chemin);
@@ -99,8 +132,80 @@ Cles ClesDuFichier(const std::string& chemin) {
     struct stat st;
     if (stat(systeme.c_str(), &st) != 0) return {"", FichierACreer(systeme)};
     char reel[PATH_MAX];
-    return {std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino),
-            realpath(systeme.c_str(), reel) != nullptr ? std::string(reel) : ""};
+    return {NumeroDe(st), realpath(systeme.c_str(), reel) != nullptr ? std::string(reel) : ""};
+}
+
+Cles Registre::ClesDe(const std::string& chemin) {
+    const std::string systeme = CheminSysteme(chemin);
+    struct stat st;
+    // Un lien, ou ce qui ne se lit pas, passe par le chemin entier ; un fichier ordinaire (ou absent)
+    // par le chemin reel de son repertoire, lu une fois pour tous ceux qu'il contient.
+    const bool present = lstat(systeme.c_str(), &st) == 0;
+    if ((present && S_ISLNK(st.st_mode)) || (!present && errno != ENOENT)) return ClesDuFichier(chemin);
+    const std::string::size_type barre = systeme.find_last_of('/');
+    const std::string repertoire = barre == std::string::npos ? "." : systeme.substr(0, barre + 1);
+    const std::string nom = barre == std::string::npos ? systeme : systeme.substr(barre + 1);
+    if (nom.empty() || nom == "." || nom == "..") return ClesDuFichier(chemin);
+    // Un repertoire qui manque encore (sgbd peut le creer) sera relu.
+    auto connu = repertoiresReels_.find(repertoire);
+    if (connu == repertoiresReels_.end()) {
+        char reel[PATH_MAX];
+        if (realpath(repertoire.c_str(), reel) == nullptr) return {present ? NumeroDe(st) : "", ""};
+        connu = repertoiresReels_.emplace(repertoire, std::string(reel) == "/" ? "" : reel).first;
+    }
+    return {present ? NumeroDe(st) : "", connu->second + "/" + nom};
+}
+
+void Registre::Indexe(size_t i, const std::string& cle) {
+    if (!cle.empty()) parCle_.emplace(cle, i);
+}
+
+void Registre::Desindexe(size_t i, const std::string& cle) {
+    for (auto [debut, fin] = parCle_.equal_range(cle); debut != fin; ++debut)
+        if (debut->second == i) {
+            parCle_.erase(debut);
+            return;
+        }
+}
+
+void Registre::Ajoute(const std::string& chemin) {
+    if (parNom_.count(chemin) != 0) return;
+    const Cles cles = ClesDe(chemin);
+    const size_t i = entrees_.size();
+    entrees_.push_back({chemin, cles.Numero, cles.Chemin});
+    parNom_.emplace(chemin, i);
+    Indexe(i, cles.Numero);
+    Indexe(i, cles.Chemin);
+}
+
+void Registre::Ecrit(const std::string& chemin, const std::string& numero) {
+    auto trouve = parNom_.find(chemin);
+    if (trouve == parNom_.end()) {
+        trouve = parNom_.emplace(chemin, entrees_.size()).first;
+        entrees_.push_back({chemin, "", ""});
+    }
+    Entree& entree = entrees_[trouve->second];
+    entree.ecrit = true;
+    if (entree.numero == numero) return;
+    Desindexe(trouve->second, entree.numero);
+    entree.numero = numero;
+    Indexe(trouve->second, numero);
+}
+
+std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls) const {
+    std::string absolu;
+    size_t premier = entrees_.size();  // le premier declare, pour que le message ne depende pas du hasard
+    for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
+        if (cle->empty()) continue;
+        for (auto [debut, fin] = parCle_.equal_range(*cle); debut != fin; ++debut) {
+            const Entree& entree = entrees_[debut->second];
+            if (debut->second >= premier || (ecritsSeuls && !entree.ecrit)) continue;
+            // Le meme nom, ecrit autrement ("./a", "b/../a") : c'est le fichier lui-meme.
+            if (absolu.empty()) absolu = CheminAbsolu(chemin);
+            if (CheminAbsolu(entree.nom) != absolu) premier = debut->second;
+        }
+    }
+    return premier == entrees_.size() ? "" : entrees_[premier].nom;
 }
 
 bool CreeRepertoire(const std::string& chemin) {
@@ -317,7 +422,8 @@ int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporair
 // droits de l'ancien fichier quand il y en a un, puis le temporaire prend la place
 // de la cible : un lecteur voit l'ancien fichier ou le nouveau, jamais un fichier
 // coupe. SurPlace quand le repertoire refuse toute creation.
-int RemplaceParRenommage(const std::string& cible, const std::string& texte, const struct stat* ancien) {
+int RemplaceParRenommage(const std::string& cible, const std::string& texte, const struct stat* ancien,
+                         std::string* numero) {
     const mode_t mode = ancien != nullptr ? ancien->st_mode & 07777 : 0666;
     std::string temporaire;
     Descripteur d(CreeTemporaire(cible, mode, temporaire));
@@ -328,6 +434,7 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
         fchown(d.fd, ancien->st_uid, ancien->st_gid) != 0 && geteuid() == 0)
         ok = false;
     if (ancien != nullptr && (mode & (Masque() | 07000)) != 0 && fchmod(d.fd, mode) != 0) ok = false;
+    if (ok && numero != nullptr) *numero = NumeroDuFichier(d.fd);
     if (!d.Ferme()) ok = false;
     if (!ok || rename(temporaire.c_str(), cible.c_str()) != 0) {
         unlink(temporaire.c_str());
@@ -336,7 +443,14 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
     return 0;
 }
 
-int Remplace(const std::string& cible, const std::string& texte, bool suitLien);
+// Ce qu'une ecriture recoit : la garde, et ou rendre le numero du fichier ecrit.
+struct Ecriture {
+    const Garde& garde;
+    std::string* numero;
+    bool Permise() const { return !garde || garde(); }
+};
+
+int Remplace(const std::string& cible, const std::string& texte, bool suitLien, const Ecriture& e, bool viaLien);
 
 // Donne au fichier sans nom ouvert le nom `nom` dans le repertoire ouvert, ou
 // le nom ne doit pas exister.
@@ -355,34 +469,40 @@ bool Nomme(int fd, int repertoire, const char* nom) {
 // Un lien symbolique garde sa place : c'est le fichier pointe qui est remplace. Au bout d'un
 // lien pendant, le fichier nait pres de sa place comme toute page neuve, entier, et le lien
 // le designe alors.
-int RemplaceLien(const std::string& lien, const std::string& texte) {
+int RemplaceLien(const std::string& lien, const std::string& texte, const Ecriture& e) {
     const std::string bout = BoutDesLiens(lien);
-    return bout.empty() ? 1003 : Remplace(bout, texte, false);
+    return bout.empty() ? 1003 : Remplace(bout, texte, false, e, true);
 }
 
-int Remplace(const std::string& cible, const std::string& texte, bool suitLien) {
+int Remplace(const std::string& cible, const std::string& texte, bool suitLien, const Ecriture& e, bool viaLien) {
     if (cible.empty()) return 1003;
     Descripteur d(open(cible.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (d.fd < 0) {
         if (errno == ENOENT) {
-            int code = RemplaceParRenommage(cible, texte, nullptr);
+            if (viaLien && !e.Permise()) return Refusee;
+            int code = RemplaceParRenommage(cible, texte, nullptr, e.numero);
             return code == SurPlace ? 1003 : code;
         }
-        return errno == ELOOP && suitLien ? RemplaceLien(cible, texte) : 1003;
+        return errno == ELOOP && suitLien ? RemplaceLien(cible, texte, e) : 1003;
     }
     // Le plus souvent la page n'a pas change : une lecture suffit a le voir.
-    if (MemeContenu(d.fd, texte)) return 0;
+    if (MemeContenu(d.fd, texte)) {
+        if (e.numero != nullptr) *e.numero = NumeroDuFichier(d.fd);
+        return 0;
+    }
     struct stat st;
     if (fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode)) return 1003;
+    if (!e.Permise()) return Refusee;
     if (!S_ISREG(st.st_mode)) {  // un peripherique
         d.Ferme();
         return EcritSurPlace(cible, texte);
     }
     // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
     bool partage = st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid());
-    int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st);
+    int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st, e.numero);
     if (code != SurPlace) return code;
     code = RemplaceSurPlace(d.fd, st.st_size, texte);
+    if (code == 0 && e.numero != nullptr) *e.numero = NumeroDe(st);
     return d.Ferme() ? code : 1004;
 }
 
@@ -392,11 +512,12 @@ const int AFaireAilleurs = -2;
 // Fait naitre d'un coup, tout ecrit, le fichier `nom` absent du repertoire
 // ouvert : un fichier sans nom (qu'une execution tuee ne laisse pas derriere
 // elle) recoit son nom une fois plein.
-int CreeEntier(int repertoire, const std::string& nom, const std::string& texte) {
+int CreeEntier(int repertoire, const std::string& nom, const std::string& texte, std::string* numero) {
     Descripteur d(openat(repertoire, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (d.fd < 0) return AFaireAilleurs;
     if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
     if (!Nomme(d.fd, repertoire, nom.c_str())) return AFaireAilleurs;
+    if (numero != nullptr) *numero = NumeroDuFichier(d.fd);
     return d.Ferme() ? 0 : 1004;
 }
 
@@ -413,13 +534,14 @@ bool NiRepertoireNiTube(const std::string& chemin) {
     return !S_ISDIR(st.st_mode) && !S_ISFIFO(st.st_mode) && !S_ISSOCK(st.st_mode);
 }
 
-int LitFichier(const std::string& chemin, std::string& contenu, int repertoire) {
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire, std::string* numero) {
     Descripteur d(openat(repertoire, CheminSysteme(chemin).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st;
     if (d.fd < 0 || fstat(d.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         contenu.clear();
         return 1003;
     }
+    if (numero != nullptr) *numero = NumeroDe(st);
     try {
         // Les octets deja la servent de place sans etre remis a zero : la
         // lecture les recouvre et la taille finale coupe le reste.
@@ -445,8 +567,8 @@ int LitFichier(const std::string& chemin, std::string& contenu, int repertoire) 
     return 1004;
 }
 
-int RemplaceFichier(const std::string& chemin, const std::string& texte) {
-    return Remplace(CheminSysteme(chemin), texte, true);
+int RemplaceFichier(const std::string& chemin, const std::string& texte, const Garde& garde, std::string* numero) {
+    return Remplace(CheminSysteme(chemin), texte, true, Ecriture{garde, numero}, false);
 }
 
 RepertoireOuvert::RepertoireOuvert(const std::string& chemin)
@@ -467,12 +589,12 @@ bool Occupation::Absent(const std::string& nom) const {
     return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
-int Occupation::Ecris(const std::string& nom, const std::string& texte) const {
+int Occupation::Ecris(const std::string& nom, const std::string& texte, const Garde& garde, std::string* numero) const {
     if (fd_ >= 0 && nom.find('/') == std::string::npos && Absent(nom)) {
-        const int code = CreeEntier(fd_, nom, texte);
+        const int code = CreeEntier(fd_, nom, texte, numero);
         if (code != AFaireAilleurs) return code;
     }
-    return RemplaceFichier(Joindre(chemin_, Separateur, nom), texte);
+    return RemplaceFichier(Joindre(chemin_, Separateur, nom), texte, garde, numero);
 }
 
 std::string RepertoireExecutable() {

@@ -5,7 +5,9 @@
 
 #include <fcntl.h>
 
+#include <functional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace plateforme {
@@ -51,6 +53,44 @@ struct Cles {
     std::string Numero, Chemin;
 };
 Cles ClesDuFichier(const std::string& chemin);
+// Le chemin absolu, sans "." ni ".." : deux chemins qui le partagent sont un seul nom.
+std::string CheminAbsolu(const std::string& chemin);
+// Vrai quand le fichier n'a pas d'autre nom que ce chemin : ni lien, ni plusieurs noms, ni un
+// repertoire atteint par un lien ; vrai aussi pour un chemin absent qui n'est pas un lien pendant.
+bool NomUnique(const std::string& chemin);
+// Le numero ("dev:ino") du fichier ouvert, ou de celui que designe le chemin ; "" s'il ne se lit pas.
+std::string NumeroDuFichier(int fd);
+std::string NumeroDuChemin(const std::string& chemin);
+
+// Les fichiers d'une execution, chacun sous le nom que montrent les messages, avec leurs cles :
+// ce qui dit qu'un chemin atteint, sous un autre nom, un fichier que l'execution lit ou ecrit. Le
+// numero d'un fichier que l'execution ecrit change quand elle le remplace : chaque ecriture le
+// note.
+class Registre {
+public:
+    // Un fichier que l'execution lit ou ecrira, ses cles lues maintenant ; rien s'il est deja la.
+    void Ajoute(const std::string& chemin);
+    // Le fichier que l'execution vient d'ecrire (ou de trouver deja tel qu'elle l'ecrirait) sous ce
+    // chemin, de numero `numero`.
+    void Ecrit(const std::string& chemin, const std::string& numero);
+    // Le nom d'un fichier du registre, autre que `chemin`, qui partage une des cles donnees ; parmi
+    // ceux que l'execution a ecrits seulement quand `ecritsSeuls` le dit. "" sinon.
+    std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false) const;
+    // Les cles du chemin, comme ClesDuFichier, le chemin reel de chaque repertoire lu une fois.
+    Cles ClesDe(const std::string& chemin);
+
+private:
+    struct Entree {
+        std::string nom, numero, reel;
+        bool ecrit = false;
+    };
+    void Indexe(size_t i, const std::string& cle);
+    void Desindexe(size_t i, const std::string& cle);
+    std::vector<Entree> entrees_;
+    std::unordered_map<std::string, size_t> parNom_;
+    std::unordered_multimap<std::string, size_t> parCle_;
+    std::unordered_map<std::string, std::string> repertoiresReels_;
+};
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
@@ -62,7 +102,9 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
 // fin) ; 1004 quand il s'ouvre mais qu'une lecture echoue. Le contenu est vide
 // apres un echec. Un chemin relatif part de `repertoire`, un repertoire ouvert.
-int LitFichier(const std::string& chemin, std::string& contenu, int repertoire = AT_FDCWD);
+// `numero` recoit le numero du fichier lu.
+int LitFichier(const std::string& chemin, std::string& contenu, int repertoire = AT_FDCWD,
+               std::string* numero = nullptr);
 
 // Un repertoire ouvert le temps de sa vie, pour y ouvrir des fichiers sans
 // refaire le chemin ; AT_FDCWD quand il ne s'ouvre pas.
@@ -81,6 +123,13 @@ private:
 // Cree un niveau de repertoire, droits par defaut ; faux en cas d'echec.
 bool CreeRepertoire(const std::string& chemin);
 
+// Ce qui peut refuser une ecriture : consultee juste avant qu'elle ne change un fichier deja la
+// (son contenu differe), ou ne cree un fichier au bout d'un lien pendant. Faux : rien n'est ecrit
+// et l'ecriture rend Refusee. Un fichier neuf a sa place, ou deja tel qu'on l'ecrirait, ne la
+// consulte pas : rien ne s'y perd.
+using Garde = std::function<bool()>;
+inline constexpr int Refusee = 1005;
+
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
 // place, soit l'ancien fichier reste tel quel (un fichier neuf, au bout d'un lien
 // pendant aussi, n'apparait qu'entier). Seule exception, un fichier qui ne
@@ -89,8 +138,10 @@ bool CreeRepertoire(const std::string& chemin);
 // son ecriture. Un fichier qui a deja ce contenu n'est pas touche (sa date
 // reste). 0, 1003 (ouverture ou creation impossible) ou 1004 (ecriture ou
 // fermeture en echec, ou pas la place pour tout ecrire). Le repertoire ou nait
-// le temporaire (".cv-XXXXXX") est d'abord occupe, comme par une Occupation.
-int RemplaceFichier(const std::string& chemin, const std::string& texte);
+// le temporaire (".cv-XXXXXX") est d'abord occupe, comme par une Occupation. `garde` peut refuser
+// l'ecriture ; `numero` recoit, en cas de succes, le numero du fichier qui porte le texte.
+int RemplaceFichier(const std::string& chemin, const std::string& texte, const Garde& garde = {},
+                    std::string* numero = nullptr);
 
 // Dit aux autres executions, jusqu'a la fin de celle-ci, qu'on ecrit dans le
 // repertoire. La premiere a l'occuper seule efface d'abord les fichiers
@@ -102,7 +153,8 @@ public:
 
     // Ecrit le fichier `nom` du repertoire comme RemplaceFichier, sans refaire
     // le chemin quand on le sait absent.
-    int Ecris(const std::string& nom, const std::string& texte) const;
+    int Ecris(const std::string& nom, const std::string& texte, const Garde& garde = {},
+              std::string* numero = nullptr) const;
 
 private:
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.
