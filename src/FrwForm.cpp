@@ -320,6 +320,11 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
         Param.Log(echec, Parametrage::LogEcranEtFichier);
         return echec;
     }
+    if (const std::string ecrit = Param.FichierEcrit(nomFichier, plateforme::NumeroDuChemin(nomFichier)); !ecrit.empty()) {
+        Param.AddErreur("Le fichier descriptif " + nomFichier + " est un lien ou un second nom de " + ecrit +
+                        ", que l'execution ecrit : donnez au descriptif un autre nom.");
+        return "";
+    }
     // La page s'ecrit a cote de la description : les temporaires qu'une execution tuee y a laisses
     // s'effacent ici, meme quand la description est refusee plus bas.
     const std::string repertoire = Fichier().RenvoiRepertoire(NomFichierForm);
@@ -349,6 +354,16 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     else ControleNomsDeTable();
     ControleChainesPhp();
     return resultat;
+}
+
+void MesForms::FichiersDeLExecution(const std::string& nomFichierForm, plateforme::Registre& registre) {
+    NomFichierForm = nomFichierForm;
+    registre.Ajoute(NomFichierForm);
+    registre.Ajoute(Param.ChangeExtention(NomFichierForm, ".php"));
+    for (const Copie& copie : CopiesACote()) {
+        registre.Ajoute(copie.Source);
+        registre.Ajoute(copie.Cible);
+    }
 }
 
 // Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second

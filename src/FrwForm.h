@@ -135,6 +135,10 @@ public:
 
     // Lecture de la description et controle contre la base.
     std::string ChargeFichierConfigFormulaire(std::string nomFichierForm);
+    // Declare les fichiers que form lit ou ecrit pour la description (elle, sa page, les copies a
+    // cote d'elle et leurs originaux, sans ceux de la table, qu'elle seule nomme) : ce que
+    // Parametrage::ReleveFichiers demande.
+    void FichiersDeLExecution(const std::string& nomFichierForm, plateforme::Registre& registre);
 
     // Ecriture de la page et des copies a cote d'elle ; rend le journal des copies.
     std::string ConstruireFichierFormulaireDescriptif();

@@ -114,7 +114,12 @@ std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     if (Param.NbErreurs > 0) return "";
     Fichier fichier;
     fichier.NommeFichier(NomFichierSortie);
-    if (const int code = fichier.RemplaceFichier(fichier.NomFichier, page); code != 0) {
+    std::string autre;
+    if (const int code = Param.EcritFichier(fichier.NomFichier, page, autre); code == plateforme::Refusee) {
+        Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'est pas ecrit : c'est un lien ou un second nom de " +
+                        autre + ", qu'il remplacerait.");
+        return "";
+    } else if (code != 0) {
         Param.AddErreur("Le fichier formulaire " + NomFichierSortie + " n'a pu etre ecrit." + FinDeLigne +
                         fichier.LibelleErreur(code));
         return "";
@@ -138,14 +143,16 @@ std::vector<MesForms::Copie> MesForms::CopiesACote() const {
         return plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom);
     };
     const std::string& appui = Param.NomFichierAppuiForm;
+    // Les chemins construits ou non : la liste sert aussi au releve des fichiers de l'execution.
+    const std::string includes = Param.Chemins().IncludeSources;
     std::vector<Copie> copies = {{duProgramme(appui), aCote(appui), ""}};
     if (!NomTable.empty()) {
         copies.push_back({duProgramme(NomFichierConnexion), aCote(NomFichierConnexion), ""});
         const std::string classe = Param.PrefixeFichierClasse + NomTable + ".php";
-        copies.push_back({Param.RepertoireIncludeSources + classe, aCote(classe), ""});
+        copies.push_back({includes + classe, aCote(classe), ""});
     }
     for (const std::string& include : Param.ListeFichiersInclude) {
-        const std::string source = Param.RepertoireIncludeSources + include;
+        const std::string source = includes + include;
         copies.push_back({source, aCote(include), "Le chemin pour copier le fichier (" + source + ") a inclure n'est pas correct."});
     }
     return copies;

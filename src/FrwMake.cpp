@@ -260,75 +260,56 @@ std::string Make::ListerRepertoire(std::string repertoire, std::string filtre, s
         return "NOK";
     }
     for (const std::string& nom : noms) {
-        // Un "\" dans un nom deviendrait un separateur en atteignant le systeme.
-        if (nom[0] == '_' || nom.find('\\') != std::string::npos || nom.find(filtre) == std::string::npos)
-            continue;
+        if (!PageRetenue(nom, filtre)) continue;
         liste.push_back({nom, Param.RepertoireSources, Param.RepertoireCible, "", Param.FichierReferenceGlobal});
         ++NbFichiers;
     }
     return "";
 }
 
-// Une copie dont la cible mene a une page ou a une reference de l'execution la remplacerait :
-// elle est refusee comme une copie en echec.
+// Un "\" dans un nom deviendrait un separateur en atteignant le systeme.
+bool Make::PageRetenue(const std::string& nom, const std::string& filtre) {
+    return !nom.empty() && nom[0] != '_' && nom.find('\\') == std::string::npos && nom.find(filtre) != std::string::npos;
+}
+
+// Une copie dont la cible mene a un autre fichier de l'execution (une page, une reference...) le
+// remplacerait : elle est refusee comme une copie en echec (Parametrage::CopieFichier).
 bool Make::CopieAppui(const std::string& source, const std::string& cible) {
-    if (const std::string fichier = FichierRemplace(cible, ""); !fichier.empty()) {
-        Param.AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + fichier +
-                         " (un lien ou un second nom) : elle n'est pas faite.");
-        return false;
-    }
     return Param.CopieFichier(source, cible, "La copie de " + source + " vers " + cible + " a echouee.", false);
 }
 
-// Le fichier de l'execution (page source, page cible, reference) que l'ecriture du chemin
-// remplacerait parce qu'il en est un lien, meme pendant, ou un second nom ; vide sinon. Seul un
-// chemin qui peut porter un autre nom est compare (un lstat dans le cas courant), par les cles
-// des fichiers de l'execution, relevees une fois. `propre` : la page cible dont le chemin est le
-// sien, qui n'est pas comptee ("" pour une copie).
-std::string Make::FichierRemplace(const std::string& chemin, const std::string& propre) {
-    if (!plateforme::AutreNomPossible(chemin)) return "";
-    if (!FichiersReleves) ReleveFichiers();
-    const plateforme::Cles cles = plateforme::ClesDuFichier(chemin);
-    for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
-        const auto noms = FichiersParCle.find(*cle);
-        if (cle->empty() || noms == FichiersParCle.end()) continue;
-        for (const std::string& nom : noms->second)
-            if (nom != propre) return nom;
+// Avant l'assemblage, les references que nomment les pages ne sont pas connues : chaque page est
+// lue pour trouver la sienne, sans rien signaler (l'assemblage le fera).
+void Make::FichiersDeLExecution(plateforme::Registre& registre) {
+    const Parametrage::CheminsDuSite chemins = Param.Chemins();
+    const std::string sources = Param.TrimSlash(chemins.Sources) + Separateur;
+    const std::string cibles = Param.TrimSlash(chemins.Cible) + Separateur;
+    registre.Ajoute(chemins.Reference);
+    std::vector<std::string> noms;
+    plateforme::ListeFichiersReguliers(chemins.Sources, noms);
+    for (const std::string& nom : noms) {
+        if (!PageRetenue(nom, ".php")) continue;
+        const std::string source = sources + Param.TrimSlash(nom);
+        registre.Ajoute(source);
+        registre.Ajoute(cibles + Param.TrimSlash(nom));
+        if (const std::string reference = ReferenceNommee(source); !reference.empty()) registre.Ajoute(reference);
     }
-    return "";
-}
-
-// Les cles des pages source et cible et des references. Avant l'assemblage, les references que
-// nomment les pages ne sont pas connues : chaque page est lue pour trouver la sienne. Une cible
-// remplacee ensuite par renommage change de numero, mais aucun autre nom ne mene encore a son
-// nouveau fichier, et son chemin reste une de ses cles.
-void Make::ReleveFichiers() {
-    FichiersReleves = true;
-    const std::string sources = Param.TrimSlash(Param.RepertoireSources) + Separateur;
-    const std::string cibles = Param.TrimSlash(Param.RepertoireCible) + Separateur;
-    for (const _ListeFichier& page : ListeFichiers) {
-        const std::string nom = Param.TrimSlash(page.NomFichier);
-        const std::string source = sources + nom;
-        for (const std::string& fichier :
-             {source, cibles + nom, ReferencesConnues ? page.FichierReference : ReferenceNommee(page, source)}) {
-            const plateforme::Cles cles = plateforme::ClesDuFichier(fichier);
-            for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
-                if (cle->empty()) continue;
-                std::vector<std::string>& noms = FichiersParCle[*cle];
-                if (std::find(noms.begin(), noms.end(), fichier) == noms.end()) noms.push_back(fichier);
-            }
-        }
+    for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
+        registre.Ajoute(plateforme::Joindre(Param.CheminAppli, Separateur, *appui));
+        registre.Ajoute(plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
+    }
+    for (const std::string& entree : Param.ListeFichiersACopier) {
+        registre.Ajoute(sources + entree);
+        registre.Ajoute(cibles + entree);
     }
 }
 
-// La reference que la page nommera en s'assemblant : celle de sa balise, sinon celle de son
-// enregistrement. Rien n'est signale ici, l'assemblage le fera.
-std::string Make::ReferenceNommee(const _ListeFichier& page, const std::string& source) {
+std::string Make::ReferenceNommee(const std::string& source) {
     std::string texte;
     bool ouvert = false;
-    if (Fichier().LisFichier(source, texte, ouvert) != 0) return page.FichierReference;
+    if (Fichier().LisFichier(source, texte, ouvert) != 0) return "";
     const BaliseDeReference balise = TrouveReference(texte);
-    return balise.fin == Aucun ? page.FichierReference : balise.chemin;
+    return balise.fin == Aucun ? "" : balise.chemin;
 }
 
 // La balise de reference du texte : la premiere de sa forme en minuscules, sinon en majuscules.
@@ -438,7 +419,8 @@ const std::string* Make::Reference(const _ListeFichier& page, const std::string&
     CheminReference.clear();
     Fichier fichier;
     bool ouvert = false;
-    int code = fichier.LisFichier(page.FichierReference, TexteReference, ouvert);
+    std::string numero;
+    int code = fichier.LisFichier(page.FichierReference, TexteReference, ouvert, AT_FDCWD, &numero);
     if (!ouvert) {
         Param.AddWarning("Le fichier " + source + " ne sera pas traite, car le fichier de reference " +
                          page.FichierReference + " n'existe pas." +
@@ -448,6 +430,11 @@ const std::string* Make::Reference(const _ListeFichier& page, const std::string&
     if (code != 0) {
         Param.AddErreur("Le fichier " + source + " ne sera pas traite. le fichier ref " + page.FichierReference +
                         " est illisible." + FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne);
+        return nullptr;
+    }
+    if (const std::string ecrit = Param.FichierEcrit(page.FichierReference, numero); !ecrit.empty()) {
+        Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa reference " + page.FichierReference +
+                        " est un lien ou un second nom de " + ecrit + ", que l'execution ecrit.");
         return nullptr;
     }
     CheminReference = page.FichierReference;
@@ -490,10 +477,16 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     Fichier fichier;
     bool ouvert;
     const bool parNom = Sources->Fd() != AT_FDCWD;
-    int code = fichier.LisFichier(parNom ? nom : source, TextePage, ouvert, Sources->Fd());
+    std::string numero;
+    int code = fichier.LisFichier(parNom ? nom : source, TextePage, ouvert, Sources->Fd(), &numero);
     if (code != 0) {
         Param.AddErreur("Le fichier " + source + " est illisible, il ne sera pas traite." + FinDeLigne +
                         fichier.LibelleErreur(code));
+        return;
+    }
+    if (const std::string ecrit = Param.FichierEcrit(source, numero); !ecrit.empty()) {
+        Param.AddErreur("Le fichier " + source + " ne sera pas traite : c'est un lien ou un second nom de " + ecrit +
+                        ", que l'execution ecrit.");
         return;
     }
     ReleveBalises(TextePage);
@@ -502,16 +495,16 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     if (Param.Bavard > 0) Param.Log(source + " -> " + cible, Parametrage::LogEcranEtFichier);
     RemplaceDatesEtHeures(TextePage);
     if (!AssembleLaPage(page, *reference, source)) return;
-    // Une cible qui est un lien ou un second nom d'une page, lue ou ecrite, ou d'une reference,
-    // s'ecrirait sur elle.
-    if (const std::string lu = FichierRemplace(cible, cible); !lu.empty()) {
+    // Une cible qui est un lien ou un second nom d'un autre fichier de l'execution (une page, lue ou
+    // ecrite, une reference, la configuration...) s'ecrirait sur lui.
+    std::string autre;
+    code = OccupationCible->Ecris(nom, Sortie, Param.GardeEcriture(cible, autre), &numero);
+    if (code == plateforme::Refusee)
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
-                        " est un lien ou un second nom de " + lu + ", qu'elle remplacerait.");
-        return;
-    }
-    code = OccupationCible->Ecris(nom, Sortie);
-    if (code != 0)
+                        " est un lien ou un second nom de " + autre + ", qu'elle remplacerait.");
+    else if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
+    else Param.NoteEcriture(cible, numero);
 }
 
 std::string Make::Traitement() {
@@ -528,7 +521,6 @@ std::string Make::Traitement() {
         ((rapport += "Traite fichier:") += source) += FinDeLigne;
         TraitePage(page, source, cible, nom);
     }
-    ReferencesConnues = true;
     return rapport;
 }
 

@@ -7,7 +7,6 @@
 #include <ctime>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "Parametres.h"
@@ -54,15 +53,20 @@ public:
     ~Make();
 
     std::string ListerRepertoire(std::string repertoire, std::string filtre, std::vector<_ListeFichier>& liste);
+    // Vrai pour un nom que la selection retient avec ce filtre.
+    static bool PageRetenue(const std::string& nom, const std::string& filtre);
+    // Declare les fichiers que make lit ou ecrit (pages source et cible, references, y compris
+    // celles que nomment les pages, appuis, fichiers a copier) : ce que Parametrage::ReleveFichiers
+    // demande.
+    void FichiersDeLExecution(plateforme::Registre& registre);
     std::string PreTraitement(std::string filtre);
     std::string Traitement();
     std::string PostTraitement();
 
 private:
     bool CopieAppui(const std::string& source, const std::string& cible);
-    std::string FichierRemplace(const std::string& chemin, const std::string& propre);
-    void ReleveFichiers();
-    std::string ReferenceNommee(const _ListeFichier& page, const std::string& source);
+    // La reference que nomme la balise de la page source, "" sans balise complete.
+    std::string ReferenceNommee(const std::string& source);
     // Une balise de reference dans un texte : sa position (npos sans balise), celle de son accolade
     // fermante (npos sans elle) et le chemin de la reference qu'elle nomme.
     struct BaliseDeReference {
@@ -93,11 +97,6 @@ private:
     std::unique_ptr<plateforme::Occupation> OccupationCible;
     // Le repertoire des sources, d'ou chaque page est ouverte par son nom.
     std::unique_ptr<plateforme::RepertoireOuvert> Sources;
-    // Les fichiers de l'execution (pages source et cible, references) par chacune de leurs cles,
-    // releves a la premiere ecriture qui peut mener a un autre nom ; les references sont celles
-    // des enregistrements une fois les pages assemblees.
-    bool FichiersReleves = false, ReferencesConnues = false;
-    std::unordered_map<std::string, std::vector<std::string>> FichiersParCle;
 };
 
 #endif

@@ -803,8 +803,23 @@ void FrwSgbd::EcritClasse(const std::string& table) {
     Fichier fichier;
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
         fichier.NommeFichier(*repertoire + nom);
-        const int code = fichier.RemplaceFichier(fichier.NomFichier, classe);
-        if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
+        std::string autre;
+        const int code = Param.EcritFichier(fichier.NomFichier, classe, autre);
+        if (code == plateforme::Refusee)
+            Param.AddErreur(RefusClasse(table) + "son fichier " + fichier.NomFichier + " est un lien ou un second nom de " +
+                            autre + ", qu'il remplacerait.");
+        else if (code != 0) Param.AddErreur(fichier.LibelleErreur(code));
+    }
+}
+
+void FrwSgbd::FichiersDeLExecution(plateforme::Registre& registre) {
+    const Parametrage::CheminsDuSite chemins = Param.Chemins();
+    for (const std::string* repertoire : {&chemins.IncludeSources, &chemins.IncludeCible}) {
+        std::vector<std::string> noms;
+        plateforme::ListeFichiersReguliers(*repertoire, noms);
+        for (const std::string& nom : noms)
+            if (nom.rfind(Param.PrefixeFichierClasse, 0) == 0 && nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".php") == 0)
+                registre.Ajoute(*repertoire + nom);
     }
 }
 

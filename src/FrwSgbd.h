@@ -39,6 +39,10 @@ public:
 
     explicit FrwSgbd(Parametrage& param);
 
+    // Declare les fichiers de classe (prefixe des classes, ".php") deja la dans les deux repertoires
+    // include : ce que sgbd ecrit et ce que form copie (Parametrage::ReleveFichiers).
+    void FichiersDeLExecution(plateforme::Registre& registre);
+
     // Le pilote : connexion, liste des tables, repertoires, puis une classe par
     // table. Rend une ligne "Traitement table:" par table.
     std::string PrepareFichierClasse(std::string serveur, std::string database, std::string utilisateur,

@@ -121,7 +121,7 @@ void Parametrage::SetFichierLog(std::string nom) { FichierLog = nom; }
 
 std::string Parametrage::ConvertIntToString(int n) { return std::to_string(n); }
 
-std::string Parametrage::TrimSlash(std::string texte) {
+std::string Parametrage::TrimSlash(std::string texte) const {
     if (texte.size() < 2) return texte;
     if (texte.front() == '\\') texte.erase(0, 1);
     if (!texte.empty() && texte.back() == '\\') texte.pop_back();
@@ -258,12 +258,26 @@ void Parametrage::VerificationConfigurationSGBDIdentifiant(int sgbd) {
 void Parametrage::ConstructionDesChemins() {
     NbErreurs = 0;
     NbAnomalies = 0;
+    const CheminsDuSite chemins = Chemins();
+    RepertoireSources = chemins.Sources;
+    RepertoireCible = chemins.Cible;
+    RepertoireIncludeSources = chemins.IncludeSources;
+    RepertoireIncludeCible = chemins.IncludeCible;
+    FichierReferenceGlobal = chemins.Reference;
+    CheminsConstruits = true;
+}
+
+Parametrage::CheminsDuSite Parametrage::Chemins() const {
+    if (CheminsConstruits)
+        return {RepertoireSources, RepertoireIncludeSources, RepertoireCible, RepertoireIncludeCible, FichierReferenceGlobal};
     const std::string& s = Separateur;
-    RepertoireSources = TrimSlash(Racine) + s + TrimSlash(RepertoireSources) + s;
-    RepertoireCible = TrimSlash(Racine) + s + TrimSlash(RepertoireCible) + s;
-    RepertoireIncludeSources = TrimSlash(RepertoireSources) + s + TrimSlash(NomRepertoireInclude) + s;
-    RepertoireIncludeCible = TrimSlash(RepertoireCible) + s + TrimSlash(NomRepertoireInclude) + s;
-    FichierReferenceGlobal = TrimSlash(Racine) + s + TrimSlash(FichierReferenceGlobal);
+    CheminsDuSite c;
+    c.Sources = TrimSlash(Racine) + s + TrimSlash(RepertoireSources) + s;
+    c.Cible = TrimSlash(Racine) + s + TrimSlash(RepertoireCible) + s;
+    c.IncludeSources = TrimSlash(c.Sources) + s + TrimSlash(NomRepertoireInclude) + s;
+    c.IncludeCible = TrimSlash(c.Cible) + s + TrimSlash(NomRepertoireInclude) + s;
+    c.Reference = TrimSlash(Racine) + s + TrimSlash(FichierReferenceGlobal);
+    return c;
 }
 
 void Parametrage::VerificationExistenceChemin(int make, int, int) {
@@ -302,10 +316,63 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
                                bool raison, bool uneFois) {
     const std::string normal = plateforme::CheminNormal(cible);
     if (uneFois && !CiblesCopiees.insert(normal).second) return true;
+    if (const std::string ecrit = FichierEcrit(source, plateforme::NumeroDuChemin(source)); !ecrit.empty()) {
+        if (uneFois) CiblesCopiees.erase(normal);
+        AddWarning("La copie de " + source + " vers " + cible + " n'est pas faite : " + source +
+                   " est un lien ou un second nom de " + ecrit + ", que l'execution ecrit.");
+        return false;
+    }
     Fichier fichier;
-    const int code = fichier.CopieFichier(source, cible);
-    if (code == 0) return true;
+    std::string autre, numero;
+    const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre), &numero);
+    if (code == 0) {
+        NoteEcriture(cible, numero);
+        return true;
+    }
     if (uneFois) CiblesCopiees.erase(normal);
-    AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
+    if (code == plateforme::Refusee)
+        AddWarning("La copie de " + source + " vers " + cible + " remplacerait " + autre +
+                   " (un lien ou un second nom) : elle n'est pas faite.");
+    else AddWarning(anomalie + (raison ? FinDeLigne + fichier.LibelleErreur(code) + FinDeLigne : ""));
     return false;
+}
+
+// ---------------------------------------------------------------- fichiers de l'execution
+
+std::string Parametrage::FichierRemplace(const std::string& chemin) {
+    if (!FichiersReleves) {
+        FichiersReleves = true;
+        if (ReleveFichiers) ReleveFichiers(Fichiers);
+    }
+    return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin));
+}
+
+plateforme::Garde Parametrage::GardeEcriture(const std::string& chemin, std::string& autre) {
+    return [this, &chemin, &autre] {
+        autre = FichierRemplace(chemin);
+        return autre.empty();
+    };
+}
+
+void Parametrage::NoteEcriture(const std::string& chemin, const std::string& numero) {
+    if (!numero.empty()) Fichiers.Ecrit(chemin, numero);
+}
+
+std::string Parametrage::FichierEcrit(const std::string& chemin, const std::string& numero) {
+    return numero.empty() ? "" : Fichiers.Autre(chemin, {numero, ""}, true);
+}
+
+int Parametrage::EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre) {
+    std::string numero;
+    const int code = plateforme::RemplaceFichier(chemin, texte, GardeEcriture(chemin, autre), &numero);
+    if (code == 0) NoteEcriture(chemin, numero);
+    return code;
+}
+
+void Parametrage::FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const {
+    registre.Ajoute(configuration);
+    if (!FichierLog.empty()) registre.Ajoute(FichierLog);
+    for (const std::string& include : ListeFichiersInclude) registre.Ajoute(Chemins().IncludeSources + include);
+    for (const std::string* appui : {&NomFichierAppuiForm, &NomFichierConnexion})
+        registre.Ajoute(plateforme::Joindre(CheminAppli, Separateur, *appui));
 }

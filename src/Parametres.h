@@ -4,6 +4,7 @@
 #ifndef PARAMETRES_H
 #define PARAMETRES_H
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -100,7 +101,7 @@ public:
     std::string Pluriel(int n);
     void SetFichierLog(std::string nom);
     std::string ConvertIntToString(int n);
-    std::string TrimSlash(std::string texte);
+    std::string TrimSlash(std::string texte) const;
     std::string ChangeExtention(std::string nom, std::string extension);
     std::string DeCrypt(std::string texte, std::string cle);
     // Une ligne Require_once par fichier a inclure, retrait d'une tabulation ; "" sans fichier.
@@ -115,11 +116,46 @@ public:
     void CopieFichierConnexion(std::string repertoire);
     // La seule copie de fichier du programme. Un echec est une anomalie, `anomalie` suivie de la
     // raison quand `raison` le demande ; rend vrai quand la cible est la copie de la source. Avec
-    // `uneFois`, une cible deja ecrite ainsi par le lancement ne l'est pas de nouveau.
+    // `uneFois`, une cible deja ecrite ainsi par le lancement ne l'est pas de nouveau. Une copie qui
+    // remplacerait un autre fichier de l'execution, ou dont la source en est un que l'execution a
+    // ecrit sous un autre nom, n'est pas faite : une anomalie le dit.
     bool CopieFichier(const std::string& source, const std::string& cible, const std::string& anomalie,
                       bool raison = true, bool uneFois = true);
 
+    // Les repertoires et la reference du site tels que ConstructionDesChemins les fait (deja faits
+    // ou non) : ce que lisent les releves des fichiers de l'execution, avant les controles aussi.
+    struct CheminsDuSite {
+        std::string Sources, IncludeSources, Cible, IncludeCible, Reference;
+    };
+    CheminsDuSite Chemins() const;
+
+    // Aucun fichier que l'execution ecrit n'est, sous un autre nom (lien, second nom, autre chemin),
+    // un fichier qu'elle lit ou ecrit ailleurs. `ReleveFichiers`, que pose main, declare tous ceux
+    // de l'execution : il n'est appele qu'a la premiere ecriture qui changerait un fichier deja la,
+    // ou creerait un fichier au bout d'un lien pendant ; chaque ecriture est notee (NoteEcriture).
+    std::function<void(plateforme::Registre&)> ReleveFichiers;
+    // Le fichier de l'execution que l'ecriture du chemin changerait sous un autre nom ; "" sinon.
+    std::string FichierRemplace(const std::string& chemin);
+    // La garde d'une ecriture du chemin : elle la refuse quand FichierRemplace nomme un fichier,
+    // rendu dans `autre`.
+    plateforme::Garde GardeEcriture(const std::string& chemin, std::string& autre);
+    // Le fichier que l'execution vient d'ecrire sous ce chemin (son numero, "dev:ino").
+    void NoteEcriture(const std::string& chemin, const std::string& numero);
+    // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
+    // de numero `numero` ; "" sinon.
+    std::string FichierEcrit(const std::string& chemin, const std::string& numero);
+    // Ecrit le fichier en entier (Fichier::RemplaceFichier) sous la garde de l'execution, et note
+    // l'ecriture : plateforme::Refusee, et le fichier qu'elle remplacerait dans `autre`, quand la
+    // garde la refuse.
+    int EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre);
+    // Declare les fichiers de toute execution : la configuration, la trace, les fichiers a inclure
+    // et les fichiers d'appui du programme.
+    void FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const;
+
 private:
+    plateforme::Registre Fichiers;
+    bool FichiersReleves = false;
+    bool CheminsConstruits = false;
     // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;
     void Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne);
