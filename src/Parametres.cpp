@@ -47,6 +47,9 @@ void Parametrage::LogSansCR(std::string texte, MonEnumerationLog niveau) { Journ
 void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau, bool finDeLigne) {
     if (niveau == LogVideFichier) {
         FichierTrace.VideFichier(FichierLog);
+        // Une page, une reference ou une description qui serait la trace sous un autre nom se voit
+        // a sa lecture (FichierEcrit).
+        if (!FichierLog.empty()) NoteEcriture(FichierLog, plateforme::NumeroDuChemin(FichierLog));
         return;
     }
     if (niveau != LogEcran && niveau != LogFichier && niveau != LogEcranEtFichier) {
@@ -375,4 +378,13 @@ void Parametrage::FichiersDeLExecution(const std::string& configuration, platefo
     for (const std::string& include : ListeFichiersInclude) registre.Ajoute(Chemins().IncludeSources + include);
     for (const std::string* appui : {&NomFichierAppuiForm, &NomFichierConnexion})
         registre.Ajoute(plateforme::Joindre(CheminAppli, Separateur, *appui));
+}
+
+void Parametrage::ControleTrace() {
+    if (FichierLog.empty() || plateforme::NomUnique(FichierLog)) return;
+    const std::string autre = FichierRemplace(FichierLog);
+    if (autre.empty()) return;
+    AddErreur("Le fichier de trace " + FichierLog + " est un lien ou un second nom de " + autre +
+              ", qu'il remplacerait : il n'est pas ecrit.");
+    FichierLog.clear();
 }

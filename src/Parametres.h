@@ -148,6 +148,10 @@ public:
     // l'ecriture : plateforme::Refusee, et le fichier qu'elle remplacerait dans `autre`, quand la
     // garde la refuse.
     int EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre);
+    // Avant que la trace ne soit videe : une trace qui a un autre nom que le sien (lien, second nom,
+    // repertoire atteint par un lien) ne doit etre aucun fichier de l'execution. Sinon, une erreur
+    // le dit, et la trace n'est plus ecrite : l'etape s'arrete, son message a la console seule.
+    void ControleTrace();
     // Declare les fichiers de toute execution : la configuration, la trace, les fichiers a inclure
     // et les fichiers d'appui du programme.
     void FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const;

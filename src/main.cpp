@@ -122,6 +122,7 @@ void LitConfiguration(Parametrage& param, const Demande& demande) {
                          fin + "Lecture du fichier de configuration:" + Nom_Fichier_Configuration;
     param.initErreur();
     entete += param.ChargeConfiguration(Nom_Fichier_Configuration);
+    param.ControleTrace();
     param.Log("", Parametrage::LogVideFichier);
     param.Log(param.Banniere, Parametrage::LogFichier);
     param.Log(entete, Parametrage::LogEcranEtFichier);
