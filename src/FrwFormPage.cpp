@@ -31,6 +31,15 @@ const char* const ScriptClearForm =
 // La ligne qui refuse une demande dont un champ est envoye en tableau.
 const char* const RefusTableau = "Demande refus\xC3\xA9" "e : un champ est envoy\xC3\xA9 en tableau.";
 
+// Les lignes PHP d'une page sans table qui refusent un envoi dont PHP n'a garde qu'une partie des
+// champs (plus que max_input_vars) : il le signale avant la page, et seulement la (error_get_last).
+// Elles viennent avant toute lecture de l'envoi : aucune variable ne prend une demande a moitie lue.
+const char* const TestEnvoiCoupe =
+    "if ($_POST && strpos(error_get_last()[\"message\"] ?? \"\",\"Input variables exceeded\")!==false)\t{";
+const char* const RefusCoupe =
+    "echo \"<strong>Pb Envoi : la demande d\xC3\xA9passe la limite max_input_vars de PHP (\"."
+    "htmlspecialchars(ini_get(\"max_input_vars\")).\" champs) : rien n'a \xC3\xA9t\xC3\xA9 fait.</strong><br>\";";
+
 // Un argument texte d'un appel PHP, suivi de sa virgule.
 std::string Argument(const std::string& valeur) { return "\"" + valeur + "\","; }
 
@@ -179,6 +188,12 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
         e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];\telse\t$" + n + "=\"\";");
     };
     e.Decale([&] {
+        // Avec une table, FormLien::Recoit refuse la demande coupee : la ligne chargee est alors montree.
+        if (table.empty()) {
+            e.Ligne("// Une demande dont PHP n'a gard\xC3\xA9 qu'une partie des champs (max_input_vars) n'est pas lue : "
+                    "rien n'en est fait.");
+            e.Bloc(TestEnvoiCoupe, [&] { e.Ligne(RefusCoupe).Ligne("$_POST=array();"); });
+        }
         // Les pages et les classes ne lisent que des textes : un nom envoye en tableau
         // arreterait la page sur une erreur de type, ou ecrirait "Array".
         e.Ligne("// Un champ envoy\xC3\xA9 en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.");

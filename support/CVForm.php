@@ -44,6 +44,9 @@ class FormLien
 	private $ChampCle = null;
 	// La cle de la page, le champ par lequel Editer cherche sa ligne, telle que Recoit l'a recue.
 	private static $CleDeLaPage = "";
+	// Ce que PHP a signale avant la page (error_get_last), lu au chargement de ce fichier, que la page
+	// inclut avant tout le reste : un avertissement venu plus tard (connexion...) le remplacerait.
+	public static $Demarrage = null;
 	// Les noms des champs que la classe ajoute : ils ne sont pas des noms PHP, si bien qu'aucune
 	// colonne ne les porte. La cle de la ligne chargee (la cle tapee dans son propre champ ne
 	// l'efface pas), suivie de la valeur de la cle de la page ; la cle d'une ligne de la liste
@@ -336,7 +339,10 @@ class FormLien
 			$montrees[] = $sorte . self::Code($nom) . ":" . self::Empreinte($sorte, self::$Chargees[$nom]) . ":"
 				. self::Recette($sorte, self::$Chargees[$nom]);
 		$this->Retenues = array();
-		$texte = $this->Ouvre() . ($montrees ? $this->AjouteChampHidden(self::VALEURS_MONTREES, implode(",", $montrees)) : "")
+		// Le formulaire de la cle chargee porte toujours ce champ, vide au besoin : un envoi qui ne l'a plus est
+		// incomplet (Recoit), et ne peut faire prendre une valeur montree pour une valeur changee.
+		$avec = $montrees || $this->ChampCle !== null;
+		$texte = $this->Ouvre() . ($avec ? $this->AjouteChampHidden(self::VALEURS_MONTREES, implode(",", $montrees)) : "")
 			. ($this->DansCadre ? "</fieldset>\n" : "") . ($this->Ferme ? "" : "</form>\n");
 		$this->DansCadre = false;
 		$this->Ferme = true;
@@ -471,19 +477,21 @@ class FormLien
 	// tel que la page l'a montre, sous la valeur exacte de la ligne lue (le navigateur en change
 	// les fins de ligne et les octets hors de l'UTF-8). Pour une modification ($action), la cle
 	// videe reprend celle de la ligne lue : une cle vide ne renomme pas la ligne (un ajout, lui,
-	// laisse la base la donner). Un envoi que PHP a perdu parce qu'il depassait sa limite le dit,
-	// et la ligne qui etait chargee est montree de nouveau ($action devient Editer).
+	// laisse la base la donner). Un envoi que PHP a perdu ou coupe parce qu'il depassait une de ses
+	// limites, ou une modification qui n'a plus les valeurs montrees de sa ligne, ne fait rien (Refuse).
 	static function Recoit($envoi, $cle = "", &$action = "")
 	{
 		self::$CleDeLaPage = (string) $cle;
-		if (!$envoi && ($perdu = self::EnvoiPerdu()) !== null) {
-			echo "<strong>Pb Envoi : la demande (" . $perdu . " octets) dépasse la limite post_max_size de PHP ("
-				. self::Attribut(ini_get("post_max_size")) . ") : rien n'a été fait.</strong><br>";
-			$page = self::CleChargee(self::PremierChamp(), 1);
-			if ($page === null || $cle === "") return array();
-			$action = "Editer";
-			return array($cle => $page);
-		}
+		if (!$envoi && ($perdu = self::EnvoiPerdu()) !== null)
+			return self::Refuse("la demande (" . $perdu . " octets) dépasse la limite post_max_size de PHP ("
+				. self::Attribut(ini_get("post_max_size")) . ")", $envoi, $cle, $action);
+		if (self::EnvoiCoupe())
+			return self::Refuse("la demande dépasse la limite max_input_vars de PHP (" . self::Attribut(ini_get("max_input_vars"))
+				. " champs)", $envoi, $cle, $action);
+		// Sans elles, chaque valeur montree passerait pour changee : Modifier ecrirait ce que la ligne avait
+		// a l'affichage par-dessus ce qu'un autre client a ecrit depuis.
+		if ($action === "Modifier" && self::CleChargee($envoi) !== null && !array_key_exists(self::VALEURS_MONTREES, $envoi))
+			return self::Refuse("la demande est incomplète (champ " . self::VALEURS_MONTREES . " absent)", $envoi, $cle, $action);
 		$cases = array();
 		foreach ($envoi as $nom => $valeur)
 			if (preg_match('/^(.+)-([0-9]+)$/s', (string) $nom, $m) && array_key_exists($m[1], $envoi)) {
@@ -502,6 +510,25 @@ class FormLien
 		$chargee = self::CleChargee($envoi, 1);
 		if ($cle !== "" && $action === "Modifier" && ($envoi[$cle] ?? null) === "" && $chargee !== null) $envoi[$cle] = $chargee;
 		return $envoi;
+	}
+
+	// Une demande dont rien n'est fait : une ligne le dit, puis la ligne que la page avait chargee est
+	// montree de nouveau ($action devient Editer, de la cle de la page que porte l'envoi, sinon son premier
+	// champ) ; sans elle, la page n'a rien a faire ni a montrer.
+	private static function Refuse($raison, $envoi, $cle, &$action)
+	{
+		echo "<strong>Pb Envoi : " . $raison . " : rien n'a été fait.</strong><br>";
+		$page = self::CleChargee($envoi, 1) ?? self::CleChargee(self::PremierChamp(), 1);
+		$action = $page === null || $cle === "" ? "" : "Editer";
+		return $action === "" ? array() : array($cle => $page);
+	}
+
+	// Vrai quand PHP n'a garde qu'une partie des champs d'une demande POST (plus que max_input_vars) : il
+	// l'a signale au debut de la demande, quel que soit l'ordre des champs.
+	private static function EnvoiCoupe()
+	{
+		$message = is_array(self::$Demarrage) ? (string) (self::$Demarrage["message"] ?? "") : "";
+		return ($_SERVER["REQUEST_METHOD"] ?? "") === "POST" && strpos($message, "Input variables exceeded") !== false;
 	}
 
 	// La taille d'une demande POST que PHP a laissee de cote parce qu'elle depasse post_max_size
@@ -568,4 +595,5 @@ class FormLien
 		}
 	}
 }
+FormLien::$Demarrage = error_get_last();
 ?>

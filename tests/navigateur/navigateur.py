@@ -27,6 +27,11 @@ CHAMPS = FORMULAIRE + "input:not([type=hidden]), " + FORMULAIRE + "textarea"
 CHEMIN_PHP = "x<?=7*6?>.form"
 FAUTES_PHP = ("Warning:", "Notice:", "Deprecated:", "Fatal error", "Parse error", "error:")
 REFUS_TABLEAU = "Demande refusée : un champ est envoyé en tableau."
+# Une table dont le formulaire porte plus de champs que PHP n'en garde (max_input_vars, 1000 par defaut) : a cote de
+# la cle et d'un nombre, 16 colonnes SET de 64 membres, une case par membre.
+COLONNES_SET, MEMBRES = 16, 64
+LIMITE_CHAMPS = ("<strong>Pb Envoi : la demande dépasse la limite max_input_vars de PHP (1000 champs) : "
+                 "rien n'a été fait.</strong>")
 NON_TROUVE = "Enregistrement non trouvé"
 bilan = {"passed": 0, "failed": 0}
 serveur = {}
@@ -120,11 +125,18 @@ def construit(dossier, corvalite):
                                      f"USER=corvalite\nMDP=corvalite\nDATABASE={ESSAIS}\n")
     sql(f"create database {ESSAIS} character set utf8mb4")
     sql((DONNEES / "navigateur.sql").read_text(encoding="utf-8"), ESSAIS)
-    sources = {CHEMIN_PHP: OUTILS.parent / "exemple/formulaires/contact.form"}
+    membres = ",".join(f"'m{m}'" for m in range(1, MEMBRES + 1))
+    sql("create table coches (id int primary key, n int"
+        + "".join(f", s{c} set({membres})" for c in range(1, COLONNES_SET + 1)) + ") default charset=utf8mb4", ESSAIS)
+    description = ["TABLE=coches", "CHAMP=id", "FINCHP", "CHAMP=n", "FINCHP"]
+    for c in range(1, COLONNES_SET + 1):
+        description += [f"CHAMP=s{c}", "INPUTHTML=checkbox", *(f"ELEMENTS=m{m},m{m}" for m in range(1, MEMBRES + 1)), "FINCHP"]
+    (dossier / "coches.form").write_text("\n".join(description) + "\n")
+    sources = {CHEMIN_PHP: OUTILS.parent / "exemple/formulaires/contact.form", "coches.form": dossier / "coches.form"}
     for arguments in (["-sgbd", "-form", "code.form"],
                       *(["-form", nom] for nom in ("fiche.form", "brut.form", "stock.form", "nu.form", "group.form", CHEMIN_PHP,
                                                    "paire.form", "objet.form", "longueur.form", "cle.form", "octets.form",
-                                                   "compteur.form", "defaut.form", "vide.form", "grand.form"))):
+                                                   "compteur.form", "defaut.form", "vide.form", "grand.form", "coches.form"))):
         (essais / "web" / arguments[-1]).write_bytes(sources.get(arguments[-1], DONNEES / arguments[-1]).read_bytes())
         r = subprocess.run([corvalite, "-c", str(essais / "site.cfg")] + arguments, cwd=essais / "web", capture_output=True,
                            env=dict(os.environ, MYSQL_TCP_PORT=str(serveur["port"])), text=True, errors="replace")
@@ -607,6 +619,61 @@ def grand(p, url):
         re.findall(r'name="n" value="(\d*)"', texte), sql(etat, ESSAIS)), (True, False, [], ["5"], [["5"] + avant[0][1:]]))
 
 
+# Ce que PHP ecrit au journal de chaque demande de plus de champs qu'il n'en garde, avant toute page : une ligne par
+# demande que limite() envoie (coupees), et aucune autre.
+CHAMPS_EN_TROP = (r"PHP Warning:  PHP Request Startup: Input variables exceeded 1000\. To increase the limit change "
+                  r"max_input_vars in php\.ini\. in Unknown on line 0")
+coupees = []
+# Coche les cases du formulaire de la page pour que son envoi par un bouton porte arguments[0] champs (toutes sans
+# nombre), puis fait noter au navigateur, a l'envoi, le nombre de champs qu'il poste vraiment.
+COCHE = """
+    const f = document.querySelector('form[name^=Formulaire_]'), cases = f.querySelectorAll('input[type=checkbox]');
+    cases.forEach(c => c.checked = false);
+    const k = arguments[0] === null ? cases.length : arguments[0] - 1 - [...new FormData(f)].length;
+    cases.forEach((c, i) => c.checked = i < k);
+    sessionStorage.removeItem('champs');
+    f.addEventListener('formdata', e => sessionStorage.champs = [...e.formData].length);"""
+
+
+def limite(p, url):
+    """Une demande de plus de champs que PHP n'en garde (max_input_vars) ne fait rien et le dit, quel que soit l'ordre
+    de ses champs : ni Modifier (la ligne chargee montree de nouveau ; la mise a jour d'un autre client gardee quand
+    seul le dernier champ est perdu), ni Ajouter, ni la page sans table n'en prennent une valeur."""
+    def envoie(bouton, total=None):
+        """Le clic, les cases cochees pour que l'envoi porte total champs : la limite dite, "Ok." dit, champs postes."""
+        p.n.execute_script(COCHE, total)
+        p.clique(bouton)
+        coupees.append(p.n.current_url)
+        return LIMITE_CHAMPS in p.n.page_source, "Ok." in p.texte(), int(p.n.execute_script("return sessionStorage.champs"))
+
+    sql("replace into coches (id, n, s1, s16) values (1, 0, 'm1,m64', 'm2')", ESSAIS)
+    rangee = lignes("coches")
+    p.ouvre(f"{url}/coches.php")
+    p.clique(p.lien("Editer"))
+    p.remplit({"n": "5"})
+    verifie("coches : Modifier de toutes les cases, rien d'ecrit, la ligne chargee montree",
+            (*envoie(p.bouton("Modifier")), lignes("coches"), p.valeurs(FORMULAIRE + "input[name=n]")),
+            (True, False, 1045, rangee, ["0"]))
+    p.clique(p.lien("Editer"))
+    sql("update coches set n = 42 where id = 1", ESSAIS)
+    verifie("coches : Modifier d'un champ de trop apres la mise a jour d'un autre client, gardee",
+            (*envoie(p.bouton("Modifier"), 1002), lignes("coches")), (True, False, 1002, [["1", "42"] + rangee[0][2:]]))
+    p.ouvre(f"{url}/coches.php")
+    p.remplit({"id": "2"})
+    bouton = p.bouton("Ajouter")
+    p.n.execute_script("arguments[0].form.prepend(arguments[0])", bouton)
+    verifie("coches : Ajouter de toutes les cases, le bouton en tete, rien d'ajoute", (*envoie(bouton), lignes("coches")),
+            (True, False, 1043, [["1", "42"] + rangee[0][2:]]))
+    p.ouvre(f"{url}/{urllib.parse.quote(CHEMIN_PHP[:-5])}.php")
+    p.remplit({"nom": "coupé"})
+    p.n.execute_script("for (let i = 0; i < 1001; i++) Object.assign(document.querySelector('form[name^=Formulaire_]')"
+                       ".appendChild(document.createElement('input')), {type: 'hidden', name: 'f' + i, value: 'x'});")
+    dit = envoie(p.par_texte("button", "Envoyer"))
+    resultat = p.tous("fieldset")[-1].get_attribute("textContent")
+    verifie("page sans table : trop de champs, aucun lu", (*dit, "coupé" in resultat, "envoyer=Envoyer" in resultat),
+            (True, False, 1006, False, False))
+
+
 def langue(p, url):
     """Le serveur parle francais (ou allemand) : une modification qui trouve sa ligne est dite faite, changee ou
     non ; une qui n'en trouve pas le dit."""
@@ -671,7 +738,8 @@ def main(corvalite, choisis):
                                    (fiche, "essais/web"), (stock, "essais/web"), (noms, "essais/web"),
                                    (lignes_cliquees, "essais/web"), (sans_ligne, "essais/web"),
                                    (valeurs_gardees, "essais/web"), (vides, "essais/web"),
-                                   (cles_vides, "essais/web"), (grand, "essais/web"), (langue, "exemple/formulaires")):
+                                   (cles_vides, "essais/web"), (grand, "essais/web"), (limite, "essais/web"),
+                                   (langue, "exemple/formulaires")):
                 if choisis and scenario.__name__ not in choisis:
                     continue
                 try:
@@ -689,9 +757,11 @@ def main(corvalite, choisis):
                 php.wait()
             subprocess.run(["bash", str(OUTILS / "mariadb.sh"), "arrete", str(dossier / "mariadb")])
         if php:
-            journal = (dossier / "php.log").read_text(errors="replace")
-            verifie("journal de php -S sans message PHP", [m for m in re.findall(r"PHP [\w ]+:.*", journal)
-                                                           if not re.fullmatch(ENVOI_TROP_GROS, m)], [])
+            messages = re.findall(r"PHP [\w ]+:.*", (dossier / "php.log").read_text(errors="replace"))
+            verifie("journal de php -S sans message PHP", [m for m in messages if not re.fullmatch(ENVOI_TROP_GROS, m)
+                                                           and not re.fullmatch(CHAMPS_EN_TROP, m)], [])
+            verifie("journal de php -S : max_input_vars depasse par les seules demandes coupees",
+                    len([m for m in messages if re.fullmatch(CHAMPS_EN_TROP, m)]), len(coupees))
 
 
 if len(sys.argv) < 2:

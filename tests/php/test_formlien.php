@@ -46,6 +46,11 @@ $html['ligne lue : cle chargee et valeurs montrees codees'] = $L->AjouteCleCharg
 	$L->AjouteChampInput("INPUT", "id", "", "TEXT", $ligne->id) . $L->AjouteChampInput("INPUT", "nom", "", "TEXT", $ligne->nom) .
 	$L->AjoutePave("note", "", $ligne->note) . groupe($L, "SET", $ligne->etats, array("o" => "N", "n" => "N")) . $L->FormLienFin();
 FormLien::Montre($ligne, array());
+// Sans valeur montree, le formulaire de la cle chargee porte encore le champ des valeurs montrees, vide : son absence
+// dit un envoi incomplet.
+$V = new FormLien("POST", "", "Formulaire_v");
+$html['cle chargee sans valeur montree : valeurs montrees vides'] = $V->AjouteCleChargee($ligne, "id") . $V->FormLienFin();
+
 // Un groupe precede de sa valeur, comme la page l'ecrit : $offertes donne chaque valeur et son drapeau par defaut.
 function groupe($F, $genre, $valeur, $offertes) {
 	$F->ValeurDuGroupe($valeur, array_keys($offertes));
@@ -109,6 +114,26 @@ ob_start();
 $recue = FormLien::Recoit(array(), "id", $action);
 verifie('envoi perdu par sa taille', array($recue, substr(ob_get_clean(), 0, 31)), array(array(), "<strong>Pb Envoi : la demande ("));
 unset($_SERVER["REQUEST_METHOD"], $_SERVER["CONTENT_LENGTH"]);
+// Une modification de la ligne chargee qui n'a plus ses valeurs montrees ne fait rien : une ligne le dit, et la ligne
+// est montree de nouveau (Editer de la cle de la page). Seul l'avertissement de PHP d'un envoi coupe (max_input_vars)
+// refuse aussi la demande. Chaque cas : l'avertissement, l'envoi ; puis la ligne dite, l'action et la cle lue ensuite.
+$chargee = array("id" => "x", FormLien::CLE_CHARGEE => ":" . FormLien::Code("a") . ":" . FormLien::Code("p"));
+$montree = array(FormLien::VALEURS_MONTREES => "");
+$_SERVER["REQUEST_METHOD"] = "POST";
+foreach (array(
+	'valeurs montrees perdues : Editer' => array(null, $chargee,
+		"<strong>Pb Envoi : la demande est incomplète (champ valeurs-montrees absent) : rien n'a été fait.</strong><br>", "Editer", "p"),
+	'valeurs montrees vides : Modifier' => array(null, $chargee + $montree, "", "Modifier", "x"),
+	'autre avertissement : Modifier' => array(array("type" => E_WARNING, "message" => "autre"), $chargee + $montree, "", "Modifier", "x"),
+) as $nom => list($rapport, $envoi, $dite, $suite, $cle)) {
+	FormLien::$Demarrage = $rapport;
+	$action = "Modifier";
+	ob_start();
+	$recue = FormLien::Recoit($envoi, "id", $action);
+	verifie("envoi incomplet : $nom", array(ob_get_clean(), $action, $recue["id"] ?? null), array($dite, $suite, $cle));
+}
+FormLien::$Demarrage = null;
+unset($_SERVER["REQUEST_METHOD"]);
 verifie('cle d\'une ligne de la liste, codee par le lien', FormLien::Recoit(array("action" => "Editer", "id" => "a\r\nb",
 	FormLien::CLE_CODEE => FormLien::Code("a\nb")), "id"), array("action" => "Editer", "id" => "a\nb"));
 verifie('champ vide (Vider le formulaire), cle chargee vide', array(FormLien::CleChargee(array(FormLien::CLE_CHARGEE => "")),

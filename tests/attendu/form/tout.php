@@ -9,6 +9,11 @@ if (genre == "submit" || genre == "reset" || genre == "button") continue; if (ch
 form.reset(); return false; }</script></HEAD>
 <BODY>
 <?php
+	// Une demande dont PHP n'a gardé qu'une partie des champs (max_input_vars) n'est pas lue : rien n'en est fait.
+	if ($_POST && strpos(error_get_last()["message"] ?? "","Input variables exceeded")!==false)	{
+		echo "<strong>Pb Envoi : la demande dépasse la limite max_input_vars de PHP (".htmlspecialchars(ini_get("max_input_vars"))." champs) : rien n'a été fait.</strong><br>";
+		$_POST=array();
+	}
 	// Un champ envoyé en tableau (nom[]=...) n'est pas une valeur : rien de la demande n'est fait.
 	if (array_filter($_POST, "is_string")!==$_POST)	{
 		echo "Demande refusée : un champ est envoyé en tableau.<br>";
