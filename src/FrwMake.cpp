@@ -443,12 +443,18 @@ const std::string* Make::Reference(const _ListeFichier& page, const std::string&
 
 // Assemble la page lue dans Sortie ; faux quand elle serait trop grande.
 bool Make::AssembleLaPage(const _ListeFichier& page, const std::string& reference, const std::string& source) {
+    // Une page peut laisser des centaines de milliers de balises sans bloc (autant que sa taille
+    // assemblee le permet) : au-dela des premieres, le registre ne garde que leur nombre, sans quoi
+    // leurs messages tiendraient plus de memoire que la page.
+    static constexpr size_t Detaillees = 1000;
     struct Erreurs : Assemblage::Temoin {
         Make& make;
         const std::string& chemin;
         const std::string& source;
+        size_t nombre = 0;
         Erreurs(Make& m, const std::string& c, const std::string& s) : make(m), chemin(c), source(s) {}
         void Signale(Assemblage::Genre genre, const std::string& nom) override {
+            if (++nombre > Detaillees) return;
             if (genre == Assemblage::SansAccolade)
                 make.Param.AddErreur("La balise {#reference=X} n'a pas d'accolade fermante dans le fichier:" + chemin);
             else
@@ -467,6 +473,9 @@ bool Make::AssembleLaPage(const _ListeFichier& page, const std::string& referenc
         entiere = Assembleur->Assemble(reference, Sortie, limite, erreurs);
     } catch (const std::bad_alloc&) {
     }
+    if (erreurs.nombre > Detaillees)
+        Param.AddErreur("Balises en defaut dans " + source + " : " + std::to_string(erreurs.nombre - Detaillees) +
+                        " de plus, non detaillees.");
     if (!entiere)
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : la page produite serait trop grande.");
     return entiere;
