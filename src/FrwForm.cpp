@@ -65,22 +65,27 @@ struct Interpolation {
         while (i < v.size() && Utiles::LettreOuChiffrePhp(v[i])) ++i;
         return i;
     }
-    // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, ou 0b et des 0 et 1.
-    // Entre accolades (`litteral`), l'indice est un litteral de PHP : un 0 de tete y annonce un
-    // nombre octal (0o aussi), si bien que 09 n'est pas un nombre.
-    size_t Nombre(size_t i, bool litteral = false) const {
+    // Des chiffres de `permis` en i, par groupes que separe un seul "_" (1_000).
+    size_t Chiffres(size_t i, const std::string& permis) const {
+        auto chiffre = [&](size_t j) { return j < v.size() && permis.find(v[j]) != std::string::npos; };
         size_t fin = i;
-        while (fin < v.size() && Utiles::LettreOuChiffrePhp(v[fin])) ++fin;
-        const std::string n = v.substr(i, fin - i);
-        auto que = [&](size_t debut, const char* permis) {
-            return n.size() > debut && n.find_first_not_of(permis, debut) == std::string::npos;
-        };
-        const bool prefixe = n.size() > 1 && n[0] == '0';
-        const bool decimal = que(0, "0123456789") && !(litteral && prefixe && !que(1, "01234567"));
-        const bool valide = decimal || (prefixe && (n[1] == 'x' || n[1] == 'X') && que(2, "0123456789abcdefABCDEF")) ||
-                            (prefixe && (n[1] == 'b' || n[1] == 'B') && que(2, "01")) ||
-                            (litteral && prefixe && (n[1] == 'o' || n[1] == 'O') && que(2, "01234567"));
-        return valide ? fin : Aucune;
+        while (chiffre(fin)) fin += fin + 1 < v.size() && v[fin + 1] == '_' && chiffre(fin + 2) ? 2 : 1;
+        return fin == i ? Aucune : fin;
+    }
+    // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, 0b et des 0 et 1, 0o et
+    // des chiffres octaux, par groupes que "_" peut separer ; aucune lettre ni chiffre ne le suit.
+    // Entre accolades (`litteral`), l'indice est un litteral de PHP : un 0 de tete y annonce un
+    // nombre octal, si bien que 09 n'est pas un nombre.
+    size_t Nombre(size_t i, bool litteral = false) const {
+        const char base = i + 1 < v.size() && v[i] == '0' ? static_cast<char>(v[i + 1] | 0x20) : '\0';
+        const std::string decimaux = "0123456789";
+        size_t fin = base == 'x'   ? Chiffres(i + 2, decimaux + "abcdefABCDEF")
+                     : base == 'b' ? Chiffres(i + 2, "01")
+                     : base == 'o' ? Chiffres(i + 2, "01234567")
+                                   : Chiffres(i, decimaux);
+        if (fin == Aucune || (fin < v.size() && Utiles::LettreOuChiffrePhp(v[fin]))) return Aucune;
+        const bool octal = litteral && base != 'x' && base != 'b' && base != 'o' && v[i] == '0' && fin > i + 1;
+        return octal && v.substr(i, fin - i).find_first_of("89") != std::string::npos ? Aucune : fin;
     }
     // "[" en i : un nom, une variable ou un nombre (signe permis), puis "]".
     size_t Indice(size_t i) const {
@@ -120,18 +125,21 @@ struct Interpolation {
 using Variables = std::map<std::string, Sorte>;
 
 // Ce que fait PHP d'un texte lu a un indice ecrit tel quel apres "$nom[" : il le lit a un entier
-// (chiffres decimaux, signe et zeros de tete permis, dans 64 bits), il refuse une cle texte (un
-// nom, un entier trop grand), il lit mal 0x.. et 0b.. en le signalant.
+// (chiffres decimaux, signe et zeros de tete permis, dans 64 bits) ; il refuse une cle texte (un
+// nom, un entier trop grand) ; d'un indice qui commence par un tel entier (0x1f, 1_000), il lit
+// cet entier en le signalant.
 enum class LectureDeTexte { Entier, Refusee, Signalee };
 LectureDeTexte IndiceDeTexte(std::string n) {
     const bool negatif = !n.empty() && n[0] == '-';
     if (negatif) n.erase(0, 1);
-    if (n.empty() || !std::isdigit(static_cast<unsigned char>(n[0]))) return LectureDeTexte::Refusee;
-    if (n.find_first_not_of("0123456789") != std::string::npos) return LectureDeTexte::Signalee;
-    n.erase(0, std::min(n.find_first_not_of('0'), n.size() - 1));
+    const size_t chiffres = std::min(n.find_first_not_of("0123456789"), n.size());
+    if (chiffres == 0) return LectureDeTexte::Refusee;
+    std::string entier = n.substr(0, chiffres);
+    entier.erase(0, std::min(entier.find_first_not_of('0'), entier.size() - 1));
     const std::string limite = negatif ? "9223372036854775808" : "9223372036854775807";
-    const bool entier = n.size() < limite.size() || (n.size() == limite.size() && n <= limite);
-    return entier ? LectureDeTexte::Entier : LectureDeTexte::Refusee;
+    if (entier.size() > limite.size() || (entier.size() == limite.size() && entier > limite))
+        return LectureDeTexte::Refusee;
+    return chiffres == n.size() ? LectureDeTexte::Entier : LectureDeTexte::Signalee;
 }
 
 // Ce que fait PHP, a chaque affichage, de l'interpolation `montree` de la variable `nom`, suivie
