@@ -3,9 +3,10 @@
 #include "FrwForm.h"
 
 #include <algorithm>
-#include <cctype>
-#include <iterator>
+#include <array>
+#include <functional>
 #include <map>
+#include <tuple>
 #include <utility>
 
 #include "FrwSgbd.h"
@@ -29,27 +30,14 @@ MesForms::Element ElementDeDepart(const std::string& presentEnBase) {
     return element;
 }
 
-// Ce qu'est une variable quand la page ecrit les valeurs de la description : un texte (ou rien
-// encore), un tableau, un objet, ou une variable que la page ne definit qu'apres le formulaire.
-enum class Sorte { Texte, Tableau, Objet, Apres };
+using Sorte = ReleveDesChaines::Sorte;
+using Acces = ReleveDesChaines::Acces;
+using Variable = ReleveDesChaines::Variable;
 
-// Les variables que la page ecrit elle-meme : les deux premieres sur toute page, les autres sur
-// une page de table.
-struct VariableEcrite {
-    const char* nom;
-    Sorte sorte;
-};
-const VariableEcrite VariablesEcrites[] = {
-    {"F", Sorte::Objet},           {"valeur", Sorte::Texte},          {"action", Sorte::Texte},
-    {"retour", Sorte::Texte},      {"MaConnexion", Sorte::Objet},     {"Connexion", Sorte::Objet},
-    {"Editerformlien", Sorte::Apres}, {"Effacerformlien", Sorte::Apres}, {"_POST", Sorte::Tableau}};
-
-// La variable que la page ecrit elle-meme sous ce nom, ou nul.
-const VariableEcrite* VariableDeLaPage(const std::string& nom, bool avecTable) {
-    const size_t nombre = avecTable ? std::size(VariablesEcrites) : 2;
-    const auto fin = VariablesEcrites + nombre;
-    const auto trouvee = std::find_if(VariablesEcrites, fin, [&](const VariableEcrite& v) { return nom == v.nom; });
-    return trouvee == fin ? nullptr : trouvee;
+// Vrai quand la page, avec ou sans table, definit elle-meme une variable de ce nom.
+bool VariableDeLaPage(const std::string& nom, bool avecTable) {
+    const std::vector<std::string> noms = MesForms::VariablesDeLaPage(avecTable);
+    return std::find(noms.begin(), noms.end(), nom) != noms.end();
 }
 
 // Lecture des interpolations de PHP dans une chaine entre guillemets ; chaque fonction rend la
@@ -65,22 +53,27 @@ struct Interpolation {
         while (i < v.size() && Utiles::LettreOuChiffrePhp(v[i])) ++i;
         return i;
     }
-    // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, ou 0b et des 0 et 1.
-    // Entre accolades (`litteral`), l'indice est un litteral de PHP : un 0 de tete y annonce un
-    // nombre octal (0o aussi), si bien que 09 n'est pas un nombre.
-    size_t Nombre(size_t i, bool litteral = false) const {
+    // Des chiffres de `permis` en i, par groupes que separe un seul "_" (1_000).
+    size_t Chiffres(size_t i, const std::string& permis) const {
+        auto chiffre = [&](size_t j) { return j < v.size() && permis.find(v[j]) != std::string::npos; };
         size_t fin = i;
-        while (fin < v.size() && Utiles::LettreOuChiffrePhp(v[fin])) ++fin;
-        const std::string n = v.substr(i, fin - i);
-        auto que = [&](size_t debut, const char* permis) {
-            return n.size() > debut && n.find_first_not_of(permis, debut) == std::string::npos;
-        };
-        const bool prefixe = n.size() > 1 && n[0] == '0';
-        const bool decimal = que(0, "0123456789") && !(litteral && prefixe && !que(1, "01234567"));
-        const bool valide = decimal || (prefixe && (n[1] == 'x' || n[1] == 'X') && que(2, "0123456789abcdefABCDEF")) ||
-                            (prefixe && (n[1] == 'b' || n[1] == 'B') && que(2, "01")) ||
-                            (litteral && prefixe && (n[1] == 'o' || n[1] == 'O') && que(2, "01234567"));
-        return valide ? fin : Aucune;
+        while (chiffre(fin)) fin += fin + 1 < v.size() && v[fin + 1] == '_' && chiffre(fin + 2) ? 2 : 1;
+        return fin == i ? Aucune : fin;
+    }
+    // Un nombre d'indice : des chiffres, ou 0x et des chiffres hexadecimaux, 0b et des 0 et 1, 0o et
+    // des chiffres octaux, par groupes que "_" peut separer ; aucune lettre ni chiffre ne le suit.
+    // Entre accolades (`litteral`), l'indice est un litteral de PHP : un 0 de tete y annonce un
+    // nombre octal, si bien que 09 n'est pas un nombre.
+    size_t Nombre(size_t i, bool litteral = false) const {
+        const char base = i + 1 < v.size() && v[i] == '0' ? static_cast<char>(v[i + 1] | 0x20) : '\0';
+        const std::string decimaux = "0123456789";
+        size_t fin = base == 'x'   ? Chiffres(i + 2, decimaux + "abcdefABCDEF")
+                     : base == 'b' ? Chiffres(i + 2, "01")
+                     : base == 'o' ? Chiffres(i + 2, "01234567")
+                                   : Chiffres(i, decimaux);
+        if (fin == Aucune || (fin < v.size() && Utiles::LettreOuChiffrePhp(v[fin]))) return Aucune;
+        const bool octal = litteral && base != 'x' && base != 'b' && base != 'o' && v[i] == '0' && fin > i + 1;
+        return octal && v.substr(i, fin - i).find_first_of("89") != std::string::npos ? Aucune : fin;
     }
     // "[" en i : un nom, une variable ou un nombre (signe permis), puis "]".
     size_t Indice(size_t i) const {
@@ -116,60 +109,150 @@ struct Interpolation {
     }
 };
 
-// Les variables de la page, par nom, telles qu'elles sont quand elle ecrit les valeurs.
-using Variables = std::map<std::string, Sorte>;
+// Une variable de la page la ou elle ecrit une valeur : definie (variable), definie seulement
+// apres certaines actions (variable et actions), pas encore definie (absente : ou la page la
+// definit, "apres le formulaire"), ou que la page ne definit pas (rien).
+struct Etat {
+    const Variable* variable = nullptr;
+    std::vector<std::string> actions;
+    std::string absente;
+};
+using Lecture = std::function<Etat(const std::string& nom)>;
+
+// Les variables de la page a chaque endroit de son ecriture, d'apres son releve ; les variables
+// propres de la page type disent ou la page definit celles qu'elle n'a pas.
+class Variables {
+public:
+    Variables(const ReleveDesChaines& releve, const std::vector<std::pair<std::string, Variable>>& propres)
+        : releve_(releve), propres_(propres) {
+        for (size_t i = 0; i < releve.definitions.size(); ++i) parNom_[releve.definitions[i].first].push_back(i);
+    }
+
+    // La variable `nom` pour une valeur ecrite apres les `rang` premieres definitions.
+    Etat Au(const std::string& nom, size_t rang) const {
+        Etat etat;
+        const auto trouvees = parNom_.find(nom);
+        const std::vector<size_t> aucune;
+        const std::vector<size_t>& indices = trouvees == parNom_.end() ? aucune : trouvees->second;
+        const auto fin = std::lower_bound(indices.begin(), indices.end(), rang);
+        if (fin == indices.begin()) {
+            if (!indices.empty()) etat.absente = releve_.definitions[indices.front()].second.quand;
+            for (const auto& [propre, variable] : propres_)
+                if (indices.empty() && propre == nom) etat.absente = variable.quand;
+            return etat;
+        }
+        bool toujours = false;
+        for (auto i = indices.begin(); i != fin; ++i) {
+            const std::string& action = releve_.definitions[*i].second.action;
+            toujours = toujours || action.empty();
+            if (!action.empty() && std::find(etat.actions.begin(), etat.actions.end(), action) == etat.actions.end())
+                etat.actions.push_back(action);
+        }
+        if (toujours) etat.actions.clear();
+        etat.variable = &releve_.definitions[*(fin - 1)].second;
+        return etat;
+    }
+
+private:
+    const ReleveDesChaines& releve_;
+    const std::vector<std::pair<std::string, Variable>>& propres_;
+    std::map<std::string, std::vector<size_t>> parNom_;
+};
+
+const char* const Arret = " : la page s'arretera sur une erreur en l'affichant";
+const char* const Signale = ", ce que PHP signale a chaque affichage de la page";
+
+// " : " et pourquoi la variable `montree` (avec son "$") n'existe pas la : la page ne la definit
+// que plus loin, ou qu'apres certaines actions.
+std::string Absente(const std::string& montree, const Etat& etat) {
+    const std::string debut = " : la page ne definit " + montree + " qu'";
+    if (!etat.absente.empty()) return debut + etat.absente + Signale;
+    std::string actions;
+    for (size_t i = 0; i < etat.actions.size(); ++i)
+        actions += (i == 0 ? "" : i + 1 == etat.actions.size() ? " ou " : ", ") + etat.actions[i];
+    return debut + "apres " + actions + ", ce que PHP signale a tout autre affichage de la page";
+}
 
 // Ce que fait PHP d'un texte lu a un indice ecrit tel quel apres "$nom[" : il le lit a un entier
-// (chiffres decimaux, signe et zeros de tete permis, dans 64 bits), il refuse une cle texte (un
-// nom, un entier trop grand), il lit mal 0x.. et 0b.. en le signalant.
+// (chiffres decimaux, signe et zeros de tete permis, dans 64 bits) ; il refuse une cle texte (un
+// nom, un entier trop grand) ; d'un indice qui commence par un tel entier (0x1f, 1_000), il lit
+// cet entier en le signalant.
 enum class LectureDeTexte { Entier, Refusee, Signalee };
 LectureDeTexte IndiceDeTexte(std::string n) {
     const bool negatif = !n.empty() && n[0] == '-';
     if (negatif) n.erase(0, 1);
-    if (n.empty() || !std::isdigit(static_cast<unsigned char>(n[0]))) return LectureDeTexte::Refusee;
-    if (n.find_first_not_of("0123456789") != std::string::npos) return LectureDeTexte::Signalee;
-    n.erase(0, std::min(n.find_first_not_of('0'), n.size() - 1));
+    const size_t chiffres = std::min(n.find_first_not_of("0123456789"), n.size());
+    if (chiffres == 0) return LectureDeTexte::Refusee;
+    std::string entier = n.substr(0, chiffres);
+    entier.erase(0, std::min(entier.find_first_not_of('0'), entier.size() - 1));
     const std::string limite = negatif ? "9223372036854775808" : "9223372036854775807";
-    const bool entier = n.size() < limite.size() || (n.size() == limite.size() && n <= limite);
-    return entier ? LectureDeTexte::Entier : LectureDeTexte::Refusee;
+    if (entier.size() > limite.size() || (entier.size() == limite.size() && entier > limite))
+        return LectureDeTexte::Refusee;
+    return chiffres == n.size() ? LectureDeTexte::Entier : LectureDeTexte::Signalee;
 }
 
-// Ce que fait PHP, a chaque affichage, de l'interpolation `montree` de la variable `nom`, suivie
-// d'une propriete, d'un indice `indice` ou de rien : "" quand cela depend des valeurs ou que la
-// page ne definit pas la variable.
-std::string DefautVariable(const std::string& montree, const std::string& nom, bool propriete, const std::string* indice,
-                           const Variables& variables) {
-    const std::string arret = " : la page s'arretera sur une erreur en l'affichant";
-    const std::string signale = ", ce que PHP signale a chaque affichage de la page";
-    const std::string debut = "une interpolation " + montree;
-    if (nom == "this") return "une interpolation $this, que PHP refuse hors d'un objet" + arret;
-    const auto trouvee = variables.find(nom);
-    if (trouvee == variables.end()) return "";
-    const Sorte sorte = trouvee->second;
-    const std::string ce = " : $" + nom + (sorte == Sorte::Texte ? ", un texte de la page," : ", un tableau de la page,");
-    if (sorte == Sorte::Apres) return debut + " : la page ne definit $" + nom + " qu'apres le formulaire" + signale;
-    if (sorte == Sorte::Objet && !propriete)
-        return debut + (indice ? ", l'indice d'un objet de la page, que PHP refuse"
-                               : ", un objet de la page que PHP ne sait pas ecrire en texte") + arret;
-    if (propriete && sorte != Sorte::Objet) return debut + ce + " n'a pas de propriete" + signale;
-    if (sorte == Sorte::Tableau && !indice) return debut + ce + " s'ecrit Array" + signale;
-    if (!indice) return "";
-    // Une variable de la page pour indice : un tableau ou un objet n'en est jamais un.
-    if (!indice->empty() && (*indice)[0] == '$') {
-        const auto cle = variables.find(indice->substr(1));
-        if (cle != variables.end() && cle->second == Sorte::Apres)
-            return debut + " : la page ne definit " + *indice + " qu'apres le formulaire" + signale;
-        if (cle != variables.end() && cle->second != Sorte::Texte)
-            return debut + " : " + *indice + (cle->second == Sorte::Tableau ? ", un tableau" : ", un objet") +
-                   " de la page, ne peut servir d'indice" + arret;
+// Ce que fait PHP de l'interpolation de la variable `nom` telle que la page l'a definie : suivie
+// d'une propriete (que rien ne suit entre les accolades quand `seule`), d'un indice ou de rien ;
+// "" quand cela depend des valeurs. `debut` nomme l'interpolation.
+std::string DefautDefinie(const std::string& debut, const std::string& nom, const Variable& variable,
+                          const std::string* propriete, bool seule, const std::string* indice, const Lecture& lire) {
+    const Sorte sorte = variable.sorte;
+    const std::string ce = " : $" + nom + (sorte == Sorte::Tableau ? ", un tableau de la page,"
+                                           : sorte == Sorte::Objet ? ", un objet de la page,"
+                                                                   : ", un texte de la page,");
+    if (sorte == Sorte::Objet) {
+        if (!propriete)
+            return debut + (indice ? ", l'indice d'un objet de la page, que PHP refuse"
+                                   : ", un objet de la page que PHP ne sait pas ecrire en texte") + Arret;
+        if (!variable.proprietes) return "";
+        const auto lue = variable.proprietes->find(*propriete);
+        if (lue == variable.proprietes->end()) return debut + ce + " n'a pas de propriete " + *propriete + Signale;
+        if (lue->second == Acces::Privee) return debut + ce + " garde privee sa propriete " + *propriete + Arret;
+        if (lue->second == Acces::Tableau && seule)
+            return debut + " : $" + nom + "->" + *propriete + ", un tableau de la page, s'ecrit Array" + Signale;
         return "";
     }
-    if (sorte != Sorte::Texte) return "";
+    if (propriete) return debut + ce + " n'a pas de propriete" + Signale;
+    if (sorte == Sorte::Tableau && !indice) return debut + ce + " s'ecrit Array" + Signale;
+    if (!indice) return "";
+    // Une variable de la page pour indice : un tableau ou un objet n'en est jamais un, et un texte
+    // qui n'est jamais un nombre ne lit pas un texte.
+    if (!indice->empty() && (*indice)[0] == '$') {
+        const Etat cle = lire(indice->substr(1));
+        if (!cle.absente.empty() || !cle.actions.empty()) return debut + Absente(*indice, cle);
+        if (!cle.variable || cle.variable->sorte == Sorte::Texte) return "";
+        if (cle.variable->sorte == Sorte::Mot)
+            return sorte == Sorte::Tableau ? ""
+                                           : debut + ce + " ne se lit qu'a un indice entier, et " + *indice +
+                                                 ", un texte de la page, n'est jamais un nombre" + Arret;
+        return debut + " : " + *indice + (cle.variable->sorte == Sorte::Tableau ? ", un tableau" : ", un objet") +
+               " de la page, ne peut servir d'indice" + Arret;
+    }
+    if (sorte == Sorte::Tableau) return "";
     switch (IndiceDeTexte(*indice)) {
-        case LectureDeTexte::Refusee: return debut + ce + " ne se lit qu'a un indice entier" + arret;
-        case LectureDeTexte::Signalee: return debut + ce + " est lu a un indice qui n'est pas un entier decimal" + signale;
+        case LectureDeTexte::Refusee: return debut + ce + " ne se lit qu'a un indice entier" + Arret;
+        case LectureDeTexte::Signalee: return debut + ce + " est lu a un indice qui n'est pas un entier decimal" + Signale;
         default: return "";
     }
+}
+
+// Ce que fait PHP, a chaque affichage, de l'interpolation `montree` de la variable `nom` (voir
+// DefautDefinie) : "" quand cela depend des valeurs ou que la page ne definit pas la variable.
+// Une variable que la page ne definit qu'apres certaines actions n'existe pas aux autres
+// affichages ; apres elles, elle peut encore arreter la page.
+std::string DefautVariable(const std::string& montree, const std::string& nom, const std::string* propriete, bool seule,
+                           const std::string* indice, const Lecture& lire) {
+    const std::string debut = "une interpolation " + montree;
+    if (nom == "this") return "une interpolation $this, que PHP refuse hors d'un objet" + std::string(Arret);
+    const Etat etat = lire(nom);
+    if (!etat.absente.empty()) return debut + Absente("$" + nom, etat);
+    if (!etat.variable) return "";
+    const std::string defaut = DefautDefinie(debut, nom, *etat.variable, propriete, seule, indice, lire);
+    if (etat.actions.empty()) return defaut;
+    const std::string arret = Arret;
+    const bool arrete = defaut.size() >= arret.size() && defaut.substr(defaut.size() - arret.size()) == arret;
+    return debut + Absente("$" + nom, etat) +
+           (arrete ? " ; apres ces actions, la page s'arretera sur une erreur en l'affichant" : "");
 }
 
 // Ce qui, dans une valeur ecrite telle quelle entre les guillemets d'une chaine PHP, empeche
@@ -180,8 +263,7 @@ std::string DefautVariable(const std::string& montree, const std::string& nom, b
 // la page interpolee l'arrete ou l'avertit a chaque affichage selon ce qu'elle est (DefautVariable).
 // La page ecrit la valeur tapee suivie de `suite` ; en majuscules quand `majuscules` le dit, ou
 // une variable interpolee changerait de nom. "" si rien.
-std::string DefautChainePhp(const std::string& tapee, const std::string& suite, const Variables& variables,
-                            bool majuscules) {
+std::string DefautChainePhp(const std::string& tapee, const std::string& suite, const Lecture& lire, bool majuscules) {
     const std::string invalide = " : la page generee ne sera pas du PHP valide";
     std::string valeur = tapee;
     if (majuscules) Utiles::Majuscule(valeur);
@@ -218,16 +300,18 @@ std::string DefautChainePhp(const std::string& tapee, const std::string& suite, 
             if (variable != ecrite.substr(nom, finNom - nom))
                 return "une interpolation $" + ecrite.substr(nom, finNom - nom) + " que la page ecrit en majuscules ($" +
                        variable + ") : PHP y lit une autre variable";
-            // Ce qui suit le nom : "->nom" (une propriete), "[" (un indice ; ecrit tel quel hors des
-            // accolades), ou rien que PHP lise.
+            // Ce qui suit le nom : "->nom" (une propriete, que PHP lit seule hors des accolades), "["
+            // (un indice ; ecrit tel quel hors des accolades), ou rien que PHP lise.
             const size_t finPropriete = valeur.compare(finNom, 2, "->") == 0 ? lu.Nom(finNom + 2) : Interpolation::Aucune;
             const bool propriete = finPropriete != Interpolation::Aucune;
+            const std::string nomPropriete = propriete ? valeur.substr(finNom + 2, finPropriete - finNom - 2) : "";
+            const bool seule = !complexe || (propriete && valeur[finPropriete] == '}');
             const bool indexee = finNom < valeur.size() && valeur[finNom] == '[';
             // Entre accolades, l'indice est un litteral entier de PHP : il se lit comme "0".
             const std::string indice = !indexee ? "" : complexe ? "0" : valeur.substr(finNom + 1, fin - finNom - 2);
             const std::string montree = valeur.substr(i, (propriete && !complexe ? finPropriete : fin) - i);
-            if (const std::string defaut =
-                    DefautVariable(montree, variable, propriete, indexee ? &indice : nullptr, variables);
+            if (const std::string defaut = DefautVariable(montree, variable, propriete ? &nomPropriete : nullptr, seule,
+                                                          indexee ? &indice : nullptr, lire);
                 !defaut.empty())
                 return defaut;
             i = fin;
@@ -260,9 +344,44 @@ void CompleteElement(MesForms::Element& element, const structTable& colonne) {
 
 std::vector<std::string> MesForms::VariablesDeLaPage(bool avecTable) {
     std::vector<std::string> noms;
-    for (const VariableEcrite& v : VariablesEcrites)
-        if (VariableDeLaPage(v.nom, avecTable) != nullptr) noms.push_back(v.nom);
+    for (const auto& [nom, variable] : VariablesPropres(avecTable)) noms.push_back(nom);
     return noms;
+}
+
+// Les variables que l'ecriture d'une page type definit elle-meme, sans table et avec, a leur
+// premiere definition : la page type a un element de chaque genre et un bouton, si bien que
+// l'ecriture y passe partout.
+const std::vector<std::pair<std::string, ReleveDesChaines::Variable>>& MesForms::VariablesPropres(bool avecTable) {
+    static const auto propres = [] {
+        std::array<std::vector<std::pair<std::string, Variable>>, 2> pages;
+        for (const bool table : {false, true}) {
+            Parametrage param;
+            MesForms page(param);
+            page.NomTable = table ? "t" : "";
+            for (const char* genre : {"input", "textarea", "select", "radio", "checkbox"}) {
+                Element element = ElementDeDepart(table ? "O" : "N");
+                element.Champ = std::string("c") + genre;
+                element.InputHtml = genre;
+                page.ListeElements.push_back(element);
+                structTable colonne;
+                colonne.NomChamp = element.Champ;
+                if (table) page.ListeChamps.push_back(colonne);
+            }
+            page.ListeBoutons.push_back({"B", "b", "B"});
+            ReleveDesChaines releve;
+            page.Releve = &releve;
+            page.Creation_RecupChampsPhp(page.NomTable);
+            page.Creation_TraitementPhp(page.NomTable);
+            page.FaitFormulaire(page.NomTable);
+            for (const auto& [nom, variable] : releve.definitions) {
+                const auto deja = [&](const auto& propre) { return propre.first == nom; };
+                if (variable.propre && std::none_of(pages[table].begin(), pages[table].end(), deja))
+                    pages[table].emplace_back(nom, variable);
+            }
+        }
+        return pages;
+    }();
+    return propres[avecTable];
 }
 
 const std::vector<std::string>& MesForms::MembresDuFormulaire() {
@@ -514,78 +633,53 @@ void MesForms::LitLigneBouton(const MotCleLu& motCle, const std::string& ligne, 
     ListeBoutons.push_back({std::string(1, motCle.Action), ligne.substr(virgule + 1), libelle});
 }
 
-// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP, telle qu'elle
-// l'ecrit (EmetChamp, ChampSaisie, ChampPave, ChampValeurs, les boutons et le resultat du
-// formulaire) : une valeur que la page n'ecrit jamais n'est pas controlee.
+// Chaque valeur de la description que la page ecrit entre guillemets dans son PHP : la page est
+// ecrite sans etre enregistree, son releve dit chaque valeur telle qu'elle l'ecrit et les
+// variables qu'elle a definies a cet endroit. Une valeur que la page n'ecrit pas n'est pas
+// controlee ; une valeur ecrite a plusieurs endroits est signalee une fois, par le premier qui
+// l'empeche d'etre lue ou qui l'arrete ou l'avertit. Les valeurs sont dites par table, element,
+// puis bouton, dans l'ordre ou la page les ecrit.
 void MesForms::ControleChainesPhp() {
-    const bool avecTable = !NomTable.empty();
-    // Les variables de la page quand elle ecrit les valeurs : les siennes, les tableaux que PHP
-    // donne a toute page ($_SESSION n'existe qu'une session ouverte, ce que la page ne fait pas),
-    // l'objet de la table, ou, sans table, les textes des elements montres et des boutons.
-    Variables variables;
-    for (const VariableEcrite& v : VariablesEcrites)
-        if (VariableDeLaPage(v.nom, avecTable) != nullptr) variables.emplace(v.nom, v.sorte);
+    ReleveDesChaines releve;
+    // PHP donne ces tableaux a toute page ($_SESSION n'existe qu'une session ouverte, ce que la
+    // page ne fait pas).
     for (const char* nom : {"GLOBALS", "_SERVER", "_GET", "_POST", "_FILES", "_COOKIE", "_REQUEST", "_ENV"})
-        variables.emplace(nom, Sorte::Tableau);
-    if (avecTable) variables.emplace(NomTable, Sorte::Objet);
-    for (const Element& e : ListeElements)
-        if (!avecTable && e.Visible == "O") variables.emplace(e.Champ, Sorte::Texte);
-    for (const ElementBouton& b : ListeBoutons)
-        if (!avecTable) variables.emplace(b.Nom, Sorte::Texte);
+        releve.definitions.emplace_back(nom, Variable{Sorte::Tableau, nullptr, "au debut de la page", "", false});
+    // L'ecriture met les types en majuscules et cache la cle dans les elements memes : ils sont
+    // rendus tels que la description les donne.
+    const std::vector<Element> elements = ListeElements;
+    Releve = &releve;
+    Creation_RecupChampsPhp(NomTable);
+    Creation_TraitementPhp(NomTable);
+    FaitFormulaire(NomTable);
+    Releve = nullptr;
+    ListeElements = elements;
 
-    // La page ecrit TYPE= en majuscules ; `suite` : ce qu'elle ecrit a la suite de la valeur.
-    auto controle = [&](const std::string& ou, const std::string& motCle, const std::string& valeur,
-                        const std::string& suite = "") {
-        if (const std::string defaut = DefautChainePhp(valeur, suite, variables, &motCle == &MotCleTypeHtml);
-            !defaut.empty())
-            Param.AddWarning(ou + ", la valeur de " + motCle + " (" + valeur + ") a " + defaut + ".");
+    const Variables variables(releve, VariablesPropres(!NomTable.empty()));
+    struct Jugee {
+        const ReleveDesChaines::Valeur* valeur;
+        std::string defaut;
     };
-    controle("Pour la table", MotCleTable, NomTable);
-    for (size_t i = 0; i < ListeElements.size(); ++i) {
-        const Element& e = ListeElements[i];
-        const std::string ou = "Pour l'element " + e.Champ;
-        const bool cle = i == 0 && CleCachee();
-        const bool cache = cle || Utiles::EnMajuscules(e.TypeHtml) == "HIDDEN";
-        const std::string genre = Utiles::EnMajuscules(e.InputHtml);
-        // Un element que la page ne montre pas n'a, sans table, que son nom dans le resultat.
-        if (!cle && e.Visible != "O") {
-            if (!avecTable) controle(ou, MotCleChamp, e.Champ, "=");
-            continue;
-        }
-        // Un champ de colonne, en ligne ou en zone de saisie, ne porte pas son nom en chaine, ni, en
-        // ligne de saisie, son libelle, que la page prend a la classe. Une autre sorte de champ est
-        // une erreur : la page n'est pas ecrite.
-        const bool colonne = avecTable && e.PresentEnBase == "O";
-        const bool saisie = !cache && genre == "INPUT", pave = !cache && genre == "TEXTAREA";
-        const bool valeurs = !cache && (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX");
-        if (cache || valeurs || ((saisie || pave) && !colonne)) controle(ou, MotCleChamp, e.Champ);
-        if (saisie && !colonne && e.Libelle.size() > 1) controle(ou, MotCleLibelle, e.Libelle, " : ");
-        if (pave && !e.Libelle.empty()) controle(ou, MotCleLibelle, e.Libelle, " : ");
-        if (saisie) controle(ou, MotCleTypeHtml, e.TypeHtml);
-        if (saisie && !colonne) controle(ou, MotCleValeurInitiale, e.ValeurInitiale);
-        if (saisie || pave) {
-            controle(ou, MotCleOptionChamp, e.OptionChamp);
-            // La longueur n'est ecrite que comparee en texte plus grande que "0".
-            if (e.Longueur > std::string("0")) controle(ou, MotCleLongueur, e.Longueur);
-        }
-        if (pave) {
-            controle(ou, MotCleOptionPave1, e.OptionPave1);
-            controle(ou, MotCleOptionPave2, e.OptionPave2);
-            controle(ou, MotCleOptionPave3, e.OptionPave3);
-        }
-        if (pave || (saisie && e.AutoIncrement != "O")) controle(ou, MotCleObligatoire, e.Obligatoire);
-        if (saisie || pave) {
-            controle(ou, MotCleGrise, e.Grise);
-            controle(ou, MotCleAutofocus, e.Autofocus);
-        }
-        if (saisie) controle(ou, MotCleOptionInput, e.OptionInput);
-        if (valeurs)
-            for (const FElement& v : e.ListeValeurs)
-                for (const std::string* valeur : {&v.Valeur, &v.Donnees}) controle(ou, MotCleElement, *valeur);
+    std::vector<Jugee> jugees;
+    std::map<std::tuple<int, std::string, std::string>, size_t> vues;
+    for (const ReleveDesChaines::Valeur& v : releve.valeurs) {
+        const auto [vue, premiere] = vues.emplace(std::make_tuple(v.ou, v.motCle, v.tapee), jugees.size());
+        if (premiere) jugees.push_back({&v, ""});
+        Jugee& jugee = jugees[vue->second];
+        const Lecture lire = [&](const std::string& nom) { return variables.Au(nom, v.rang); };
+        if (jugee.defaut.empty()) jugee.defaut = DefautChainePhp(v.tapee, v.suite, lire, v.majuscules);
     }
-    for (const ElementBouton& b : ListeBoutons)
-        for (const std::string* valeur : {&b.Libelle, &b.Nom})
-            controle("Pour le bouton " + b.Nom, b.Type == "B" ? MotCleBouton : MotCleLien, *valeur);
+    std::stable_sort(jugees.begin(), jugees.end(),
+                     [](const Jugee& a, const Jugee& b) { return a.valeur->ou < b.valeur->ou; });
+    for (const Jugee& jugee : jugees) {
+        if (jugee.defaut.empty()) continue;
+        const ReleveDesChaines::Valeur& v = *jugee.valeur;
+        const size_t ou = static_cast<size_t>(v.ou), elements = ListeElements.size();
+        const std::string qui = v.ou < 0         ? "Pour la table"
+                                : ou < elements ? "Pour l'element " + ListeElements[ou].Champ
+                                                : "Pour le bouton " + ListeBoutons[ou - elements].Nom;
+        Param.AddWarning(qui + ", la valeur de " + v.motCle + " (" + v.tapee + ") a " + jugee.defaut + ".");
+    }
 }
 
 void MesForms::ControleDescription() {

@@ -2,12 +2,56 @@
 #ifndef FRWFORM_H
 #define FRWFORM_H
 
+#include <map>
+#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "BaseMysql.h"
 #include "Utiles.h"
 #include "Parametres.h"
+
+// Ce que l'ecriture de la page fait des valeurs de la description qu'elle met entre les guillemets
+// de ses chaines PHP : chaque valeur, et les variables que la page a definies la ou elle l'ecrit.
+// Releve en ecrivant la page sans l'enregistrer, il fait juger ces valeurs d'apres l'ecriture meme
+// (MesForms::ControleChainesPhp).
+struct ReleveDesChaines {
+    // Un texte (ou rien encore), un texte qui n'est jamais un nombre (l'action demandee), un tableau
+    // ou un objet.
+    enum class Sorte { Texte, Mot, Tableau, Objet };
+    // Une propriete qu'un objet laisse lire (Tableau : elle en porte un), ou qu'il garde privee.
+    enum class Acces { Lue, Tableau, Privee };
+    using Proprietes = std::map<std::string, Acces>;
+
+    // Une variable telle que la page la definit.
+    struct Variable {
+        Sorte sorte = Sorte::Texte;
+        // Les proprietes d'un objet ; nul quand elles ne sont pas connues.
+        std::shared_ptr<const Proprietes> proprietes;
+        // Ou la page la definit, pour une valeur qu'elle ecrit avant : "apres le formulaire".
+        std::string quand;
+        // Non vide : la page ne la definit que si elle fait cette action.
+        std::string action;
+        // Une variable de la page meme, et non un nom tire de la description.
+        bool propre = false;
+    };
+
+    // Une valeur ecrite : telle que la description la donne, suivie dans la page de `suite` jusqu'au
+    // guillemet fermant, en majuscules si `majuscules` ; `ou` : -1 pour la table, puis l'indice d'un
+    // element, puis le nombre d'elements plus l'indice d'un bouton ; `rang` : le nombre de variables
+    // definies avant elle.
+    struct Valeur {
+        std::string tapee, suite, motCle;
+        int ou;
+        bool majuscules;
+        size_t rang;
+    };
+
+    // Les variables dans l'ordre ou la page les definit, les valeurs dans celui ou elle les ecrit.
+    std::vector<std::pair<std::string, Variable>> definitions;
+    std::vector<Valeur> valeurs;
+};
 
 class MesForms {
 public:
@@ -122,8 +166,9 @@ public:
     std::vector<structTable> ListeChamps;
     Fichier FichierSortie;  // rien ne s'en sert : la page s'ecrit par un Fichier de l'ecrivain
 
-    // Les variables que la page ecrit elle-meme (PHP distingue leur casse) : $F et $valeur sur toute
-    // page, les autres sur une page de table. Ni la table ni, sans table, un element ne les prend.
+    // Les variables que la page ecrit elle-meme (PHP distingue leur casse), relevees en ecrivant une
+    // page type : $F et $valeur sur toute page, les autres sur une page de table. Ni la table ni,
+    // sans table, un element ne les prend.
     static std::vector<std::string> VariablesDeLaPage(bool avecTable);
     // Les membres du formulaire que les scripts de la page appellent : le champ d'une colonne
     // qui porterait l'un de ces noms le masquerait.
@@ -208,6 +253,33 @@ private:
     void BoiteResultat(Emetteur& e) const;
     // Les lignes d'un element, comme FaitChamp les rend.
     void EmetChamp(Emetteur& e, size_t index, const std::string& table);
+    // Une ligne de saisie ; `type` : TYPE= tel que la description le donne.
+    void ChampSaisie(Emetteur& e, size_t index, const std::string& table, const std::string& type);
+    std::string ChampPave(size_t index, const std::string& table);
+    void ChampValeurs(Emetteur& e, size_t index, const std::string& genre, const std::string& valeur);
+    void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
+                       const std::string& succes, const std::vector<std::string>& avant = {});
+
+    // --- chaines PHP de la page, relues par le controle ---
+    // Non nul pendant que le controle releve l'ecriture de la page : chaque valeur de la description
+    // ecrite dans une chaine et chaque variable definie y sont notees ; rien n'est signale.
+    ReleveDesChaines* Releve = nullptr;
+    // Une valeur de la description (de la table, de l'element ou du bouton `ou`, voir
+    // ReleveDesChaines::Valeur) ecrite dans une chaine PHP, suivie de `suite` jusqu'au guillemet
+    // fermant : le texte ecrit, suite comprise, en majuscules si `majuscules`.
+    std::string Chaine(const std::string& valeur, const std::string& motCle, int ou, const std::string& suite = "",
+                       bool majuscules = false) const;
+    // La cle de la page dans une chaine PHP ; "" sans element.
+    std::string ChaineCle() const;
+    int OuBouton(size_t indice) const { return static_cast<int>(ListeElements.size() + indice); }
+    // La variable que definit le PHP ecrit juste avant.
+    void Definit(const std::string& nom, ReleveDesChaines::Variable variable) const;
+    // Les proprietes d'un objet de la classe que declare le fichier d'appui `nom`, copie depuis le
+    // repertoire du programme, ou de l'objet de la table ; nul hors d'un releve.
+    std::shared_ptr<const ReleveDesChaines::Proprietes> ProprietesDuProgramme(const std::string& nom) const;
+    std::shared_ptr<const ReleveDesChaines::Proprietes> ProprietesDeLaTable() const;
+    // Les variables propres a une page avec ou sans table, relevees sur une page type.
+    static const std::vector<std::pair<std::string, ReleveDesChaines::Variable>>& VariablesPropres(bool avecTable);
     // Un fichier copie a cote de la page et l'anomalie d'un echec (vide : celle par defaut).
     struct Copie { std::string Source, Cible, Anomalie; };
     std::vector<Copie> CopiesACote() const;

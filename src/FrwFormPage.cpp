@@ -2,6 +2,7 @@
 // a cote d'elle, puis les constructeurs de pages que rien n'appelle et les vidages des
 // enregistrements. La lecture et le controle de la description sont dans FrwForm.cpp.
 #include <initializer_list>
+#include <sstream>
 
 #include "FrwForm.h"
 #include "FrwSgbd.h"
@@ -43,76 +44,175 @@ const char* const RefusCoupe =
 // Un argument texte d'un appel PHP, suivi de sa virgule.
 std::string Argument(const std::string& valeur) { return "\"" + valeur + "\","; }
 
-// La longueur est comparee en texte : "10" et "00" passent, "0", "" et "-1" non.
-std::string ArgumentLongueur(const std::string& longueur) {
-    return Argument(longueur > std::string("0") ? longueur : "");
-}
+// La longueur est comparee en texte : "10" et "00" sont ecrits, "0", "" et "-1" non.
+bool LongueurEcrite(const std::string& longueur) { return longueur > std::string("0"); }
 
 // La valeur postee du champ, vide au premier affichage (sans avertissement de PHP 8).
 std::string ValeurPostee(const std::string& champ) { return "($_POST['" + champ + "'] ?? \"\")"; }
 
+using Sorte = ReleveDesChaines::Sorte;
+using Acces = ReleveDesChaines::Acces;
+
+// Une variable que la page definit elle-meme ; `quand` dit ou.
+ReleveDesChaines::Variable Propre(Sorte sorte, const std::string& quand,
+                                  std::shared_ptr<const ReleveDesChaines::Proprietes> proprietes = nullptr) {
+    return {sorte, std::move(proprietes), quand, "", true};
+}
+
+// Les proprietes que declare le texte PHP d'une classe, une declaration par ligne : celles qu'un
+// objet laisse lire (public, var), et celles qu'il garde (private, protected), que la page ne peut
+// lire sans s'arreter. Une propriete statique publique n'est pas une propriete de l'objet : PHP
+// la dit absente.
+std::shared_ptr<const ReleveDesChaines::Proprietes> ProprietesDeclarees(const std::string& texte) {
+    auto proprietes = std::make_shared<ReleveDesChaines::Proprietes>();
+    std::istringstream lignes(texte);
+    for (std::string ligne; std::getline(lignes, ligne);) {
+        std::istringstream mots(ligne);
+        std::string mot;
+        bool declaree = false, gardee = false, statique = false;
+        while (mots >> mot) {
+            if (mot == "public" || mot == "var") declaree = true;
+            else if (mot == "private" || mot == "protected") declaree = gardee = true;
+            else if (mot == "static") statique = true;
+            else break;
+        }
+        // Le type d'une propriete typee precede son nom.
+        if (declaree && !mot.empty() && mot[0] != '$') mots >> mot;
+        if (!declaree || (statique && !gardee) || mot.size() < 2 || mot[0] != '$') continue;
+        size_t fin = 1;
+        while (fin < mot.size() && Utiles::LettreOuChiffrePhp(mot[fin])) ++fin;
+        // Ce qui suit le nom, sans blancs : "=array(" ou "=[" quand elle part d'un tableau.
+        std::string suite = mot.substr(fin);
+        for (std::string reste; mots >> reste;) suite += reste;
+        const bool tableau = suite.rfind("=array(", 0) == 0 || suite.rfind("=[", 0) == 0;
+        proprietes->emplace(mot.substr(1, fin - 1), gardee ? Acces::Privee : tableau ? Acces::Tableau : Acces::Lue);
+    }
+    return proprietes;
+}
+
+}  // namespace
+
+std::string MesForms::Chaine(const std::string& valeur, const std::string& motCle, int ou, const std::string& suite,
+                             bool majuscules) const {
+    if (Releve) Releve->valeurs.push_back({valeur, suite, motCle, ou, majuscules, Releve->definitions.size()});
+    return (majuscules ? Utiles::EnMajuscules(valeur) : valeur) + suite;
+}
+
+std::string MesForms::ChaineCle() const { return ListeElements.empty() ? "" : Chaine(ChampCle(), MotCleChamp, 0); }
+
+void MesForms::Definit(const std::string& nom, ReleveDesChaines::Variable variable) const {
+    if (Releve) Releve->definitions.emplace_back(nom, std::move(variable));
+}
+
+// La page inclut les fichiers d'appui copies a cote d'elle depuis le repertoire du programme : ce
+// sont leurs classes qu'elle emploie. Un fichier illisible ne dit rien de ses proprietes.
+std::shared_ptr<const ReleveDesChaines::Proprietes> MesForms::ProprietesDuProgramme(const std::string& nom) const {
+    std::string texte;
+    if (!Releve || Fichier().LisFichier(plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom), texte) != 0)
+        return nullptr;
+    return ProprietesDeclarees(texte);
+}
+
+// Les membres que la classe de la table declare, tels que sgbd les ecrit.
+std::shared_ptr<const ReleveDesChaines::Proprietes> MesForms::ProprietesDeLaTable() const {
+    if (!Releve) return nullptr;
+    FrwSgbd classe(Param);
+    classe.ListeChamps = ListeChamps;
+    return ProprietesDeclarees(classe.CreerDeclarations());
+}
+
 // Une ligne de saisie : sa valeur vient de l'objet de la table, sinon de la valeur
 // initiale ou de la valeur postee.
-void ChampSaisie(Emetteur& e, const MesForms::Element& element, const std::string& table) {
+void MesForms::ChampSaisie(Emetteur& e, size_t index, const std::string& table, const std::string& type) {
+    const Element& element = ListeElements[index];
+    const int ou = static_cast<int>(index);
     const std::string& c = element.Champ;
     const bool avecTable = !table.empty();
     const std::string source = avecTable ? "$" + table + "->" + c : "$" + c;
-    const std::string longueur = ArgumentLongueur(element.Longueur);
     e.Ligne("if (isset(" + source + ")) $valeur=" + source + ";\telse $valeur=\"\";");
+    Definit("valeur", Propre(Sorte::Texte, "a une ligne de saisie, et n'en a aucune avant"));
+    // Chaque valeur ecrite a son tour, dans l'ordre de la ligne.
     std::string texte = "echo $F->AjouteChampInput(" + Argument("INPUT");
     if (avecTable) texte += "$" + table + "->TabChamps['" + c + "'],$" + table + "->Libelle_" + c + ".\" : \",";
-    else texte += Argument(c) + Argument((element.Libelle.size() > 1 ? element.Libelle : c) + " : ");
-    texte += Argument(element.TypeHtml);
+    else {
+        texte += Argument(Chaine(c, MotCleChamp, ou));
+        texte += Argument(element.Libelle.size() > 1 ? Chaine(element.Libelle, MotCleLibelle, ou, " : ")
+                                                     : Chaine(c, MotCleChamp, ou, " : "));
+    }
+    texte += Argument(Chaine(type, MotCleTypeHtml, ou, "", true));
     if (avecTable) texte += "$valeur,";
-    else texte += element.ValeurInitiale.empty() ? ValeurPostee(c) + "," : Argument(element.ValeurInitiale);
-    texte += Argument(element.OptionChamp) + longueur + longueur +
-             Argument(element.AutoIncrement == "O" ? "N" : element.Obligatoire) + Argument(element.Grise) +
-             Argument(element.Autofocus) + "\"" + element.OptionInput + "\");";
+    else if (element.ValeurInitiale.empty()) texte += ValeurPostee(c) + ",";
+    else texte += Argument(Chaine(element.ValeurInitiale, MotCleValeurInitiale, ou));
+    texte += Argument(Chaine(element.OptionChamp, MotCleOptionChamp, ou));
+    const std::string longueur =
+        Argument(LongueurEcrite(element.Longueur) ? Chaine(element.Longueur, MotCleLongueur, ou) : "");
+    texte += longueur + longueur;
+    texte += Argument(element.AutoIncrement == "O" ? "N" : Chaine(element.Obligatoire, MotCleObligatoire, ou));
+    texte += Argument(Chaine(element.Grise, MotCleGrise, ou));
+    texte += Argument(Chaine(element.Autofocus, MotCleAutofocus, ou));
+    texte += "\"" + Chaine(element.OptionInput, MotCleOptionInput, ou) + "\");";
     e.Ligne(texte + " // " + (avecTable ? "Champ dans la table." : ""));
 }
 
-std::string ChampPave(const MesForms::Element& element, const std::string& table) {
+std::string MesForms::ChampPave(size_t index, const std::string& table) {
+    const Element& element = ListeElements[index];
+    const int ou = static_cast<int>(index);
     const std::string& c = element.Champ;
     const bool enBase = element.PresentEnBase == "O";
-    return "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(c)) +
-           Argument(element.Libelle.empty() ? "" : element.Libelle + " : ") +
-           (enBase ? "$" + table + "->" + c : ValeurPostee(c)) + "," + Argument(element.OptionChamp) +
-           ArgumentLongueur(element.Longueur) + Argument(element.OptionPave1) + Argument(element.OptionPave2) +
-           Argument(element.OptionPave3) + Argument(element.Obligatoire) + Argument(element.Grise) + "\"" +
-           element.Autofocus + "\");";
+    // Chaque valeur ecrite a son tour, dans l'ordre de la ligne.
+    std::string texte =
+        "echo $F->AjoutePave(" + (enBase ? "$" + table + "->TabChamps['" + c + "']," : Argument(Chaine(c, MotCleChamp, ou)));
+    texte += Argument(element.Libelle.empty() ? "" : Chaine(element.Libelle, MotCleLibelle, ou, " : "));
+    texte += (enBase ? "$" + table + "->" + c : ValeurPostee(c)) + ",";
+    texte += Argument(Chaine(element.OptionChamp, MotCleOptionChamp, ou));
+    texte += Argument(LongueurEcrite(element.Longueur) ? Chaine(element.Longueur, MotCleLongueur, ou) : "");
+    texte += Argument(Chaine(element.OptionPave1, MotCleOptionPave1, ou));
+    texte += Argument(Chaine(element.OptionPave2, MotCleOptionPave2, ou));
+    texte += Argument(Chaine(element.OptionPave3, MotCleOptionPave3, ou));
+    texte += Argument(Chaine(element.Obligatoire, MotCleObligatoire, ou));
+    texte += Argument(Chaine(element.Grise, MotCleGrise, ou));
+    return texte + "\"" + Chaine(element.Autofocus, MotCleAutofocus, ou) + "\");";
 }
 
 // Une liste deroulante (genre SELECT), ou un groupe de boutons radio ou de cases a cocher,
 // qui montre la valeur `valeur` (la variable PHP de la ligne ou de l'envoi).
-void ChampValeurs(Emetteur& e, const MesForms::Element& element, const std::string& genre, const std::string& valeur) {
+void MesForms::ChampValeurs(Emetteur& e, size_t index, const std::string& genre, const std::string& valeur) {
+    const Element& element = ListeElements[index];
+    const int ou = static_cast<int>(index);
     const bool liste = genre == "SELECT";
+    // Le nom du groupe, puis chaque valeur offerte et son texte : la page les ecrit plus d'une fois.
+    const std::string champ = Chaine(element.Champ, MotCleChamp, ou);
+    std::vector<std::pair<std::string, std::string>> textes;
+    for (const FElement& offerte : element.ListeValeurs) {
+        const std::string ecrite = Chaine(offerte.Valeur, MotCleElement, ou);
+        textes.emplace_back(ecrite, Chaine(offerte.Donnees, MotCleElement, ou));
+    }
     std::vector<std::string> offertes;
-    for (const MesForms::FElement& offerte : element.ListeValeurs) offertes.push_back("\"" + offerte.Valeur + "\"");
+    for (const auto& texte : textes) offertes.push_back("\"" + texte.first + "\"");
     e.Ligne("$F->ValeurDuGroupe(" + valeur + ",array(" + Utiles::Joint(offertes) + "));");
     // Les cases d'une colonne SET se cochent ensemble : leur valeur est la liste des cochees.
     const std::string membres = genre == "CHECKBOX" && element.TypeSgbd == "set" ? ",\"O\"" : "";
-    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + element.Champ + "\",\"1\",\"N\",\"N\");"
-                  : "echo $F->FormXBoxInit(\"" + genre + "\",\"" + element.Champ + "\"" + membres + ");");
-    for (const MesForms::FElement& valeur : element.ListeValeurs)
-        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + valeur.Valeur +
-                "\",\"" + valeur.Donnees + "\",\"" + valeur.Defaut + "\");");
+    e.Ligne(liste ? "echo $F->FormSelectDebut(\"" + champ + "\",\"1\",\"N\",\"N\");"
+                  : "echo $F->FormXBoxInit(\"" + genre + "\",\"" + champ + "\"" + membres + ");");
+    for (size_t i = 0; i < textes.size(); ++i)
+        e.Ligne("echo $F->" + std::string(liste ? "FormSelectOption" : "FormXBox") + "(\"" + textes[i].first +
+                "\",\"" + textes[i].second + "\",\"" + element.ListeValeurs[i].Defaut + "\");");
     if (liste) e.Ligne("echo $F->FormSelectFin();");
     e.LigneVide();  // detache le groupe de ce qui le suit dans la page
 }
 
-// Une branche d'action ; les lignes `avant` precedent l'appel.
-void BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
-                   const std::string& succes, const std::vector<std::string>& avant = {}) {
+// Une branche d'action ; les lignes `avant` precedent l'appel. Elle seule definit $retour.
+void MesForms::BrancheAction(Emetteur& e, const std::string& action, const std::string& appel, const std::string& echec,
+                             const std::string& succes, const std::vector<std::string>& avant) {
     e.Bloc("if ($action==\"" + action + "\") {", [&] {
         for (const std::string& ligne : avant) e.Ligne(ligne);
         e.Ligne("$retour=" + appel + ";");
+        Definit("retour", {Sorte::Texte, nullptr, "apres " + action, action, true});
         e.Bloc("if ($retour)\t{", [&] { e.Ligne("echo \"<strong>" + echec + " : $retour</strong><br>\";"); },
                "} else    {");
         e.Decale([&] { e.Ligne("echo \"" + succes + "<br>\";"); }).Ligne("}");
     });
 }
-
-}  // namespace
 
 std::string MesForms::ConstruireFichierFormulaireDescriptif() {
     Param.initErreur();
@@ -184,8 +284,9 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
                              : "<title>Formulaire Table : " + Utiles::EchappeHtml(NomTable) + "</title>");
     e.Ligne("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">");
     e.Brut(ScriptClearForm).Ligne("</HEAD>").Ligne("<BODY>").Ligne("<?php");
-    auto recupere = [&](const std::string& n) {
+    auto recupere = [&](const std::string& n, Sorte sorte = Sorte::Texte, bool propre = false) {
         e.Ligne("if (isset($_POST['" + n + "'])) $" + n + "=$_POST['" + n + "'];\telse\t$" + n + "=\"\";");
+        Definit(n, {sorte, nullptr, "au debut de la page", "", propre});
     };
     e.Decale([&] {
         // Avec une table, FormLien::Recoit refuse la demande coupee : la ligne chargee est alors montree.
@@ -202,7 +303,8 @@ std::string MesForms::Creation_RecupChampsPhp(std::string table) {
         });
         e.Ligne("// Variable du formulaire.");
         if (!table.empty()) {
-            recupere("action");
+            // L'action demandee est le nom d'un bouton de la page, ou rien.
+            recupere("action", Sorte::Mot, true);
             return;
         }
         for (const ElementBouton& bouton : ListeBoutons) recupere(bouton.Nom);
@@ -227,11 +329,16 @@ std::string MesForms::Creation_TraitementPhp(std::string table) {
         e.Ligne("require_once(\"" + NomFichierConnexion + "\");");
         e.Ligne("$MaConnexion = new SGBDConnexion(\"localhost\",\"" + Utiles::String2Php(Param.UtilisateurMysql) + "\",\"" +
                 Utiles::String2Php(Param.MotDePasseMysql) + "\",\"" + Utiles::String2Php(Param.DatabaseMysql) + "\");");
+        Definit("MaConnexion", Propre(Sorte::Objet, "avant le formulaire", ProprietesDuProgramme(NomFichierConnexion)));
         e.Ligne("$Connexion = $MaConnexion->Connexion();");
-        e.Ligne("require_once(\"" + Param.PrefixeFichierClasse + table + ".php\");");
+        // La liaison de mysqli (ou false) : ses proprietes sont celles de PHP.
+        Definit("Connexion", Propre(Sorte::Objet, "avant le formulaire"));
+        e.Ligne("require_once(\"" + Param.PrefixeFichierClasse + Chaine(table, MotCleTable, -1, ".php") + "\");");
         e.Ligne("$" + table + " = new " + table + "();");
+        Definit(table, {Sorte::Objet, ProprietesDeLaTable(), "avant le formulaire", "", false});
         e.Ligne("// L'envoi tel que la base le garde : cl\xC3\xA9s et valeurs montr\xC3\xA9" "es exactes, cases d'un SET jointes.");
-        e.Ligne("$_POST=FormLien::Recoit($_POST,\"" + cle + "\",$action);");
+        e.Ligne("$_POST=FormLien::Recoit($_POST,\"" + ChaineCle() + "\",$action);");
+        Definit("_POST", Propre(Sorte::Tableau, "avant le formulaire"));
         e.Ligne(objet + "Form2Variable();").LigneVide();
         e.Ligne("// Les actions en fonction du type de bouton pr\xC3\xA9ss\xC3\xA9");
         e.Bloc("if ($action==\"Editer\") {", [&] {
@@ -294,10 +401,11 @@ std::string MesForms::FaitFormulaire(std::string table) {
         e.Ligne(table.empty() ? "// Creer un formulaire avec valeur des champs defin par le fichier descriptif."
                               : "// Creer un formulaire avec passage de cl\xC3\xA9 technique pour edition, effacement, "
                                 "modification.");
-        e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + table + "\");");
+        e.Ligne("$F = new FormLien(\"POST\",\"\",\"Formulaire_" + Chaine(table, MotCleTable, -1) + "\");");
+        Definit("F", Propre(Sorte::Objet, "au debut du formulaire", ProprietesDuProgramme(Param.NomFichierAppuiForm)));
         if (!table.empty())
             e.Ligne("echo $F->AjouteCleChargee($" + table + ",\"" + ColonneRepere() + "\",$_POST);")
-                .Ligne("echo $F->Cadre(\"Table " + table + "\");");
+                .Ligne("echo $F->Cadre(\"Table " + Chaine(table, MotCleTable, -1) + "\");");
         else e.Ligne("echo $F->Cadre(\"Formulaire \".htmlentities(\"" + Utiles::String2Php(NomFichierForm) + "\"));");
         // Sans element (des boutons seulement), ni cle ni champ. L'element de la cle devient un
         // champ cache, et le reste.
@@ -314,9 +422,13 @@ std::string MesForms::FaitFormulaire(std::string table) {
             e.Ligne("echo $F->ValidationParBouton(\"Ajouter\",\"action\");")
                 .Ligne("echo $F->ValidationParBouton(\"Modifier\",\"action\");")
                 .Ligne("echo $F->BoutonResetFormulaire();");
-        for (const ElementBouton& bouton : ListeBoutons)
-            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" +
-                    bouton.Libelle + "\",\"" + bouton.Nom + "\");");
+        for (size_t i = 0; i < ListeBoutons.size(); ++i) {
+            const ElementBouton& bouton = ListeBoutons[i];
+            const std::string& motCle = bouton.Type == "B" ? MotCleBouton : MotCleLien;
+            const std::string libelle = Chaine(bouton.Libelle, motCle, OuBouton(i));
+            e.Ligne("echo $F->ValidationPar" + std::string(bouton.Type == "B" ? "Bouton" : "Lien") + "(\"" + libelle +
+                    "\",\"" + Chaine(bouton.Nom, motCle, OuBouton(i)) + "\");");
+        }
         e.Ligne("echo $F->FormLienFin();");
         if (table.empty()) BoiteResultat(e);
         else BlocListe(e, table);
@@ -326,8 +438,8 @@ std::string MesForms::FaitFormulaire(std::string table) {
 }
 
 void MesForms::BlocListe(Emetteur& e, const std::string& table) const {
-    const std::string objet = "$" + table + "->", cle = ChampCle();
-    const std::string valeurCle = "\"" + cle + "\"," + objet + cle + ");";
+    const std::string objet = "$" + table + "->", cle = ChampCle(), ecrite = ChaineCle();
+    const std::string valeurCle = "\"" + ecrite + "\"," + objet + cle + ");";
     struct Lien { std::string action, commentaire, quoi, avant; };
     const Lien liens[] = {
         {"Editer", "lancer l'edition du formulaire (recuperation donnees+mise dans les champs)", "une edition", ""},
@@ -336,8 +448,10 @@ void MesForms::BlocListe(Emetteur& e, const std::string& table) const {
         const std::string formulaire = "$" + l.action + "formlien";
         e.Ligne("// Creer un lien pour " + l.commentaire);
         e.Ligne(formulaire + "= new FormLien(\"POST\",\"\",\"" + l.action + "\");");
+        Definit(formulaire.substr(1),
+                Propre(Sorte::Objet, "apres le formulaire", ProprietesDuProgramme(Param.NomFichierAppuiForm)));
         e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"action\",\"\");");
-        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"" + cle + "\",\"\");");
+        e.Ligne("echo " + formulaire + "->AjouteChampHidden(\"" + ecrite + "\",\"\");");
         e.Ligne("echo " + formulaire + "->FormLienFin();");
     }
     // Des champs a leur valeur initiale filtreraient le parcours : vides, il rend toute la table.
@@ -345,7 +459,7 @@ void MesForms::BlocListe(Emetteur& e, const std::string& table) const {
     e.Ligne("foreach (array_keys(" + objet + "TabChamps) as " + objet + "ChampTri) " + objet + "{" + objet +
             "ChampTri}=\"\";");
     e.Ligne("// Determine le champ sur lequel le tri  doit \xC3\xAAtre fait et le sens + (asc) et - (desc)");
-    e.Ligne(objet + "ChampTri=\"" + cle + "\";").Ligne(objet + "ChampTriSens=\"+\";").Ligne(objet + "Parcours();");
+    e.Ligne(objet + "ChampTri=\"" + ecrite + "\";").Ligne(objet + "ChampTriSens=\"+\";").Ligne(objet + "Parcours();");
     e.Bloc("while (" + objet + "Next())\t{", [&] {
         e.Ligne("echo \"<hr>\\n\";").Ligne(objet + "AfficheVarClasse();");
         for (const Lien& l : liens) {
@@ -364,10 +478,16 @@ void MesForms::BlocListe(Emetteur& e, const std::string& table) const {
 // pas de variable, et un nom poste en tableau (x[]=...) ne doit pas arreter la page.
 void MesForms::BoiteResultat(Emetteur& e) const {
     e.Ligne("echo \"<fieldset><legend>R&eacutesultat du formulaire : </legend>\";");
-    for (const ElementBouton& bouton : ListeBoutons)
-        e.Ligne("echo \"" + bouton.Nom + "=\".htmlspecialchars(print_r($" + bouton.Nom + " ?? \"\", true)).\"<br/>\";");
-    for (const Element& element : ListeElements)
-        e.Ligne("echo \"" + element.Champ + "=\".htmlspecialchars(print_r($" + element.Champ + " ?? \"\", true)).\"<BR>\";");
+    for (size_t i = 0; i < ListeBoutons.size(); ++i) {
+        const ElementBouton& bouton = ListeBoutons[i];
+        const std::string nom = Chaine(bouton.Nom, bouton.Type == "B" ? MotCleBouton : MotCleLien, OuBouton(i), "=");
+        e.Ligne("echo \"" + nom + "\".htmlspecialchars(print_r($" + bouton.Nom + " ?? \"\", true)).\"<br/>\";");
+    }
+    for (size_t i = 0; i < ListeElements.size(); ++i) {
+        const std::string& champ = ListeElements[i].Champ;
+        e.Ligne("echo \"" + Chaine(champ, MotCleChamp, static_cast<int>(i), "=") + "\".htmlspecialchars(print_r($" + champ +
+                " ?? \"\", true)).\"<BR>\";");
+    }
     e.Ligne("echo \"</fieldset>\";");
 }
 
@@ -388,17 +508,20 @@ void MesForms::EmetChamp(Emetteur& e, size_t index, const std::string& table) {
                                                   : ValeurPostee(element.Champ);
     // Le type, puis le genre d'un champ qui n'est pas cache, passent en majuscules dans l'element
     // meme, qui les garde ainsi.
+    const std::string type = element.TypeHtml;
     if (Utiles::Majuscule(element.TypeHtml) == "HIDDEN") {
-        e.Ligne("echo $F->AjouteChampHidden(\"" + element.Champ + "\"," + (colonne ? valeur : "\"\"") + ");");
+        e.Ligne("echo $F->AjouteChampHidden(\"" + Chaine(element.Champ, MotCleChamp, static_cast<int>(index)) + "\"," +
+                (colonne ? valeur : "\"\"") + ");");
         return;
     }
     const std::string genre = Utiles::Majuscule(element.InputHtml);
-    if (genre == "INPUT") ChampSaisie(e, element, table);
-    else if (genre == "TEXTAREA") e.Ligne(ChampPave(element, table));
-    else if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") ChampValeurs(e, element, genre, valeur);
+    if (genre == "INPUT") ChampSaisie(e, index, table, type);
+    else if (genre == "TEXTAREA") e.Ligne(ChampPave(index, table));
+    else if (genre == "SELECT" || genre == "RADIO" || genre == "CHECKBOX") ChampValeurs(e, index, genre, valeur);
     else {
         const std::string erreur = "Le parametre INPUTHTML du champ " + element.Champ + " est inattendu";
-        Param.AddErreur(erreur);
+        // Le releve du controle ecrit la page sans l'enregistrer : l'ecriture signalera l'erreur.
+        if (!Releve) Param.AddErreur(erreur);
         e.Ligne(erreur).LigneVide();
     }
 }

@@ -56,6 +56,10 @@ public:
     // CreerTransfertChamps signale les colonnes de type inconnu.
     std::string ConstruitClasse(const std::string& table, const std::string& dateHeure = Utiles::DateHeure(""));
 
+    // Ce que ConstruitClasse ecrit avant les generateurs : les declarations des membres d'apres
+    // ListeChamps. La page de formulaire y lit les proprietes de l'objet de la table.
+    std::string CreerDeclarations();
+
     // Les generateurs du fichier de classe : chacun rend le texte PHP d'une methode ou d'un groupe de
     // methodes pour la table en cours, d'apres ListeChamps, et n'ecrit rien. `table` est le nom de la
     // table sans le prefixe des tables ; il nomme la classe, et le SQL le prefixe.
@@ -137,8 +141,7 @@ private:
     Emetteur& Commence(int retrait = 1) const;
     // prefixe + table : le nom de la table dans le SQL (et dans certains commentaires).
     std::string TableSql(const std::string& table) const;
-    // Ce que ConstruitClasse ecrit autour des generateurs : les membres, puis Ferme() et la fin.
-    std::string CreerDeclarations();
+    // Ce que ConstruitClasse ecrit apres les generateurs : Ferme() et la fin.
     std::string CreerFin(const std::string& table);
 
     // Les morceaux que plusieurs generateurs emettent dans Php ; chacun est decrit dans FrwSgbd.cpp.
