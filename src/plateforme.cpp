@@ -156,56 +156,62 @@ Cles Registre::ClesDe(const std::string& chemin) {
     return {present ? NumeroDe(st) : "", connu->second + "/" + nom};
 }
 
-void Registre::Indexe(size_t i, const std::string& cle) {
-    if (!cle.empty()) parCle_.emplace(cle, i);
+void Registre::Indexe(Entree* entree, const std::string& cle) {
+    if (!cle.empty()) parCle_.emplace(std::hash<std::string>()(cle), entree);
 }
 
-void Registre::Desindexe(size_t i, const std::string& cle) {
-    for (auto [debut, fin] = parCle_.equal_range(cle); debut != fin; ++debut)
-        if (debut->second == i) {
+void Registre::Desindexe(Entree* entree, const std::string& cle) {
+    for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(cle)); debut != fin; ++debut)
+        if (debut->second == entree) {
             parCle_.erase(debut);
             return;
         }
 }
 
+Registre::Entree* Registre::Cherche(const std::string& chemin) {
+    for (auto [debut, fin] = parNom_.equal_range(std::hash<std::string>()(chemin)); debut != fin; ++debut)
+        if (debut->second->nom == chemin) return debut->second;
+    return nullptr;
+}
+
 void Registre::Ajoute(const std::string& chemin) {
-    if (parNom_.count(chemin) != 0) return;
+    if (Cherche(chemin) != nullptr) return;
     const Cles cles = ClesDe(chemin);
-    const size_t i = entrees_.size();
-    entrees_.push_back({chemin, cles.Numero, cles.Chemin});
-    parNom_.emplace(chemin, i);
-    Indexe(i, cles.Numero);
-    Indexe(i, cles.Chemin);
+    Entree* entree = &entrees_.emplace_back(Entree{chemin, cles.Numero, cles.Chemin, entrees_.size()});
+    parNom_.emplace(std::hash<std::string>()(chemin), entree);
+    Indexe(entree, cles.Numero);
+    Indexe(entree, cles.Chemin);
 }
 
 void Registre::Ecrit(const std::string& chemin, const std::string& numero) {
-    auto trouve = parNom_.find(chemin);
-    if (trouve == parNom_.end()) {
-        trouve = parNom_.emplace(chemin, entrees_.size()).first;
-        entrees_.push_back({chemin, "", ""});
+    Entree* entree = Cherche(chemin);
+    if (entree == nullptr) {
+        entree = &entrees_.emplace_back(Entree{chemin, "", "", entrees_.size()});
+        parNom_.emplace(std::hash<std::string>()(chemin), entree);
     }
-    Entree& entree = entrees_[trouve->second];
-    entree.ecrit = true;
-    if (entree.numero == numero) return;
-    Desindexe(trouve->second, entree.numero);
-    entree.numero = numero;
-    Indexe(trouve->second, numero);
+    entree->ecrit = true;
+    if (entree->numero == numero) return;
+    Desindexe(entree, entree->numero);
+    entree->numero = numero;
+    Indexe(entree, numero);
 }
 
 std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls) const {
     std::string absolu;
-    size_t premier = entrees_.size();  // le premier declare, pour que le message ne depende pas du hasard
+    const Entree* premier = nullptr;  // le premier declare, pour que le message ne depende pas du hasard
     for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
         if (cle->empty()) continue;
-        for (auto [debut, fin] = parCle_.equal_range(*cle); debut != fin; ++debut) {
-            const Entree& entree = entrees_[debut->second];
-            if (debut->second >= premier || (ecritsSeuls && !entree.ecrit)) continue;
+        for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(*cle)); debut != fin; ++debut) {
+            const Entree& entree = *debut->second;
+            if ((entree.numero != *cle && entree.reel != *cle) || (premier != nullptr && entree.rang >= premier->rang) ||
+                (ecritsSeuls && !entree.ecrit))
+                continue;
             // Le meme nom, ecrit autrement ("./a", "b/../a") : c'est le fichier lui-meme.
             if (absolu.empty()) absolu = CheminAbsolu(chemin);
-            if (CheminAbsolu(entree.nom) != absolu) premier = debut->second;
+            if (CheminAbsolu(entree.nom) != absolu) premier = &entree;
         }
     }
-    return premier == entrees_.size() ? "" : entrees_[premier].nom;
+    return premier == nullptr ? "" : premier->nom;
 }
 
 bool CreeRepertoire(const std::string& chemin) {

@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 
+#include <deque>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -82,13 +83,16 @@ public:
 private:
     struct Entree {
         std::string nom, numero, reel;
+        size_t rang;  // l'ordre de declaration
         bool ecrit = false;
     };
-    void Indexe(size_t i, const std::string& cle);
-    void Desindexe(size_t i, const std::string& cle);
-    std::vector<Entree> entrees_;
-    std::unordered_map<std::string, size_t> parNom_;
-    std::unordered_multimap<std::string, size_t> parCle_;
+    Entree* Cherche(const std::string& chemin);
+    void Indexe(Entree* entree, const std::string& cle);
+    void Desindexe(Entree* entree, const std::string& cle);
+    // Une execution en note des milliers (une par page ecrite) : les index ne gardent que
+    // l'empreinte de chaque cle, et chaque entree la cle elle-meme.
+    std::deque<Entree> entrees_;
+    std::unordered_multimap<size_t, Entree*> parNom_, parCle_;
     std::unordered_map<std::string, std::string> repertoiresReels_;
 };
 
