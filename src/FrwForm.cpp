@@ -481,7 +481,7 @@ void MesForms::FichiersDeLExecution(const std::string& nomFichierForm, plateform
     registre.Ajoute(Param.ChangeExtention(NomFichierForm, ".php"));
     for (const Copie& copie : CopiesACote()) {
         registre.Ajoute(copie.Source);
-        registre.Ajoute(copie.Cible);
+        registre.Ajoute(copie.Cible, plateforme::CheminAbsolu(copie.Source));
     }
 }
 

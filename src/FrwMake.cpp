@@ -295,12 +295,14 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre) {
         if (const std::string reference = ReferenceNommee(source); !reference.empty()) registre.Ajoute(reference);
     }
     for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
-        registre.Ajoute(plateforme::Joindre(Param.CheminAppli, Separateur, *appui));
-        registre.Ajoute(plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
+        const std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
+        registre.Ajoute(source);
+        registre.Ajoute(plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui),
+                        plateforme::CheminAbsolu(source));
     }
     for (const std::string& entree : Param.ListeFichiersACopier) {
         registre.Ajoute(sources + entree);
-        registre.Ajoute(cibles + entree);
+        registre.Ajoute(cibles + entree, plateforme::CheminAbsolu(sources + entree));
     }
 }
 

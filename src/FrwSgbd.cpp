@@ -804,7 +804,7 @@ void FrwSgbd::EcritClasse(const std::string& table) {
     for (const std::string* repertoire : {&Param.RepertoireIncludeSources, &Param.RepertoireIncludeCible}) {
         fichier.NommeFichier(*repertoire + nom);
         std::string autre;
-        const int code = Param.EcritFichier(fichier.NomFichier, classe, autre);
+        const int code = Param.EcritFichier(fichier.NomFichier, classe, autre, Parametrage::OrigineClasse(nom));
         if (code == plateforme::Refusee)
             Param.AddErreur(RefusClasse(table) + "son fichier " + fichier.NomFichier + " est un lien ou un second nom de " +
                             autre + ", qu'il remplacerait.");
@@ -817,9 +817,11 @@ void FrwSgbd::FichiersDeLExecution(plateforme::Registre& registre) {
     for (const std::string* repertoire : {&chemins.IncludeSources, &chemins.IncludeCible}) {
         std::vector<std::string> noms;
         plateforme::ListeFichiersReguliers(*repertoire, noms);
+        // La connexion n'est pas une classe : main, make et form la copient de l'appui du programme.
         for (const std::string& nom : noms)
-            if (nom.rfind(Param.PrefixeFichierClasse, 0) == 0 && nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".php") == 0)
-                registre.Ajoute(*repertoire + nom);
+            if (nom.rfind(Param.PrefixeFichierClasse, 0) == 0 && nom.size() > 4 &&
+                nom.compare(nom.size() - 4, 4, ".php") == 0 && nom != Param.NomFichierConnexion)
+                registre.Ajoute(*repertoire + nom, Parametrage::OrigineClasse(nom));
     }
 }
 

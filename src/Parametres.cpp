@@ -325,11 +325,13 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
                    " est un lien ou un second nom de " + ecrit + ", que l'execution ecrit.");
         return false;
     }
+    // Deux copies du meme original ont le meme texte : qu'elles soient un seul fichier ne perd rien.
+    const std::string origine = plateforme::CheminAbsolu(source);
     Fichier fichier;
     std::string autre, numero;
-    const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre), &numero);
+    const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre, origine), &numero);
     if (code == 0) {
-        NoteEcriture(cible, numero);
+        NoteEcriture(cible, numero, origine);
         return true;
     }
     if (uneFois) CiblesCopiees.erase(normal);
@@ -342,33 +344,36 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
 
 // ---------------------------------------------------------------- fichiers de l'execution
 
-std::string Parametrage::FichierRemplace(const std::string& chemin) {
+std::string Parametrage::FichierRemplace(const std::string& chemin, const std::string& origine) {
     if (!FichiersReleves) {
         FichiersReleves = true;
         if (ReleveFichiers) ReleveFichiers(Fichiers);
     }
-    return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin));
+    return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin), false, origine);
 }
 
-plateforme::Garde Parametrage::GardeEcriture(const std::string& chemin, std::string& autre) {
-    return [this, &chemin, &autre] {
-        autre = FichierRemplace(chemin);
+plateforme::Garde Parametrage::GardeEcriture(const std::string& chemin, std::string& autre, const std::string& origine) {
+    return [this, &chemin, &autre, &origine] {
+        autre = FichierRemplace(chemin, origine);
         return autre.empty();
     };
 }
 
-void Parametrage::NoteEcriture(const std::string& chemin, const std::string& numero) {
-    if (!numero.empty()) Fichiers.Ecrit(chemin, numero);
+void Parametrage::NoteEcriture(const std::string& chemin, const std::string& numero, const std::string& origine) {
+    if (!numero.empty()) Fichiers.Ecrit(chemin, numero, origine);
 }
 
+// Un fichier que l'execution a ecrit sous ce chemin meme, lu ensuite : un autre fichier ecrit du meme
+// texte (meme origine) peut en etre un second nom.
 std::string Parametrage::FichierEcrit(const std::string& chemin, const std::string& numero) {
-    return numero.empty() ? "" : Fichiers.Autre(chemin, {numero, ""}, true);
+    return numero.empty() ? "" : Fichiers.Autre(chemin, {numero, ""}, true, Fichiers.Origine(chemin));
 }
 
-int Parametrage::EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre) {
+int Parametrage::EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre,
+                              const std::string& origine) {
     std::string numero;
-    const int code = plateforme::RemplaceFichier(chemin, texte, GardeEcriture(chemin, autre), &numero);
-    if (code == 0) NoteEcriture(chemin, numero);
+    const int code = plateforme::RemplaceFichier(chemin, texte, GardeEcriture(chemin, autre, origine), &numero);
+    if (code == 0) NoteEcriture(chemin, numero, origine);
     return code;
 }
 

@@ -135,19 +135,24 @@ public:
     // ou creerait un fichier au bout d'un lien pendant ; chaque ecriture est notee (NoteEcriture).
     std::function<void(plateforme::Registre&)> ReleveFichiers;
     // Le fichier de l'execution que l'ecriture du chemin changerait sous un autre nom ; "" sinon.
-    std::string FichierRemplace(const std::string& chemin);
+    // `origine` : d'ou vient le texte ecrit, quand un autre fichier ecrit recoit le meme
+    // (plateforme::Registre::Ajoute) ; un tel fichier n'est pas compte.
+    std::string FichierRemplace(const std::string& chemin, const std::string& origine = "");
     // La garde d'une ecriture du chemin : elle la refuse quand FichierRemplace nomme un fichier,
     // rendu dans `autre`.
-    plateforme::Garde GardeEcriture(const std::string& chemin, std::string& autre);
+    plateforme::Garde GardeEcriture(const std::string& chemin, std::string& autre, const std::string& origine = "");
     // Le fichier que l'execution vient d'ecrire sous ce chemin (son numero, "dev:ino").
-    void NoteEcriture(const std::string& chemin, const std::string& numero);
+    void NoteEcriture(const std::string& chemin, const std::string& numero, const std::string& origine = "");
+    // L'origine des classes de la table que sgbd ecrit : les deux fichiers de la classe ont le meme texte.
+    static std::string OrigineClasse(const std::string& nomFichier) { return "classe:" + nomFichier; }
     // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
     // de numero `numero` ; "" sinon.
     std::string FichierEcrit(const std::string& chemin, const std::string& numero);
     // Ecrit le fichier en entier (Fichier::RemplaceFichier) sous la garde de l'execution, et note
     // l'ecriture : plateforme::Refusee, et le fichier qu'elle remplacerait dans `autre`, quand la
     // garde la refuse.
-    int EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre);
+    int EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre,
+                     const std::string& origine = "");
     // Avant que la trace ne soit videe : une trace qui a un autre nom que le sien (lien, second nom,
     // repertoire atteint par un lien) ne doit etre aucun fichier de l'execution. Sinon, une erreur
     // le dit, et la trace n'est plus ecrite : l'etape s'arrete, son message a la console seule.

@@ -174,29 +174,35 @@ Registre::Entree* Registre::Cherche(const std::string& chemin) {
     return nullptr;
 }
 
-void Registre::Ajoute(const std::string& chemin) {
+void Registre::Ajoute(const std::string& chemin, const std::string& origine) {
     if (Cherche(chemin) != nullptr) return;
     const Cles cles = ClesDe(chemin);
-    Entree* entree = &entrees_.emplace_back(Entree{chemin, cles.Numero, cles.Chemin, entrees_.size()});
+    Entree* entree = &entrees_.emplace_back(Entree{chemin, cles.Numero, cles.Chemin, origine, entrees_.size()});
     parNom_.emplace(std::hash<std::string>()(chemin), entree);
     Indexe(entree, cles.Numero);
     Indexe(entree, cles.Chemin);
 }
 
-void Registre::Ecrit(const std::string& chemin, const std::string& numero) {
+void Registre::Ecrit(const std::string& chemin, const std::string& numero, const std::string& origine) {
     Entree* entree = Cherche(chemin);
     if (entree == nullptr) {
-        entree = &entrees_.emplace_back(Entree{chemin, "", "", entrees_.size()});
+        entree = &entrees_.emplace_back(Entree{chemin, "", "", origine, entrees_.size()});
         parNom_.emplace(std::hash<std::string>()(chemin), entree);
     }
     entree->ecrit = true;
+    entree->origine = origine;
     if (entree->numero == numero) return;
     Desindexe(entree, entree->numero);
     entree->numero = numero;
     Indexe(entree, numero);
 }
 
-std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls) const {
+std::string Registre::Origine(const std::string& chemin) {
+    const Entree* entree = Cherche(chemin);
+    return entree != nullptr && entree->ecrit ? entree->origine : "";
+}
+
+std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) const {
     std::string absolu;
     const Entree* premier = nullptr;  // le premier declare, pour que le message ne depende pas du hasard
     for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
@@ -204,7 +210,7 @@ std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ec
         for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(*cle)); debut != fin; ++debut) {
             const Entree& entree = *debut->second;
             if ((entree.numero != *cle && entree.reel != *cle) || (premier != nullptr && entree.rang >= premier->rang) ||
-                (ecritsSeuls && !entree.ecrit))
+                (ecritsSeuls && !entree.ecrit) || (!origine.empty() && entree.origine == origine))
                 continue;
             // Le meme nom, ecrit autrement ("./a", "b/../a") : c'est le fichier lui-meme.
             if (absolu.empty()) absolu = CheminAbsolu(chemin);

@@ -70,19 +70,26 @@ std::string NumeroDuChemin(const std::string& chemin);
 class Registre {
 public:
     // Un fichier que l'execution lit ou ecrira, ses cles lues maintenant ; rien s'il est deja la.
-    void Ajoute(const std::string& chemin);
+    // `origine` : pour un fichier qu'elle ecrit, d'ou vient son texte (l'original d'une copie...),
+    // quand un autre fichier ecrit recoit le meme ; deux fichiers de meme origine peuvent n'en
+    // etre qu'un (un repertoire include partage par un lien) : rien ne s'y perd.
+    void Ajoute(const std::string& chemin, const std::string& origine = "");
     // Le fichier que l'execution vient d'ecrire (ou de trouver deja tel qu'elle l'ecrirait) sous ce
     // chemin, de numero `numero`.
-    void Ecrit(const std::string& chemin, const std::string& numero);
-    // Le nom d'un fichier du registre, autre que `chemin`, qui partage une des cles donnees ; parmi
-    // ceux que l'execution a ecrits seulement quand `ecritsSeuls` le dit. "" sinon.
-    std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false) const;
+    void Ecrit(const std::string& chemin, const std::string& numero, const std::string& origine = "");
+    // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine`, qui
+    // partage une des cles donnees ; parmi ceux que l'execution a ecrits seulement quand
+    // `ecritsSeuls` le dit. "" sinon.
+    std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false,
+                      const std::string& origine = "") const;
+    // L'origine du fichier que l'execution a ecrit sous ce chemin ; "" sinon.
+    std::string Origine(const std::string& chemin);
     // Les cles du chemin, comme ClesDuFichier, le chemin reel de chaque repertoire lu une fois.
     Cles ClesDe(const std::string& chemin);
 
 private:
     struct Entree {
-        std::string nom, numero, reel;
+        std::string nom, numero, reel, origine;
         size_t rang;  // l'ordre de declaration
         bool ecrit = false;
     };
