@@ -475,13 +475,22 @@ std::string MesForms::ChargeFichierConfigFormulaire(std::string nomFichier) {
     return resultat;
 }
 
+// La table de la description dit quelles classe et connexion sont copiees a cote de la page : le
+// lecteur la lit, pour un objet a part, dont les anomalies ne comptent pas.
 void MesForms::FichiersDeLExecution(const std::string& nomFichierForm, plateforme::Registre& registre) {
     NomFichierForm = nomFichierForm;
     registre.Ajoute(NomFichierForm);
     registre.Ajoute(Param.ChangeExtention(NomFichierForm, ".php"));
+    std::vector<std::string> lignes;
+    if (Fichier().LisFichier(NomFichierForm, lignes).empty()) {
+        Parametrage aPart;
+        MesForms lecteur(aPart);
+        lecteur.LisLignes(lignes);
+        NomTable = lecteur.NomTable;
+    }
     for (const Copie& copie : CopiesACote()) {
         registre.Ajoute(copie.Source);
-        registre.Ajoute(copie.Cible, plateforme::CheminAbsolu(copie.Source));
+        registre.Ajoute(copie.Cible, Parametrage::OrigineCopie(copie.Source));
     }
 }
 

@@ -280,15 +280,19 @@ bool Make::CopieAppui(const std::string& source, const std::string& cible) {
 
 // Avant l'assemblage, les references que nomment les pages ne sont pas connues : chaque page est
 // lue pour trouver la sienne, sans rien signaler (l'assemblage le fera).
-void Make::FichiersDeLExecution(plateforme::Registre& registre) {
+void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
     const Parametrage::CheminsDuSite chemins = Param.Chemins();
     const std::string sources = Param.TrimSlash(chemins.Sources) + Separateur;
     const std::string cibles = Param.TrimSlash(chemins.Cible) + Separateur;
     registre.Ajoute(chemins.Reference);
-    std::vector<std::string> noms;
-    plateforme::ListeFichiersReguliers(chemins.Sources, noms);
-    for (const std::string& nom : noms) {
+    std::vector<std::string> noms, liens;
+    plateforme::ListeFichiersReguliers(chemins.Sources, noms, &liens);
+    for (const std::string& nom : complet ? noms : liens) {
         if (!PageRetenue(nom, ".php")) continue;
+        if (!complet) {
+            registre.Ajoute(sources + Param.TrimSlash(nom));
+            continue;
+        }
         const std::string source = sources + Param.TrimSlash(nom);
         registre.Ajoute(source);
         registre.Ajoute(cibles + Param.TrimSlash(nom));
@@ -298,11 +302,11 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre) {
         const std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
         registre.Ajoute(source);
         registre.Ajoute(plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui),
-                        plateforme::CheminAbsolu(source));
+                        Parametrage::OrigineCopie(source));
     }
     for (const std::string& entree : Param.ListeFichiersACopier) {
         registre.Ajoute(sources + entree);
-        registre.Ajoute(cibles + entree, plateforme::CheminAbsolu(sources + entree));
+        registre.Ajoute(cibles + entree, Parametrage::OrigineCopie(sources + entree));
     }
 }
 
@@ -509,13 +513,14 @@ void Make::TraitePage(_ListeFichier& page, const std::string& source, const std:
     // Une cible qui est un lien ou un second nom d'un autre fichier de l'execution (une page, lue ou
     // ecrite, une reference, la configuration...) s'ecrirait sur lui.
     std::string autre;
-    code = OccupationCible->Ecris(nom, Sortie, Param.GardeEcriture(cible, autre), &numero);
+    plateforme::Numeros numeros;
+    code = OccupationCible->Ecris(nom, Sortie, Param.GardeEcriture(cible, autre), &numeros);
     if (code == plateforme::Refusee)
         Param.AddErreur("Le fichier " + source + " ne sera pas traite : sa cible " + cible +
                         " est un lien ou un second nom de " + autre + ", qu'elle remplacerait.");
     else if (code != 0)
         Param.AddErreur("Le fichier " + cible + " n'a pu etre ecrit." + FinDeLigne + fichier.LibelleErreur(code));
-    else Param.NoteEcriture(cible, numero);
+    else Param.NoteEcriture(cible, numeros);
 }
 
 std::string Make::Traitement() {

@@ -57,8 +57,8 @@ public:
     static bool PageRetenue(const std::string& nom, const std::string& filtre);
     // Declare les fichiers que make lit ou ecrit (pages source et cible, references, y compris
     // celles que nomment les pages, appuis, fichiers a copier) : ce que Parametrage::ReleveFichiers
-    // demande.
-    void FichiersDeLExecution(plateforme::Registre& registre);
+    // demande. Sans `complet`, des pages, seules celles qui sont des liens (rien n'est lu).
+    void FichiersDeLExecution(plateforme::Registre& registre, bool complet);
     std::string PreTraitement(std::string filtre);
     std::string Traitement();
     std::string PostTraitement();

@@ -49,7 +49,7 @@ void Parametrage::Journalise(const std::string& texte, MonEnumerationLog niveau,
         FichierTrace.VideFichier(FichierLog);
         // Une page, une reference ou une description qui serait la trace sous un autre nom se voit
         // a sa lecture (FichierEcrit).
-        if (!FichierLog.empty()) NoteEcriture(FichierLog, plateforme::NumeroDuChemin(FichierLog));
+        if (!FichierLog.empty()) NoteEcriture(FichierLog, {"", plateforme::NumeroDuChemin(FichierLog)});
         return;
     }
     if (niveau != LogEcran && niveau != LogFichier && niveau != LogEcranEtFichier) {
@@ -326,12 +326,13 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
         return false;
     }
     // Deux copies du meme original ont le meme texte : qu'elles soient un seul fichier ne perd rien.
-    const std::string origine = plateforme::CheminAbsolu(source);
+    const std::string origine = OrigineCopie(source);
     Fichier fichier;
-    std::string autre, numero;
-    const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre, origine), &numero);
+    std::string autre;
+    plateforme::Numeros numeros;
+    const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre, origine), &numeros);
     if (code == 0) {
-        NoteEcriture(cible, numero, origine);
+        NoteEcriture(cible, numeros, origine);
         return true;
     }
     if (uneFois) CiblesCopiees.erase(normal);
@@ -344,11 +345,21 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
 
 // ---------------------------------------------------------------- fichiers de l'execution
 
+std::string Parametrage::OrigineCopie(const std::string& source) {
+    const std::string numero = plateforme::NumeroDuChemin(source);
+    return numero.empty() ? "" : "copie:" + numero;
+}
+
+// Le releve partiel est complete par le releve complet : les fichiers deja declares gardent leur entree.
+void Parametrage::Releve(bool complet) {
+    if (ReleveComplet || (FichiersReleves && !complet)) return;
+    FichiersReleves = true;
+    ReleveComplet = complet;
+    if (ReleveFichiers) ReleveFichiers(Fichiers, complet);
+}
+
 std::string Parametrage::FichierRemplace(const std::string& chemin, const std::string& origine) {
-    if (!FichiersReleves) {
-        FichiersReleves = true;
-        if (ReleveFichiers) ReleveFichiers(Fichiers);
-    }
+    Releve(true);
     return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin), false, origine);
 }
 
@@ -359,8 +370,8 @@ plateforme::Garde Parametrage::GardeEcriture(const std::string& chemin, std::str
     };
 }
 
-void Parametrage::NoteEcriture(const std::string& chemin, const std::string& numero, const std::string& origine) {
-    if (!numero.empty()) Fichiers.Ecrit(chemin, numero, origine);
+void Parametrage::NoteEcriture(const std::string& chemin, const plateforme::Numeros& numeros, const std::string& origine) {
+    Fichiers.Ecrit(chemin, numeros, origine);
 }
 
 // Un fichier que l'execution a ecrit sous ce chemin meme, lu ensuite : un autre fichier ecrit du meme
@@ -371,9 +382,9 @@ std::string Parametrage::FichierEcrit(const std::string& chemin, const std::stri
 
 int Parametrage::EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre,
                               const std::string& origine) {
-    std::string numero;
-    const int code = plateforme::RemplaceFichier(chemin, texte, GardeEcriture(chemin, autre, origine), &numero);
-    if (code == 0) NoteEcriture(chemin, numero, origine);
+    plateforme::Numeros numeros;
+    const int code = plateforme::RemplaceFichier(chemin, texte, GardeEcriture(chemin, autre, origine), &numeros);
+    if (code == 0) NoteEcriture(chemin, numeros, origine);
     return code;
 }
 
@@ -385,9 +396,13 @@ void Parametrage::FichiersDeLExecution(const std::string& configuration, platefo
         registre.Ajoute(plateforme::Joindre(CheminAppli, Separateur, *appui));
 }
 
+// Une trace qui n'a que son nom peut encore etre le fichier d'un lien de l'execution (une
+// configuration qui mene a elle) : le releve partiel, fait a chaque execution, les connait, sauf les
+// references que seules nomment les pages.
 void Parametrage::ControleTrace() {
-    if (FichierLog.empty() || plateforme::NomUnique(FichierLog)) return;
-    const std::string autre = FichierRemplace(FichierLog);
+    if (FichierLog.empty()) return;
+    Releve(!plateforme::NomUnique(FichierLog));
+    const std::string autre = Fichiers.Autre(FichierLog, Fichiers.ClesDe(FichierLog));
     if (autre.empty()) return;
     AddErreur("Le fichier de trace " + FichierLog + " est un lien ou un second nom de " + autre +
               ", qu'il remplacerait : il n'est pas ecrit.");

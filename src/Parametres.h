@@ -133,7 +133,9 @@ public:
     // un fichier qu'elle lit ou ecrit ailleurs. `ReleveFichiers`, que pose main, declare tous ceux
     // de l'execution : il n'est appele qu'a la premiere ecriture qui changerait un fichier deja la,
     // ou creerait un fichier au bout d'un lien pendant ; chaque ecriture est notee (NoteEcriture).
-    std::function<void(plateforme::Registre&)> ReleveFichiers;
+    // `complet` faux : sans les pages de make (ni leurs cibles ni les references qu'elles nomment),
+    // sauf celles qui sont des liens ; ce qu'il faut a la trace, a chaque execution.
+    std::function<void(plateforme::Registre&, bool complet)> ReleveFichiers;
     // Le fichier de l'execution que l'ecriture du chemin changerait sous un autre nom ; "" sinon.
     // `origine` : d'ou vient le texte ecrit, quand un autre fichier ecrit recoit le meme
     // (plateforme::Registre::Ajoute) ; un tel fichier n'est pas compte.
@@ -142,9 +144,11 @@ public:
     // rendu dans `autre`.
     plateforme::Garde GardeEcriture(const std::string& chemin, std::string& autre, const std::string& origine = "");
     // Le fichier que l'execution vient d'ecrire sous ce chemin (son numero, "dev:ino").
-    void NoteEcriture(const std::string& chemin, const std::string& numero, const std::string& origine = "");
+    void NoteEcriture(const std::string& chemin, const plateforme::Numeros& numeros, const std::string& origine = "");
     // L'origine des classes de la table que sgbd ecrit : les deux fichiers de la classe ont le meme texte.
     static std::string OrigineClasse(const std::string& nomFichier) { return "classe:" + nomFichier; }
+    // L'origine d'une copie : l'original lui-meme (son numero), quel que soit le chemin qui y mene.
+    static std::string OrigineCopie(const std::string& source);
     // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
     // de numero `numero` ; "" sinon.
     std::string FichierEcrit(const std::string& chemin, const std::string& numero);
@@ -160,10 +164,12 @@ public:
     // Declare les fichiers de toute execution : la configuration, la trace, les fichiers a inclure
     // et les fichiers d'appui du programme.
     void FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const;
+    // Le releve des fichiers de l'execution, complet ou non (ReleveFichiers), fait une fois.
+    void Releve(bool complet);
 
 private:
     plateforme::Registre Fichiers;
-    bool FichiersReleves = false;
+    bool FichiersReleves = false, ReleveComplet = false;
     bool CheminsConstruits = false;
     // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;

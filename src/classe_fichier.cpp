@@ -106,14 +106,15 @@ std::string Fichier::LisFichier(std::string chemin, std::vector<std::string>& li
 
 // La source est lue octet pour octet, sans la fin rognee de LisFichier ; elle devient pourtant,
 // comme par LisFichier, le fichier de l'objet.
-int Fichier::CopieFichier(std::string source, std::string cible, const plateforme::Garde& garde, std::string* numero) {
+int Fichier::CopieFichier(std::string source, std::string cible, const plateforme::Garde& garde,
+                          plateforme::Numeros* numeros) {
     NomFichier = source;
     std::string contenu;
     if (plateforme::LitFichier(source, contenu) != 0) {
         std::cout << "LisFichier erreur=" << 1003 << "<" << std::endl;
         return 1003;
     }
-    int code = plateforme::RemplaceFichier(cible, contenu, garde, numero);
+    int code = plateforme::RemplaceFichier(cible, contenu, garde, numeros);
     if (code == plateforme::Refusee) return code;
     std::cout << "EcrisFichier erreur=" << code << "<" << std::endl;
     return code;

@@ -38,10 +38,10 @@ public:
     int LisFichier(const std::string& chemin, std::string& texte, bool& ouvert, int repertoire = AT_FDCWD,
                    std::string* numero = nullptr);
     std::string LisFichier(std::string chemin, std::vector<std::string>& lignes);
-    // `garde` et `numero` : comme pour plateforme::RemplaceFichier ; une copie refusee n'ecrit pas
+    // `garde` et `numeros` : comme pour plateforme::RemplaceFichier ; une copie refusee n'ecrit pas
     // sa ligne.
     int CopieFichier(std::string source, std::string cible, const plateforme::Garde& garde = {},
-                     std::string* numero = nullptr);
+                     plateforme::Numeros* numeros = nullptr);
     // Ecrit le texte a la place du fichier, en entier ou pas du tout (sauf, tuee pendant
     // l'ecriture, une ecriture sur place : voir plateforme::RemplaceFichier).
     int RemplaceFichier(std::string chemin, const std::string& texte);

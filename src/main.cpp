@@ -191,10 +191,10 @@ int main(int argc, char* argv[]) {
         usage();
     }
     // Les fichiers que lit ou ecrit chaque fonction lancee : aucun n'est ecrit sous le nom d'un autre.
-    param.ReleveFichiers = [&param, &demande](plateforme::Registre& registre) {
+    param.ReleveFichiers = [&param, &demande](plateforme::Registre& registre, bool complet) {
         param.FichiersDeLExecution(Nom_Fichier_Configuration, registre);
         if (demande.sgbd == 1 || demande.form == 1) FrwSgbd(param).FichiersDeLExecution(registre);
-        if (demande.make == 1) Make(param).FichiersDeLExecution(registre);
+        if (demande.make == 1) Make(param).FichiersDeLExecution(registre, complet);
         if (demande.form == 1) MesForms(param).FichiersDeLExecution(demande.fichierForm, registre);
     };
     LitConfiguration(param, demande);

@@ -111,10 +111,13 @@ bool NomUnique(const std::string& chemin) {
     struct stat st;
     if (lstat(systeme.c_str(), &st) != 0) return errno == ENOENT;
     if (S_ISLNK(st.st_mode) || st.st_nlink > 1) return false;
-    // Le repertoire aussi : atteint par un lien ou par "..", le fichier a un autre chemin.
-    const std::filesystem::path repertoire = std::filesystem::path(CheminAbsolu(chemin)).parent_path();
+    // Le repertoire aussi : atteint par un lien, ou par ".." apres un lien, le fichier a un autre
+    // chemin. Le repertoire tel qu'il est ecrit est resolu, puis compare a sa forme sans "..".
+    const std::string::size_type barre = systeme.find_last_of('/');
+    const std::string ecrit = barre == std::string::npos ? "." : systeme.substr(0, barre + 1);
     char reel[PATH_MAX];
-    return realpath(repertoire.c_str(), reel) != nullptr && repertoire == std::filesystem::path(reel);
+    return realpath(ecrit.c_str(), reel) != nullptr &&
+           std::filesystem::path(CheminAbsolu(ecrit)).lexically_normal() / "" == std::filesystem::path(reel) / "";
 }
 
 bool MemeFichier(const std::string& chemin1, const std::string& chemin2) {
@@ -135,6 +138,24 @@ Cles ClesDuFichier(const std::string& chemin) {
     return {NumeroDe(st), realpath(systeme.c_str(), reel) != nullptr ? std::string(reel) : ""};
 }
 
+std::pair<std::string, std::string> Registre::Coupe(const std::string& systeme) {
+    const std::string::size_type barre = systeme.find_last_of('/');
+    if (barre == std::string::npos) return {".", systeme};
+    return {systeme.substr(0, barre + 1), systeme.substr(barre + 1)};
+}
+
+// Un repertoire qui manque encore (sgbd peut le creer) est relu a la demande suivante.
+const std::string& Registre::RepertoireReel(const std::string& repertoire) {
+    static const std::string aucun;
+    auto connu = repertoiresReels_.find(repertoire);
+    if (connu == repertoiresReels_.end()) {
+        char reel[PATH_MAX];
+        if (realpath(repertoire.c_str(), reel) == nullptr) return aucun;
+        connu = repertoiresReels_.emplace(repertoire, std::string(reel) == "/" ? "" : reel).first;
+    }
+    return connu->second;
+}
+
 Cles Registre::ClesDe(const std::string& chemin) {
     const std::string systeme = CheminSysteme(chemin);
     struct stat st;
@@ -142,18 +163,18 @@ Cles Registre::ClesDe(const std::string& chemin) {
     // par le chemin reel de son repertoire, lu une fois pour tous ceux qu'il contient.
     const bool present = lstat(systeme.c_str(), &st) == 0;
     if ((present && S_ISLNK(st.st_mode)) || (!present && errno != ENOENT)) return ClesDuFichier(chemin);
-    const std::string::size_type barre = systeme.find_last_of('/');
-    const std::string repertoire = barre == std::string::npos ? "." : systeme.substr(0, barre + 1);
-    const std::string nom = barre == std::string::npos ? systeme : systeme.substr(barre + 1);
+    const auto [repertoire, nom] = Coupe(systeme);
     if (nom.empty() || nom == "." || nom == "..") return ClesDuFichier(chemin);
-    // Un repertoire qui manque encore (sgbd peut le creer) sera relu.
-    auto connu = repertoiresReels_.find(repertoire);
-    if (connu == repertoiresReels_.end()) {
-        char reel[PATH_MAX];
-        if (realpath(repertoire.c_str(), reel) == nullptr) return {present ? NumeroDe(st) : "", ""};
-        connu = repertoiresReels_.emplace(repertoire, std::string(reel) == "/" ? "" : reel).first;
-    }
-    return {present ? NumeroDe(st) : "", connu->second + "/" + nom};
+    const std::string& reel = RepertoireReel(repertoire);
+    if (reel.empty() && repertoire != "/") return {present ? NumeroDe(st) : "", ""};
+    return {present ? NumeroDe(st) : "", reel + "/" + nom};
+}
+
+bool Registre::MemeNom(const std::string& chemin1, const std::string& chemin2) {
+    if (CheminAbsolu(chemin1) != CheminAbsolu(chemin2)) return false;
+    const auto [repertoire1, nom1] = Coupe(CheminSysteme(chemin1));
+    const auto [repertoire2, nom2] = Coupe(CheminSysteme(chemin2));
+    return nom1 == nom2 && RepertoireReel(repertoire1) == RepertoireReel(repertoire2);
 }
 
 void Registre::Indexe(Entree* entree, const std::string& cle) {
@@ -183,7 +204,8 @@ void Registre::Ajoute(const std::string& chemin, const std::string& origine) {
     Indexe(entree, cles.Chemin);
 }
 
-void Registre::Ecrit(const std::string& chemin, const std::string& numero, const std::string& origine) {
+void Registre::Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine) {
+    if (numeros.Apres.empty()) return;
     Entree* entree = Cherche(chemin);
     if (entree == nullptr) {
         entree = &entrees_.emplace_back(Entree{chemin, "", "", origine, entrees_.size()});
@@ -191,10 +213,19 @@ void Registre::Ecrit(const std::string& chemin, const std::string& numero, const
     }
     entree->ecrit = true;
     entree->origine = origine;
-    if (entree->numero == numero) return;
-    Desindexe(entree, entree->numero);
-    entree->numero = numero;
-    Indexe(entree, numero);
+    // Renomme, l'ancien fichier n'avait que ce nom (un fichier a plusieurs noms s'ecrit sur place) :
+    // les autres entrees de son numero (le meme chemin ecrit autrement, un lien) menent au nouveau,
+    // et le numero libere peut revenir a un fichier neuf.
+    std::vector<Entree*> anciennes{entree};
+    if (!numeros.Avant.empty() && numeros.Avant != numeros.Apres)
+        for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(numeros.Avant)); debut != fin; ++debut)
+            if (debut->second != entree && debut->second->numero == numeros.Avant) anciennes.push_back(debut->second);
+    for (Entree* ancienne : anciennes) {
+        if (ancienne->numero == numeros.Apres) continue;
+        Desindexe(ancienne, ancienne->numero);
+        ancienne->numero = numeros.Apres;
+        Indexe(ancienne, numeros.Apres);
+    }
 }
 
 std::string Registre::Origine(const std::string& chemin) {
@@ -202,8 +233,7 @@ std::string Registre::Origine(const std::string& chemin) {
     return entree != nullptr && entree->ecrit ? entree->origine : "";
 }
 
-std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) const {
-    std::string absolu;
+std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) {
     const Entree* premier = nullptr;  // le premier declare, pour que le message ne depende pas du hasard
     for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
         if (cle->empty()) continue;
@@ -212,9 +242,8 @@ std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ec
             if ((entree.numero != *cle && entree.reel != *cle) || (premier != nullptr && entree.rang >= premier->rang) ||
                 (ecritsSeuls && !entree.ecrit) || (!origine.empty() && entree.origine == origine))
                 continue;
-            // Le meme nom, ecrit autrement ("./a", "b/../a") : c'est le fichier lui-meme.
-            if (absolu.empty()) absolu = CheminAbsolu(chemin);
-            if (CheminAbsolu(entree.nom) != absolu) premier = &entree;
+            // Le meme nom, ecrit autrement ("./a", "c/../a") : c'est le fichier lui-meme.
+            if (!MemeNom(entree.nom, chemin)) premier = &entree;
         }
     }
     return premier == nullptr ? "" : premier->nom;
@@ -224,8 +253,10 @@ bool CreeRepertoire(const std::string& chemin) {
     return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
 }
 
-bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms,
+                            std::vector<std::string>* liens) {
     noms.clear();
+    if (liens != nullptr) liens->clear();
     DIR* rep = opendir(CheminSysteme(repertoire).c_str());
     if (rep == nullptr) return false;
     bool ok = true;
@@ -245,6 +276,7 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
         struct stat st;
         if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0) {
             if (S_ISREG(st.st_mode)) noms.push_back(entree->d_name);
+            if (S_ISREG(st.st_mode) && liens != nullptr && entree->d_type == DT_LNK) liens->push_back(entree->d_name);
         } else if (errno != ENOENT && errno != ELOOP) {
             ok = false;  // un fichier qu'on ne peut pas examiner ne doit pas disparaitre sans bruit
             break;
@@ -435,7 +467,7 @@ int CreeTemporaire(const std::string& cible, mode_t mode, std::string& temporair
 // de la cible : un lecteur voit l'ancien fichier ou le nouveau, jamais un fichier
 // coupe. SurPlace quand le repertoire refuse toute creation.
 int RemplaceParRenommage(const std::string& cible, const std::string& texte, const struct stat* ancien,
-                         std::string* numero) {
+                         Numeros* numeros) {
     const mode_t mode = ancien != nullptr ? ancien->st_mode & 07777 : 0666;
     std::string temporaire;
     Descripteur d(CreeTemporaire(cible, mode, temporaire));
@@ -446,7 +478,10 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
         fchown(d.fd, ancien->st_uid, ancien->st_gid) != 0 && geteuid() == 0)
         ok = false;
     if (ancien != nullptr && (mode & (Masque() | 07000)) != 0 && fchmod(d.fd, mode) != 0) ok = false;
-    if (ok && numero != nullptr) *numero = NumeroDuFichier(d.fd);
+    if (ok && numeros != nullptr) {
+        numeros->Avant = ancien != nullptr ? NumeroDe(*ancien) : "";
+        numeros->Apres = NumeroDuFichier(d.fd);
+    }
     if (!d.Ferme()) ok = false;
     if (!ok || rename(temporaire.c_str(), cible.c_str()) != 0) {
         unlink(temporaire.c_str());
@@ -455,10 +490,10 @@ int RemplaceParRenommage(const std::string& cible, const std::string& texte, con
     return 0;
 }
 
-// Ce qu'une ecriture recoit : la garde, et ou rendre le numero du fichier ecrit.
+// Ce qu'une ecriture recoit : la garde, et ou rendre les numeros du fichier ecrit.
 struct Ecriture {
     const Garde& garde;
-    std::string* numero;
+    Numeros* numeros;
     bool Permise() const { return !garde || garde(); }
 };
 
@@ -492,14 +527,14 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien, 
     if (d.fd < 0) {
         if (errno == ENOENT) {
             if (viaLien && !e.Permise()) return Refusee;
-            int code = RemplaceParRenommage(cible, texte, nullptr, e.numero);
+            int code = RemplaceParRenommage(cible, texte, nullptr, e.numeros);
             return code == SurPlace ? 1003 : code;
         }
         return errno == ELOOP && suitLien ? RemplaceLien(cible, texte, e) : 1003;
     }
     // Le plus souvent la page n'a pas change : une lecture suffit a le voir.
     if (MemeContenu(d.fd, texte)) {
-        if (e.numero != nullptr) *e.numero = NumeroDuFichier(d.fd);
+        if (e.numeros != nullptr) e.numeros->Avant = e.numeros->Apres = NumeroDuFichier(d.fd);
         return 0;
     }
     struct stat st;
@@ -511,10 +546,10 @@ int Remplace(const std::string& cible, const std::string& texte, bool suitLien, 
     }
     // Un fichier a plusieurs noms ou d'un autre proprietaire ne se remplace pas sans dommage.
     bool partage = st.st_nlink > 1 || (geteuid() != 0 && st.st_uid != geteuid());
-    int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st, e.numero);
+    int code = partage ? SurPlace : RemplaceParRenommage(cible, texte, &st, e.numeros);
     if (code != SurPlace) return code;
     code = RemplaceSurPlace(d.fd, st.st_size, texte);
-    if (code == 0 && e.numero != nullptr) *e.numero = NumeroDe(st);
+    if (code == 0 && e.numeros != nullptr) e.numeros->Avant = e.numeros->Apres = NumeroDe(st);
     return d.Ferme() ? code : 1004;
 }
 
@@ -524,12 +559,12 @@ const int AFaireAilleurs = -2;
 // Fait naitre d'un coup, tout ecrit, le fichier `nom` absent du repertoire
 // ouvert : un fichier sans nom (qu'une execution tuee ne laisse pas derriere
 // elle) recoit son nom une fois plein.
-int CreeEntier(int repertoire, const std::string& nom, const std::string& texte, std::string* numero) {
+int CreeEntier(int repertoire, const std::string& nom, const std::string& texte, Numeros* numeros) {
     Descripteur d(openat(repertoire, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
     if (d.fd < 0) return AFaireAilleurs;
     if (!EcritTout(d.fd, texte.data(), texte.size())) return 1004;
     if (!Nomme(d.fd, repertoire, nom.c_str())) return AFaireAilleurs;
-    if (numero != nullptr) *numero = NumeroDuFichier(d.fd);
+    if (numeros != nullptr) *numeros = {"", NumeroDuFichier(d.fd)};
     return d.Ferme() ? 0 : 1004;
 }
 
@@ -579,8 +614,8 @@ int LitFichier(const std::string& chemin, std::string& contenu, int repertoire, 
     return 1004;
 }
 
-int RemplaceFichier(const std::string& chemin, const std::string& texte, const Garde& garde, std::string* numero) {
-    return Remplace(CheminSysteme(chemin), texte, true, Ecriture{garde, numero}, false);
+int RemplaceFichier(const std::string& chemin, const std::string& texte, const Garde& garde, Numeros* numeros) {
+    return Remplace(CheminSysteme(chemin), texte, true, Ecriture{garde, numeros}, false);
 }
 
 RepertoireOuvert::RepertoireOuvert(const std::string& chemin)
@@ -601,12 +636,12 @@ bool Occupation::Absent(const std::string& nom) const {
     return inventaire_ && !std::binary_search(presents_.begin(), presents_.end(), nom);
 }
 
-int Occupation::Ecris(const std::string& nom, const std::string& texte, const Garde& garde, std::string* numero) const {
+int Occupation::Ecris(const std::string& nom, const std::string& texte, const Garde& garde, Numeros* numeros) const {
     if (fd_ >= 0 && nom.find('/') == std::string::npos && Absent(nom)) {
-        const int code = CreeEntier(fd_, nom, texte, numero);
+        const int code = CreeEntier(fd_, nom, texte, numeros);
         if (code != AFaireAilleurs) return code;
     }
-    return RemplaceFichier(Joindre(chemin_, Separateur, nom), texte, garde, numero);
+    return RemplaceFichier(Joindre(chemin_, Separateur, nom), texte, garde, numeros);
 }
 
 std::string RepertoireExecutable() {

@@ -63,6 +63,11 @@ bool NomUnique(const std::string& chemin);
 std::string NumeroDuFichier(int fd);
 std::string NumeroDuChemin(const std::string& chemin);
 
+// Les numeros d'un fichier qu'une ecriture remplace : avant (vide pour un fichier neuf) et apres.
+struct Numeros {
+    std::string Avant, Apres;
+};
+
 // Les fichiers d'une execution, chacun sous le nom que montrent les messages, avec leurs cles :
 // ce qui dit qu'un chemin atteint, sous un autre nom, un fichier que l'execution lit ou ecrit. Le
 // numero d'un fichier que l'execution ecrit change quand elle le remplace : chaque ecriture le
@@ -75,17 +80,21 @@ public:
     // etre qu'un (un repertoire include partage par un lien) : rien ne s'y perd.
     void Ajoute(const std::string& chemin, const std::string& origine = "");
     // Le fichier que l'execution vient d'ecrire (ou de trouver deja tel qu'elle l'ecrirait) sous ce
-    // chemin, de numero `numero`.
-    void Ecrit(const std::string& chemin, const std::string& numero, const std::string& origine = "");
+    // chemin. Remplace par renommage, il change de numero : tout nom qui menait a l'ancien (une autre
+    // ecriture du chemin, un lien) mene au nouveau.
+    void Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine = "");
     // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine`, qui
     // partage une des cles donnees ; parmi ceux que l'execution a ecrits seulement quand
     // `ecritsSeuls` le dit. "" sinon.
     std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false,
-                      const std::string& origine = "") const;
+                      const std::string& origine = "");
     // L'origine du fichier que l'execution a ecrit sous ce chemin ; "" sinon.
     std::string Origine(const std::string& chemin);
     // Les cles du chemin, comme ClesDuFichier, le chemin reel de chaque repertoire lu une fois.
     Cles ClesDe(const std::string& chemin);
+    // Vrai quand les deux chemins sont un seul nom : le meme chemin absolu, et la meme entree du
+    // meme repertoire ("b/.." ne mene pas la ou on l'attend quand b est un lien).
+    bool MemeNom(const std::string& chemin1, const std::string& chemin2);
 
 private:
     struct Entree {
@@ -94,6 +103,10 @@ private:
         bool ecrit = false;
     };
     Entree* Cherche(const std::string& chemin);
+    // Le chemin reel du repertoire ecrit tel quel, lu une fois ; "" quand il ne se lit pas.
+    const std::string& RepertoireReel(const std::string& repertoire);
+    // Le repertoire ecrit d'un chemin systeme et son dernier element.
+    static std::pair<std::string, std::string> Coupe(const std::string& systeme);
     void Indexe(Entree* entree, const std::string& cle);
     void Desindexe(Entree* entree, const std::string& cle);
     // Une execution en note des milliers (une par page ecrite) : les index ne gardent que
@@ -106,14 +119,15 @@ private:
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
 // tries octet par octet pour que deux executions se ressemblent. Faux quand le
-// repertoire ne s'ouvre pas.
-bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
+// repertoire ne s'ouvre pas. `liens` recoit ceux qui sont des liens.
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms,
+                            std::vector<std::string>* liens = nullptr);
 
 // Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
 // fin) ; 1004 quand il s'ouvre mais qu'une lecture echoue. Le contenu est vide
 // apres un echec. Un chemin relatif part de `repertoire`, un repertoire ouvert.
-// `numero` recoit le numero du fichier lu.
+// `numero` recoit le numero ("dev:ino") du fichier lu.
 int LitFichier(const std::string& chemin, std::string& contenu, int repertoire = AT_FDCWD,
                std::string* numero = nullptr);
 
@@ -150,9 +164,10 @@ inline constexpr int Refusee = 1005;
 // reste). 0, 1003 (ouverture ou creation impossible) ou 1004 (ecriture ou
 // fermeture en echec, ou pas la place pour tout ecrire). Le repertoire ou nait
 // le temporaire (".cv-XXXXXX") est d'abord occupe, comme par une Occupation. `garde` peut refuser
-// l'ecriture ; `numero` recoit, en cas de succes, le numero du fichier qui porte le texte.
+// l'ecriture ; `numeros` recoit, en cas de succes, le numero du fichier remplace et celui du
+// fichier qui porte le texte.
 int RemplaceFichier(const std::string& chemin, const std::string& texte, const Garde& garde = {},
-                    std::string* numero = nullptr);
+                    Numeros* numeros = nullptr);
 
 // Dit aux autres executions, jusqu'a la fin de celle-ci, qu'on ecrit dans le
 // repertoire. La premiere a l'occuper seule efface d'abord les fichiers
@@ -165,7 +180,7 @@ public:
     // Ecrit le fichier `nom` du repertoire comme RemplaceFichier, sans refaire
     // le chemin quand on le sait absent.
     int Ecris(const std::string& nom, const std::string& texte, const Garde& garde = {},
-              std::string* numero = nullptr) const;
+              Numeros* numeros = nullptr) const;
 
 private:
     // Vrai quand on sait que le repertoire n'avait pas d'entree de ce nom a l'arrivee.

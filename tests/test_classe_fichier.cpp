@@ -116,3 +116,31 @@ TEST(Fichier, ContenuIdentiqueSansEcriture) {
     EXPECT_EQ(apres.st_ino, avant.st_ino);
     EXPECT_EQ(apres.st_mtime, avant.st_mtime);
 }
+
+// Les fichiers d'une execution : un fichier remplace par renommage ne laisse a aucun de ses noms son
+// ancien numero, qu'un fichier neuf peut reprendre ; le meme nom ecrit autrement est le fichier
+// lui-meme, un lien ou ".." apres un repertoire qui est un lien en est un autre nom.
+TEST(Registre, NumerosEtNoms) {
+    RepertoireTemporaire rep;
+    const string page = rep / "page.php", ailleurs = rep / "o/page.php";
+    EcritOctets(page, "ancienne");
+    std::filesystem::create_directories(rep / "o/d");
+    ASSERT_EQ(symlink("page.php", (rep / "lien").c_str()), 0);
+    ASSERT_EQ(symlink("o/d", (rep / "sous").c_str()), 0);
+    ASSERT_EQ(symlink("../page.php", ailleurs.c_str()), 0);
+    plateforme::Registre registre;
+    registre.Ajoute(page);
+    registre.Ajoute(rep.Chemin() + "/./page.php");
+    const string ancien = plateforme::NumeroDuChemin(page);
+    plateforme::Numeros numeros;
+    ASSERT_EQ(plateforme::RemplaceFichier(page, "neuve", {}, &numeros), 0);
+    EXPECT_EQ(numeros.Avant, ancien);
+    EXPECT_NE(numeros.Apres, ancien);
+    registre.Ecrit(page, numeros);
+    EXPECT_EQ(registre.Autre(rep / "neuf.php", {ancien, ""}), "");
+    EXPECT_EQ(registre.Autre(rep / "neuf.php", {numeros.Apres, ""}), page);
+    EXPECT_EQ(registre.Autre(rep.Chemin() + "/o/../page.php", registre.ClesDe(page)), "");
+    EXPECT_EQ(registre.Autre(rep / "lien", registre.ClesDe(rep / "lien")), page);
+    // "sous/../page.php" s'ecrit comme la page, mais mene a o/page.php, un lien vers elle.
+    EXPECT_EQ(registre.Autre(rep / "sous/../page.php", registre.ClesDe(rep / "sous/../page.php")), page);
+}
