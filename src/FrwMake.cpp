@@ -285,9 +285,10 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
     const std::string sources = Param.TrimSlash(chemins.Sources) + Separateur;
     const std::string cibles = Param.TrimSlash(chemins.Cible) + Separateur;
     registre.Ajoute(chemins.Reference);
-    std::vector<std::string> noms, liens;
-    plateforme::ListeFichiersReguliers(chemins.Sources, noms, &liens);
-    for (const std::string& nom : complet ? noms : liens) {
+    std::vector<std::string> noms;
+    if (complet) plateforme::ListeFichiersReguliers(chemins.Sources, noms);
+    else noms = plateforme::LiensVersFichiers(chemins.Sources);
+    for (const std::string& nom : noms) {
         if (!PageRetenue(nom, ".php")) continue;
         if (!complet) {
             registre.Ajoute(sources + Param.TrimSlash(nom));
@@ -310,21 +311,32 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
     }
 }
 
+// Chaque page est lue dans le meme tampon, qui ne se remet pas a zero d'une page a l'autre.
 std::string Make::ReferenceNommee(const std::string& source) {
-    std::string texte;
     bool ouvert = false;
-    if (Fichier().LisFichier(source, texte, ouvert) != 0) return "";
-    const BaliseDeReference balise = TrouveReference(texte);
+    if (Fichier().LisFichier(source, TexteReleve, ouvert) != 0) return "";
+    const BaliseDeReference balise = TrouveReference(TexteReleve);
     return balise.fin == Aucun ? "" : balise.chemin;
 }
 
 // La balise de reference du texte : la premiere de sa forme en minuscules, sinon en majuscules.
 Make::BaliseDeReference Make::TrouveReference(const std::string& texte) const {
+    // Une lecture de la page pour les deux formes : de "{" en "{" (memchr), la premiere en
+    // minuscules l'emporte, ou qu'elle soit ; sinon la premiere en majuscules.
     BaliseDeReference balise;
-    const std::string* ouvreur = &BaliseReference;
-    balise.debut = texte.find(*ouvreur);
-    if (balise.debut == Aucun) balise.debut = texte.find(*(ouvreur = &BaliseReference2));
-    if (balise.debut == Aucun) return balise;
+    const std::string* ouvreur = nullptr;
+    size_t majuscules = Aucun;
+    for (const char* p = texte.data(), *fin = p + texte.size();
+         (p = static_cast<const char*>(std::memchr(p, '{', static_cast<size_t>(fin - p)))) != nullptr; ++p) {
+        const size_t q = static_cast<size_t>(p - texte.data());
+        if (Commence(texte, q, BaliseReference)) {
+            balise.debut = q, ouvreur = &BaliseReference;
+            break;
+        }
+        if (majuscules == Aucun && Commence(texte, q, BaliseReference2)) majuscules = q;
+    }
+    if (ouvreur == nullptr && majuscules != Aucun) balise.debut = majuscules, ouvreur = &BaliseReference2;
+    if (ouvreur == nullptr) return balise;
     const size_t nom = balise.debut + ouvreur->size(), c = FinDuNom(texte, nom);
     if (c == texte.size() || texte[c] != AccoladeFermante[0]) return balise;
     balise.fin = c;

@@ -91,6 +91,9 @@ private:
     // Gardes d'une page a l'autre pour ne pas reallouer : la page lue, les
     // positions de ses "{#" (croissantes), la page produite et ce qui la produit.
     std::string TextePage, Sortie;
+    // Le tampon des pages lues pour le releve des fichiers de l'execution, qui peut se faire pendant
+    // l'assemblage d'une page (TextePage et Sortie sont alors pris).
+    std::string TexteReleve;
     std::vector<size_t> Balises;
     std::unique_ptr<Assemblage> Assembleur;
     // Le repertoire cible, occupe de la premiere ecriture a la fin de make.

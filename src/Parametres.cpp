@@ -363,13 +363,6 @@ std::string Parametrage::FichierRemplace(const std::string& chemin, const std::s
     return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin), false, origine);
 }
 
-plateforme::Garde Parametrage::GardeEcriture(const std::string& chemin, std::string& autre, const std::string& origine) {
-    return [this, &chemin, &autre, &origine] {
-        autre = FichierRemplace(chemin, origine);
-        return autre.empty();
-    };
-}
-
 void Parametrage::NoteEcriture(const std::string& chemin, const plateforme::Numeros& numeros, const std::string& origine) {
     Fichiers.Ecrit(chemin, numeros, origine);
 }
@@ -377,7 +370,10 @@ void Parametrage::NoteEcriture(const std::string& chemin, const plateforme::Nume
 // Un fichier que l'execution a ecrit sous ce chemin meme, lu ensuite : un autre fichier ecrit du meme
 // texte (meme origine) peut en etre un second nom.
 std::string Parametrage::FichierEcrit(const std::string& chemin, const std::string& numero) {
-    return numero.empty() ? "" : Fichiers.Autre(chemin, {numero, ""}, true, Fichiers.Origine(chemin));
+    if (numero.empty()) return "";
+    const std::string autre = Fichiers.Autre(chemin, {numero, ""}, true);
+    const std::string origine = autre.empty() ? "" : Fichiers.Origine(chemin);
+    return origine.empty() ? autre : Fichiers.Autre(chemin, {numero, ""}, true, origine);
 }
 
 int Parametrage::EcritFichier(const std::string& chemin, const std::string& texte, std::string& autre,

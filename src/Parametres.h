@@ -141,8 +141,13 @@ public:
     // (plateforme::Registre::Ajoute) ; un tel fichier n'est pas compte.
     std::string FichierRemplace(const std::string& chemin, const std::string& origine = "");
     // La garde d'une ecriture du chemin : elle la refuse quand FichierRemplace nomme un fichier,
-    // rendu dans `autre`.
-    plateforme::Garde GardeEcriture(const std::string& chemin, std::string& autre, const std::string& origine = "");
+    // rendu dans `autre`. A passer telle quelle a l'ecriture (plateforme::Garde la designe).
+    auto GardeEcriture(const std::string& chemin, std::string& autre, std::string origine = "") {
+        return [this, &chemin, &autre, origine] {
+            autre = FichierRemplace(chemin, origine);
+            return autre.empty();
+        };
+    }
     // Le fichier que l'execution vient d'ecrire sous ce chemin (son numero, "dev:ino").
     void NoteEcriture(const std::string& chemin, const plateforme::Numeros& numeros, const std::string& origine = "");
     // L'origine des classes de la table que sgbd ecrit : les deux fichiers de la classe ont le meme texte.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <chrono>
 #include <climits>
 #include <cstdint>
@@ -86,7 +87,14 @@ std::string FichierACreer(const std::string& chemin) {
 
 namespace {
 
-std::string NumeroDe(const struct stat& st) { return std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino); }
+// Ecrit a chaque page lue ou ecrite : sans flux ni texte intermediaire.
+std::string NumeroDe(const struct stat& st) {
+    char texte[48];
+    char* fin = std::to_chars(texte, texte + 20, static_cast<std::uint64_t>(st.st_dev)).ptr;
+    *fin++ = ':';
+    fin = std::to_chars(fin, texte + sizeof(texte), static_cast<std::uint64_t>(st.st_ino)).ptr;
+    return std::string(texte, fin);
+}
 
 }  // namespace
 
@@ -198,65 +206,125 @@ Registre::Entree* Registre::Cherche(const std::string& chemin) {
 void Registre::Ajoute(const std::string& chemin, const std::string& origine) {
     if (Cherche(chemin) != nullptr) return;
     const Cles cles = ClesDe(chemin);
-    Entree* entree = &entrees_.emplace_back(Entree{chemin, cles.Numero, cles.Chemin, origine, entrees_.size()});
+    Entree* entree = &entrees_.emplace_back(Entree{chemin, cles.Numero, cles.Chemin, origine, rang_++});
     parNom_.emplace(std::hash<std::string>()(chemin), entree);
     Indexe(entree, cles.Numero);
     Indexe(entree, cles.Chemin);
 }
 
+size_t Registre::Case(const std::string& numero) const {
+    const size_t masque = TableDesNumeros.size() - 1;
+    for (size_t i = std::hash<std::string>()(numero) & masque;; i = (i + 1) & masque)
+        if (TableDesNumeros[i] == Aucune || Ecritures[TableDesNumeros[i]].numero == numero) return i;
+}
+
+void Registre::Range(size_t ecriture) {
+    if (2 * (NumerosRanges + 1) > TableDesNumeros.size()) {
+        // Refaite plus grande a partir des ecritures, chainees de nouveau dans leur ordre.
+        TableDesNumeros.assign(std::max<size_t>(64, 2 * TableDesNumeros.size()), Aucune);
+        NumerosRanges = 0;
+        for (size_t e = 0; e < ecriture; ++e) {
+            size_t& tete = TableDesNumeros[Case(Ecritures[e].numero)];
+            NumerosRanges += tete == Aucune;
+            Ecritures[e].suivante = tete;
+            tete = e;
+        }
+    }
+    size_t& tete = TableDesNumeros[Case(Ecritures[ecriture].numero)];
+    NumerosRanges += tete == Aucune;
+    Ecritures[ecriture].suivante = tete;
+    tete = ecriture;
+}
+
 void Registre::Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine) {
     if (numeros.Apres.empty()) return;
-    Entree* entree = Cherche(chemin);
-    if (entree == nullptr) {
-        entree = &entrees_.emplace_back(Entree{chemin, "", "", origine, entrees_.size()});
-        parNom_.emplace(std::hash<std::string>()(chemin), entree);
-    }
-    entree->ecrit = true;
-    entree->origine = origine;
     // Renomme, l'ancien fichier n'avait que ce nom (un fichier a plusieurs noms s'ecrit sur place) :
-    // les autres entrees de son numero (le meme chemin ecrit autrement, un lien) menent au nouveau,
-    // et le numero libere peut revenir a un fichier neuf.
-    std::vector<Entree*> anciennes{entree};
-    if (!numeros.Avant.empty() && numeros.Avant != numeros.Apres)
+    // ce qui menait a son numero (ce chemin declare ou ecrit avant, autrement ecrit, un lien) mene
+    // au nouveau, et le numero libere peut revenir a un fichier neuf.
+    if (!numeros.Avant.empty() && numeros.Avant != numeros.Apres) {
+        std::vector<Entree*> anciennes;
         for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(numeros.Avant)); debut != fin; ++debut)
-            if (debut->second != entree && debut->second->numero == numeros.Avant) anciennes.push_back(debut->second);
-    for (Entree* ancienne : anciennes) {
-        if (ancienne->numero == numeros.Apres) continue;
-        Desindexe(ancienne, ancienne->numero);
-        ancienne->numero = numeros.Apres;
-        Indexe(ancienne, numeros.Apres);
+            if (debut->second->numero == numeros.Avant) anciennes.push_back(debut->second);
+        for (Entree* ancienne : anciennes) {
+            Desindexe(ancienne, ancienne->numero);
+            ancienne->numero = numeros.Apres;
+            Indexe(ancienne, numeros.Apres);
+        }
+        // Rare (un chemin ecrit deux fois) : les ecritures de l'ancien numero prennent le nouveau, et la
+        // table est refaite.
+        bool change = false;
+        for (Ecriture& e : Ecritures)
+            if (e.numero == numeros.Avant) e.numero = numeros.Apres, change = true;
+        if (change) TableDesNumeros.clear(), NumerosRanges = 0;
     }
+    size_t indiceOrigine = 0;
+    if (!origine.empty()) {
+        indiceOrigine = static_cast<size_t>(std::find(Origines.begin(), Origines.end(), origine) - Origines.begin());
+        if (indiceOrigine == Origines.size()) Origines.push_back(origine);
+    }
+    Ecritures.push_back({numeros.Apres, NomsEcrits.size(), chemin.size(), indiceOrigine, rang_++, Aucune});
+    NomsEcrits += chemin;
+    if (TableDesNumeros.empty()) {
+        TableDesNumeros.assign(64, Aucune);
+        NumerosRanges = 0;
+        for (size_t e = 0; e + 1 < Ecritures.size(); ++e) Range(e);
+    }
+    Range(Ecritures.size() - 1);
 }
 
 std::string Registre::Origine(const std::string& chemin) {
-    const Entree* entree = Cherche(chemin);
-    return entree != nullptr && entree->ecrit ? entree->origine : "";
+    for (size_t e = Ecritures.size(); e-- > 0;)
+        if (Ecritures[e].longueurNom == chemin.size() && NomsEcrits.compare(Ecritures[e].debutNom, chemin.size(), chemin) == 0)
+            return Origines[Ecritures[e].origine];
+    return "";
 }
 
 std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) {
-    const Entree* premier = nullptr;  // le premier declare, pour que le message ne depende pas du hasard
-    for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
-        if (cle->empty()) continue;
-        for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(*cle)); debut != fin; ++debut) {
-            const Entree& entree = *debut->second;
-            if ((entree.numero != *cle && entree.reel != *cle) || (premier != nullptr && entree.rang >= premier->rang) ||
-                (ecritsSeuls && !entree.ecrit) || (!origine.empty() && entree.origine == origine))
-                continue;
-            // Le meme nom, ecrit autrement ("./a", "c/../a") : c'est le fichier lui-meme.
-            if (!MemeNom(entree.nom, chemin)) premier = &entree;
+    // Le premier declare ou ecrit, pour que le message ne depende pas du hasard.
+    size_t premier = Aucune;
+    std::string nom;
+    if (!ecritsSeuls)
+        for (const std::string* cle : {&cles.Numero, &cles.Chemin}) {
+            if (cle->empty()) continue;
+            for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(*cle)); debut != fin; ++debut) {
+                const Entree& entree = *debut->second;
+                if ((entree.numero != *cle && entree.reel != *cle) || entree.rang >= premier ||
+                    (!origine.empty() && entree.origine == origine))
+                    continue;
+                // Le meme nom, ecrit autrement ("./a", "c/../a") : c'est le fichier lui-meme.
+                if (!MemeNom(entree.nom, chemin)) premier = entree.rang, nom = entree.nom;
+            }
         }
-    }
-    return premier == nullptr ? "" : premier->nom;
+    if (!cles.Numero.empty() && !TableDesNumeros.empty())
+        for (size_t e = TableDesNumeros[Case(cles.Numero)]; e != Aucune; e = Ecritures[e].suivante) {
+            const Ecriture& ecriture = Ecritures[e];
+            if (ecriture.rang >= premier || (!origine.empty() && Origines[ecriture.origine] == origine)) continue;
+            if (const std::string ecrit = NomEcrit(ecriture); !MemeNom(ecrit, chemin)) premier = ecriture.rang, nom = ecrit;
+        }
+    return nom;
 }
 
 bool CreeRepertoire(const std::string& chemin) {
     return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
 }
 
-bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms,
-                            std::vector<std::string>* liens) {
+std::vector<std::string> LiensVersFichiers(const std::string& repertoire) {
+    std::vector<std::string> liens;
+    DIR* rep = opendir(CheminSysteme(repertoire).c_str());
+    if (rep == nullptr) return liens;
+    while (dirent* entree = readdir(rep)) {
+        struct stat st;
+        if (entree->d_type != DT_LNK && entree->d_type != DT_UNKNOWN) continue;
+        if (fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(st.st_mode)) continue;
+        if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0 && S_ISREG(st.st_mode)) liens.push_back(entree->d_name);
+    }
+    closedir(rep);
+    std::sort(liens.begin(), liens.end());
+    return liens;
+}
+
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
     noms.clear();
-    if (liens != nullptr) liens->clear();
     DIR* rep = opendir(CheminSysteme(repertoire).c_str());
     if (rep == nullptr) return false;
     bool ok = true;
@@ -276,7 +344,6 @@ bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::stri
         struct stat st;
         if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0) {
             if (S_ISREG(st.st_mode)) noms.push_back(entree->d_name);
-            if (S_ISREG(st.st_mode) && liens != nullptr && entree->d_type == DT_LNK) liens->push_back(entree->d_name);
         } else if (errno != ENOENT && errno != ELOOP) {
             ok = false;  // un fichier qu'on ne peut pas examiner ne doit pas disparaitre sans bruit
             break;

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <unordered_map>
 #include <vector>
 
@@ -80,8 +81,8 @@ public:
     // etre qu'un (un repertoire include partage par un lien) : rien ne s'y perd.
     void Ajoute(const std::string& chemin, const std::string& origine = "");
     // Le fichier que l'execution vient d'ecrire (ou de trouver deja tel qu'elle l'ecrirait) sous ce
-    // chemin. Remplace par renommage, il change de numero : tout nom qui menait a l'ancien (une autre
-    // ecriture du chemin, un lien) mene au nouveau.
+    // chemin, une entree de plus. Remplace par renommage, il change de numero : tout nom qui menait a
+    // l'ancien (une autre ecriture du chemin, un lien) mene au nouveau.
     void Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine = "");
     // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine`, qui
     // partage une des cles donnees ; parmi ceux que l'execution a ecrits seulement quand
@@ -97,11 +98,30 @@ public:
     bool MemeNom(const std::string& chemin1, const std::string& chemin2);
 
 private:
+    // Un fichier declare : ses cles lues a la declaration (le numero suit les ecritures).
     struct Entree {
         std::string nom, numero, reel, origine;
-        size_t rang;  // l'ordre de declaration
-        bool ecrit = false;
+        size_t rang;  // l'ordre de declaration, partage avec les ecritures
     };
+    // Une ecriture : une par page ecrite, d'ou une forme sans allocation propre (le nom dans
+    // NomsEcrits, l'origine, presque toujours vide, dans Origines) et une table a adressage ouvert
+    // par numero, chaque case tenant la derniere ecriture de son numero, les autres chainees.
+    struct Ecriture {
+        std::string numero;
+        size_t debutNom, longueurNom, origine, rang;
+        size_t suivante;  // l'ecriture precedente du meme numero, Aucune sinon
+    };
+    static constexpr size_t Aucune = static_cast<size_t>(-1);
+    std::string NomEcrit(const Ecriture& ecriture) const { return NomsEcrits.substr(ecriture.debutNom, ecriture.longueurNom); }
+    // La case de la table ou est (ou irait) le numero ; la table grandit avant d'etre a moitie pleine.
+    size_t Case(const std::string& numero) const;
+    void Range(size_t ecriture);
+    std::vector<Ecriture> Ecritures;
+    std::vector<size_t> TableDesNumeros;  // Aucune : case vide
+    size_t NumerosRanges = 0;
+    std::string NomsEcrits;
+    std::vector<std::string> Origines{""};
+    // L'entree declaree de ce nom, nulle sinon.
     Entree* Cherche(const std::string& chemin);
     // Le chemin reel du repertoire ecrit tel quel, lu une fois ; "" quand il ne se lit pas.
     const std::string& RepertoireReel(const std::string& repertoire);
@@ -109,19 +129,21 @@ private:
     static std::pair<std::string, std::string> Coupe(const std::string& systeme);
     void Indexe(Entree* entree, const std::string& cle);
     void Desindexe(Entree* entree, const std::string& cle);
-    // Une execution en note des milliers (une par page ecrite) : les index ne gardent que
-    // l'empreinte de chaque cle, et chaque entree la cle elle-meme.
+    // Les index ne gardent que l'empreinte de chaque cle, chaque entree la cle elle-meme.
     std::deque<Entree> entrees_;
     std::unordered_multimap<size_t, Entree*> parNom_, parCle_;
+    size_t rang_ = 0;
     std::unordered_map<std::string, std::string> repertoiresReels_;
 };
 
 // Les noms des fichiers ordinaires du repertoire (liens vers un fichier
 // ordinaire compris ; repertoires, tubes, sockets et peripheriques exclus),
 // tries octet par octet pour que deux executions se ressemblent. Faux quand le
-// repertoire ne s'ouvre pas. `liens` recoit ceux qui sont des liens.
-bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms,
-                            std::vector<std::string>* liens = nullptr);
+// repertoire ne s'ouvre pas.
+bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
+// Parmi eux, ceux qui sont des liens, tries ; sans rien retenir des autres (un repertoire de
+// milliers de pages se parcourt ainsi a chaque execution).
+std::vector<std::string> LiensVersFichiers(const std::string& repertoire);
 
 // Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans
@@ -151,8 +173,21 @@ bool CreeRepertoire(const std::string& chemin);
 // Ce qui peut refuser une ecriture : consultee juste avant qu'elle ne change un fichier deja la
 // (son contenu differe), ou ne cree un fichier au bout d'un lien pendant. Faux : rien n'est ecrit
 // et l'ecriture rend Refusee. Un fichier neuf a sa place, ou deja tel qu'on l'ecrirait, ne la
-// consulte pas : rien ne s'y perd.
-using Garde = std::function<bool()>;
+// consulte pas : rien ne s'y perd. Une garde designe la fonction sans la garder (une par page
+// ecrite, sans allocation) : la fonction doit vivre jusqu'a la fin de l'ecriture.
+class Garde {
+public:
+    Garde() = default;
+    template <class F, class = std::enable_if_t<!std::is_same_v<std::decay_t<F>, Garde>>>
+    Garde(const F& fonction)
+        : fonction_(&fonction), appel_([](const void* f) { return static_cast<bool>((*static_cast<const F*>(f))()); }) {}
+    explicit operator bool() const { return appel_ != nullptr; }
+    bool operator()() const { return appel_(fonction_); }
+
+private:
+    const void* fonction_ = nullptr;
+    bool (*appel_)(const void*) = nullptr;
+};
 inline constexpr int Refusee = 1005;
 
 // Remplace le contenu d'un fichier en entier : soit le nouveau texte est en
