@@ -488,10 +488,7 @@ void MesForms::FichiersDeLExecution(const std::string& nomFichierForm, plateform
         lecteur.LisLignes(lignes);
         NomTable = lecteur.NomTable;
     }
-    for (const Copie& copie : CopiesACote()) {
-        registre.Ajoute(copie.Source);
-        registre.Ajoute(copie.Cible, Parametrage::OrigineCopie(copie.Source));
-    }
+    for (const Copie& copie : CopiesACote()) Parametrage::DeclareCopie(registre, copie.Source, copie.Cible);
 }
 
 // Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second

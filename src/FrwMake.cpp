@@ -286,29 +286,27 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
     const std::string cibles = Param.TrimSlash(chemins.Cible) + Separateur;
     registre.Ajoute(chemins.Reference);
     std::vector<std::string> noms;
-    if (complet) plateforme::ListeFichiersReguliers(chemins.Sources, noms);
-    else noms = plateforme::LiensVersFichiers(chemins.Sources);
+    if (!complet) {
+        // Sans rien lire : les pages et les cibles qui sont des liens (une cible n'en est une que
+        // si sa page existe).
+        for (const std::string& nom : plateforme::LiensVersFichiers(chemins.Sources))
+            if (PageRetenue(nom, ".php")) registre.Ajoute(sources + Param.TrimSlash(nom));
+        for (const std::string& nom : plateforme::LiensDuRepertoire(chemins.Cible))
+            if (PageRetenue(nom, ".php") && Fichier().IsFileExist(sources + Param.TrimSlash(nom)))
+                registre.Ajoute(cibles + Param.TrimSlash(nom));
+    } else plateforme::ListeFichiersReguliers(chemins.Sources, noms);
     for (const std::string& nom : noms) {
         if (!PageRetenue(nom, ".php")) continue;
-        if (!complet) {
-            registre.Ajoute(sources + Param.TrimSlash(nom));
-            continue;
-        }
         const std::string source = sources + Param.TrimSlash(nom);
         registre.Ajoute(source);
         registre.Ajoute(cibles + Param.TrimSlash(nom));
         if (const std::string reference = ReferenceNommee(source); !reference.empty()) registre.Ajoute(reference);
     }
-    for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion}) {
-        const std::string source = plateforme::Joindre(Param.CheminAppli, Separateur, *appui);
-        registre.Ajoute(source);
-        registre.Ajoute(plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui),
-                        Parametrage::OrigineCopie(source));
-    }
-    for (const std::string& entree : Param.ListeFichiersACopier) {
-        registre.Ajoute(sources + entree);
-        registre.Ajoute(cibles + entree, Parametrage::OrigineCopie(sources + entree));
-    }
+    for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion})
+        Parametrage::DeclareCopie(registre, plateforme::Joindre(Param.CheminAppli, Separateur, *appui),
+                                  plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
+    for (const std::string& entree : Param.ListeFichiersACopier)
+        Parametrage::DeclareCopie(registre, sources + entree, cibles + entree);
 }
 
 // Chaque page est lue dans le meme tampon, qui ne se remet pas a zero d'une page a l'autre.

@@ -319,20 +319,22 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
                                bool raison, bool uneFois) {
     const std::string normal = plateforme::CheminNormal(cible);
     if (uneFois && !CiblesCopiees.insert(normal).second) return true;
-    if (const std::string ecrit = FichierEcrit(source, plateforme::NumeroDuChemin(source)); !ecrit.empty()) {
+    const std::string numeroSource = plateforme::NumeroDuChemin(source);
+    if (const std::string ecrit = FichierEcrit(source, numeroSource); !ecrit.empty()) {
         if (uneFois) CiblesCopiees.erase(normal);
         AddWarning("La copie de " + source + " vers " + cible + " n'est pas faite : " + source +
                    " est un lien ou un second nom de " + ecrit + ", que l'execution ecrit.");
         return false;
     }
     // Deux copies du meme original ont le meme texte : qu'elles soient un seul fichier ne perd rien.
-    const std::string origine = OrigineCopie(source);
+    const std::string origine = numeroSource.empty() ? "" : "copie:" + numeroSource;
     Fichier fichier;
     std::string autre;
     plateforme::Numeros numeros;
     const int code = fichier.CopieFichier(source, cible, GardeEcriture(cible, autre, origine), &numeros);
     if (code == 0) {
-        NoteEcriture(cible, numeros, origine);
+        // Une copie sur son original meme (un repertoire partage) n'a rien ecrit.
+        if (numeros.Apres != numeroSource) NoteEcriture(cible, numeros, origine);
         return true;
     }
     if (uneFois) CiblesCopiees.erase(normal);
@@ -344,6 +346,11 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
 }
 
 // ---------------------------------------------------------------- fichiers de l'execution
+
+void Parametrage::DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible) {
+    registre.Ajoute(source);
+    if (!plateforme::MemeFichier(source, cible)) registre.Ajoute(cible, OrigineCopie(source));
+}
 
 std::string Parametrage::OrigineCopie(const std::string& source) {
     const std::string numero = plateforme::NumeroDuChemin(source);

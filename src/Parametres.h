@@ -154,6 +154,9 @@ public:
     static std::string OrigineClasse(const std::string& nomFichier) { return "classe:" + nomFichier; }
     // L'origine d'une copie : l'original lui-meme (son numero), quel que soit le chemin qui y mene.
     static std::string OrigineCopie(const std::string& source);
+    // Declare une copie : son original, et sa cible sauf quand elle est l'original meme (un
+    // repertoire partage), qu'elle ne peut changer.
+    static void DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible);
     // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
     // de numero `numero` ; "" sinon.
     std::string FichierEcrit(const std::string& chemin, const std::string& numero);

@@ -214,22 +214,28 @@ void Registre::Ajoute(const std::string& chemin, const std::string& origine) {
 
 size_t Registre::Case(const std::string& numero) const {
     const size_t masque = TableDesNumeros.size() - 1;
-    for (size_t i = std::hash<std::string>()(numero) & masque;; i = (i + 1) & masque)
-        if (TableDesNumeros[i] == Aucune || Ecritures[TableDesNumeros[i]].numero == numero) return i;
+    for (size_t i = std::hash<std::string>()(numero) & masque;; i = (i + 1) & masque) {
+        const size_t tete = TableDesNumeros[i];
+        if (tete == Aucune || (tete != Quittee && Ecritures[tete].numero == numero)) return i;
+    }
+}
+
+// Refaite, elle repart des ecritures, chainees dans leur ordre, sans case quittee.
+bool Registre::Place(size_t rangees) {
+    if (!TableDesNumeros.empty() && 2 * (NumerosRanges + 1) <= TableDesNumeros.size()) return false;
+    TableDesNumeros.assign(std::max<size_t>(64, 2 * TableDesNumeros.size()), Aucune);
+    NumerosRanges = 0;
+    for (size_t e = 0; e < rangees; ++e) {
+        size_t& tete = TableDesNumeros[Case(Ecritures[e].numero)];
+        NumerosRanges += tete == Aucune;
+        Ecritures[e].suivante = tete;
+        tete = e;
+    }
+    return true;
 }
 
 void Registre::Range(size_t ecriture) {
-    if (2 * (NumerosRanges + 1) > TableDesNumeros.size()) {
-        // Refaite plus grande a partir des ecritures, chainees de nouveau dans leur ordre.
-        TableDesNumeros.assign(std::max<size_t>(64, 2 * TableDesNumeros.size()), Aucune);
-        NumerosRanges = 0;
-        for (size_t e = 0; e < ecriture; ++e) {
-            size_t& tete = TableDesNumeros[Case(Ecritures[e].numero)];
-            NumerosRanges += tete == Aucune;
-            Ecritures[e].suivante = tete;
-            tete = e;
-        }
-    }
+    Place(ecriture);
     size_t& tete = TableDesNumeros[Case(Ecritures[ecriture].numero)];
     NumerosRanges += tete == Aucune;
     Ecritures[ecriture].suivante = tete;
@@ -250,25 +256,28 @@ void Registre::Ecrit(const std::string& chemin, const Numeros& numeros, const st
             ancienne->numero = numeros.Apres;
             Indexe(ancienne, numeros.Apres);
         }
-        // Rare (un chemin ecrit deux fois) : les ecritures de l'ancien numero prennent le nouveau, et la
-        // table est refaite.
-        bool change = false;
-        for (Ecriture& e : Ecritures)
-            if (e.numero == numeros.Avant) e.numero = numeros.Apres, change = true;
-        if (change) TableDesNumeros.clear(), NumerosRanges = 0;
+        // Les ecritures de l'ancien numero (toute sa chaine) passent au nouveau, en tete de sa chaine.
+        if (!TableDesNumeros.empty()) {
+            const size_t ancienne = Case(numeros.Avant);
+            const size_t tete = TableDesNumeros[ancienne];
+            if (tete != Aucune) {
+                TableDesNumeros[ancienne] = Quittee;
+                size_t queue = tete;
+                for (size_t e = tete; e != Aucune; e = Ecritures[e].suivante) Ecritures[e].numero = numeros.Apres, queue = e;
+                // Refaite, la table les a deja rangees sous leur nouveau numero.
+                if (!Place(Ecritures.size())) {
+                    size_t& nouvelle = TableDesNumeros[Case(numeros.Apres)];
+                    NumerosRanges += nouvelle == Aucune;
+                    Ecritures[queue].suivante = nouvelle;
+                    nouvelle = tete;
+                }
+            }
+        }
     }
-    size_t indiceOrigine = 0;
-    if (!origine.empty()) {
-        indiceOrigine = static_cast<size_t>(std::find(Origines.begin(), Origines.end(), origine) - Origines.begin());
-        if (indiceOrigine == Origines.size()) Origines.push_back(origine);
-    }
-    Ecritures.push_back({numeros.Apres, NomsEcrits.size(), chemin.size(), indiceOrigine, rang_++, Aucune});
+    const auto [origineConnue, nouvelle] = IndicesDesOrigines.emplace(origine, Origines.size());
+    if (nouvelle) Origines.push_back(origine);
+    Ecritures.push_back({numeros.Apres, NomsEcrits.size(), chemin.size(), origineConnue->second, rang_++, Aucune});
     NomsEcrits += chemin;
-    if (TableDesNumeros.empty()) {
-        TableDesNumeros.assign(64, Aucune);
-        NumerosRanges = 0;
-        for (size_t e = 0; e + 1 < Ecritures.size(); ++e) Range(e);
-    }
     Range(Ecritures.size() - 1);
 }
 
@@ -279,8 +288,10 @@ std::string Registre::Origine(const std::string& chemin) {
     return "";
 }
 
-std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) {
-    // Le premier declare ou ecrit, pour que le message ne depende pas du hasard.
+std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine,
+                            const std::string& autreOrigine) {
+    auto exclue = [&](const std::string& o) { return !o.empty() && (o == origine || o == autreOrigine); };
+    // Le premier declare, sinon le premier ecrit, pour que le message ne depende pas du hasard.
     size_t premier = Aucune;
     std::string nom;
     if (!ecritsSeuls)
@@ -288,19 +299,21 @@ std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ec
             if (cle->empty()) continue;
             for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(*cle)); debut != fin; ++debut) {
                 const Entree& entree = *debut->second;
-                if ((entree.numero != *cle && entree.reel != *cle) || entree.rang >= premier ||
-                    (!origine.empty() && entree.origine == origine))
+                if ((entree.numero != *cle && entree.reel != *cle) || entree.rang >= premier || exclue(entree.origine))
                     continue;
                 // Le meme nom, ecrit autrement ("./a", "c/../a") : c'est le fichier lui-meme.
                 if (!MemeNom(entree.nom, chemin)) premier = entree.rang, nom = entree.nom;
             }
         }
-    if (!cles.Numero.empty() && !TableDesNumeros.empty())
-        for (size_t e = TableDesNumeros[Case(cles.Numero)]; e != Aucune; e = Ecritures[e].suivante) {
-            const Ecriture& ecriture = Ecritures[e];
-            if (ecriture.rang >= premier || (!origine.empty() && Origines[ecriture.origine] == origine)) continue;
-            if (const std::string ecrit = NomEcrit(ecriture); !MemeNom(ecrit, chemin)) premier = ecriture.rang, nom = ecrit;
-        }
+    if (!nom.empty() || cles.Numero.empty() || TableDesNumeros.empty()) return nom;
+    for (size_t e = TableDesNumeros[Case(cles.Numero)]; e != Aucune; e = Ecritures[e].suivante) {
+        const Ecriture& ecriture = Ecritures[e];
+        if (ecriture.rang >= premier || exclue(Origines[ecriture.origine])) continue;
+        if (const std::string ecrit = NomEcrit(ecriture); !MemeNom(ecrit, chemin)) premier = ecriture.rang, nom = ecrit;
+    }
+    // Le fichier ecrit se dit sous le nom de sa declaration, quand il en a une : celui des messages.
+    for (auto [debut, fin] = parCle_.equal_range(std::hash<std::string>()(cles.Numero)); debut != fin && !nom.empty(); ++debut)
+        if (debut->second->numero == cles.Numero && MemeNom(debut->second->nom, nom)) return debut->second->nom;
     return nom;
 }
 
@@ -308,7 +321,9 @@ bool CreeRepertoire(const std::string& chemin) {
     return !chemin.empty() && mkdir(CheminSysteme(chemin).c_str(), 0777) == 0;
 }
 
-std::vector<std::string> LiensVersFichiers(const std::string& repertoire) {
+namespace {
+
+std::vector<std::string> Liens(const std::string& repertoire, bool versFichiers) {
     std::vector<std::string> liens;
     DIR* rep = opendir(CheminSysteme(repertoire).c_str());
     if (rep == nullptr) return liens;
@@ -316,12 +331,19 @@ std::vector<std::string> LiensVersFichiers(const std::string& repertoire) {
         struct stat st;
         if (entree->d_type != DT_LNK && entree->d_type != DT_UNKNOWN) continue;
         if (fstatat(dirfd(rep), entree->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISLNK(st.st_mode)) continue;
-        if (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0 && S_ISREG(st.st_mode)) liens.push_back(entree->d_name);
+        if (!versFichiers || (fstatat(dirfd(rep), entree->d_name, &st, 0) == 0 && S_ISREG(st.st_mode)))
+            liens.push_back(entree->d_name);
     }
     closedir(rep);
     std::sort(liens.begin(), liens.end());
     return liens;
 }
+
+}  // namespace
+
+std::vector<std::string> LiensVersFichiers(const std::string& repertoire) { return Liens(repertoire, true); }
+
+std::vector<std::string> LiensDuRepertoire(const std::string& repertoire) { return Liens(repertoire, false); }
 
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms) {
     noms.clear();

@@ -84,11 +84,12 @@ public:
     // chemin, une entree de plus. Remplace par renommage, il change de numero : tout nom qui menait a
     // l'ancien (une autre ecriture du chemin, un lien) mene au nouveau.
     void Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine = "");
-    // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine`, qui
-    // partage une des cles donnees ; parmi ceux que l'execution a ecrits seulement quand
-    // `ecritsSeuls` le dit. "" sinon.
+    // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine` (et
+    // `autreOrigine`), qui partage une des cles donnees : un fichier declare d'abord, dans l'ordre
+    // de declaration, sous le nom que lui donnent les messages ; parmi ceux que l'execution a
+    // ecrits seulement quand `ecritsSeuls` le dit. "" sinon.
     std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false,
-                      const std::string& origine = "");
+                      const std::string& origine = "", const std::string& autreOrigine = "");
     // L'origine du fichier que l'execution a ecrit sous ce chemin ; "" sinon.
     std::string Origine(const std::string& chemin);
     // Les cles du chemin, comme ClesDuFichier, le chemin reel de chaque repertoire lu une fois.
@@ -112,15 +113,22 @@ private:
         size_t suivante;  // l'ecriture precedente du meme numero, Aucune sinon
     };
     static constexpr size_t Aucune = static_cast<size_t>(-1);
+    // Une case dont le numero est parti ailleurs (renommage) : la recherche passe outre.
+    static constexpr size_t Quittee = Aucune - 1;
     std::string NomEcrit(const Ecriture& ecriture) const { return NomsEcrits.substr(ecriture.debutNom, ecriture.longueurNom); }
-    // La case de la table ou est (ou irait) le numero ; la table grandit avant d'etre a moitie pleine.
+    // La case de la table ou est (ou irait) le numero ; la table grandit avant d'etre a moitie pleine
+    // (cases quittees comprises).
     size_t Case(const std::string& numero) const;
+    // Fait la place d'un numero de plus : au besoin, la table refaite plus grande des `rangees`
+    // premieres ecritures (vrai alors).
+    bool Place(size_t rangees);
     void Range(size_t ecriture);
     std::vector<Ecriture> Ecritures;
     std::vector<size_t> TableDesNumeros;  // Aucune : case vide
     size_t NumerosRanges = 0;
     std::string NomsEcrits;
     std::vector<std::string> Origines{""};
+    std::unordered_map<std::string, size_t> IndicesDesOrigines{{"", 0}};
     // L'entree declaree de ce nom, nulle sinon.
     Entree* Cherche(const std::string& chemin);
     // Le chemin reel du repertoire ecrit tel quel, lu une fois ; "" quand il ne se lit pas.
@@ -142,8 +150,10 @@ private:
 // repertoire ne s'ouvre pas.
 bool ListeFichiersReguliers(const std::string& repertoire, std::vector<std::string>& noms);
 // Parmi eux, ceux qui sont des liens, tries ; sans rien retenir des autres (un repertoire de
-// milliers de pages se parcourt ainsi a chaque execution).
+// milliers de pages se parcourt ainsi a chaque execution). LiensDuRepertoire : tous les liens,
+// pendants compris.
 std::vector<std::string> LiensVersFichiers(const std::string& repertoire);
+std::vector<std::string> LiensDuRepertoire(const std::string& repertoire);
 
 // Lit tous les octets d'un fichier ordinaire. 0 ; 1003 quand il ne s'ouvre pas
 // ou n'est pas un fichier ordinaire (un tube ou un peripherique se liraient sans

@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <map>
 
 #include "classe_fichier.h"
 #include "outils_test.h"
@@ -143,4 +144,45 @@ TEST(Registre, NumerosEtNoms) {
     EXPECT_EQ(registre.Autre(rep / "lien", registre.ClesDe(rep / "lien")), page);
     // "sous/../page.php" s'ecrit comme la page, mais mene a o/page.php, un lien vers elle.
     EXPECT_EQ(registre.Autre(rep / "sous/../page.php", registre.ClesDe(rep / "sous/../page.php")), page);
+}
+
+// La table des fichiers ecrits contre une liste simple : des ecritures au hasard (fichiers neufs,
+// remplacements par renommage dont le numero libere revient a un fichier neuf, ecritures sur place),
+// puis, pour chaque numero, le premier fichier ecrit sous un autre nom que celui qu'on demande.
+TEST(Registre, EcrituresContreUneListe) {
+    RepertoireTemporaire rep;
+    plateforme::Registre registre;
+    struct Ecrit { string nom, numero; };
+    std::vector<Ecrit> liste;
+    std::map<string, string> actuel;  // nom -> numero de son fichier
+    std::vector<string> liberes;
+    unsigned graine = 12345, suivant = 1;
+    auto hasard = [&](unsigned n) { return (graine = graine * 1103515245u + 12345u) / 65536u % n; };
+    for (int pas = 0; pas < 3000; ++pas) {
+        const string nom = rep / ("f" + std::to_string(hasard(200)));
+        const auto deja = actuel.find(nom);
+        plateforme::Numeros numeros;
+        if (deja != actuel.end() && hasard(4) == 0) numeros = {deja->second, deja->second};  // sur place
+        else {
+            numeros.Avant = deja == actuel.end() ? "" : deja->second;
+            if (!liberes.empty() && hasard(2) == 0) numeros.Apres = liberes.back(), liberes.pop_back();
+            else numeros.Apres = "1:" + std::to_string(suivant++);
+            if (!numeros.Avant.empty()) liberes.push_back(numeros.Avant);
+        }
+        if (numeros.Avant != numeros.Apres)
+            for (Ecrit& e : liste)
+                if (!numeros.Avant.empty() && e.numero == numeros.Avant) e.numero = numeros.Apres;
+        registre.Ecrit(nom, numeros);
+        liste.push_back({nom, numeros.Apres});
+        actuel[nom] = numeros.Apres;
+        const string demande = rep / ("f" + std::to_string(hasard(200)));
+        const string numero = liste[hasard(static_cast<unsigned>(liste.size()))].numero;
+        string attendu;
+        for (const Ecrit& e : liste)
+            if (e.numero == numero && e.nom != demande) {
+                attendu = e.nom;
+                break;
+            }
+        ASSERT_EQ(registre.Autre(demande, {numero, ""}, true), attendu) << "pas " << pas;
+    }
 }
