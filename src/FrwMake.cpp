@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <set>
 #include <string_view>
 #include <functional>
 
@@ -303,10 +304,11 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
         if (const std::string reference = ReferenceNommee(source); !reference.empty()) registre.Ajoute(reference);
     }
     for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion})
-        Parametrage::DeclareCopie(registre, plateforme::Joindre(Param.CheminAppli, Separateur, *appui),
-                                  plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
-    for (const std::string& entree : Param.ListeFichiersACopier)
-        Parametrage::DeclareCopie(registre, sources + entree, cibles + entree);
+        Param.DeclareCopie(registre, plateforme::Joindre(Param.CheminAppli, Separateur, *appui),
+                           plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
+    // Une configuration peut nommer mille fois le meme fichier : il n'est declare qu'une fois.
+    for (const std::string& entree : std::set<std::string>(Param.ListeFichiersACopier.begin(), Param.ListeFichiersACopier.end()))
+        Param.DeclareCopie(registre, sources + entree, cibles + entree);
 }
 
 // Chaque page est lue dans le meme tampon, qui ne se remet pas a zero d'une page a l'autre.

@@ -349,7 +349,9 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
 
 void Parametrage::DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible) {
     registre.Ajoute(source);
-    if (!plateforme::MemeFichier(source, cible)) registre.Ajoute(cible, OrigineCopie(source));
+    if (registre.Connu(cible) || CopiesSurElles.count(cible) != 0) return;
+    if (plateforme::MemeFichier(source, cible)) CopiesSurElles.insert(cible);
+    else registre.Ajoute(cible, OrigineCopie(source));
 }
 
 std::string Parametrage::OrigineCopie(const std::string& source) {
@@ -394,7 +396,9 @@ int Parametrage::EcritFichier(const std::string& chemin, const std::string& text
 void Parametrage::FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const {
     registre.Ajoute(configuration);
     if (!FichierLog.empty()) registre.Ajoute(FichierLog);
-    for (const std::string& include : ListeFichiersInclude) registre.Ajoute(Chemins().IncludeSources + include);
+    const std::string includes = Chemins().IncludeSources;
+    for (const std::string& include : std::set<std::string>(ListeFichiersInclude.begin(), ListeFichiersInclude.end()))
+        registre.Ajoute(includes + include);
     for (const std::string* appui : {&NomFichierAppuiForm, &NomFichierConnexion})
         registre.Ajoute(plateforme::Joindre(CheminAppli, Separateur, *appui));
 }

@@ -155,8 +155,8 @@ public:
     // L'origine d'une copie : l'original lui-meme (son numero), quel que soit le chemin qui y mene.
     static std::string OrigineCopie(const std::string& source);
     // Declare une copie : son original, et sa cible sauf quand elle est l'original meme (un
-    // repertoire partage), qu'elle ne peut changer.
-    static void DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible);
+    // repertoire partage), qu'elle ne peut changer. Une copie nommee mille fois ne se compare qu'une.
+    void DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible);
     // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
     // de numero `numero` ; "" sinon.
     std::string FichierEcrit(const std::string& chemin, const std::string& numero);
@@ -178,6 +178,7 @@ public:
 private:
     plateforme::Registre Fichiers;
     bool FichiersReleves = false, ReleveComplet = false;
+    std::set<std::string> CopiesSurElles;  // les cibles de copie qui sont leur original meme
     bool CheminsConstruits = false;
     // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;

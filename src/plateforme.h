@@ -80,6 +80,8 @@ public:
     // quand un autre fichier ecrit recoit le meme ; deux fichiers de meme origine peuvent n'en
     // etre qu'un (un repertoire include partage par un lien) : rien ne s'y perd.
     void Ajoute(const std::string& chemin, const std::string& origine = "");
+    // Vrai quand un fichier est deja declare sous ce chemin.
+    bool Connu(const std::string& chemin) { return Cherche(chemin) != nullptr; }
     // Le fichier que l'execution vient d'ecrire (ou de trouver deja tel qu'elle l'ecrirait) sous ce
     // chemin, une entree de plus. Remplace par renommage, il change de numero : tout nom qui menait a
     // l'ancien (une autre ecriture du chemin, un lien) mene au nouveau.
