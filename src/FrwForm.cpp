@@ -488,7 +488,7 @@ void MesForms::FichiersDeLExecution(const std::string& nomFichierForm, plateform
         lecteur.LisLignes(lignes);
         NomTable = lecteur.NomTable;
     }
-    for (const Copie& copie : CopiesACote()) Param.DeclareCopie(registre, copie.Source, copie.Cible);
+    for (const Copie& copie : CopiesACote()) Parametrage::DeclareCopie(registre, copie.Source, copie.Cible);
 }
 
 // Une copie a cote de la page qui porterait son nom, ou y menerait (lien, meme pendant, ou second

@@ -105,10 +105,12 @@ void MesForms::Definit(const std::string& nom, ReleveDesChaines::Variable variab
 }
 
 // La page inclut les fichiers d'appui copies a cote d'elle depuis le repertoire du programme : ce
-// sont leurs classes qu'elle emploie. Un fichier illisible ne dit rien de ses proprietes.
+// sont leurs classes qu'elle emploie. Un fichier illisible, ou sans repertoire du programme (la page
+// type de VariablesPropres), ne dit rien de ses proprietes.
 std::shared_ptr<const ReleveDesChaines::Proprietes> MesForms::ProprietesDuProgramme(const std::string& nom) const {
     std::string texte;
-    if (!Releve || Fichier().LisFichier(plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom), texte) != 0)
+    if (!Releve || Param.CheminAppli.empty() ||
+        Fichier().LisFichier(plateforme::Joindre(Param.CheminAppli, Param.Separateur, nom), texte) != 0)
         return nullptr;
     return ProprietesDeclarees(texte);
 }

@@ -291,31 +291,31 @@ void Make::FichiersDeLExecution(plateforme::Registre& registre, bool complet) {
         // Sans rien lire : les pages et les cibles qui sont des liens (une cible n'en est une que
         // si sa page existe).
         for (const std::string& nom : plateforme::LiensVersFichiers(chemins.Sources))
-            if (PageRetenue(nom, ".php")) registre.Ajoute(sources + Param.TrimSlash(nom));
+            if (PageRetenue(nom, FiltrePages)) registre.Ajoute(sources + Param.TrimSlash(nom));
         for (const std::string& nom : plateforme::LiensDuRepertoire(chemins.Cible))
-            if (PageRetenue(nom, ".php") && Fichier().IsFileExist(sources + Param.TrimSlash(nom)))
+            if (PageRetenue(nom, FiltrePages) && Fichier().IsFileExist(sources + Param.TrimSlash(nom)))
                 registre.Ajoute(cibles + Param.TrimSlash(nom));
     } else plateforme::ListeFichiersReguliers(chemins.Sources, noms);
     for (const std::string& nom : noms) {
-        if (!PageRetenue(nom, ".php")) continue;
-        const std::string source = sources + Param.TrimSlash(nom);
+        if (!PageRetenue(nom, FiltrePages)) continue;
+        const std::string page = Param.TrimSlash(nom), source = sources + page;
         registre.Ajoute(source);
-        registre.Ajoute(cibles + Param.TrimSlash(nom));
+        registre.Ajoute(cibles + page);
         if (const std::string reference = ReferenceNommee(source); !reference.empty()) registre.Ajoute(reference);
     }
     for (const std::string* appui : {&Param.NomFichierAppuiForm, &Param.NomFichierConnexion})
-        Param.DeclareCopie(registre, plateforme::Joindre(Param.CheminAppli, Separateur, *appui),
-                           plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
+        Parametrage::DeclareCopie(registre, plateforme::Joindre(Param.CheminAppli, Separateur, *appui),
+                                  plateforme::Joindre(Param.TrimSlash(chemins.IncludeSources), Separateur, *appui));
     // Une configuration peut nommer mille fois le meme fichier : il n'est declare qu'une fois.
     for (const std::string& entree : std::set<std::string>(Param.ListeFichiersACopier.begin(), Param.ListeFichiersACopier.end()))
-        Param.DeclareCopie(registre, sources + entree, cibles + entree);
+        Parametrage::DeclareCopie(registre, sources + entree, cibles + entree);
 }
 
 // Chaque page est lue dans le meme tampon, qui ne se remet pas a zero d'une page a l'autre.
 std::string Make::ReferenceNommee(const std::string& source) {
     bool ouvert = false;
-    if (Fichier().LisFichier(source, TexteReleve, ouvert) != 0) return "";
-    const BaliseDeReference balise = TrouveReference(TexteReleve);
+    if (Fichier().LisFichier(source, TextePage, ouvert) != 0) return "";
+    const BaliseDeReference balise = TrouveReference(TextePage);
     return balise.fin == Aucun ? "" : balise.chemin;
 }
 

@@ -53,11 +53,13 @@ public:
     ~Make();
 
     std::string ListerRepertoire(std::string repertoire, std::string filtre, std::vector<_ListeFichier>& liste);
-    // Vrai pour un nom que la selection retient avec ce filtre.
+    // Vrai pour un nom que la selection retient avec ce filtre ; celui des pages du site.
     static bool PageRetenue(const std::string& nom, const std::string& filtre);
+    static inline const std::string FiltrePages = ".php";
     // Declare les fichiers que make lit ou ecrit (pages source et cible, references, y compris
     // celles que nomment les pages, appuis, fichiers a copier) : ce que Parametrage::ReleveFichiers
-    // demande. Sans `complet`, des pages, seules celles qui sont des liens (rien n'est lu).
+    // demande. Sans `complet`, des pages, seules celles qui sont des liens (rien n'est lu). Se fait
+    // sur un objet a part, dont TextePage sert de tampon.
     void FichiersDeLExecution(plateforme::Registre& registre, bool complet);
     std::string PreTraitement(std::string filtre);
     std::string Traitement();
@@ -91,9 +93,6 @@ private:
     // Gardes d'une page a l'autre pour ne pas reallouer : la page lue, les
     // positions de ses "{#" (croissantes), la page produite et ce qui la produit.
     std::string TextePage, Sortie;
-    // Le tampon des pages lues pour le releve des fichiers de l'execution, qui peut se faire pendant
-    // l'assemblage d'une page (TextePage et Sortie sont alors pris).
-    std::string TexteReleve;
     std::vector<size_t> Balises;
     std::unique_ptr<Assemblage> Assembleur;
     // Le repertoire cible, occupe de la premiere ecriture a la fin de make.

@@ -327,7 +327,7 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
         return false;
     }
     // Deux copies du meme original ont le meme texte : qu'elles soient un seul fichier ne perd rien.
-    const std::string origine = numeroSource.empty() ? "" : "copie:" + numeroSource;
+    const std::string origine = OrigineCopie(numeroSource);
     Fichier fichier;
     std::string autre;
     plateforme::Numeros numeros;
@@ -349,14 +349,12 @@ bool Parametrage::CopieFichier(const std::string& source, const std::string& cib
 
 void Parametrage::DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible) {
     registre.Ajoute(source);
-    if (registre.Connu(cible) || CopiesSurElles.count(cible) != 0) return;
-    if (plateforme::MemeFichier(source, cible)) CopiesSurElles.insert(cible);
-    else registre.Ajoute(cible, OrigineCopie(source));
+    if (!registre.Connu(cible) && !plateforme::MemeFichier(source, cible))
+        registre.Ajoute(cible, OrigineCopie(plateforme::NumeroDuChemin(source)));
 }
 
-std::string Parametrage::OrigineCopie(const std::string& source) {
-    const std::string numero = plateforme::NumeroDuChemin(source);
-    return numero.empty() ? "" : "copie:" + numero;
+std::string Parametrage::OrigineCopie(const std::string& numeroSource) {
+    return numeroSource.empty() ? "" : "copie:" + numeroSource;
 }
 
 // Le releve partiel est complete par le releve complet : les fichiers deja declares gardent leur entree.
@@ -369,6 +367,10 @@ void Parametrage::Releve(bool complet) {
 
 std::string Parametrage::FichierRemplace(const std::string& chemin, const std::string& origine) {
     Releve(true);
+    return AutreFichier(chemin, origine);
+}
+
+std::string Parametrage::AutreFichier(const std::string& chemin, const std::string& origine) {
     return Fichiers.Autre(chemin, Fichiers.ClesDe(chemin), false, origine);
 }
 
@@ -409,7 +411,7 @@ void Parametrage::FichiersDeLExecution(const std::string& configuration, platefo
 void Parametrage::ControleTrace() {
     if (FichierLog.empty()) return;
     Releve(!plateforme::NomUnique(FichierLog));
-    const std::string autre = Fichiers.Autre(FichierLog, Fichiers.ClesDe(FichierLog));
+    const std::string autre = AutreFichier(FichierLog);
     if (autre.empty()) return;
     AddErreur("Le fichier de trace " + FichierLog + " est un lien ou un second nom de " + autre +
               ", qu'il remplacerait : il n'est pas ecrit.");

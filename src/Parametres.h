@@ -136,10 +136,6 @@ public:
     // `complet` faux : sans les pages de make (ni leurs cibles ni les references qu'elles nomment),
     // sauf celles qui sont des liens ; ce qu'il faut a la trace, a chaque execution.
     std::function<void(plateforme::Registre&, bool complet)> ReleveFichiers;
-    // Le fichier de l'execution que l'ecriture du chemin changerait sous un autre nom ; "" sinon.
-    // `origine` : d'ou vient le texte ecrit, quand un autre fichier ecrit recoit le meme
-    // (plateforme::Registre::Ajoute) ; un tel fichier n'est pas compte.
-    std::string FichierRemplace(const std::string& chemin, const std::string& origine = "");
     // La garde d'une ecriture du chemin : elle la refuse quand FichierRemplace nomme un fichier,
     // rendu dans `autre`. A passer telle quelle a l'ecriture (plateforme::Garde la designe).
     auto GardeEcriture(const std::string& chemin, std::string& autre, std::string origine = "") {
@@ -152,11 +148,9 @@ public:
     void NoteEcriture(const std::string& chemin, const plateforme::Numeros& numeros, const std::string& origine = "");
     // L'origine des classes de la table que sgbd ecrit : les deux fichiers de la classe ont le meme texte.
     static std::string OrigineClasse(const std::string& nomFichier) { return "classe:" + nomFichier; }
-    // L'origine d'une copie : l'original lui-meme (son numero), quel que soit le chemin qui y mene.
-    static std::string OrigineCopie(const std::string& source);
     // Declare une copie : son original, et sa cible sauf quand elle est l'original meme (un
-    // repertoire partage), qu'elle ne peut changer. Une copie nommee mille fois ne se compare qu'une.
-    void DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible);
+    // repertoire partage), qu'elle ne peut changer.
+    static void DeclareCopie(plateforme::Registre& registre, const std::string& source, const std::string& cible);
     // Le fichier que l'execution a ecrit et qui est, sous un autre nom que `chemin`, le fichier lu
     // de numero `numero` ; "" sinon.
     std::string FichierEcrit(const std::string& chemin, const std::string& numero);
@@ -172,13 +166,20 @@ public:
     // Declare les fichiers de toute execution : la configuration, la trace, les fichiers a inclure
     // et les fichiers d'appui du programme.
     void FichiersDeLExecution(const std::string& configuration, plateforme::Registre& registre) const;
-    // Le releve des fichiers de l'execution, complet ou non (ReleveFichiers), fait une fois.
-    void Releve(bool complet);
 
 private:
+    // Le fichier de l'execution que l'ecriture du chemin changerait sous un autre nom ; "" sinon.
+    // `origine` : d'ou vient le texte ecrit, quand un autre fichier ecrit recoit le meme
+    // (plateforme::Registre::Ajoute) ; un tel fichier n'est pas compte.
+    std::string FichierRemplace(const std::string& chemin, const std::string& origine = "");
+    // La meme recherche, sans relever les fichiers de l'execution.
+    std::string AutreFichier(const std::string& chemin, const std::string& origine = "");
+    // L'origine d'une copie : l'original lui-meme (son numero), quel que soit le chemin qui y mene.
+    static std::string OrigineCopie(const std::string& numeroSource);
+    // Le releve des fichiers de l'execution, complet ou non (ReleveFichiers), fait une fois.
+    void Releve(bool complet);
     plateforme::Registre Fichiers;
     bool FichiersReleves = false, ReleveComplet = false;
-    std::set<std::string> CopiesSurElles;  // les cibles de copie qui sont leur original meme
     bool CheminsConstruits = false;
     // Les cibles que CopieFichier a deja ecrites une fois pour toutes, chemins normalises.
     std::set<std::string> CiblesCopiees;

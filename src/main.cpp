@@ -153,7 +153,7 @@ void LanceFonctions(Parametrage& param, const Demande& d) {
     if (d.make == 1) {
         Make make(param);
         param.CopieFichierConnexion(param.RepertoireIncludeSources);
-        JoueEtapes(param, {{"Selection des fichiers:", -300, [&] { return make.PreTraitement(".php"); }},
+        JoueEtapes(param, {{"Selection des fichiers:", -300, [&] { return make.PreTraitement(Make::FiltrePages); }},
                            {"Traitement:", -310, [&] { return make.Traitement(); }},
                            {"Post-Traitement:", -320, [&] { return make.PostTraitement(); }}});
     }

@@ -51,6 +51,23 @@ bool MemeRepertoire(const std::string& chemin1, const std::string& chemin2) {
 
 namespace {
 
+// Le repertoire d'un chemin systeme tel qu'il est ecrit ("." sans barre, la barre finale gardee)
+// et son dernier element.
+std::pair<std::string, std::string> Coupe(const std::string& systeme) {
+    const std::string::size_type barre = systeme.find_last_of('/');
+    if (barre == std::string::npos) return {".", systeme};
+    return {systeme.substr(0, barre + 1), systeme.substr(barre + 1)};
+}
+
+// Ecrit a chaque page lue ou ecrite : sans flux ni texte intermediaire.
+std::string NumeroDe(const struct stat& st) {
+    char texte[48];
+    char* fin = std::to_chars(texte, texte + 20, static_cast<std::uint64_t>(st.st_dev)).ptr;
+    *fin++ = ':';
+    fin = std::to_chars(fin, texte + sizeof(texte), static_cast<std::uint64_t>(st.st_ino)).ptr;
+    return std::string(texte, fin);
+}
+
 // Le chemin ou aboutit une ecriture du chemin systeme : chaque lien suivi, jusqu'a ce qui n'en
 // est pas un ou qui manque (le bout d'un lien pendant, que l'ecriture creerait). Vide quand la
 // chaine ne finit pas ou ne se lit pas.
@@ -74,26 +91,10 @@ std::string FichierACreer(const std::string& chemin) {
     const std::string bout = BoutDesLiens(chemin);
     struct stat st;
     if (bout.empty() || lstat(bout.c_str(), &st) == 0 || errno != ENOENT) return "";
-    const std::string::size_type barre = bout.find_last_of('/');
-    const std::string nom = barre == std::string::npos ? bout : bout.substr(barre + 1);
-    char repertoire[PATH_MAX];
-    if (nom.empty() || nom == "." || nom == ".." ||
-        realpath(barre == std::string::npos ? "." : bout.substr(0, barre + 1).c_str(), repertoire) == nullptr)
-        return "";
-    return std::string(repertoire) + "/" + nom;
-}
-
-}  // namespace
-
-namespace {
-
-// Ecrit a chaque page lue ou ecrite : sans flux ni texte intermediaire.
-std::string NumeroDe(const struct stat& st) {
-    char texte[48];
-    char* fin = std::to_chars(texte, texte + 20, static_cast<std::uint64_t>(st.st_dev)).ptr;
-    *fin++ = ':';
-    fin = std::to_chars(fin, texte + sizeof(texte), static_cast<std::uint64_t>(st.st_ino)).ptr;
-    return std::string(texte, fin);
+    const auto [repertoire, nom] = Coupe(bout);
+    char reel[PATH_MAX];
+    if (nom.empty() || nom == "." || nom == ".." || realpath(repertoire.c_str(), reel) == nullptr) return "";
+    return std::string(reel) + "/" + nom;
 }
 
 }  // namespace
@@ -121,8 +122,7 @@ bool NomUnique(const std::string& chemin) {
     if (S_ISLNK(st.st_mode) || st.st_nlink > 1) return false;
     // Le repertoire aussi : atteint par un lien, ou par ".." apres un lien, le fichier a un autre
     // chemin. Le repertoire tel qu'il est ecrit est resolu, puis compare a sa forme sans "..".
-    const std::string::size_type barre = systeme.find_last_of('/');
-    const std::string ecrit = barre == std::string::npos ? "." : systeme.substr(0, barre + 1);
+    const std::string ecrit = Coupe(systeme).first;
     char reel[PATH_MAX];
     return realpath(ecrit.c_str(), reel) != nullptr &&
            std::filesystem::path(CheminAbsolu(ecrit)).lexically_normal() / "" == std::filesystem::path(reel) / "";
@@ -144,12 +144,6 @@ Cles ClesDuFichier(const std::string& chemin) {
     if (stat(systeme.c_str(), &st) != 0) return {"", FichierACreer(systeme)};
     char reel[PATH_MAX];
     return {NumeroDe(st), realpath(systeme.c_str(), reel) != nullptr ? std::string(reel) : ""};
-}
-
-std::pair<std::string, std::string> Registre::Coupe(const std::string& systeme) {
-    const std::string::size_type barre = systeme.find_last_of('/');
-    if (barre == std::string::npos) return {".", systeme};
-    return {systeme.substr(0, barre + 1), systeme.substr(barre + 1)};
 }
 
 // Un repertoire qui manque encore (sgbd peut le creer) est relu a la demande suivante.
@@ -288,9 +282,8 @@ std::string Registre::Origine(const std::string& chemin) {
     return "";
 }
 
-std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine,
-                            const std::string& autreOrigine) {
-    auto exclue = [&](const std::string& o) { return !o.empty() && (o == origine || o == autreOrigine); };
+std::string Registre::Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls, const std::string& origine) {
+    auto exclue = [&](const std::string& o) { return !o.empty() && o == origine; };
     // Le premier declare, sinon le premier ecrit, pour que le message ne depende pas du hasard.
     size_t premier = Aucune;
     std::string nom;

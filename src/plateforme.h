@@ -6,7 +6,6 @@
 #include <fcntl.h>
 
 #include <deque>
-#include <functional>
 #include <string>
 #include <type_traits>
 #include <unordered_map>
@@ -86,12 +85,12 @@ public:
     // chemin, une entree de plus. Remplace par renommage, il change de numero : tout nom qui menait a
     // l'ancien (une autre ecriture du chemin, un lien) mene au nouveau.
     void Ecrit(const std::string& chemin, const Numeros& numeros, const std::string& origine = "");
-    // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine` (et
-    // `autreOrigine`), qui partage une des cles donnees : un fichier declare d'abord, dans l'ordre
-    // de declaration, sous le nom que lui donnent les messages ; parmi ceux que l'execution a
-    // ecrits seulement quand `ecritsSeuls` le dit. "" sinon.
+    // Le nom d'un fichier du registre, autre que `chemin` et d'une autre origine que `origine`, qui
+    // partage une des cles donnees : un fichier declare d'abord, dans l'ordre de declaration, sous
+    // le nom que lui donnent les messages ; parmi ceux que l'execution a ecrits seulement quand
+    // `ecritsSeuls` le dit. "" sinon.
     std::string Autre(const std::string& chemin, const Cles& cles, bool ecritsSeuls = false,
-                      const std::string& origine = "", const std::string& autreOrigine = "");
+                      const std::string& origine = "");
     // L'origine du fichier que l'execution a ecrit sous ce chemin ; "" sinon.
     std::string Origine(const std::string& chemin);
     // Les cles du chemin, comme ClesDuFichier, le chemin reel de chaque repertoire lu une fois.
@@ -135,8 +134,6 @@ private:
     Entree* Cherche(const std::string& chemin);
     // Le chemin reel du repertoire ecrit tel quel, lu une fois ; "" quand il ne se lit pas.
     const std::string& RepertoireReel(const std::string& repertoire);
-    // Le repertoire ecrit d'un chemin systeme et son dernier element.
-    static std::pair<std::string, std::string> Coupe(const std::string& systeme);
     void Indexe(Entree* entree, const std::string& cle);
     void Desindexe(Entree* entree, const std::string& cle);
     // Les index ne gardent que l'empreinte de chaque cle, chaque entree la cle elle-meme.
